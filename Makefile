@@ -1,0 +1,43 @@
+# Thin wrapper over CMake. `make run` builds and starts the program, `make test` builds and runs
+# every test. Both first install the Debian packages they need when some are missing.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler-utils \
+           fonts-liberation2 xvfb xauth xdotool
+APT_GET = apt-get -o DPkg::Lock::Timeout=300 install -y --no-install-recommends
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 update && \
+	    DEBIAN_FRONTEND=noninteractive $(APT_GET)$$missing; \
+	  else \
+	    echo "Some packages are missing. Install them as root with:"; \
+	    echo "  $(APT_GET)$$missing"; \
+	    exit 1; \
+	  fi; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	./$(BUILD_DIR)/app/corvander
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	./$(BUILD_DIR)/bench/corvander_bench
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,60 @@
+#include "app/file_drop_list.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+FileDropList::FileDropList(QWidget* parent) : QTreeWidget(parent) {
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setRootIsDecorated(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+bool FileDropList::carriesLocalFiles(const QMimeData* data) {
+    return !localPaths(data).isEmpty();
+}
+
+QStringList FileDropList::localPaths(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls())
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+void FileDropList::keyPressEvent(QKeyEvent* event) {
+    Q_EMIT keyDown(event->key());
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FileDropList::dragEnterEvent(QDragEnterEvent* event) {
+    if (carriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FileDropList::dragMoveEvent(QDragMoveEvent* event) {
+    if (carriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void FileDropList::dropEvent(QDropEvent* event) {
+    const QStringList paths = localPaths(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT filesDropped(paths);
+}

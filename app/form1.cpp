@@ -1,0 +1,168 @@
+#include "app/form1.h"
+
+#include "app/file_drop_list.h"
+#include "app/text_progress_bar.h"
+#include "common/settings_store.h"
+#include "common/work_folder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The layout was drawn in twips; at 96 dpi a pixel is 15 of them.
+int twips(int value) { return (value + 7) / 15; }
+
+template <typename Widget>
+Widget* place(QWidget* container, const char* name, int left, int top, int width, int height) {
+    auto* widget = new Widget(container);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
+    return widget;
+}
+
+QFont arialBold(double points) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environment,
+             QWidget* parent)
+    : QWidget(parent), m_dialogs(dialogs), m_settings(settings),
+      m_environment(std::move(environment)) {
+    setObjectName(QStringLiteral("Form1"));
+    createControls();
+    connectHandlers();
+    watchPointer();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    setFixedSize(twips(8040), twips(8655));
+    setFont(arialBold(9));
+
+    Frame3 = place<QGroupBox>(this, "Frame3", 120, 3480, 7800, 735);
+    Frame3->setTitle(QStringLiteral("Option"));
+    Check1 = place<QCheckBox>(Frame3, "Check1", 240, 300, 6015, 255);
+    Check1->setText(QStringLiteral("Prompt for password because PDF files are password protected"));
+    PushButton7 = place<QPushButton>(this, "PushButton7", 120, 120, 7800, 405);
+    PushButton7->setText(QStringLiteral("Help"));
+    Frame2 = place<QGroupBox>(this, "Frame2", 120, 6705, 7800, 810);
+    Frame2->setTitle(QStringLiteral("Save Results To This Folder"));
+    Text1 = place<QLineEdit>(Frame2, "Text1", 240, 300, 6630, 345);
+    PushButton4 = place<QPushButton>(Frame2, "PushButton4", 6960, 300, 600, 345);
+    PushButton4->setText(QStringLiteral("..."));
+    ListView1 = place<FileDropList>(this, "ListView1", 120, 630, 7800, 1815);
+    ListView1->setToolTip(
+        QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to "
+                       "right and out of window to reveal full names."));
+    ListView1->setColumnCount(0);
+    Frame1 = place<QGroupBox>(this, "Frame1", 120, 4275, 7800, 2385);
+    Frame1->setTitle(QStringLiteral("Rename Options"));
+    Text2 = place<QLineEdit>(Frame1, "Text2", 480, 1350, 6390, 345);
+    Option1 = place<QRadioButton>(Frame1, "Option1", 240, 300, 1935, 255);
+    Option1->setText(QStringLiteral("Rename by content"));
+    Option1->setChecked(true);
+    Option2 = place<QRadioButton>(Frame1, "Option2", 240, 1065, 2175, 255);
+    Option2->setText(QStringLiteral("Rename by metadata"));
+    Combo1 = place<QComboBox>(Frame1, "Combo1", 480, 600, 6360, 345);
+    PushButton8 = place<QPushButton>(Frame1, "PushButton8", 6960, 600, 600, 345);
+    PushButton8->setText(QStringLiteral("?"));
+    PushButton9 = place<QPushButton>(Frame1, "PushButton9", 6960, 1320, 600, 345);
+    PushButton9->setText(QStringLiteral("?"));
+    PushButton10 = place<QPushButton>(Frame1, "PushButton10", 1800, 1800, 1080, 405);
+    PushButton10->setText(QStringLiteral("%a - %t"));
+    PushButton11 = place<QPushButton>(Frame1, "PushButton11", 3000, 1800, 1080, 405);
+    PushButton11->setText(QStringLiteral("%a - %s"));
+    PushButton12 = place<QPushButton>(Frame1, "PushButton12", 4200, 1800, 1080, 405);
+    PushButton12->setText(QStringLiteral("%c - %t"));
+    PushButton13 = place<QPushButton>(Frame1, "PushButton13", 5400, 1800, 1080, 405);
+    PushButton13->setText(QStringLiteral("%c - %s"));
+    PushButton14 = place<QPushButton>(Frame1, "PushButton14", 6600, 1800, 960, 405);
+    PushButton14->setText(QStringLiteral("%t - %g"));
+    Label1 = place<QLabel>(Frame1, "Label1", 480, 1890, 1155, 225);
+    Label1->setText(QStringLiteral("Load Sample:"));
+    ProgressBar1 = place<TextProgressBar>(this, "ProgressBar1", 120, 8145, 7800, 405);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(true);
+    ProgressBar1->setAlignment(Qt::AlignCenter);
+    ProgressBar1->setText(QStringLiteral("Progress Bar"));
+    PushButton2 = place<QPushButton>(this, "PushButton2", 120, 7620, 7800, 405);
+    PushButton2->setText(QStringLiteral("Start Renaming"));
+    PushButton5 = place<QPushButton>(this, "PushButton5", 4080, 2530, 3840, 405);
+    PushButton5->setText(QStringLiteral("Add All PDF File(s) In Folder"));
+    PushButton1 = place<QPushButton>(this, "PushButton1", 120, 2530, 3840, 405);
+    PushButton1->setText(QStringLiteral("Add PDF File(s)"));
+    PushButton3 = place<QPushButton>(this, "PushButton3", 120, 3040, 3840, 405);
+    PushButton3->setText(QStringLiteral("Clear List"));
+    PushButton6 = place<QPushButton>(this, "PushButton6", 4080, 3040, 3840, 405);
+    PushButton6->setText(QStringLiteral("Load Sample/Example Files"));
+
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setFont(arialBold(11.25));
+        button->setAutoDefault(false);
+    }
+}
+
+void Form1::connectHandlers() {
+    const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
+        {PushButton1, &Form1::PushButton1_Click},   {PushButton2, &Form1::PushButton2_Click},
+        {PushButton3, &Form1::PushButton3_Click},   {PushButton4, &Form1::PushButton4_Click},
+        {PushButton5, &Form1::PushButton5_Click},   {PushButton6, &Form1::PushButton6_Click},
+        {PushButton7, &Form1::PushButton7_Click},   {PushButton8, &Form1::PushButton8_Click},
+        {PushButton9, &Form1::PushButton9_Click},   {PushButton10, &Form1::PushButton10_Click},
+        {PushButton11, &Form1::PushButton11_Click}, {PushButton12, &Form1::PushButton12_Click},
+        {PushButton13, &Form1::PushButton13_Click}, {PushButton14, &Form1::PushButton14_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, handler);
+
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &Form1::ListView1_DblClick);
+    connect(ListView1, &FileDropList::keyDown, this, &Form1::ListView1_KeyDown);
+    connect(ListView1, &FileDropList::filesDropped, this, &Form1::ListView1_OLEDragDrop);
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
+    connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+}
+
+int Form1::progressValue() const { return ProgressBar1->value(); }
+QString Form1::progressText() const { return ProgressBar1->text(); }
+void Form1::setProgressValue(int value) { ProgressBar1->setValue(value); }
+void Form1::setProgressText(const QString& text) { ProgressBar1->setText(text); }
+
+void Form1::setBusy(bool busy) { setPointer(busy ? Pointer::Hourglass : Pointer::Arrow); }
+
+int Form1::entryCount() const { return ListView1->topLevelItemCount(); }
+
+QString Form1::entryText(int position) const {
+    const QTreeWidgetItem* item = ListView1->topLevelItem(position - 1);
+    return item ? item->text(0) : QString();
+}
+
+void Form1::appendEntry(const QString& path) {
+    ListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{path}));
+}
+
+int Form1::modeIndex() const { return Combo1->currentIndex(); }
+bool Form1::contentSelected() const { return Option1->isChecked(); }
+bool Form1::metadataSelected() const { return Option2->isChecked(); }
+QString Form1::nameFormat() const { return Text2->text(); }
+QString Form1::resultsFolder() const { return Text1->text(); }
+
+QString Form1::workFolderPath() const { return m_workFolder ? m_workFolder->path() : QString(); }

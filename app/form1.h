@@ -1,0 +1,168 @@
+#pragma once
+
+#include "common/window_port.h"
+
+#include <QCursor>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class Dialogs;
+class FileDropList;
+class SettingsStore;
+class TextProgressBar;
+class WorkFolder;
+
+// What the window takes from the outside world; tests replace each piece.
+struct Form1Environment {
+    // The folder holding the optional "x/o.qss" and "HAND-M.CUR" and the "Samples" folder.
+    QString programFolder;
+    // A whole number from 1 to 100; a 7 opens the home page.
+    std::function<int()> drawOneToHundred;
+    // Ends the program at once, from wherever it is called.
+    std::function<void()> terminate;
+};
+
+// The main window. Its controls keep their form names; its handlers are named control_event.
+class Form1 : public QWidget,
+              public ProgressView,
+              public BusyPointer,
+              public FileListView,
+              public RenameControls {
+    Q_OBJECT
+public:
+    enum class Pointer { Arrow, Custom, Hourglass };
+
+    Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environment,
+          QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The start-up sequence; run once, before the window is first shown.
+    void Form_Load();
+    // The shut-down sequence; closing the window runs it.
+    void Form_Unload();
+
+    // ProgressView
+    int progressValue() const override;
+    QString progressText() const override;
+    void setProgressValue(int value) override;
+    void setProgressText(const QString& text) override;
+    // BusyPointer
+    bool isBusy() const override { return m_pointer == Pointer::Hourglass; }
+    void setBusy(bool busy) override;
+    // FileListView
+    int entryCount() const override;
+    QString entryText(int position) const override;
+    void appendEntry(const QString& path) override;
+    // RenameControls
+    int modeIndex() const override;
+    bool contentSelected() const override;
+    bool metadataSelected() const override;
+    QString nameFormat() const override;
+    QString resultsFolder() const override;
+
+    Pointer pointer() const { return m_pointer; }
+    void setPointer(Pointer pointer);
+    bool hasCustomCursor() const { return m_hasCustomCursor; }
+    Dialogs& dialogs() { return m_dialogs; }
+    SettingsStore& settings() { return m_settings; }
+    const Form1Environment& environment() const { return m_environment; }
+    QString workFolderPath() const;
+
+    // Controls, in the order of their creation.
+    QGroupBox* Frame3 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* PushButton7 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QPushButton* PushButton4 = nullptr;
+    FileDropList* ListView1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* PushButton8 = nullptr;
+    QPushButton* PushButton9 = nullptr;
+    QPushButton* PushButton10 = nullptr;
+    QPushButton* PushButton11 = nullptr;
+    QPushButton* PushButton12 = nullptr;
+    QPushButton* PushButton13 = nullptr;
+    QPushButton* PushButton14 = nullptr;
+    QLabel* Label1 = nullptr;
+    TextProgressBar* ProgressBar1 = nullptr;
+    QPushButton* PushButton2 = nullptr;
+    QPushButton* PushButton5 = nullptr;
+    QPushButton* PushButton1 = nullptr;
+    QPushButton* PushButton3 = nullptr;
+    QPushButton* PushButton6 = nullptr;
+
+    // Push buttons.
+    void PushButton1_Click();  // add files through the open dialog
+    void PushButton2_Click();  // rename run
+    void PushButton3_Click();  // clear the list
+    void PushButton4_Click();  // browse for the results folder
+    void PushButton5_Click();  // add a whole folder
+    void PushButton6_Click();  // sample files
+    void PushButton7_Click();  // general help
+    void PushButton8_Click();  // help on rename by content
+    void PushButton9_Click();  // help on rename by metadata
+    void PushButton10_Click(); // format presets
+    void PushButton11_Click();
+    void PushButton12_Click();
+    void PushButton13_Click();
+    void PushButton14_Click();
+
+    // File list.
+    void ListView1_DblClick();
+    void ListView1_KeyDown(int key);
+    void ListView1_OLEDragDrop(const QStringList& paths);
+
+    // Options that write through to the settings store.
+    void Option1_Click();
+    void Option2_Click();
+    void Combo1_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Check1_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectHandlers();
+    void watchPointer();
+    void applyTheme();
+    void loadHandCursor();
+    void visitHomePage();
+    void prepareSampleSnapshot();
+    void showCaptionAndIcon();
+    void addListColumn();
+    void addRenameModes();
+    void deployTextExtractor();
+    void restoreCombo1();
+    void restoreText1();
+    void restoreText2();
+    void restoreOption(QRadioButton* option, const QString& key, const QString& defaultValue);
+    void restoreCheck1();
+    void writeOptions();
+    void setFormatPreset(const QString& format, const char* procedure);
+
+    Dialogs& m_dialogs;
+    SettingsStore& m_settings;
+    Form1Environment m_environment;
+    std::unique_ptr<WorkFolder> m_workFolder;
+    Pointer m_pointer = Pointer::Arrow;
+    QCursor m_customCursor;
+    bool m_hasCustomCursor = false;
+    bool m_runInProgress = false;
+};

@@ -1,0 +1,86 @@
+// Restoring the user's choices at start-up, and writing every change straight back.
+#include "app/form1.h"
+#include "common/error_report.h"
+#include "common/path_helpers.h"
+#include "common/settings_store.h"
+#include "common/vb_convert.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+// Sets a text box the way typing would, so its change handler writes the store even when the
+// text happens to be the same already.
+void setTextWritingThrough(QLineEdit* box, const QString& text, const std::function<void()>& write) {
+    if (box->text() == text)
+        write();
+    else
+        box->setText(text);
+}
+} // namespace
+
+void Form1::restoreCombo1() {
+    const int index = toInt16(m_settings.get(QStringLiteral("Combo1Index"), QStringLiteral("0")));
+    if (index < 0 || index >= Combo1->count())
+        raiseError(QStringLiteral("Invalid property value"));
+    Combo1->setCurrentIndex(index);
+    Combo1_Click();
+}
+
+void Form1::restoreText1() {
+    // The default comes first: without a desktop folder nothing is restored.
+    const QString fallback = DesktopFolderPath();
+    setTextWritingThrough(Text1, m_settings.get(QStringLiteral("Text1"), fallback),
+                          [this] { Text1_Change(); });
+}
+
+void Form1::restoreText2() {
+    setTextWritingThrough(Text2, m_settings.get(QStringLiteral("Text2"), QStringLiteral("%a - %t")),
+                          [this] { Text2_Change(); });
+}
+
+void Form1::restoreOption(QRadioButton* option, const QString& key, const QString& defaultValue) {
+    const bool selected = toBoolean(m_settings.get(key, defaultValue));
+    if (selected) {
+        option->setChecked(true);
+        // Selecting a button counts as its click and is written through like one.
+        writeOptions();
+        return;
+    }
+    // An exclusive group never lets its checked button go; a stored "False" for both must.
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(true);
+}
+
+void Form1::restoreCheck1() {
+    const int value = toInt16(m_settings.get(QStringLiteral("Check1"), QStringLiteral("0")));
+    if (value != 0 && value != 1)
+        raiseError(QStringLiteral("Invalid property value"));
+    Check1->setChecked(value == 1);
+    Check1_Click();
+}
+
+void Form1::writeOptions() {
+    m_settings.save(QStringLiteral("Option1"), booleanText(Option1->isChecked()));
+    m_settings.save(QStringLiteral("Option2"), booleanText(Option2->isChecked()));
+}
+
+void Form1::Option1_Click() { writeOptions(); }
+
+void Form1::Option2_Click() { writeOptions(); }
+
+void Form1::Combo1_Click() {
+    m_settings.save(QStringLiteral("Combo1Index"), QString::number(Combo1->currentIndex()));
+}
+
+void Form1::Text1_Change() { m_settings.save(QStringLiteral("Text1"), Text1->text()); }
+
+void Form1::Text2_Change() { m_settings.save(QStringLiteral("Text2"), Text2->text()); }
+
+void Form1::Check1_Click() {
+    m_settings.save(QStringLiteral("Check1"), Check1->isChecked() ? QStringLiteral("1")
+                                                                  : QStringLiteral("0"));
+}

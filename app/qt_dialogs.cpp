@@ -1,0 +1,60 @@
+#include "app/qt_dialogs.h"
+
+#include "common/app_title.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+QString titleOr(const QString& title) { return title.isEmpty() ? applicationTitle() : title; }
+
+int showBox(QWidget* owner, QMessageBox::Icon icon, const QString& text, const QString& title,
+            QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, titleOr(title), QtDialogs::displayText(text), buttons, owner);
+    box.setTextFormat(Qt::PlainText);
+    return box.exec();
+}
+} // namespace
+
+QString QtDialogs::displayText(const QString& text) {
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return plain;
+}
+
+void QtDialogs::showMessage(const QString& text, const QString& title) {
+    showBox(m_owner, QMessageBox::NoIcon, text, title, QMessageBox::Ok);
+}
+
+void QtDialogs::showWarning(const QString& text, const QString& title) {
+    showBox(m_owner, QMessageBox::Warning, text, title, QMessageBox::Ok);
+}
+
+bool QtDialogs::askYesNo(const QString& text, const QString& title) {
+    return showBox(m_owner, QMessageBox::NoIcon, text, title,
+                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString QtDialogs::inputBox(const QString& prompt, const QString& title,
+                            const QString& defaultText) {
+    bool ok = false;
+    const QString answer = QInputDialog::getText(m_owner, titleOr(title), displayText(prompt),
+                                                 QLineEdit::Normal, defaultText, &ok);
+    return ok ? answer : QString();
+}
+
+QStringList QtDialogs::openFiles(const QString& title, const QString& filter) {
+    return QFileDialog::getOpenFileNames(m_owner, title, QString(), filter);
+}
+
+QString QtDialogs::browseForFolder(const QString& title, const QString& startFolder) {
+    QString folder = QFileDialog::getExistingDirectory(m_owner, title, startFolder);
+    while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+bool QtDialogs::openExternally(const QUrl& url) { return QDesktopServices::openUrl(url); }

@@ -1,0 +1,3 @@
+#include "common/code_page.h"
+
+QString toComposedForm(const QString& text) { return text.normalized(QString::NormalizationForm_C); }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+// Every box, prompt and file dialog the program shows goes through this seam. The window owns the
+// real one; tests hand in a scripted one that records what was shown and answers in order.
+// An empty title means "the application title".
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // OK button, no icon.
+    virtual void showMessage(const QString& text, const QString& title = {}) = 0;
+    // OK button, exclamation icon: used by the error report only.
+    virtual void showWarning(const QString& text, const QString& title) = 0;
+    // Yes and No buttons, no icon. True for Yes.
+    virtual bool askYesNo(const QString& text, const QString& title = {}) = 0;
+    // Prompt with a default answer. Cancel gives an empty text.
+    virtual QString inputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText) = 0;
+    // Several files may be chosen. Empty on cancel.
+    virtual QStringList openFiles(const QString& title, const QString& filter) = 0;
+    // Returns the folder without a final "/" (the root stays "/"), or empty on cancel.
+    virtual QString browseForFolder(const QString& title, const QString& startFolder) = 0;
+    // Hands a file, folder or web address to the desktop. False when nothing could open it.
+    virtual bool openExternally(const QUrl& url) = 0;
+};

@@ -1,0 +1,23 @@
+#include "common/error_report.h"
+
+#include "common/app_title.h"
+#include "common/dialogs.h"
+
+void raiseError(const QString& description) { throw AppError(description); }
+
+QString errorReportText(const QString& description, const QString& stamp,
+                        const QString& procedure, int line) {
+    return description + QStringLiteral("\r\n") + QStringLiteral("in ") + stamp + procedure +
+           QStringLiteral(" ") + QStringLiteral("at line ") + QString::number(line) +
+           QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ") +
+           QString::fromLatin1(kSupportAddress);
+}
+
+TrappedProcedure::TrappedProcedure(Dialogs& dialogs, QString procedure, QString stamp)
+    : m_dialogs(dialogs), m_procedure(std::move(procedure)), m_stamp(std::move(stamp)) {}
+
+void TrappedProcedure::report(const QString& description, int line) {
+    ++m_reports;
+    m_dialogs.showWarning(errorReportText(description, m_stamp, m_procedure, line),
+                          QStringLiteral("Application Error"));
+}

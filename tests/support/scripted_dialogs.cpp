@@ -1,0 +1,71 @@
+#include "tests/support/scripted_dialogs.h"
+
+#include "common/app_title.h"
+
+void ScriptedDialogs::record(Kind kind, const QString& text, const QString& title,
+                             const QString& def) {
+    m_shown.append({kind, text, title.isEmpty() ? applicationTitle() : title, def});
+    if (!m_hooks.isEmpty())
+        m_hooks.dequeue()();
+}
+
+QVariant ScriptedDialogs::takeAnswer() {
+    return m_answers.isEmpty() ? QVariant() : m_answers.dequeue();
+}
+
+void ScriptedDialogs::showMessage(const QString& text, const QString& title) {
+    record(Kind::Message, text, title);
+}
+
+void ScriptedDialogs::showWarning(const QString& text, const QString& title) {
+    record(Kind::Warning, text, title);
+}
+
+bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
+    record(Kind::YesNo, text, title);
+    const QVariant answer = takeAnswer();
+    return answer.isValid() && answer.toBool();
+}
+
+QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText) {
+    record(Kind::Input, prompt, title, defaultText);
+    return takeAnswer().toString();
+}
+
+QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter) {
+    record(Kind::OpenFiles, filter, title);
+    return takeAnswer().toStringList();
+}
+
+QString ScriptedDialogs::browseForFolder(const QString& title, const QString& startFolder) {
+    record(Kind::Folder, startFolder, title);
+    return takeAnswer().toString();
+}
+
+bool ScriptedDialogs::openExternally(const QUrl& url) {
+    record(Kind::OpenExternally, url.toString(), QString());
+    return openExternallyResult;
+}
+
+QList<ScriptedDialogs::Shown> ScriptedDialogs::shownOf(Kind kind) const {
+    QList<Shown> result;
+    for (const Shown& item : m_shown)
+        if (item.kind == kind)
+            result.append(item);
+    return result;
+}
+
+QStringList ScriptedDialogs::messages() const {
+    QStringList texts;
+    for (const Shown& item : shownOf(Kind::Message))
+        texts << item.text;
+    return texts;
+}
+
+QStringList ScriptedDialogs::warnings() const {
+    QStringList texts;
+    for (const Shown& item : shownOf(Kind::Warning))
+        texts << item.text;
+    return texts;
+}
