@@ -157,6 +157,16 @@ private:
     void writeOptions();
     void setFormatPreset(const QString& format, const char* procedure);
 
+    // --- extraction (form1_extract.cpp) ---
+public:
+    // The readability check over the whole list; every addition to the list ends with it.
+    void runReadabilityCheck();
+
+private:
+    // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
+
+    // --- rename run (form1_rename.cpp) ---
+
     Dialogs& m_dialogs;
     SettingsStore& m_settings;
     Form1Environment m_environment;

@@ -2,3 +2,5 @@
 #include "app/form1.h"
 
 void Form1::deployTextExtractor() {}
+
+void Form1::runReadabilityCheck() {}
