@@ -18,7 +18,9 @@
 namespace {
 
 // The layout was drawn in twips; at 96 dpi a pixel is 15 of them.
-int twips(int value) { return (value + 7) / 15; }
+int twips(int value) {
+    return (value + 7) / 15;
+}
 
 template <typename Widget>
 Widget* place(QWidget* container, const char* name, int left, int top, int width, int height) {
@@ -141,14 +143,26 @@ void Form1::connectHandlers() {
     connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
 }
 
-int Form1::progressValue() const { return ProgressBar1->value(); }
-QString Form1::progressText() const { return ProgressBar1->text(); }
-void Form1::setProgressValue(int value) { ProgressBar1->setValue(value); }
-void Form1::setProgressText(const QString& text) { ProgressBar1->setText(text); }
+int Form1::progressValue() const {
+    return ProgressBar1->value();
+}
+QString Form1::progressText() const {
+    return ProgressBar1->text();
+}
+void Form1::setProgressValue(int value) {
+    ProgressBar1->setValue(value);
+}
+void Form1::setProgressText(const QString& text) {
+    ProgressBar1->setText(text);
+}
 
-void Form1::setBusy(bool busy) { setPointer(busy ? Pointer::Hourglass : Pointer::Arrow); }
+void Form1::setBusy(bool busy) {
+    setPointer(busy ? Pointer::Hourglass : Pointer::Arrow);
+}
 
-int Form1::entryCount() const { return ListView1->topLevelItemCount(); }
+int Form1::entryCount() const {
+    return ListView1->topLevelItemCount();
+}
 
 QString Form1::entryText(int position) const {
     const QTreeWidgetItem* item = ListView1->topLevelItem(position - 1);
@@ -159,10 +173,22 @@ void Form1::appendEntry(const QString& path) {
     ListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{path}));
 }
 
-int Form1::modeIndex() const { return Combo1->currentIndex(); }
-bool Form1::contentSelected() const { return Option1->isChecked(); }
-bool Form1::metadataSelected() const { return Option2->isChecked(); }
-QString Form1::nameFormat() const { return Text2->text(); }
-QString Form1::resultsFolder() const { return Text1->text(); }
+int Form1::modeIndex() const {
+    return Combo1->currentIndex();
+}
+bool Form1::contentSelected() const {
+    return Option1->isChecked();
+}
+bool Form1::metadataSelected() const {
+    return Option2->isChecked();
+}
+QString Form1::nameFormat() const {
+    return Text2->text();
+}
+QString Form1::resultsFolder() const {
+    return Text1->text();
+}
 
-QString Form1::workFolderPath() const { return m_workFolder ? m_workFolder->path() : QString(); }
+QString Form1::workFolderPath() const {
+    return m_workFolder ? m_workFolder->path() : QString();
+}

@@ -13,7 +13,8 @@ void Form1::PushButton7_Click() {
 
 void Form1::PushButton8_Click() {
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.PushButton8_Click"));
-    proc.step([&] { m_dialogs.showMessage(contentHelpText(Combo1->itemText(0), Combo1->itemText(4))); });
+    proc.step(
+        [&] { m_dialogs.showMessage(contentHelpText(Combo1->itemText(0), Combo1->itemText(4))); });
 }
 
 void Form1::PushButton9_Click() {

@@ -12,9 +12,9 @@ void Form1::watchPointer() {
         button->setMouseTracking(true);
         button->installEventFilter(this);
     }
-    for (QWidget* area : {static_cast<QWidget*>(this), static_cast<QWidget*>(Frame1),
-                          static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Frame3),
-                          ListView1->viewport()}) {
+    for (QWidget* area :
+         {static_cast<QWidget*>(this), static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2),
+          static_cast<QWidget*>(Frame3), ListView1->viewport()}) {
         area->setMouseTracking(true);
         area->installEventFilter(this);
     }

@@ -10,16 +10,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-namespace {
-// Sets a text box the way typing would, so its change handler writes the store even when the
-// text happens to be the same already.
-void setTextWritingThrough(QLineEdit* box, const QString& text, const std::function<void()>& write) {
-    if (box->text() == text)
-        write();
-    else
-        box->setText(text);
-}
-} // namespace
+// A restored value is written back the way the control's own handler would write it: when the
+// assignment changes the control. A key that was missing gets its default written as well, so a
+// fresh store holds every choice after the first start. A stored value that did not change the
+// control is left as it is, so one control's restore never overwrites another's stored value.
 
 void Form1::restoreCombo1() {
     const int index = toInt16(m_settings.get(QStringLiteral("Combo1Index"), QStringLiteral("0")));
@@ -32,35 +26,47 @@ void Form1::restoreCombo1() {
 void Form1::restoreText1() {
     // The default comes first: without a desktop folder nothing is restored.
     const QString fallback = DesktopFolderPath();
-    setTextWritingThrough(Text1, m_settings.get(QStringLiteral("Text1"), fallback),
-                          [this] { Text1_Change(); });
+    const bool absent = !m_settings.contains(QStringLiteral("Text1"));
+    Text1->setText(m_settings.get(QStringLiteral("Text1"), fallback));
+    if (absent)
+        Text1_Change();
 }
 
 void Form1::restoreText2() {
-    setTextWritingThrough(Text2, m_settings.get(QStringLiteral("Text2"), QStringLiteral("%a - %t")),
-                          [this] { Text2_Change(); });
+    const bool absent = !m_settings.contains(QStringLiteral("Text2"));
+    Text2->setText(m_settings.get(QStringLiteral("Text2"), QStringLiteral("%a - %t")));
+    if (absent)
+        Text2_Change();
 }
 
 void Form1::restoreOption(QRadioButton* option, const QString& key, const QString& defaultValue) {
+    const bool absent = !m_settings.contains(key);
     const bool selected = toBoolean(m_settings.get(key, defaultValue));
-    if (selected) {
+    if (selected && !option->isChecked()) {
+        // Selecting a button counts as its click.
         option->setChecked(true);
-        // Selecting a button counts as its click and is written through like one.
         writeOptions();
         return;
     }
-    // An exclusive group never lets its checked button go; a stored "False" for both must.
-    option->setAutoExclusive(false);
-    option->setChecked(false);
-    option->setAutoExclusive(true);
+    if (!selected && option->isChecked()) {
+        // An exclusive group never lets its checked button go; a stored "False" for both must.
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    if (absent)
+        m_settings.save(key, booleanText(option->isChecked()));
 }
 
 void Form1::restoreCheck1() {
+    const bool absent = !m_settings.contains(QStringLiteral("Check1"));
     const int value = toInt16(m_settings.get(QStringLiteral("Check1"), QStringLiteral("0")));
     if (value != 0 && value != 1)
         raiseError(QStringLiteral("Invalid property value"));
-    Check1->setChecked(value == 1);
-    Check1_Click();
+    if (absent || Check1->isChecked() != (value == 1)) {
+        Check1->setChecked(value == 1);
+        Check1_Click();
+    }
 }
 
 void Form1::writeOptions() {
@@ -68,19 +74,27 @@ void Form1::writeOptions() {
     m_settings.save(QStringLiteral("Option2"), booleanText(Option2->isChecked()));
 }
 
-void Form1::Option1_Click() { writeOptions(); }
+void Form1::Option1_Click() {
+    writeOptions();
+}
 
-void Form1::Option2_Click() { writeOptions(); }
+void Form1::Option2_Click() {
+    writeOptions();
+}
 
 void Form1::Combo1_Click() {
     m_settings.save(QStringLiteral("Combo1Index"), QString::number(Combo1->currentIndex()));
 }
 
-void Form1::Text1_Change() { m_settings.save(QStringLiteral("Text1"), Text1->text()); }
+void Form1::Text1_Change() {
+    m_settings.save(QStringLiteral("Text1"), Text1->text());
+}
 
-void Form1::Text2_Change() { m_settings.save(QStringLiteral("Text2"), Text2->text()); }
+void Form1::Text2_Change() {
+    m_settings.save(QStringLiteral("Text2"), Text2->text());
+}
 
 void Form1::Check1_Click() {
-    m_settings.save(QStringLiteral("Check1"), Check1->isChecked() ? QStringLiteral("1")
-                                                                  : QStringLiteral("0"));
+    m_settings.save(QStringLiteral("Check1"),
+                    Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }

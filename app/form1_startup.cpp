@@ -31,12 +31,8 @@ void Form1::Form_Load() {
     proc.step([&] { restoreCombo1(); });
     proc.step([&] { restoreText1(); });
     proc.step([&] { restoreText2(); });
-    proc.step([&] {
-        restoreOption(Option1, QStringLiteral("Option1"), QStringLiteral("1"));
-    });
-    proc.step([&] {
-        restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0"));
-    });
+    proc.step([&] { restoreOption(Option1, QStringLiteral("Option1"), QStringLiteral("1")); });
+    proc.step([&] { restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0")); });
     proc.step([&] { restoreCheck1(); });
     proc.step([&] { deployTextExtractor(); });
 }

@@ -8,7 +8,9 @@
 #include <QMessageBox>
 
 namespace {
-QString titleOr(const QString& title) { return title.isEmpty() ? applicationTitle() : title; }
+QString titleOr(const QString& title) {
+    return title.isEmpty() ? applicationTitle() : title;
+}
 
 int showBox(QWidget* owner, QMessageBox::Icon icon, const QString& text, const QString& title,
             QMessageBox::StandardButtons buttons) {
@@ -34,8 +36,8 @@ void QtDialogs::showWarning(const QString& text, const QString& title) {
 }
 
 bool QtDialogs::askYesNo(const QString& text, const QString& title) {
-    return showBox(m_owner, QMessageBox::NoIcon, text, title,
-                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return showBox(m_owner, QMessageBox::NoIcon, text, title, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString QtDialogs::inputBox(const QString& prompt, const QString& title,
@@ -57,4 +59,6 @@ QString QtDialogs::browseForFolder(const QString& title, const QString& startFol
     return folder;
 }
 
-bool QtDialogs::openExternally(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtDialogs::openExternally(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

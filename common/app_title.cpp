@@ -18,6 +18,10 @@ QString shortenedTitle(const QString& name) {
     return text;
 }
 
-QString applicationTitle() { return storedTitle(); }
+QString applicationTitle() {
+    return storedTitle();
+}
 
-void setApplicationTitle(const QString& name) { storedTitle() = shortenedTitle(name); }
+void setApplicationTitle(const QString& name) {
+    storedTitle() = shortenedTitle(name);
+}

@@ -1,3 +1,5 @@
 #include "common/code_page.h"
 
-QString toComposedForm(const QString& text) { return text.normalized(QString::NormalizationForm_C); }
+QString toComposedForm(const QString& text) {
+    return text.normalized(QString::NormalizationForm_C);
+}

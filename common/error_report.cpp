@@ -3,10 +3,12 @@
 #include "common/app_title.h"
 #include "common/dialogs.h"
 
-void raiseError(const QString& description) { throw AppError(description); }
+void raiseError(const QString& description) {
+    throw AppError(description);
+}
 
-QString errorReportText(const QString& description, const QString& stamp,
-                        const QString& procedure, int line) {
+QString errorReportText(const QString& description, const QString& stamp, const QString& procedure,
+                        int line) {
     return description + QStringLiteral("\r\n") + QStringLiteral("in ") + stamp + procedure +
            QStringLiteral(" ") + QStringLiteral("at line ") + QString::number(line) +
            QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ") +

@@ -24,8 +24,8 @@ private:
 [[noreturn]] void raiseError(const QString& description);
 
 // The text of the "Application Error" box.
-QString errorReportText(const QString& description, const QString& stamp,
-                        const QString& procedure, int line);
+QString errorReportText(const QString& description, const QString& stamp, const QString& procedure,
+                        int line);
 
 // Runs a procedure's statements as numbered steps (100, 102, ...). A step that throws shows the
 // "Application Error" box naming the procedure and the step, then the procedure goes on with the

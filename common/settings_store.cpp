@@ -7,7 +7,9 @@
 namespace {
 const QString kSection = QStringLiteral("Corvander");
 
-QString keyPath(const QString& key) { return kSection + QLatin1Char('/') + key; }
+QString keyPath(const QString& key) {
+    return kSection + QLatin1Char('/') + key;
+}
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}

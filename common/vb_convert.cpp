@@ -36,13 +36,21 @@ template <typename Int> Int toRoundedInteger(const QString& text) {
 
 } // namespace
 
-bool isNumeric(const QString& text) { return parseNumber(text).has_value(); }
+bool isNumeric(const QString& text) {
+    return parseNumber(text).has_value();
+}
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
-std::int16_t toInt16(const QString& text) { return toRoundedInteger<std::int16_t>(text); }
+std::int16_t toInt16(const QString& text) {
+    return toRoundedInteger<std::int16_t>(text);
+}
 
-std::int32_t toInt32(const QString& text) { return toRoundedInteger<std::int32_t>(text); }
+std::int32_t toInt32(const QString& text) {
+    return toRoundedInteger<std::int32_t>(text);
+}
 
 bool toBoolean(const QString& text) {
     const QString word = text.trimmed();
@@ -56,4 +64,6 @@ bool toBoolean(const QString& text) {
     return *value != 0.0;
 }
 
-QString booleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString booleanText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}

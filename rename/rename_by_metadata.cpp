@@ -2,4 +2,6 @@
 
 #include "rename/rename_context.h"
 
-bool RenameMeta(const RenameContext&, const QString&, const QString&) { return false; }
+bool RenameMeta(const RenameContext&, const QString&, const QString&) {
+    return false;
+}

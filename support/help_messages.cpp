@@ -5,8 +5,8 @@
 QString generalHelpText() {
     const QString cr = QStringLiteral("\r");
     return QStringLiteral("This program will:") + cr + cr +
-           QStringLiteral(
-               "read text from a PDF. This text is usually typed into the PDF using the keyboard.") +
+           QStringLiteral("read text from a PDF. This text is usually typed into the PDF using the "
+                          "keyboard.") +
            cr + cr + QStringLiteral("This program will not:") + cr + cr +
            QStringLiteral("read text that is inside an image. Even though the image is embedded "
                           "within a PDF file, it is still an image and \"unreadable\".");
@@ -24,11 +24,11 @@ QString contentHelpText(const QString& firstWordsMode, const QString& wordNumber
 
 QString metadataHelpText() {
     const QStringList lines = {
-        QStringLiteral("%a - Author"),        QStringLiteral("%t - Title"),
-        QStringLiteral("%s - Subject"),       QStringLiteral("%c - Creator"),
-        QStringLiteral("%p - Producer"),      QStringLiteral("%k - Keywords"),
-        QStringLiteral("%d - Date Created"),  QStringLiteral("%m - Date Modified"),
-        QStringLiteral("%v - PDF Version"),   QStringLiteral("%g - Pages"),
+        QStringLiteral("%a - Author"),       QStringLiteral("%t - Title"),
+        QStringLiteral("%s - Subject"),      QStringLiteral("%c - Creator"),
+        QStringLiteral("%p - Producer"),     QStringLiteral("%k - Keywords"),
+        QStringLiteral("%d - Date Created"), QStringLiteral("%m - Date Modified"),
+        QStringLiteral("%v - PDF Version"),  QStringLiteral("%g - Pages"),
     };
     return QStringLiteral("Rename by metadata:") + QStringLiteral("\r\n\r\n") +
            lines.join(QStringLiteral("\r\n"));

@@ -15,7 +15,7 @@ public:
 
     struct Shown {
         Kind kind;
-        QString text;  // message or prompt; for OpenExternally the URL
+        QString text; // message or prompt; for OpenExternally the URL
         QString title;
         QString defaultText;
     };
@@ -39,8 +39,8 @@ public:
 
     const QList<Shown>& shown() const { return m_shown; }
     QList<Shown> shownOf(Kind kind) const;
-    QStringList messages() const;  // texts of plain message boxes
-    QStringList warnings() const;  // texts of error reports
+    QStringList messages() const; // texts of plain message boxes
+    QStringList warnings() const; // texts of error reports
     void clear() { m_shown.clear(); }
     int unusedAnswers() const { return int(m_answers.size()); }
     bool openExternallyResult = true;

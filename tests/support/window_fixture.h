@@ -12,8 +12,7 @@
 // answered by a script. Tests may fill the settings before calling load().
 class WindowTest : public ::testing::Test {
 protected:
-    WindowTest()
-        : settings(home.filePath(QStringLiteral("Fernwick.ini"))) {
+    WindowTest() : settings(home.filePath(QStringLiteral("Fernwick.ini"))) {
         programFolder = home.filePath(QStringLiteral("program"));
         QDir().mkpath(programFolder);
     }
