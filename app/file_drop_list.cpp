@@ -56,5 +56,8 @@ void FileDropList::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    Q_EMIT filesDropped(paths);
+    // The drag source waits for the drop to finish; walking folders and checking every file
+    // inside the drop would hold it (and the file manager) until the end. Handle it right after.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { Q_EMIT filesDropped(paths); }, Qt::QueuedConnection);
 }

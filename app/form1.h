@@ -16,6 +16,7 @@ class QPushButton;
 class QRadioButton;
 class Dialogs;
 class FileDropList;
+struct FileListContext;
 class SettingsStore;
 class TextProgressBar;
 class WorkFolder;
@@ -164,6 +165,10 @@ public:
 
 private:
     // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
+    // The list, dialogs and settings the list's sources fill and consult.
+    FileListContext fileListContext();
+    // Double-click and Delete: the selected entry goes, unless the window is busy.
+    void removeSelectedEntry();
 
     // --- rename run (form1_rename.cpp) ---
 

@@ -1,11 +1,51 @@
 // The file list's buttons, removal and drops.
+#include "app/file_drop_list.h"
 #include "app/form1.h"
+#include "common/error_report.h"
+#include "filelist/list_sources.h"
 
-void Form1::PushButton1_Click() {}
-void Form1::PushButton3_Click() {}
-void Form1::PushButton5_Click() {}
-void Form1::PushButton6_Click() {}
-void Form1::ListView1_DblClick() {}
-void Form1::ListView1_KeyDown(int) {}
-void Form1::ListView1_OLEDragDrop(const QStringList&) {}
-void Form1::prepareSampleSnapshot() {}
+FileListContext Form1::fileListContext() {
+    return {m_dialogs, m_settings, *this, *this, [this] { runReadabilityCheck(); }};
+}
+
+void Form1::PushButton1_Click() {
+    FileListContext context = fileListContext();
+    AddFilesThroughOpenDialog(context);
+}
+
+void Form1::PushButton3_Click() {
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.PushButton3_Click"));
+    proc.step([&] {
+        if (!isBusy())
+            ListView1->clear();
+    });
+}
+
+void Form1::PushButton5_Click() {
+    FileListContext context = fileListContext();
+    AddAllFilesInFolder(context);
+}
+
+void Form1::ListView1_DblClick() {
+    removeSelectedEntry();
+}
+
+void Form1::ListView1_KeyDown(int key) {
+    if (key == Qt::Key_Delete)
+        removeSelectedEntry();
+}
+
+void Form1::removeSelectedEntry() {
+    if (isBusy() || entryCount() == 0)
+        return;
+    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+    // With nothing selected there is nothing the user pointed at, so nothing goes.
+    if (selected.isEmpty())
+        return;
+    delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(selected.first()));
+}
+
+void Form1::ListView1_OLEDragDrop(const QStringList& paths) {
+    AppendDroppedPaths(*this, paths, m_dialogs);
+    runReadabilityCheck();
+}

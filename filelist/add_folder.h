@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+class FolderLister;
+
+// The folder dialog: the chosen folder without a final "/" (the root stays "/"), empty on cancel.
+QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder);
+
+// Adds to `folders` (each ending in "/") every qualifying subfolder, level by level: the starting
+// folders first, then their subfolders, then the next level, and so on. A folder that cannot be
+// listed drops out; a starting folder stays otherwise, whatever it is. A folder already in the
+// walk (reached again through a link) is not added a second time, so a link loop ends. Faults
+// other than a refused listing are shown in the error report and the walk goes on.
+void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
+                           const FolderLister& lister);
+void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs);
+
+// Names of the files in that one folder that match the pattern ("*.pdf", any letter case; "*.*"
+// and "*" give every file, hidden ones included) and pass FileExistsByOpen, sorted by name.
+QStringList ListFilesInFolder(const QString& folder, const QString& pattern);
+
+// True when the path names an existing regular file (links followed). A folder, a device, a pipe,
+// a socket or a missing path gives false; nothing escapes.
+bool FileExistsByOpen(const QString& path);
+
+// True when a folder name holds a character the old code page could not represent or that the
+// walk refuses: below 32, 127 to 159, "?", or beyond 255.
+bool HasUnsafeChars(const QString& name);

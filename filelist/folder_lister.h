@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the folder walk learns from listing one folder's subfolders.
+struct SubfolderListing {
+    enum class Outcome {
+        // Every subfolder was read.
+        Complete,
+        // The folder refused listing or is gone: the walk drops it.
+        Unlistable,
+        // Reading stopped part way for another reason: the walk keeps the folder and the names
+        // read before the fault.
+        Interrupted,
+    };
+    Outcome outcome = Outcome::Complete;
+    // Names without folder, sorted by name; links to folders count as folders.
+    QStringList names;
+};
+
+// Lists the subfolders of one folder. The walk takes it as a parameter so that a test can make a
+// folder unlistable, which file permissions cannot do for a process running as root.
+class FolderLister {
+public:
+    virtual ~FolderLister() = default;
+    virtual SubfolderListing subfolders(const QString& folder) const = 0;
+};
+
+// The lister that reads the file system.
+const FolderLister& systemFolderLister();

@@ -1,0 +1,115 @@
+#include "filelist/list_sources.h"
+
+#include "common/dialogs.h"
+#include "common/error_report.h"
+#include "common/path_helpers.h"
+#include "common/settings_store.h"
+#include "common/window_port.h"
+#include "filelist/add_folder.h"
+#include "filelist/file_list.h"
+#include "filelist/folder_lister.h"
+
+namespace {
+
+const QString kExtensionKey = QStringLiteral("Extension");
+const QString kLastFolderKey = QStringLiteral("LastFolder");
+
+// A "." name is this platform's hidden file, which the old program skipped as archive plus
+// hidden; a "~" name is an office program's lock or backup file.
+bool skippedName(const QString& name) {
+    return name.startsWith(QLatin1Char('~')) || name.startsWith(QLatin1Char('.'));
+}
+
+} // namespace
+
+void AddFilesThroughOpenDialog(FileListContext& context) {
+    TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.PushButton1_Click"));
+    QStringList chosen;
+    proc.at(112, [&] {
+        chosen = context.dialogs.openFiles(
+            QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
+            QStringLiteral("PDF Files (*.pdf)"));
+    });
+    if (chosen.size() == 1) {
+        proc.at(122, [&] { context.list.appendEntry(chosen.first()); });
+    } else {
+        for (const QString& path : std::as_const(chosen)) {
+            proc.at(140, [&] {
+                const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+                context.list.appendEntry(joinFolderAndName(path.left(slash), path.mid(slash + 1)));
+            });
+        }
+    }
+    proc.at(150, [&] { context.readabilityCheck(); });
+}
+
+void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
+    TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.PushButton5_Click"));
+    QString extension;
+    QString folder;
+    bool proceed = false;
+    proc.at(100, [&] {
+        extension = context.dialogs.inputBox(
+            QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt "
+                           "files, doc for all doc files, etc.)"),
+            QString(), context.settings.get(kExtensionKey, QStringLiteral("pdf")));
+        if (!extension.isEmpty())
+            context.settings.save(kExtensionKey, extension);
+    });
+    proc.at(102, [&] { proceed = !extension.isEmpty(); });
+    if (proceed) {
+        proc.at(104, [&] {
+            folder = BrowseForFolder(context.dialogs, QStringLiteral("Please select folder:"),
+                                     context.settings.get(kLastFolderKey, QString()));
+        });
+        proc.at(106, [&] { proceed = !folder.isEmpty(); });
+    }
+    if (proceed) {
+        proc.at(108, [&] { context.settings.save(kLastFolderKey, folder); });
+        proc.at(116, [&] { context.busy.setBusy(true); });
+        QStringList folders;
+        proc.at(118, [&] { folders = QStringList{folder + QLatin1Char('/')}; });
+        proc.at(120, [&] { GetSubDirectories2016(folders, true, context.dialogs, lister); });
+        proc.at(122, [&] {
+            appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension);
+        });
+        proc.at(140, [&] { context.busy.setBusy(false); });
+    }
+    proc.at(146, [&] { context.readabilityCheck(); });
+}
+
+void AddAllFilesInFolder(FileListContext& context) {
+    AddAllFilesInFolder(context, systemFolderLister());
+}
+
+void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern) {
+    for (const QString& folderWithSlash : folders) {
+        const QString folder = folderWithSlash.endsWith(QLatin1Char('/'))
+                                   ? folderWithSlash.chopped(1)
+                                   : folderWithSlash;
+        for (const QString& name : ListFilesInFolder(folder, pattern)) {
+            if (skippedName(name))
+                continue;
+            const QString joined = folder + QLatin1Char('/') + name;
+            if (FileExistsByOpen(joined))
+                list.appendEntry(collapseDoubledSlashes(joined));
+        }
+    }
+}
+
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
+                        const FolderLister& lister) {
+    for (const QString& path : paths) {
+        if (!IsDirectory(path)) {
+            list.appendEntry(path);
+            continue;
+        }
+        QStringList folders{path + QLatin1Char('/')};
+        GetSubDirectories2016(folders, true, dialogs, lister);
+        appendFilesOfFolders(list, folders, QStringLiteral("*.*"));
+    }
+}
+
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs) {
+    AppendDroppedPaths(list, paths, dialogs, systemFolderLister());
+}

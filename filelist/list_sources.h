@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class BusyPointer;
+class Dialogs;
+class FileListView;
+class FolderLister;
+class SettingsStore;
+
+// What the sources that fill the file list work with. The readability check runs after every
+// addition, a cancelled one included.
+struct FileListContext {
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    FileListView& list;
+    BusyPointer& busy;
+    std::function<void()> readabilityCheck;
+};
+
+// "Add PDF File(s)": the open dialog, then the check. Error reports name Form1.PushButton1_Click.
+void AddFilesThroughOpenDialog(FileListContext& context);
+
+// "Add All PDF File(s) In Folder": extension prompt, folder dialog, walk, then the check. Error
+// reports name Form1.PushButton5_Click.
+void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister);
+void AddAllFilesInFolder(FileListContext& context);
+
+// Appends, folder by folder in the given order, every file matching the pattern, except names
+// starting with "~" and hidden ("." names) ones. Each folder ends in "/".
+void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern);
+
+// Dropped paths in their order: a folder adds every file of its tree at its place, anything else
+// is appended as delivered.
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
+                        const FolderLister& lister);
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs);
