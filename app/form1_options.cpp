@@ -2,6 +2,7 @@
 #include "app/form1.h"
 #include "common/dialogs.h"
 #include "common/error_report.h"
+#include "common/settings_store.h"
 
 #include <QLineEdit>
 
@@ -27,5 +28,18 @@ void Form1::PushButton14_Click() {
 }
 
 void Form1::PushButton4_Click() {
-    // Filled in with the options panel work.
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.PushButton4_Click"));
+    QString start;
+    QString folder;
+    // The dialog opens where this button last left off, not at the folder typed in the box.
+    proc.step([&] { start = m_settings.get(QStringLiteral("LastFolderDot"), QString()); });
+    proc.step([&] {
+        folder = m_dialogs.browseForFolder(QStringLiteral("Please select folder:"), start);
+    });
+    if (folder.isEmpty())
+        return;
+    proc.step([&] { m_settings.save(QStringLiteral("LastFolderDot"), folder); });
+    proc.step([&] {
+        Text1->setText(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+    });
 }
