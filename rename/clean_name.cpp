@@ -1,0 +1,36 @@
+#include "rename/clean_name.h"
+
+#include "common/code_page.h"
+#include "rename/safe_copy.h"
+
+#include <QList>
+
+QString CleanName(const QString& nameText, bool removePercent) {
+    QString name;
+    name.reserve(nameText.size());
+    for (const uint code : nameText.toUcs4()) {
+        if (isNameCharacter(code))
+            name.append(QChar(char16_t(code)));
+    }
+    if (name.isEmpty())
+        return name;
+
+    // Tab, CR and LF cannot survive the filter above; they stay in the list so that the removal
+    // order reads as the complete set of characters a name must not hold.
+    static const char16_t removed[] = {u'\t', u'\r', u'\n', u'/', u'\\', u'*',
+                                       u':',  u'?',  u'<',  u'>', u'|'};
+    for (const char16_t character : removed)
+        name.remove(QChar(character));
+    if (removePercent)
+        name.remove(QLatin1Char('%'));
+    return name;
+}
+
+bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool removePercent,
+                       const QString& resultsFolder) {
+    const QString name = CleanName(nameText, removePercent);
+    if (name.isEmpty())
+        return false;
+    CopyToFreeName(sourcePath, resultsFolder, name);
+    return true;
+}

@@ -1,0 +1,74 @@
+#include "rename/run_parameters.h"
+
+#include "common/dialogs.h"
+#include "common/vb_convert.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+void refuse(Dialogs& dialogs) {
+    dialogs.showMessage(QStringLiteral("Must be numeric."));
+}
+
+QString askNumber(Dialogs& dialogs, const QString& prompt, const QString& title) {
+    for (;;) {
+        const QString answer = dialogs.inputBox(prompt, title, QStringLiteral("1"));
+        if (isNumeric(answer))
+            return answer;
+        refuse(dialogs);
+    }
+}
+
+bool isNumberList(const QString& answer) {
+    if (answer.isEmpty())
+        return false;
+    const QStringList entries = answer.split(QLatin1Char(','));
+    return std::all_of(entries.begin(), entries.end(), isNumeric);
+}
+
+} // namespace
+
+RunParameters collectRunParameters(Dialogs& dialogs, int mode) {
+    RunParameters parameters;
+    const QString enterX = QStringLiteral("Enter X");
+    const QString inputX = QStringLiteral("Input X");
+    if (mode == 5 || mode == 6) {
+        parameters.searchText = dialogs.inputBox(QStringLiteral("Enter string to search for:"),
+                                                 inputX, QStringLiteral("String"));
+        parameters.first = askNumber(dialogs, QStringLiteral("Enter number of words to get:"),
+                                     QStringLiteral("Input N"));
+    } else if (mode == 4) {
+        for (;;) {
+            const QString answer = dialogs.inputBox(
+                QStringLiteral("Please enter word numbers (for example 10, 11 will use the tenth "
+                               "and eleventh word on the first page):"),
+                QStringLiteral("Input X1, X2, X3"), QStringLiteral("10,11"));
+            if (isNumberList(answer)) {
+                parameters.wordList = answer;
+                parameters.first = answer.section(QLatin1Char(','), 0, 0);
+                break;
+            }
+            refuse(dialogs);
+        }
+    } else if (mode == 3) {
+        parameters.first = askNumber(dialogs, enterX, inputX);
+        parameters.second =
+            askNumber(dialogs, QStringLiteral("Enter Y"), QStringLiteral("Input Y"));
+    } else {
+        parameters.first = askNumber(dialogs, enterX, inputX);
+    }
+    return parameters;
+}
+
+FileArguments fileArgumentsFor(int mode, const RunParameters& parameters) {
+    const QString zero = QStringLiteral("0");
+    if (mode == 5 || mode == 6)
+        return {parameters.first, zero, QString(), parameters.searchText};
+    if (mode == 4)
+        return {parameters.first, zero, parameters.wordList, QString()};
+    if (parameters.second.isEmpty())
+        return {parameters.first, zero, QString(), QString()};
+    return {parameters.first, parameters.second, QString(), QString()};
+}

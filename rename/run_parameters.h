@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+
+// What the user typed at the start of a rename by content, kept as text until each file's call.
+struct RunParameters {
+    QString first;      // x (modes 0 to 3), n (modes 5, 6), the first listed number (mode 4)
+    QString second;     // y (mode 3); empty otherwise
+    QString wordList;   // mode 4: the answer as typed
+    QString searchText; // modes 5 and 6
+};
+
+// Asks for the numbers and the text that the mode needs. Numeric prompts come back until their
+// answer is numeric, with "Must be numeric." in between.
+RunParameters collectRunParameters(Dialogs& dialogs, int mode);
+
+// The arguments of one file's call, chosen by the mode as it is when that file's turn comes.
+struct FileArguments {
+    QString count;
+    QString page;
+    QString wordList;
+    QString searchText;
+};
+
+FileArguments fileArgumentsFor(int mode, const RunParameters& parameters);

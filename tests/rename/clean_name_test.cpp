@@ -1,0 +1,33 @@
+#include "rename/clean_name.h"
+
+#include <gtest/gtest.h>
+
+TEST(CleanName, KeepsNameCharactersAndRemovesForbiddenOnes) {
+    const struct {
+        const char16_t* text;
+        bool metadata;
+        const char16_t* name; // empty: the file is skipped
+    } cases[] = {
+        {u"No: 7/5", false, u"No 75"},
+        {u":", false, u""},
+        {u"???", false, u""},
+        {u"a\\b*c?d<e>f|g/h:i", false, u"abcdefghi"},
+        {u"first\t\fsecond", false, u"firstsecond"},
+        {u"line\r\nbreak", false, u"linebreak"},
+        {u"\t\f\r\n", false, u""},
+        {u"a\u0085b\u009Fc\u007Fd", false, u"abcd"},
+        {u"caf\u00E9 \u00A0\u00FF", false, u"caf\u00E9 \u00A0\u00FF"},
+        {u"\u20ACprice \u0100x \U0001F600y", false, u"price x y"},
+        {u"abc :", false, u"abc "},
+        {u"  two  blanks . \"quoted\" ", false, u"  two  blanks . \"quoted\" "},
+        {u"50%", false, u"50%"},
+        {u"50%", true, u"50"},
+        {u"%", true, u""},
+        {u"", false, u""},
+    };
+    for (const auto& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(CleanName(text, c.metadata), QString::fromUtf16(c.name))
+            << text.toStdString() << (c.metadata ? " (metadata)" : "");
+    }
+}
