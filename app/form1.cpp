@@ -42,7 +42,7 @@ QFont arialBold(double points) {
 Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environment,
              QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_settings(settings),
-      m_environment(std::move(environment)) {
+      m_environment(std::move(environment)), m_workFolder(std::make_unique<WorkFolder>()) {
     setObjectName(QStringLiteral("Form1"));
     createControls();
     connectHandlers();

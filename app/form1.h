@@ -162,8 +162,12 @@ private:
 public:
     // The readability check over the whole list; every addition to the list ends with it.
     void runReadabilityCheck();
+    // The text extractor found at start-up; empty when it is not installed.
+    QString pdftotextPath() const { return m_pdftotextPath; }
 
 private:
+    QString m_pdftotextPath;
+
     // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
     // The list, dialogs and settings the list's sources fill and consult.
     FileListContext fileListContext();

@@ -7,6 +7,7 @@
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
 #include "common/work_folder.h"
+#include "extract/shell_and_wait.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -94,6 +95,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
+    // The program ends at once below, so an extractor it is waiting for must not outlive it.
+    KillRunningChildren();
     if (m_workFolder)
         m_workFolder->remove();
     if (m_environment.terminate)
