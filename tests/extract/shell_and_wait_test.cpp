@@ -39,10 +39,10 @@ TEST(ShellAndWait, ReturnsTheChildsExitCodeAfterItEnds) {
 TEST(ShellAndWait, QuickChildCostsNoFixedPollInterval) {
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 10; ++i)
         EXPECT_EQ(ShellAndWait(QStringLiteral("/bin/true"), {}), 0);
-    // Five whole polling intervals would take 500 ms.
-    EXPECT_LT(clock.elapsed(), 400);
+    // Ten whole polling intervals would take a second.
+    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 TEST(ShellAndWait, ProgramThatDoesNotExistGivesTheStartFailureAtOnce) {
@@ -94,7 +94,7 @@ TEST(ShellAndWait, EventsRunWhileTheChildRuns) {
     timer.start(20);
     ShellAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("0.8")});
     EXPECT_GE(firedAt, 50);
-    EXPECT_LT(firedAt, 300) << "a queued event waits one polling interval at most";
+    EXPECT_LT(firedAt, 400) << "a queued event waits one polling interval at most";
     EXPECT_GE(ticks, 5) << "events run on every pass, about ten times a second";
 }
 
@@ -112,11 +112,12 @@ TEST(ShellAndWait, QuickChildLeavesTheBarAloneUntilTheEnd) {
 
 TEST(ShellAndWait, SlowChildShowsTheWaitingTextAndCreeps) {
     RecordingBar bar;
-    ShellAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("5.6")}, {}, &bar,
+    // Fifty passes take about five seconds; the margin allows for a busy machine.
+    ShellAndWait(QStringLiteral("/bin/sleep"), {QStringLiteral("6.5")}, {}, &bar,
                  QStringLiteral("Processing: a.pdf"), 25, 4);
-    ASSERT_GE(bar.texts.size(), 2);
-    EXPECT_EQ(bar.texts.first(), QStringLiteral("Processing: a.pdf, Please wait.. 0"));
-    EXPECT_TRUE(bar.texts.contains(QStringLiteral("Processing: a.pdf, Please wait.. 1")));
+    ASSERT_GE(bar.texts.size(), 3);
+    EXPECT_EQ(bar.texts[0], QStringLiteral("Processing: a.pdf, Please wait.. 0"));
+    EXPECT_EQ(bar.texts[1], QStringLiteral("Processing: a.pdf, Please wait.. 1"));
     EXPECT_EQ(bar.texts.last(), QStringLiteral("Processing: a.pdf"));
     EXPECT_EQ(bar.values, QList<int>{25});
 }

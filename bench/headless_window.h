@@ -1,0 +1,61 @@
+#pragma once
+
+#include "common/dialogs.h"
+#include "common/window_port.h"
+
+#include <QQueue>
+#include <QStringList>
+
+// The window's ports without any widget, for timing the program's own code.
+class HeadlessWindow : public ProgressView,
+                       public BusyPointer,
+                       public FileListView,
+                       public RenameControls {
+public:
+    int progressValue() const override { return m_value; }
+    QString progressText() const override { return m_text; }
+    void setProgressValue(int value) override { m_value = value; }
+    void setProgressText(const QString& text) override { m_text = text; }
+
+    bool isBusy() const override { return m_busy; }
+    void setBusy(bool busy) override { m_busy = busy; }
+
+    int entryCount() const override { return int(m_entries.size()); }
+    QString entryText(int position) const override { return m_entries.value(position - 1); }
+    void appendEntry(const QString& path) override { m_entries.append(path); }
+
+    int modeIndex() const override { return mode; }
+    bool contentSelected() const override { return content; }
+    bool metadataSelected() const override { return !content; }
+    QString nameFormat() const override { return format; }
+    QString resultsFolder() const override { return results; }
+
+    // The rename options a measurement sets.
+    int mode = 0;
+    bool content = true;
+    QString format = QStringLiteral("%a - %t");
+    QString results;
+
+private:
+    int m_value = 0;
+    QString m_text;
+    bool m_busy = false;
+    QStringList m_entries;
+};
+
+// Boxes that nobody sees: messages are kept, prompts take queued answers (empty when none).
+class HeadlessDialogs : public Dialogs {
+public:
+    void showMessage(const QString& text, const QString& title = {}) override;
+    void showWarning(const QString& text, const QString& title) override;
+    bool askYesNo(const QString& text, const QString& title = {}) override;
+    QString inputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    QStringList openFiles(const QString& title, const QString& filter) override;
+    QString browseForFolder(const QString& title, const QString& startFolder) override;
+    bool openExternally(const QUrl& url) override;
+
+    QQueue<QString> inputAnswers;
+    QStringList messages;
+    QStringList warnings;
+};
