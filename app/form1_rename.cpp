@@ -1,4 +1,10 @@
 // The rename run behind "Start Renaming".
 #include "app/form1.h"
 
-void Form1::PushButton2_Click() {}
+#include "rename/rename_run.h"
+
+void Form1::PushButton2_Click() {
+    const RenameRunPorts ports{m_dialogs,        *this,          *this, *this, *this,
+                               workFolderPath(), m_pdftotextPath};
+    RunRenaming(ports, m_runInProgress);
+}

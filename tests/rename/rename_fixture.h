@@ -1,0 +1,77 @@
+#pragma once
+
+#include "app/form1.h"
+#include "tests/support/pdf_writer.h"
+#include "tests/support/window_fixture.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMap>
+#include <QPushButton>
+#include <QRadioButton>
+
+// A loaded window with a folder of source PDFs and an empty results folder.
+class RenameTest : public WindowTest {
+protected:
+    void SetUp() override {
+        load();
+        dialogs.clear();
+        ASSERT_FALSE(window->pdftotextPath().isEmpty());
+        window->Text1->setText(results.path());
+        window->Option1->setChecked(true);
+    }
+
+    // A PDF of the given pages (one line of text each), listed in the window.
+    QString addPdf(const QString& name, const QStringList& pages) {
+        return addPdf(name, pdfOfPages(pages));
+    }
+    QString addPdf(const QString& name, const PdfDocument& document) {
+        const QString path = sources.filePath(name);
+        EXPECT_TRUE(writePdf(path, document)) << path.toStdString();
+        window->appendEntry(path);
+        return path;
+    }
+
+    // A file that is listed but yields no text.
+    QString addUnreadable(const QString& name) {
+        const QString path = sources.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a PDF at all\n");
+        window->appendEntry(path);
+        return path;
+    }
+
+    void setMode(int mode) { window->Combo1->setCurrentIndex(mode); }
+
+    // Every file of a folder by name, with its bytes.
+    static QMap<QString, QByteArray> contentOf(const QString& folder) {
+        QMap<QString, QByteArray> files;
+        const QDir dir(folder);
+        for (const QString& name :
+             dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            QFile file(dir.filePath(name));
+            files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        }
+        return files;
+    }
+
+    QStringList resultNames() const { return contentOf(results.path()).keys(); }
+
+    QByteArray bytesOf(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Starts the run with the sources checked before and after: a run never changes them.
+    void startRun() {
+        const auto before = contentOf(sources.path());
+        window->PushButton2->click();
+        EXPECT_EQ(contentOf(sources.path()), before) << "a source file changed";
+    }
+
+    QTemporaryDir sources;
+    QTemporaryDir results;
+};
