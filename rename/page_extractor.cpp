@@ -60,8 +60,10 @@ QString PageExtractor::readOutput() const {
 
 void PageExtractor::run(const QStringList& pageOptions) const {
     // The word rules expect CR LF line ends, which poppler writes only when asked.
+    // "--" keeps a path that begins with "-" from being read as an option.
     const QStringList arguments = QStringList{QStringLiteral("-eol"), QStringLiteral("dos")} +
-                                  pageOptions + QStringList{m_pdfPath, m_outputPath};
+                                  pageOptions +
+                                  QStringList{QStringLiteral("--"), m_pdfPath, m_outputPath};
     ProgressView& bar = m_context.progress;
     ShellAndWait(m_context.pdftotext, arguments, {}, &bar, bar.progressText(), bar.progressValue(),
                  m_context.list.entryCount());

@@ -40,12 +40,14 @@ TEST_F(RenameTest, SecondOfThreeFailingShowsProgressAndListsOnlyIt) {
 TEST_F(RenameTest, EveryFileSucceedingSaysDoneAlone) {
     addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Same name")});
     addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Same name")});
+    // A name that a shell or an option parser would misread.
+    addPdf(QStringLiteral("-f 2 \"$HOME\" `x` 'q'.pdf"), {QStringLiteral("Odd file")});
     setMode(0);
     dialogs.answerInput(QStringLiteral("2"));
     startRun();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.")});
     EXPECT_TRUE(dialogs.warnings().isEmpty());
-    EXPECT_EQ(resultNames(), (QStringList{"Same name!.pdf", "Same name.pdf"}));
+    EXPECT_EQ(resultNames(), (QStringList{"Odd file.pdf", "Same name!.pdf", "Same name.pdf"}));
 }
 
 TEST_F(RenameTest, NothingToDoOrNowhereToPutIt) {
