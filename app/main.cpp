@@ -7,8 +7,57 @@
 #include <QRandomGenerator>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
+
+namespace {
+void printHelp() {
+    const QByteArray settingsFile = SettingsStore::defaultFilePath().toLocal8Bit();
+    std::printf("Usage: corvander [--help | --version]\n"
+                "\n"
+                "%s copies many PDF files at once under new names taken from each file's own\n"
+                "text (\"rename by content\") or from its document information (\"rename by\n"
+                "metadata\"). The source files are never changed; the renamed copies go into a\n"
+                "results folder. Started without options, it opens its window.\n"
+                "\n"
+                "Options:\n"
+                "  -h, --help     show this help and exit\n"
+                "  -v, --version  show the version and exit\n"
+                "\n"
+                "Settings: %s, section [Corvander].\n"
+                "Needs pdftotext and pdfinfo (Debian package poppler-utils) on the PATH.\n"
+                "Home page: %s\n"
+                "Support: %s\n",
+                kProductName, settingsFile.constData(), kHomePage, kSupportAddress);
+}
+
+// Like any command-line tool, fail when the answer could not be written (a full disk, a closed
+// pipe).
+int finishOutput() {
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+}
+
+// The information options are answered before any Qt application object exists, so they work
+// without a display. Every other argument is left to Qt (-platform, -style, ...).
+std::optional<int> answerInformationOption(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            printHelp();
+            return finishOutput();
+        }
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
+            std::printf("%s %s\n", kProductName, CORVANDER_VERSION);
+            return finishOutput();
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = answerInformationOption(argc, argv))
+        return *exitCode;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# `cmake --install` into a fresh prefix: the program, its Samples, the menu entry, the icon and
+# the AppStream file land where a desktop looks for them, the entry and the metadata are valid,
+# and the installed program, started the way the menu starts it from an unrelated folder, finds
+# its Samples beside itself.
+#
+# usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER X11_PROBE VERSION
+set -euo pipefail
+
+BUILD=$(realpath "$1")
+SOURCE=$(realpath "$2")
+X_PROBE=$(realpath "$3")
+VERSION="$4"
+APP_ID=org.example.corvander
+
+# shellcheck source=x_session.sh
+. "$(dirname "$0")/x_session.sh"
+
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/corvander-install-test.XXXXXX")
+finish() {
+    local status=$?
+    xs_stop
+    rm -rf "$ROOT"
+    exit "$status"
+}
+trap finish EXIT
+trap "exit 143" TERM INT HUP
+PREFIX="$ROOT/prefix"
+
+cmake --install "$BUILD" --prefix "$PREFIX" >"$ROOT/install.log" ||
+    xs_fail "cmake --install failed: $(cat "$ROOT/install.log")"
+
+# The program and the links that let it find its Samples.
+[ -x "$PREFIX/lib/corvander/corvander" ] || xs_fail "no program in lib/corvander"
+[ "$(realpath "$PREFIX/bin/corvander")" = "$(realpath "$PREFIX/lib/corvander/corvander")" ] ||
+    xs_fail "bin/corvander does not lead to the program"
+[ "$(realpath "$PREFIX/lib/corvander/Samples")" = "$(realpath "$PREFIX/share/corvander/Samples")" ] ||
+    xs_fail "the Samples beside the program do not lead to share/corvander/Samples"
+(cd "$SOURCE/resources/Samples" && sha256sum -- *.pdf) >"$ROOT/expected.sums"
+(cd "$PREFIX/lib/corvander/Samples" && sha256sum -- *) >"$ROOT/installed.sums"
+cmp -s "$ROOT/expected.sums" "$ROOT/installed.sums" ||
+    xs_fail "the installed Samples differ from resources/Samples: $(diff "$ROOT/expected.sums" "$ROOT/installed.sums")"
+
+# The menu entry, the icon it names, and the AppStream file that points at the entry.
+DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
+METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+ICON="$PREFIX/share/icons/hicolor/64x64/apps/corvander.png"
+desktop-file-validate "$DESKTOP" || xs_fail "the desktop entry is not valid"
+appstreamcli validate --no-net --pedantic "$METAINFO" >"$ROOT/appstream.log" ||
+    xs_fail "the AppStream file is not valid: $(cat "$ROOT/appstream.log")"
+grep -qx "Icon=corvander" "$DESKTOP" || xs_fail "the desktop entry names another icon"
+grep -qF "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$METAINFO" ||
+    xs_fail "the AppStream file does not name the desktop entry"
+grep -qF "<release version=\"$VERSION\"" "$METAINFO" || xs_fail "the AppStream release is not $VERSION"
+# A PNG keeps its width and height as two big-endian numbers from byte 16 on.
+[ "$(od -An -tx1 -j16 -N8 "$ICON" | tr -d ' \n')" = "0000004000000040" ] ||
+    xs_fail "the icon is not 64x64"
+
+cd /
+[ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
+    xs_fail "the installed program does not tell its version"
+
+# Start it as the menu would: the entry's command, found on the PATH, from an unrelated folder.
+EXEC=$(sed -n 's/^Exec=//p' "$DESKTOP")
+[ "$EXEC" = corvander ] || xs_fail "unexpected Exec line: $EXEC"
+xs_private_environment "$ROOT/session"
+export PATH="$PREFIX/bin:$PATH"
+xs_start_server
+xs_start_program "$EXEC" "$ROOT/session/home"
+xs_rest_pointer
+# The first start records the samples it finds beside itself; an empty record means none.
+grep -q '^Snapshot=..*' "$XDG_CONFIG_HOME/Fernwick.ini" ||
+    xs_fail "the installed program found no samples: $(cat "$XDG_CONFIG_HOME/Fernwick.ini")"
+xs_click 0 0 4080 3040 3840 405
+QUESTION=$(xs_wait_dialog "Corvander")
+xs_rest_pointer
+xs_watch_pointer
+xs_keys_in "$QUESTION" alt+y
+xs_wait_gone "$QUESTION"
+xs_wait_busy_cycle 60000
+grep -qx "file://$PREFIX/lib/corvander/Samples/\?" "$ROOT/session/opened.log" ||
+    xs_fail "\"Yes\" did not open the installed Samples: $(cat "$ROOT/session/opened.log" 2>/dev/null)"
+xs_close_program
+[ "$XS_EXIT_STATUS" = 0 ] || xs_fail "the installed program ended with status $XS_EXIT_STATUS"
+echo "PASS: installed layout, menu entry, AppStream file and the installed program"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The Debian package made by `cpack -G DEB`: it depends on the extractor, on the Qt libraries the
+# program links and on Qt's window-system plug-in, and it holds the installed layout under /usr.
+#
+# usage: package_test.sh BUILD_FOLDER VERSION
+set -euo pipefail
+
+BUILD=$(realpath "$1")
+VERSION="$2"
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/corvander-package-test.XXXXXX")
+trap 'rm -rf "$ROOT"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+cpack -G DEB -B "$ROOT" --config "$BUILD/CPackConfig.cmake" >"$ROOT/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$ROOT/cpack.log")"
+PACKAGE=$(find "$ROOT" -maxdepth 1 -name "corvander_${VERSION}_*.deb")
+[ -n "$PACKAGE" ] || fail "no corvander_${VERSION}_*.deb: $(ls "$ROOT")"
+
+DEPENDS=$(dpkg-deb -f "$PACKAGE" Depends)
+for needed in poppler-utils qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6; do
+    grep -qE "(^|, )$needed( |,|$)" <<<"$DEPENDS" || fail "Depends lacks $needed: $DEPENDS"
+done
+
+dpkg-deb -c "$PACKAGE" | awk '{ print $6 ($7 ? " " $7 " " $8 : "") }' >"$ROOT/contents"
+for entry in \
+    "./usr/lib/corvander/corvander" \
+    "./usr/bin/corvander -> ../lib/corvander/corvander" \
+    "./usr/lib/corvander/Samples -> ../../share/corvander/Samples" \
+    "./usr/share/applications/org.example.corvander.desktop" \
+    "./usr/share/icons/hicolor/64x64/apps/corvander.png" \
+    "./usr/share/metainfo/org.example.corvander.metainfo.xml"; do
+    grep -qxF -- "$entry" "$ROOT/contents" || fail "the package lacks $entry"
+done
+grep -q '^\./usr/share/corvander/Samples/.*\.pdf$' "$ROOT/contents" || fail "the package holds no samples"
+echo "PASS: $(basename "$PACKAGE"), Depends: $DEPENDS"

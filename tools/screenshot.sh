@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes the README's picture of the window: the real program on a private X server (Xvfb), with
+# settings of its own, after "Load Sample/Example Files". Builds what it needs first.
+#
+# usage: tools/screenshot.sh [OUTPUT.png]      (default: docs/window.png)
+set -euo pipefail
+
+SOURCE=$(cd "$(dirname "$0")/.." && pwd)
+OUTPUT=$(realpath -m "${1:-$SOURCE/docs/window.png}")
+BUILD=$(realpath -m "${BUILD_DIR:-$SOURCE/build}")
+
+cmake -S "$SOURCE" -B "$BUILD" >/dev/null
+cmake --build "$BUILD" --target corvander x11_probe -j "$(nproc)" >/dev/null
+PROGRAM="$BUILD/app/corvander"
+X_PROBE="$BUILD/tests/e2e/x11_probe"
+
+# shellcheck source=../tests/e2e/x_session.sh
+. "$SOURCE/tests/e2e/x_session.sh"
+
+ROOT=$(mktemp -d "${TMPDIR:-/tmp}/corvander-screenshot.XXXXXX")
+finish() {
+    local status=$?
+    xs_stop
+    rm -rf "$ROOT"
+    exit "$status"
+}
+trap finish EXIT
+trap "exit 143" TERM INT HUP
+
+# The picture shows what a new user sees: the results folder defaults to the user's own desktop
+# folder, so the session keeps the real home and only the settings and temporary files are private.
+REAL_HOME="$HOME"
+xs_private_environment "$ROOT"
+export HOME="$REAL_HOME"
+xs_start_server
+xs_start_program "$PROGRAM" "$ROOT"
+xs_rest_pointer
+
+xs_click 0 0 4080 3040 3840 405
+QUESTION=$(xs_wait_dialog "Corvander")
+xs_watch_pointer
+xs_keys_in "$QUESTION" alt+n
+xs_wait_gone "$QUESTION"
+xs_wait_busy_cycle 60000
+[ -z "$(xs_dialogs)" ] || xs_fail "a message is in the way: $(xs_dialogs)"
+
+mkdir -p "$(dirname "$OUTPUT")"
+"$X_PROBE" screenshot "$XS_MAIN" "$OUTPUT"
+xs_close_program
+echo "$OUTPUT"
