@@ -3,6 +3,8 @@
 # settings of its own, after "Load Sample/Example Files". Builds what it needs first.
 #
 # usage: tools/screenshot.sh [OUTPUT.png]      (default: docs/window.png)
+# BUILD_DIR names the build folder (default build/); CORVANDER names another program to picture,
+# for example the installed /usr/bin/corvander.
 set -euo pipefail
 
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,7 +13,7 @@ BUILD=$(realpath -m "${BUILD_DIR:-$SOURCE/build}")
 
 cmake -S "$SOURCE" -B "$BUILD" >/dev/null
 cmake --build "$BUILD" --target corvander x11_probe -j "$(nproc)" >/dev/null
-PROGRAM="$BUILD/app/corvander"
+PROGRAM=$(command -v "${CORVANDER:-$BUILD/app/corvander}")
 X_PROBE="$BUILD/tests/e2e/x11_probe"
 
 # shellcheck source=../tests/e2e/x_session.sh
