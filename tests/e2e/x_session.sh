@@ -149,8 +149,9 @@ xs_click() {
 # Puts the pointer on the window's bare left margin, where it shows the window's own pointer.
 xs_rest_pointer() { xdotool mousemove --window "$XS_MAIN" 4 300; }
 
-# Starts watching the pointer; xs_wait_busy_cycle then waits until it has shown something other
-# than the arrow and the arrow again: a long operation began and ended.
+# Starts watching the pointer; xs_wait_busy_cycle then waits until it has changed twice: to the
+# busy pointer and away from it again, so a long operation began and ended. Pointers are told
+# apart by identity, not by name, since cursor themes name them differently or not at all.
 xs_watch_pointer() {
     local log="$XS_ROOT/pointer.log"
     : >"$log"
@@ -166,7 +167,7 @@ xs_watch_pointer() {
 xs_wait_busy_cycle() {
     local log="$XS_ROOT/pointer.log" deadline
     deadline=$(($(xs_now_ms) + $1))
-    until awk '$2 != "left_ptr" { busy = 1 } busy && $2 == "left_ptr" { done = 1 } END { exit !done }' "$log"; do
+    until awk 'NR == 2 { busy = $1 } NR > 2 && $1 != busy { done = 1 } END { exit !done }' "$log"; do
         [ -z "$(xs_dialogs | grep -P '\tApplication Error$' || true)" ] ||
             xs_fail "an \"Application Error\" report showed"
         [ "$(xs_now_ms)" -lt "$deadline" ] || xs_fail "the busy pointer did not come and go: $(cat "$log")"
