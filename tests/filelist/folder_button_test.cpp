@@ -1,0 +1,159 @@
+// "Add All PDF File(s) In Folder" on the real window.
+#include "app/file_drop_list.h"
+#include "common/app_title.h"
+#include "tests/filelist/tree_helpers.h"
+#include "tests/support/window_fixture.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for "
+                                       "all txt files, doc for all doc files, etc.)");
+
+class FolderButton : public WindowTest {
+protected:
+    FolderButton() { root = tree.path(); }
+
+    // Presses the button with the given answers; an empty folder cancels the folder dialog.
+    void addFolder(const QString& extension, const QString& folder) {
+        dialogs.answerInput(extension);
+        if (!folder.isEmpty())
+            dialogs.answerFolder(folder);
+        window->PushButton5_Click();
+    }
+
+    // True when the readability check named the file as unreadable since the last clear.
+    bool checkNamed(const QString& path) const {
+        for (const QString& text : dialogs.messages())
+            if (text.contains(path))
+                return true;
+        return false;
+    }
+
+    QTemporaryDir tree;
+    QString root;
+};
+
+} // namespace
+
+TEST_F(FolderButton, SkipsLockFilesAndHiddenFilesButSearchesHiddenFolders) {
+    makeFile(root, QStringLiteral("report.pdf"));
+    makeFile(root, QStringLiteral("~report.pdf"));
+    makeFile(root, QStringLiteral(".hidden.pdf"));
+    makeFile(root, QStringLiteral(".config/inside.pdf"));
+    makeFile(root, QStringLiteral("sub/~$lock.pdf"));
+    makeFile(root, QStringLiteral("sub/kept.pdf"));
+    makeFile(root, QStringLiteral("sub/.DS.pdf"));
+    load();
+    addFolder(QStringLiteral("pdf"), root);
+    EXPECT_EQ(entriesOf(*window),
+              under(root, {"report.pdf", ".config/inside.pdf", "sub/kept.pdf"}));
+    EXPECT_TRUE(dialogs.warnings().isEmpty());
+}
+
+TEST_F(FolderButton, TheAnswerPicksTheExtensionInAnyCaseAndStarTakesEverything) {
+    for (const char* name : {"a.txt", "B.TXT", "c.Txt", "notes.txt.pdf", "README", "sub/d.tXt"})
+        makeFile(root, QString::fromLatin1(name));
+    const struct {
+        const char* answer;
+        QStringList files;
+    } cases[] = {
+        {"*", {"B.TXT", "README", "a.txt", "c.Txt", "notes.txt.pdf", "sub/d.tXt"}},
+        {"txt", {"B.TXT", "a.txt", "c.Txt", "sub/d.tXt"}},
+        {"TXT", {"B.TXT", "a.txt", "c.Txt", "sub/d.tXt"}},
+        {"pdf", {"notes.txt.pdf"}},
+        {"doc", {}},
+    };
+    load();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.answer);
+        window->PushButton3_Click();
+        addFolder(QString::fromLatin1(c.answer), root);
+        EXPECT_EQ(entriesOf(*window), under(root, c.files));
+        EXPECT_EQ(settings.get(QStringLiteral("Extension")), QString::fromLatin1(c.answer));
+    }
+}
+
+TEST_F(FolderButton, AddingTheSameFolderTwiceDoublesTheEntries) {
+    makeFile(root, QStringLiteral("one.pdf"));
+    makeFile(root, QStringLiteral("sub/two.pdf"));
+    load();
+    addFolder(QStringLiteral("pdf"), root);
+    addFolder(QStringLiteral("pdf"), root);
+    const QStringList once = under(root, {"one.pdf", "sub/two.pdf"});
+    EXPECT_EQ(entriesOf(*window), once + once);
+}
+
+TEST_F(FolderButton, PromptsRememberTheExtensionAndTheFolder) {
+    makeFile(root, QStringLiteral("one.pdf"));
+    load();
+    dialogs.clear();
+
+    // A typed extension is kept even when the folder dialog is then cancelled.
+    addFolder(QStringLiteral("txt"), QString());
+    ASSERT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Input).size(), 1);
+    const auto prompt = dialogs.shownOf(ScriptedDialogs::Kind::Input).first();
+    EXPECT_EQ(prompt.text, kPrompt);
+    EXPECT_EQ(prompt.title, applicationTitle());
+    EXPECT_EQ(prompt.defaultText, QStringLiteral("pdf"));
+    ASSERT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Folder).size(), 1);
+    EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Folder).first().title,
+              QStringLiteral("Please select folder:"));
+    EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Folder).first().text, QString());
+    EXPECT_EQ(settings.get(QStringLiteral("Extension")), QStringLiteral("txt"));
+    EXPECT_FALSE(settings.contains(QStringLiteral("LastFolder")));
+
+    // A folder handed back with a final "/" is remembered without it, and offered next time.
+    dialogs.clear();
+    addFolder(QStringLiteral("pdf"), root + QLatin1Char('/'));
+    EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Input).first().defaultText,
+              QStringLiteral("txt"));
+    EXPECT_EQ(settings.get(QStringLiteral("LastFolder")), root);
+    EXPECT_EQ(entriesOf(*window), under(root, {"one.pdf"}));
+    dialogs.clear();
+    addFolder(QString(), QString());
+    EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Folder).isEmpty());
+    EXPECT_EQ(settings.get(QStringLiteral("Extension")), QStringLiteral("pdf"));
+    addFolder(QStringLiteral("pdf"), QString());
+    EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Folder).first().text, root);
+}
+
+TEST_F(FolderButton, CancellingEitherPromptStillChecksTheList) {
+    const QString unreadable = makeFile(root, QStringLiteral("notes.txt"));
+    const struct {
+        const char* name;
+        QString extension;
+    } cases[] = {{"extension prompt", QString()}, {"folder dialog", QStringLiteral("pdf")}};
+    load();
+    window->appendEntry(unreadable);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.clear();
+        addFolder(c.extension, QString());
+        EXPECT_EQ(entriesOf(*window), QStringList{unreadable});
+        EXPECT_TRUE(checkNamed(unreadable));
+    }
+}
+
+TEST_F(FolderButton, TheWalkRefusesRemovalWhileItRuns) {
+    makeFile(root, QStringLiteral("one.pdf"));
+    load();
+    window->appendEntry(QStringLiteral("/earlier/x.pdf"));
+    window->ListView1->setCurrentItem(window->ListView1->topLevelItem(0));
+    bool busyDuringWalk = false;
+    // Runs at the walk's first yield to the event loop, as a user's key press or click would.
+    QTimer::singleShot(0, window.get(), [&] {
+        busyDuringWalk = window->isBusy();
+        QTest::keyClick(window->ListView1, Qt::Key_Delete);
+        window->ListView1_DblClick();
+        window->PushButton3->click();
+    });
+    addFolder(QStringLiteral("pdf"), root);
+    EXPECT_TRUE(busyDuringWalk);
+    EXPECT_FALSE(window->isBusy());
+    EXPECT_EQ(entriesOf(*window),
+              QStringList{QStringLiteral("/earlier/x.pdf")} + under(root, {"one.pdf"}));
+}
