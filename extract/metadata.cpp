@@ -28,6 +28,23 @@ void appendXmlMetadata(const QString& pdfinfoPath, const QString& pdfPath,
         QFile::resize(outputPath, sizeBefore);
 }
 
+// True unless the plain run says the document has no XML stream; an extractor that does not say
+// is asked anyway. Sparing the second run halves the extractor starts for most documents.
+bool mayHaveXmlMetadata(const QString& outputPath) {
+    QFile output(outputPath);
+    if (!output.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = output.readAll();
+    static const QByteArray label("Metadata Stream:");
+    const qsizetype at = text.indexOf(label);
+    if (at < 0 || (at > 0 && text.at(at - 1) != '\n'))
+        return true;
+    qsizetype end = text.indexOf('\n', at);
+    if (end < 0)
+        end = text.size();
+    return text.mid(at + label.size(), end - at - label.size()).trimmed() != "no";
+}
+
 } // namespace
 
 QStringList ReadDocumentInfo(Dialogs& dialogs, const QString& pdfinfoPath,
@@ -46,7 +63,7 @@ QStringList ReadDocumentInfo(Dialogs& dialogs, const QString& pdfinfoPath,
     });
     proc.step([&] {
         // A document the extractor could not open has no XML stream to show either.
-        if (exitCode == 0)
+        if (exitCode == 0 && mayHaveXmlMetadata(outputPath))
             appendXmlMetadata(pdfinfoPath, pdfPath, outputPath);
     });
     proc.step([&] {

@@ -1,0 +1,78 @@
+// (a) a rename run by metadata ("%a - %t") through the program's own run code, against (b) a plain
+// loop that runs pdfinfo on each file and copies it.
+#include "bench/headless_window.h"
+#include "bench/measurement.h"
+#include "bench/plain_runs.h"
+#include "common/error_report.h"
+#include "common/path_helpers.h"
+#include "extract/extractor_tools.h"
+#include "rename/rename_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+// A fresh, empty folder under the scratch folder.
+QString emptyFolder(const QString& scratch, const QString& name) {
+    const QString folder = scratch + QLatin1Char('/') + name;
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+double timePlainInfoAndCopy(const QString& pdfinfo, const QStringList& pdfs,
+                            const QString& scratch) {
+    const QString results = emptyFolder(scratch, QStringLiteral("plain-results"));
+    const QString output = scratch + QStringLiteral("/plain-info.txt");
+    return timeSeconds([&] {
+        for (const QString& pdf : pdfs) {
+            QProcess process;
+            process.setStandardInputFile(QProcess::nullDevice());
+            process.setStandardOutputFile(output);
+            process.setStandardErrorFile(QProcess::nullDevice());
+            process.start(pdfinfo, {QStringLiteral("--"), pdf});
+            process.waitForFinished(-1);
+            QFile::copy(pdf, results + QLatin1Char('/') + FileNameOf(pdf));
+        }
+    });
+}
+
+BenchResult measureMetadata(const BenchSetup& setup) {
+    const QString pdftotext = DeployTool(QStringLiteral("pdftotext"));
+    const QString pdfinfo = DeployTool(QStringLiteral("pdfinfo"));
+    const QString work = emptyFolder(setup.scratchFolder, QStringLiteral("work"));
+    HeadlessWindow window;
+    for (const QString& pdf : setup.pdfs)
+        window.appendEntry(pdf);
+    window.content = false;
+    window.format = QStringLiteral("%a - %t");
+
+    BenchResult result;
+    result.programLabel = QStringLiteral("rename run by metadata");
+    result.baselineLabel = QStringLiteral("plain pdfinfo and copy loop");
+    int copies = 0;
+    bestOfRounds(
+        setup.rounds, result.programSeconds, result.baselineSeconds,
+        [&] {
+            window.results =
+                emptyFolder(setup.scratchFolder, QStringLiteral("results")) + QLatin1Char('/');
+            HeadlessDialogs dialogs;
+            bool running = false;
+            const RenameRunPorts ports{dialogs, window, window, window, window, work, pdftotext};
+            const double seconds = timeSeconds([&] { RunRenaming(ports, running); });
+            copies = int(QDir(window.results).entryList(QDir::Files).size());
+            return seconds;
+        },
+        [&] { return timePlainInfoAndCopy(pdfinfo, setup.pdfs, setup.scratchFolder); });
+    // A run that skipped files did not do the work being timed.
+    if (copies != setup.pdfs.size())
+        raiseError(
+            QStringLiteral("the run copied %1 of %2 files").arg(copies).arg(setup.pdfs.size()));
+    return result;
+}
+
+const MeasurementRegistration registration("--metadata", "rename by metadata", &measureMetadata);
+
+} // namespace
