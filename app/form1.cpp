@@ -1,10 +1,12 @@
 #include "app/form1.h"
 
+#include "app/compact_indicator_style.h"
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
 #include "common/settings_store.h"
 #include "common/work_folder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleFactory>
 
 namespace {
 
@@ -117,6 +120,11 @@ void Form1::createControls() {
         button->setFont(arialBold(11.25));
         button->setAutoDefault(false);
     }
+    auto* compact = new CompactIndicatorStyle(QStyleFactory::create(QApplication::style()->name()));
+    compact->setParent(this);
+    for (QWidget* box : {static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2),
+                         static_cast<QWidget*>(Check1)})
+        box->setStyle(compact);
 }
 
 void Form1::connectHandlers() {
