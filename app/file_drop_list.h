@@ -16,6 +16,7 @@ public:
 
 Q_SIGNALS:
     void keyDown(int key);
+    // Sent once the drop itself has finished, so the drag source is not kept waiting.
     void filesDropped(const QStringList& paths);
 
 protected:

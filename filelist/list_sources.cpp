@@ -9,6 +9,8 @@
 #include "filelist/file_list.h"
 #include "filelist/folder_lister.h"
 
+#include <utility>
+
 namespace {
 
 const QString kExtensionKey = QStringLiteral("Extension");
