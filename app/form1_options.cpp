@@ -3,6 +3,7 @@
 #include "common/dialogs.h"
 #include "common/error_report.h"
 #include "common/settings_store.h"
+#include "filelist/add_folder.h"
 
 #include <QLineEdit>
 
@@ -34,7 +35,7 @@ void Form1::PushButton4_Click() {
     // The dialog opens where this button last left off, not at the folder typed in the box.
     proc.step([&] { start = m_settings.get(QStringLiteral("LastFolderDot"), QString()); });
     proc.step([&] {
-        folder = m_dialogs.browseForFolder(QStringLiteral("Please select folder:"), start);
+        folder = BrowseForFolder(m_dialogs, QStringLiteral("Please select folder:"), start);
     });
     if (folder.isEmpty())
         return;
