@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include "common/text_helpers.h"
 #include "extract/shell_and_wait.h"
 #include "extract/text_reading.h"
 
@@ -80,14 +81,7 @@ QString LookupInfoField(const QStringList& lines, const QString& label) {
         const qsizetype at = line.indexOf(key, 0, Qt::CaseInsensitive);
         if (at < 0)
             continue;
-        QString value = line.mid(at + key.size());
-        qsizetype first = 0;
-        while (first < value.size() && value[first] == QLatin1Char(' '))
-            ++first;
-        qsizetype last = value.size();
-        while (last > first && value[last - 1] == QLatin1Char(' '))
-            --last;
-        return value.mid(first, last - first);
+        return trimBlanks(line.mid(at + key.size()));
     }
     return {};
 }

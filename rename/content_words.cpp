@@ -1,5 +1,6 @@
 #include "rename/content_words.h"
 
+#include "common/text_helpers.h"
 #include "common/vb_convert.h"
 
 #include <QSet>
@@ -7,16 +8,6 @@
 #include <optional>
 
 namespace {
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString joinWords(const QStringList& words, qsizetype from, qsizetype count) {
     return trimBlanks(words.mid(from, count).join(QLatin1Char(' ')));

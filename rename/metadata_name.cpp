@@ -1,5 +1,7 @@
 #include "rename/metadata_name.h"
 
+#include "common/text_helpers.h"
+
 #include <QStringList>
 
 QString metadataLabel(const QString& token) {
@@ -13,16 +15,6 @@ QString metadataLabel(const QString& token) {
             return QString::fromLatin1(label);
     }
     return {};
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
 }
 
 QString composeMetadataName(const QString& format,

@@ -12,6 +12,3 @@ QString metadataLabel(const QString& token);
 // not even a separator, and a part that names no field counts as an empty value.
 QString composeMetadataName(const QString& format,
                             const std::function<QString(const QString& label)>& lookup);
-
-// Removes blanks (spaces only) at both ends.
-QString trimBlanks(const QString& text);

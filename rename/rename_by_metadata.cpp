@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include "common/text_helpers.h"
 #include "common/window_port.h"
 #include "extract/metadata.h"
 #include "rename/clean_name.h"

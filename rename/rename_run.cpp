@@ -3,6 +3,7 @@
 #include "common/dialogs.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include "common/text_helpers.h"
 #include "common/vb_convert.h"
 #include "common/window_port.h"
 #include "extract/extractor_tools.h"
@@ -26,16 +27,6 @@ public:
 private:
     bool& m_flag;
 };
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 int percentDone(int done, int count) {
     return count > 0 ? int(qint64(done) * 100 / count) : 0;
