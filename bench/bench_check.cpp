@@ -22,8 +22,7 @@ BenchResult measureCheck(const BenchSetup& setup) {
     QDir().mkpath(plainFolder);
     QList<QStringList> plainRuns;
     for (const QString& pdf : setup.pdfs)
-        plainRuns.append({QStringLiteral("-eol"), QStringLiteral("dos"), QStringLiteral("--"), pdf,
-                          outputTextPath(plainFolder, pdf)});
+        plainRuns.append(textExtractorArguments(pdf, outputTextPath(plainFolder, pdf)));
 
     bool allReadable = true;
     BenchResult result;

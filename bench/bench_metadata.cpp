@@ -10,17 +10,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace {
-
-// A fresh, empty folder under the scratch folder.
-QString emptyFolder(const QString& scratch, const QString& name) {
-    const QString folder = scratch + QLatin1Char('/') + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
-}
 
 double timePlainInfoAndCopy(const QString& pdfinfo, const QStringList& pdfs,
                             const QString& scratch) {
@@ -28,12 +19,7 @@ double timePlainInfoAndCopy(const QString& pdfinfo, const QStringList& pdfs,
     const QString output = scratch + QStringLiteral("/plain-info.txt");
     return timeSeconds([&] {
         for (const QString& pdf : pdfs) {
-            QProcess process;
-            process.setStandardInputFile(QProcess::nullDevice());
-            process.setStandardOutputFile(output);
-            process.setStandardErrorFile(QProcess::nullDevice());
-            process.start(pdfinfo, {QStringLiteral("--"), pdf});
-            process.waitForFinished(-1);
+            runPlainly(pdfinfo, {QStringLiteral("--"), pdf}, output);
             QFile::copy(pdf, results + QLatin1Char('/') + FileNameOf(pdf));
         }
     });

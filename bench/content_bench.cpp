@@ -10,18 +10,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 namespace {
 
 constexpr int kWords = 5;
-
-QString emptyFolder(const QString& scratch, const QString& name) {
-    const QString folder = scratch + QLatin1Char('/') + name;
-    QDir(folder).removeRecursively();
-    QDir().mkpath(folder);
-    return folder;
-}
 
 double timePlainTextAndCopy(const QString& pdftotext, const QStringList& pdfs,
                             const QString& scratch) {
@@ -30,13 +22,7 @@ double timePlainTextAndCopy(const QString& pdftotext, const QStringList& pdfs,
     return timeSeconds([&] {
         for (const QString& pdf : pdfs) {
             const QString output = outputTextPath(work, pdf);
-            QProcess process;
-            process.setStandardInputFile(QProcess::nullDevice());
-            process.setStandardOutputFile(QProcess::nullDevice());
-            process.setStandardErrorFile(QProcess::nullDevice());
-            process.start(pdftotext, {QStringLiteral("-eol"), QStringLiteral("dos"),
-                                      QStringLiteral("--"), pdf, output});
-            process.waitForFinished(-1);
+            runPlainly(pdftotext, textExtractorArguments(pdf, output));
             QFile text(output);
             if (!text.open(QIODevice::ReadOnly))
                 continue;

@@ -6,6 +6,14 @@
 #include <QStringList>
 #include <functional>
 
+// Runs the program once and waits for it, with no event processing; its standard output goes
+// into stdoutFile when one is given.
+void runPlainly(const QString& program, const QStringList& arguments,
+                const QString& stdoutFile = {});
+
+// A fresh, empty folder of that name under the scratch folder.
+QString emptyFolder(const QString& scratch, const QString& name);
+
 // Seconds taken by running the program once per argument list, one after the other, each run
 // waited for with no event processing: the cost of the extractor runs alone.
 double timePlainRuns(const QString& program, const QList<QStringList>& argumentLists);

@@ -5,6 +5,7 @@
 #include "common/error_report.h"
 #include "common/path_helpers.h"
 #include "common/window_port.h"
+#include "extract/extractor_tools.h"
 #include "extract/shell_and_wait.h"
 #include "extract/text_reading.h"
 
@@ -44,11 +45,8 @@ void checkOnce(Dialogs& dialogs, FileListView& list, BusyPointer& busy, Progress
             outputPath = checkOutputPath(outputFolder, pdfPath);
         });
         proc.step([&] {
-            // "--" keeps a path that begins with "-" from being read as an option.
-            ShellAndWait(pdftotextPath,
-                         {QStringLiteral("-eol"), QStringLiteral("dos"), QStringLiteral("--"),
-                          pdfPath, outputPath},
-                         {}, &bar, {}, 0, 0);
+            ShellAndWait(pdftotextPath, textExtractorArguments(pdfPath, outputPath), {}, &bar, {},
+                         0, 0);
         });
         proc.step([&] {
             if (FileSize2(outputPath) < kReadableSize)

@@ -12,3 +12,9 @@ QString DeployTool(const QString& programName) {
                        .arg(programName));
     return path;
 }
+
+QStringList textExtractorArguments(const QString& pdfPath, const QString& outputPath,
+                                   const QStringList& pageOptions) {
+    return QStringList{QStringLiteral("-eol"), QStringLiteral("dos")} + pageOptions +
+           QStringList{QStringLiteral("--"), pdfPath, outputPath};
+}

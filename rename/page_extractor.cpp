@@ -2,6 +2,7 @@
 
 #include "common/path_helpers.h"
 #include "common/window_port.h"
+#include "extract/extractor_tools.h"
 #include "extract/shell_and_wait.h"
 #include "extract/text_reading.h"
 #include "rename/rename_context.h"
@@ -59,12 +60,7 @@ QString PageExtractor::readOutput() const {
 }
 
 void PageExtractor::run(const QStringList& pageOptions) const {
-    // The word rules expect CR LF line ends, which poppler writes only when asked.
-    // "--" keeps a path that begins with "-" from being read as an option.
-    const QStringList arguments = QStringList{QStringLiteral("-eol"), QStringLiteral("dos")} +
-                                  pageOptions +
-                                  QStringList{QStringLiteral("--"), m_pdfPath, m_outputPath};
     ProgressView& bar = m_context.progress;
-    ShellAndWait(m_context.pdftotext, arguments, {}, &bar, bar.progressText(), bar.progressValue(),
-                 m_context.list.entryCount());
+    ShellAndWait(m_context.pdftotext, textExtractorArguments(m_pdfPath, m_outputPath, pageOptions),
+                 {}, &bar, bar.progressText(), bar.progressValue(), m_context.list.entryCount());
 }

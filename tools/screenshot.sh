@@ -38,12 +38,7 @@ xs_start_server
 xs_start_program "$PROGRAM" "$ROOT"
 xs_rest_pointer
 
-xs_click 0 0 4080 3040 3840 405
-QUESTION=$(xs_wait_dialog "Corvander")
-xs_watch_pointer
-xs_keys_in "$QUESTION" alt+n
-xs_wait_gone "$QUESTION"
-xs_wait_busy_cycle 60000
+xs_load_samples alt+n
 [ -z "$(xs_dialogs)" ] || xs_fail "a message is in the way: $(xs_dialogs)"
 
 mkdir -p "$(dirname "$OUTPUT")"

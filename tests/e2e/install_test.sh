@@ -71,13 +71,7 @@ xs_rest_pointer
 # The first start records the samples it finds beside itself; an empty record means none.
 grep -q '^Snapshot=..*' "$XDG_CONFIG_HOME/Fernwick.ini" ||
     xs_fail "the installed program found no samples: $(cat "$XDG_CONFIG_HOME/Fernwick.ini")"
-xs_click 0 0 4080 3040 3840 405
-QUESTION=$(xs_wait_dialog "Corvander")
-xs_rest_pointer
-xs_watch_pointer
-xs_keys_in "$QUESTION" alt+y
-xs_wait_gone "$QUESTION"
-xs_wait_busy_cycle 60000
+xs_load_samples alt+y
 grep -qx "file://$PREFIX/lib/corvander/Samples/\?" "$ROOT/session/opened.log" ||
     xs_fail "\"Yes\" did not open the installed Samples: $(cat "$ROOT/session/opened.log" 2>/dev/null)"
 xs_close_program

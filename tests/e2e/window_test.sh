@@ -78,14 +78,7 @@ FRAME1="120 4275"
 FRAME2="120 6705"
 
 # "Load Sample/Example Files", then "Yes" to seeing the folder; the readability check follows.
-# shellcheck disable=SC2086
-xs_click $WINDOW 4080 3040 3840 405
-QUESTION=$(xs_wait_dialog "Corvander")
-xs_rest_pointer
-xs_watch_pointer
-xs_keys_in "$QUESTION" alt+y
-xs_wait_gone "$QUESTION"
-xs_wait_busy_cycle 60000
+xs_load_samples alt+y
 [ -z "$(xs_dialogs)" ] || xs_fail "the samples were reported unreadable or something else showed: $(xs_dialogs)"
 grep -qx "file://$SAMPLES/\?" "$ROOT/opened.log" ||
     xs_fail "\"Yes\" did not open $SAMPLES: $(cat "$ROOT/opened.log" 2>/dev/null)"

@@ -178,6 +178,19 @@ xs_wait_busy_cycle() {
     XS_WATCH_PID=""
 }
 
+# Presses "Load Sample/Example Files", answers the question about opening the Samples folder
+# with the given key (alt+y or alt+n) and waits until the readability check that follows is over.
+xs_load_samples() {
+    xs_click 0 0 4080 3040 3840 405
+    local question
+    question=$(xs_wait_dialog "Corvander")
+    xs_rest_pointer
+    xs_watch_pointer
+    xs_keys_in "$question" "$1"
+    xs_wait_gone "$question"
+    xs_wait_busy_cycle 60000
+}
+
 # Closes the window as a window manager's close button would; the program's exit status is then
 # in XS_EXIT_STATUS. Not for a command substitution: only this shell can collect the status.
 xs_close_program() {

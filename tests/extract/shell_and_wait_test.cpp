@@ -1,5 +1,6 @@
 #include "common/window_port.h"
 #include "extract/shell_and_wait.h"
+#include "tests/support/test_files.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,11 +22,6 @@ public:
     QList<int> values;
     QStringList texts;
 };
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 const QString kShell = QStringLiteral("/bin/sh");
 
@@ -65,11 +61,11 @@ TEST(ShellAndWait, StandardOutputReplacesOrExtendsTheFile) {
     old.close();
 
     EXPECT_EQ(ShellAndWait(QStringLiteral("/bin/echo"), {QStringLiteral("first")}, out), 0);
-    EXPECT_EQ(contentOf(out), QByteArray("first\n"));
+    EXPECT_EQ(fileBytes(out), QByteArray("first\n"));
     EXPECT_EQ(ShellAndWait(QStringLiteral("/bin/echo"), {QStringLiteral("second")}, out, nullptr,
                            {}, 0, 0, OutputMode::Append),
               0);
-    EXPECT_EQ(contentOf(out), QByteArray("first\nsecond\n"));
+    EXPECT_EQ(fileBytes(out), QByteArray("first\nsecond\n"));
 }
 
 TEST(ShellAndWait, ArgumentsReachTheChildUnchangedWithoutAShell) {
@@ -79,7 +75,7 @@ TEST(ShellAndWait, ArgumentsReachTheChildUnchangedWithoutAShell) {
                                 QStringLiteral("line\nbreak")};
     ShellAndWait(QStringLiteral("/usr/bin/printf"), QStringList{QStringLiteral("[%s]")} + arguments,
                  out);
-    EXPECT_EQ(QString::fromUtf8(contentOf(out)),
+    EXPECT_EQ(QString::fromUtf8(fileBytes(out)),
               QStringLiteral("[a \"b\" $HOME `id` 'c'; d][-n][line\nbreak]"));
 }
 

@@ -2,6 +2,7 @@
 #include "rename/rename_by_metadata.h"
 #include "rename/rename_context.h"
 #include "tests/support/pdf_writer.h"
+#include "tests/support/test_files.h"
 #include "tests/support/window_fixture.h"
 
 #include <QDir>
@@ -16,11 +17,6 @@ PdfDocument documentWith(const QMap<QString, QString>& info, int pages = 1) {
         doc.pages.append(QStringList{QStringLiteral("Page %1 of the report").arg(i)});
     doc.info = info;
     return doc;
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -98,15 +94,15 @@ TEST_F(MetadataRename, FormatsOnRealDocuments) {
         QDir().mkpath(results);
         const QString pdf =
             makePdf(QStringLiteral("doc%1.pdf").arg(++number), documentWith(c.info, c.pages));
-        const QByteArray before = contentOf(pdf);
+        const QByteArray before = fileBytes(pdf);
         const bool renamed = rename(pdf, QString::fromLatin1(c.format));
         const QString expected = QString::fromUtf8(c.expected);
         EXPECT_EQ(renamed, !expected.isEmpty());
         EXPECT_EQ(resultNames(), expected.isEmpty() ? QStringList() : QStringList{expected});
         if (!expected.isEmpty()) {
-            EXPECT_EQ(contentOf(results + QLatin1Char('/') + expected), before);
+            EXPECT_EQ(fileBytes(results + QLatin1Char('/') + expected), before);
         }
-        EXPECT_EQ(contentOf(pdf), before);
+        EXPECT_EQ(fileBytes(pdf), before);
     }
     EXPECT_TRUE(dialogs.warnings().isEmpty());
     EXPECT_TRUE(QDir(window->workFolderPath()).entryList(QDir::Files).isEmpty());
@@ -129,7 +125,7 @@ TEST_F(MetadataRename, SameAuthorAndTitleTwiceGetsAMark) {
     EXPECT_TRUE(rename(second, QStringLiteral("%a - %t")));
     EXPECT_EQ(resultNames(), (QStringList{QStringLiteral("Jane Roe - Minutes!.pdf"),
                                           QStringLiteral("Jane Roe - Minutes.pdf")}));
-    EXPECT_EQ(contentOf(results + QStringLiteral("/Jane Roe - Minutes!.pdf")), contentOf(second));
+    EXPECT_EQ(fileBytes(results + QStringLiteral("/Jane Roe - Minutes!.pdf")), fileBytes(second));
 }
 
 TEST_F(MetadataRename, FailedCopyIsReportedAndCountsAsSkipped) {

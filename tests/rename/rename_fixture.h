@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "tests/support/pdf_writer.h"
+#include "tests/support/test_files.h"
 #include "tests/support/window_fixture.h"
 
 #include <QComboBox>
@@ -52,24 +53,29 @@ protected:
         const QDir dir(folder);
         for (const QString& name :
              dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            QFile file(dir.filePath(name));
-            files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            files.insert(name, fileBytes(dir.filePath(name)));
         }
         return files;
     }
 
     QStringList resultNames() const { return contentOf(results.path()).keys(); }
 
-    QByteArray bytesOf(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     // Starts the run with the sources checked before and after: a run never changes them.
     void startRun() {
         const auto before = contentOf(sources.path());
         window->PushButton2->click();
         EXPECT_EQ(contentOf(sources.path()), before) << "a source file changed";
+    }
+
+    // One run in the given mode into an emptied results folder, with the prompts answered in order.
+    void runMode(int mode, const QStringList& answers) {
+        QDir(results.path()).removeRecursively();
+        QDir().mkpath(results.path());
+        dialogs.clear();
+        setMode(mode);
+        for (const QString& answer : answers)
+            dialogs.answerInput(answer);
+        startRun();
     }
 
     QTemporaryDir sources;

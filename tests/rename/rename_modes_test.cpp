@@ -35,14 +35,7 @@ TEST_F(RenameTest, EachContentModeNamesTheCopy) {
     const QString source = addPdf(QStringLiteral("three.pdf"), kThreePages);
     for (const auto& c : cases) {
         const QString what = QStringLiteral("mode %1, %2").arg(c.mode).arg(c.answers.join('|'));
-        QDir(results.path()).removeRecursively();
-        QDir().mkpath(results.path());
-        dialogs.clear();
-        setMode(c.mode);
-        for (const QString& answer : c.answers)
-            dialogs.answerInput(answer);
-
-        startRun();
+        runMode(c.mode, c.answers);
 
         const QString copy = QString::fromLatin1(c.copy);
         EXPECT_EQ(dialogs.unusedAnswers(), 0) << what.toStdString();
@@ -57,7 +50,7 @@ TEST_F(RenameTest, EachContentModeNamesTheCopy) {
                 << what.toStdString();
         } else {
             EXPECT_EQ(resultNames(), QStringList{copy}) << what.toStdString();
-            EXPECT_EQ(bytesOf(results.filePath(copy)), bytesOf(source)) << what.toStdString();
+            EXPECT_EQ(fileBytes(results.filePath(copy)), fileBytes(source)) << what.toStdString();
             EXPECT_EQ(dialogs.messages().first(), QStringLiteral("Done.")) << what.toStdString();
         }
     }
@@ -112,14 +105,7 @@ TEST_F(RenameTest, PromptsOfEachModeAndNumericReasking) {
          "w2.pdf"},
     };
     for (const auto& c : cases) {
-        QDir(results.path()).removeRecursively();
-        QDir().mkpath(results.path());
-        dialogs.clear();
-        setMode(c.mode);
-        for (const QString& answer : c.answers)
-            dialogs.answerInput(answer);
-
-        startRun();
+        runMode(c.mode, c.answers);
 
         QStringList shown;
         for (const auto& box : dialogs.shown()) {

@@ -2,6 +2,7 @@
 #include "rename/clean_name.h"
 #include "rename/safe_copy.h"
 #include "rename/safe_copy_testing.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,11 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -57,10 +53,10 @@ TEST_P(SafeCopy, TakesTheFirstFreeExclamationSuffix) {
     writeFile(out + QStringLiteral("/name!.pdf"), "older");
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, out));
     EXPECT_EQ(entries(out), (QStringList{"name!!.pdf", "name!.pdf", "name.pdf"}));
-    EXPECT_EQ(readAll(out + QStringLiteral("/name!!.pdf")), content);
-    EXPECT_EQ(readAll(out + QStringLiteral("/name.pdf")), "old");
-    EXPECT_EQ(readAll(out + QStringLiteral("/name!.pdf")), "older");
-    EXPECT_EQ(readAll(source), content);
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/name!!.pdf")), content);
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/name.pdf")), "old");
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/name!.pdf")), "older");
+    EXPECT_EQ(fileBytes(source), content);
 }
 
 TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
@@ -79,21 +75,21 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
     for (const char* name : {"folder", "link", "dangling"})
         EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, out)) << name;
 
-    EXPECT_EQ(readAll(out + QStringLiteral("/folder!.pdf")), content);
-    EXPECT_EQ(readAll(out + QStringLiteral("/link!.pdf")), content);
-    EXPECT_EQ(readAll(out + QStringLiteral("/dangling!.pdf")), content);
-    EXPECT_EQ(readAll(target), "target");
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/folder!.pdf")), content);
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/link!.pdf")), content);
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/dangling!.pdf")), content);
+    EXPECT_EQ(fileBytes(target), "target");
     EXPECT_FALSE(QFile::exists(nowhere)) << "written through a dangling link";
     EXPECT_TRUE(QFileInfo(out + QStringLiteral("/folder.pdf")).isDir());
 }
 
 TEST_P(SafeCopy, SameFolderAndSameNameLeavesTheSourceUntouched) {
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path()));
-    EXPECT_EQ(readAll(source), content);
-    EXPECT_EQ(readAll(sources.filePath(QStringLiteral("in!.pdf"))), content);
+    EXPECT_EQ(fileBytes(source), content);
+    EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!.pdf"))), content);
     // A folder text ending in "/" gives the same place.
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path() + "/"));
-    EXPECT_EQ(readAll(sources.filePath(QStringLiteral("in!!.pdf"))), content);
+    EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!!.pdf"))), content);
     EXPECT_EQ(entries(sources.path()), (QStringList{"in!!.pdf", "in!.pdf", "in.pdf"}));
 }
 
@@ -167,9 +163,9 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
     EXPECT_EQ(CopyToFreeName(source, out, QStringLiteral("race")),
               out + QStringLiteral("/race!!.pdf"));
     EXPECT_EQ(calls, 3);
-    EXPECT_EQ(readAll(out + QStringLiteral("/race.pdf")), "theirs");
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/race.pdf")), "theirs");
     EXPECT_FALSE(QFile::exists(nowhere));
-    EXPECT_EQ(readAll(out + QStringLiteral("/race!!.pdf")), content);
+    EXPECT_EQ(fileBytes(out + QStringLiteral("/race!!.pdf")), content);
     EXPECT_EQ(entries(out), (QStringList{"race!!.pdf", "race!.pdf", "race.pdf"}));
 }
 
