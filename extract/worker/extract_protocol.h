@@ -1,0 +1,89 @@
+#pragma once
+
+// How the program talks to its corvander-extract workers.
+//
+// A worker reads requests on its standard input and writes one answer per request on its
+// standard output, in the order of the requests. It handles one document at a time and many
+// documents in its life; it ends when its input ends. Nothing it reads or writes touches the disk
+// except the PDF itself, and nothing secret (a password) ever appears on its command line.
+//
+// Every message is a frame:
+//     4 bytes   the length L of the rest, unsigned, big-endian
+//     L bytes   fields, one after the other
+// and every field is:
+//     1 byte    its tag (below)
+//     4 bytes   the length V of its value, unsigned, big-endian
+//     V bytes   the value
+// Numbers are written as decimal text ("-1", "0", "12"). A field that is not there has its
+// default. A side ignores tags it does not know, so either side may learn new fields later.
+//
+// Requests:
+//   Operation   "text"  the text of pages First..Last, byte for byte what
+//                       `pdftotext -eol dos -f First -l Last FILE OUT` writes into OUT
+//               "info"  the document information, byte for byte what `pdfinfo FILE` prints, and
+//                       the XML stream, byte for byte what `pdfinfo -meta FILE` prints
+//               "crash", "hang"  die at once, or never answer; only honoured when the worker runs
+//                       with CORVANDER_EXTRACT_TEST_REQUESTS=1 in its environment (tests use them)
+//   Id          echoed in the answer, so that the program can tell a stray answer from its own
+//   Path        the PDF's file name as bytes, as the file system has it
+//   FirstPage   as pdftotext's -f (default 0: not given)
+//   LastPage    as pdftotext's -l (default 0: not given)
+//   LastPageOnly  "1": the text of the document's last page alone, as `-f P -l P` with P the page
+//               count (0 when the document has no pages); First and Last are then ignored
+//   Password    tried as both the owner and the user password
+//
+// Answers:
+//   Id          the request's
+//   Status      the exit status the command-line tool would give: 0 done, 1 the document could not
+//               be opened (damaged, not a PDF, wrong or missing password), 99 a page range that
+//               starts after the last page (pdftotext then writes no file); 2 anything else
+//   PageCount   the document's page count, -1 when it could not be opened
+//   Text        "text" with status 0: the text (UTF-8, CR LF line ends, a form feed after
+//               each page)
+//   Info        "info": what `pdfinfo FILE` prints on its standard output (empty unless the
+//               status is 0)
+//   Xml         "info": what `pdfinfo -meta FILE` prints on its standard output (empty when
+//               the document has no XML stream)
+//   Error       a short description when the status is not 0 (for people, not for programs)
+//
+// A worker that cannot read a whole frame (its input ended) ends with status 0. A frame it cannot
+// understand (too long, a field that runs past the end) ends it with status 3, so a confused
+// worker never answers the wrong request.
+
+#include <cstdint>
+
+namespace corvander::protocol {
+
+// A frame longer than this is refused; no honest answer comes near it.
+inline constexpr std::uint32_t kMaxFrameLength = 512u * 1024u * 1024u;
+
+enum class Tag : unsigned char {
+    Operation = 'o',
+    Id = 'q',
+    Path = 'p',
+    FirstPage = 'f',
+    LastPage = 'l',
+    LastPageOnly = 'z',
+    Password = 'w',
+    Status = 's',
+    PageCount = 'n',
+    Text = 't',
+    Info = 'i',
+    Xml = 'm',
+    Error = 'e',
+};
+
+inline constexpr char kOperationText[] = "text";
+inline constexpr char kOperationInfo[] = "info";
+inline constexpr char kOperationCrash[] = "crash";
+inline constexpr char kOperationHang[] = "hang";
+
+// Exit statuses, as the command-line tools give them.
+inline constexpr int kStatusDone = 0;
+inline constexpr int kStatusCannotOpen = 1;
+inline constexpr int kStatusOtherError = 2;
+inline constexpr int kStatusBadPageRange = 99;
+
+inline constexpr char kTestRequestsVariable[] = "CORVANDER_EXTRACT_TEST_REQUESTS";
+
+} // namespace corvander::protocol
