@@ -3,8 +3,10 @@
 #include "app/compact_indicator_style.h"
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
+#include "app/window_waiter.h"
 #include "common/settings_store.h"
-#include "common/work_folder.h"
+#include "extract/check.h"
+#include "extract/extraction_pool.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,8 +47,14 @@ QFont arialBold(double points) {
 Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environment,
              QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_settings(settings),
-      m_environment(std::move(environment)), m_workFolder(std::make_unique<WorkFolder>()) {
+      m_environment(std::move(environment)) {
     setObjectName(QStringLiteral("Form1"));
+    m_waiter = std::make_unique<WindowWaiter>();
+    m_pool = std::make_unique<corvander::ExtractionPool>(
+        corvander::PoolSettings::fromEnvironment(extractorProgram()));
+    m_check = std::make_unique<corvander::ReadabilityCheck>(
+        corvander::CheckPorts{m_dialogs, *this, *this, *this, *m_pool, *m_waiter,
+                              QStringLiteral("Check.CheckByCodeNotPreviewTextbox")});
     createControls();
     connectHandlers();
     watchPointer();
@@ -197,6 +205,6 @@ QString Form1::resultsFolder() const {
     return Text1->text();
 }
 
-QString Form1::workFolderPath() const {
-    return m_workFolder ? m_workFolder->path() : QString();
+corvander::Waiter& Form1::waiter() {
+    return *m_waiter;
 }

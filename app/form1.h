@@ -19,7 +19,12 @@ class FileDropList;
 struct FileListContext;
 class SettingsStore;
 class TextProgressBar;
-class WorkFolder;
+class WindowWaiter;
+namespace corvander {
+class ExtractionPool;
+class ReadabilityCheck;
+class Waiter;
+} // namespace corvander
 
 // What the window takes from the outside world; tests replace each piece.
 struct Form1Environment {
@@ -29,6 +34,8 @@ struct Form1Environment {
     std::function<int()> drawOneToHundred;
     // Ends the program at once, from wherever it is called.
     std::function<void()> terminate;
+    // The extraction worker; empty means corvander-extract beside the running program.
+    QString extractorProgram;
 };
 
 // The main window. Its controls keep their form names; its handlers are named control_event.
@@ -75,7 +82,9 @@ public:
     Dialogs& dialogs() { return m_dialogs; }
     SettingsStore& settings() { return m_settings; }
     const Form1Environment& environment() const { return m_environment; }
-    QString workFolderPath() const;
+    // The extraction workers, started on first use and killed when the window goes.
+    corvander::ExtractionPool& extractionPool() { return *m_pool; }
+    corvander::Waiter& waiter();
 
     // Controls, in the order of their creation.
     QGroupBox* Frame3 = nullptr;
@@ -149,7 +158,7 @@ private:
     void showCaptionAndIcon();
     void addListColumn();
     void addRenameModes();
-    void deployTextExtractor();
+    void locateExtractor();
     void restoreCombo1();
     void restoreText1();
     void restoreText2();
@@ -162,11 +171,13 @@ private:
 public:
     // The readability check over the whole list; every addition to the list ends with it.
     void runReadabilityCheck();
-    // The text extractor found at start-up; empty when it is not installed.
-    QString pdftotextPath() const { return m_pdftotextPath; }
+    // The extraction worker program the window uses.
+    QString extractorProgram() const;
 
 private:
-    QString m_pdftotextPath;
+    std::unique_ptr<WindowWaiter> m_waiter;
+    std::unique_ptr<corvander::ExtractionPool> m_pool;
+    std::unique_ptr<corvander::ReadabilityCheck> m_check;
 
     // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
     // The list, dialogs and settings the list's sources fill and consult.
@@ -179,7 +190,6 @@ private:
     Dialogs& m_dialogs;
     SettingsStore& m_settings;
     Form1Environment m_environment;
-    std::unique_ptr<WorkFolder> m_workFolder;
     Pointer m_pointer = Pointer::Arrow;
     QCursor m_customCursor;
     bool m_hasCustomCursor = false;

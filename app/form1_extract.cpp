@@ -1,20 +1,29 @@
-// The window's side of the extractors: finding the text extractor at start-up and checking that
+// The window's side of the extraction: finding the worker program at start-up and checking that
 // the listed files can be read.
 #include "app/form1.h"
 
 #include "common/error_report.h"
-#include "common/work_folder.h"
 #include "extract/check.h"
-#include "extract/extractor_tools.h"
 
-#include <QDir>
+#include <QCoreApplication>
+#include <QFileInfo>
 
-void Form1::deployTextExtractor() {
-    if (!m_workFolder || !m_workFolder->isValid())
-        raiseError(QStringLiteral("The work folder could not be created in ") + QDir::tempPath());
-    m_pdftotextPath = DeployTool(QStringLiteral("pdftotext"));
+QString Form1::extractorProgram() const {
+    if (!m_environment.extractorProgram.isEmpty())
+        return m_environment.extractorProgram;
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/corvander-extract");
+}
+
+void Form1::locateExtractor() {
+    // The workers start when the first file is read; a missing program is worth saying at once.
+    const QFileInfo program(extractorProgram());
+    if (!program.isFile() || !program.isExecutable())
+        raiseError(QStringLiteral("The program \"corvander-extract\" was not found at %1. "
+                                  "Corvander cannot read any PDF file without it; please "
+                                  "reinstall Corvander.")
+                       .arg(program.filePath()));
 }
 
 void Form1::runReadabilityCheck() {
-    CheckByCodeNotPreviewTextbox(m_dialogs, *this, *this, *this, m_pdftotextPath, workFolderPath());
+    m_check->run();
 }

@@ -5,7 +5,7 @@
 #include "filelist/list_sources.h"
 
 FileListContext Form1::fileListContext() {
-    return {m_dialogs, m_settings, *this, *this, [this] { runReadabilityCheck(); }};
+    return {m_dialogs, m_settings, *this, *this, [this] { runReadabilityCheck(); }, &waiter()};
 }
 
 void Form1::PushButton1_Click() {
@@ -46,6 +46,6 @@ void Form1::removeSelectedEntry() {
 }
 
 void Form1::ListView1_OLEDragDrop(const QStringList& paths) {
-    AppendDroppedPaths(*this, paths, m_dialogs);
+    AppendDroppedPaths(*this, paths, m_dialogs, &waiter());
     runReadabilityCheck();
 }

@@ -6,8 +6,7 @@
 #include "common/error_report.h"
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
-#include "common/work_folder.h"
-#include "extract/shell_and_wait.h"
+#include "extract/extraction_pool.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -35,7 +34,7 @@ void Form1::Form_Load() {
     proc.step([&] { restoreOption(Option1, QStringLiteral("Option1"), QStringLiteral("1")); });
     proc.step([&] { restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0")); });
     proc.step([&] { restoreCheck1(); });
-    proc.step([&] { deployTextExtractor(); });
+    proc.step([&] { locateExtractor(); });
 }
 
 void Form1::applyTheme() {
@@ -95,10 +94,8 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
-    // The program ends at once below, so an extractor it is waiting for must not outlive it.
-    KillRunningChildren();
-    if (m_workFolder)
-        m_workFolder->remove();
+    // The program ends at once below, so no worker may outlive it.
+    m_pool->shutdown();
     if (m_environment.terminate)
         m_environment.terminate();
 }

@@ -25,7 +25,7 @@ void printHelp() {
                 "  -v, --version  show the version and exit\n"
                 "\n"
                 "Settings: %s, section [Corvander].\n"
-                "Needs pdftotext and pdfinfo (Debian package poppler-utils) on the PATH.\n"
+                "Reads PDF files through its worker program, corvander-extract, beside it.\n"
                 "Home page: %s\n"
                 "Support: %s\n",
                 kProductName, settingsFile.constData(), kHomePage, kSupportAddress);

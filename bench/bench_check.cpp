@@ -1,19 +1,21 @@
 // (a) the readability check over every file, through the program's runner, against (b) the same
 // pdftotext runs in a plain loop.
+#include "bench/bench_waiter.h"
 #include "bench/headless_window.h"
 #include "bench/measurement.h"
 #include "bench/plain_runs.h"
 #include "common/error_report.h"
 #include "extract/check.h"
-#include "extract/extractor_tools.h"
+#include "extract/extraction_pool.h"
 #include "extract/text_reading.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 namespace {
 
 BenchResult measureCheck(const BenchSetup& setup) {
-    const QString pdftotext = DeployTool(QStringLiteral("pdftotext"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     HeadlessWindow window;
     for (const QString& pdf : setup.pdfs)
         window.appendEntry(pdf);
@@ -22,7 +24,8 @@ BenchResult measureCheck(const BenchSetup& setup) {
     QDir().mkpath(plainFolder);
     QList<QStringList> plainRuns;
     for (const QString& pdf : setup.pdfs)
-        plainRuns.append(textExtractorArguments(pdf, outputTextPath(plainFolder, pdf)));
+        plainRuns.append({QStringLiteral("-eol"), QStringLiteral("dos"), QStringLiteral("--"), pdf,
+                          plainFolder + QStringLiteral("/out.txt")});
 
     bool allReadable = true;
     BenchResult result;
@@ -33,8 +36,12 @@ BenchResult measureCheck(const BenchSetup& setup) {
         [&] {
             HeadlessDialogs dialogs;
             const double seconds = timeSeconds([&] {
-                CheckByCodeNotPreviewTextbox(dialogs, window, window, window, pdftotext,
-                                             setup.scratchFolder);
+                BenchWaiter waiter;
+                corvander::ExtractionPool pool(corvander::PoolSettings::fromEnvironment(
+                    QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
+                corvander::ReadabilityCheck check(
+                    {dialogs, window, window, window, pool, waiter, QStringLiteral("check")});
+                check.run();
             });
             allReadable = allReadable && dialogs.messages.isEmpty();
             return seconds;

@@ -1,15 +1,17 @@
 // (a) a rename run by metadata ("%a - %t") through the program's own run code, against (b) a plain
 // loop that runs pdfinfo on each file and copies it.
+#include "bench/bench_waiter.h"
 #include "bench/headless_window.h"
 #include "bench/measurement.h"
 #include "bench/plain_runs.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
-#include "extract/extractor_tools.h"
+#include "extract/extraction_pool.h"
 #include "rename/rename_run.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -26,8 +28,8 @@ double timePlainInfoAndCopy(const QString& pdfinfo, const QStringList& pdfs,
 }
 
 BenchResult measureMetadata(const BenchSetup& setup) {
-    const QString pdftotext = DeployTool(QStringLiteral("pdftotext"));
-    const QString pdfinfo = DeployTool(QStringLiteral("pdfinfo"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     const QString work = emptyFolder(setup.scratchFolder, QStringLiteral("work"));
     HeadlessWindow window;
     for (const QString& pdf : setup.pdfs)
@@ -46,7 +48,18 @@ BenchResult measureMetadata(const BenchSetup& setup) {
                 emptyFolder(setup.scratchFolder, QStringLiteral("results")) + QLatin1Char('/');
             HeadlessDialogs dialogs;
             bool running = false;
-            const RenameRunPorts ports{dialogs, window, window, window, window, work, pdftotext};
+            BenchWaiter waiter;
+            corvander::ExtractionPool pool(corvander::PoolSettings::fromEnvironment(
+                QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
+            const RenameRunPorts ports{
+                dialogs,
+                window,
+                window,
+                window,
+                window,
+                pool,
+                waiter,
+                {QStringLiteral("run"), QStringLiteral("content"), QStringLiteral("metadata")}};
             const double seconds = timeSeconds([&] { RunRenaming(ports, running); });
             copies = int(QDir(window.results).entryList(QDir::Files).size());
             return seconds;

@@ -1,15 +1,17 @@
 // (a) a rename run by content (the first 5 words) through the program's own run code, against
 // (b) a plain loop that runs pdftotext on each file and copies it under the same kind of name.
+#include "bench/bench_waiter.h"
 #include "bench/headless_window.h"
 #include "bench/measurement.h"
 #include "bench/plain_runs.h"
 #include "common/error_report.h"
-#include "extract/extractor_tools.h"
+#include "extract/extraction_pool.h"
 #include "extract/text_reading.h"
 #include "rename/rename_run.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -21,8 +23,9 @@ double timePlainTextAndCopy(const QString& pdftotext, const QStringList& pdfs,
     const QString work = emptyFolder(scratch, QStringLiteral("plain-work"));
     return timeSeconds([&] {
         for (const QString& pdf : pdfs) {
-            const QString output = outputTextPath(work, pdf);
-            runPlainly(pdftotext, textExtractorArguments(pdf, output));
+            const QString output = work + QStringLiteral("/out.txt");
+            runPlainly(pdftotext, {QStringLiteral("-eol"), QStringLiteral("dos"),
+                                   QStringLiteral("--"), pdf, output});
             QFile text(output);
             if (!text.open(QIODevice::ReadOnly))
                 continue;
@@ -38,7 +41,7 @@ double timePlainTextAndCopy(const QString& pdftotext, const QStringList& pdfs,
 }
 
 BenchResult measureContent(const BenchSetup& setup) {
-    const QString pdftotext = DeployTool(QStringLiteral("pdftotext"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     const QString work = emptyFolder(setup.scratchFolder, QStringLiteral("work"));
     HeadlessWindow window;
     for (const QString& pdf : setup.pdfs)
@@ -57,7 +60,18 @@ BenchResult measureContent(const BenchSetup& setup) {
             HeadlessDialogs dialogs;
             dialogs.inputAnswers.enqueue(QString::number(kWords));
             bool running = false;
-            const RenameRunPorts ports{dialogs, window, window, window, window, work, pdftotext};
+            BenchWaiter waiter;
+            corvander::ExtractionPool pool(corvander::PoolSettings::fromEnvironment(
+                QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
+            const RenameRunPorts ports{
+                dialogs,
+                window,
+                window,
+                window,
+                window,
+                pool,
+                waiter,
+                {QStringLiteral("run"), QStringLiteral("content"), QStringLiteral("metadata")}};
             const double seconds = timeSeconds([&] { RunRenaming(ports, running); });
             copies = int(QDir(window.results).entryList(QDir::Files).size());
             return seconds;

@@ -2,7 +2,6 @@
 
 #include "common/error_report.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +21,6 @@ bool IsDirectory(const QString& path) {
 }
 
 void DeleteFileForced(const QString& path) {
-    QCoreApplication::processEvents();
     if (path.isEmpty())
         return;
     if (!QFile::remove(path)) {

@@ -8,7 +8,7 @@
 bool PathExists(const QString& path);
 // True when the path names an existing folder (links followed); false for an empty text.
 bool IsDirectory(const QString& path);
-// Lets pending events run once, then deletes the file; every failure is ignored.
+// Deletes the file, making it writable first when it refuses; every failure is ignored.
 void DeleteFileForced(const QString& path);
 // The text after the last "/", or the whole text.
 QString FileNameOf(const QString& path);

@@ -3,87 +3,113 @@
 #include "common/app_title.h"
 #include "common/dialogs.h"
 #include "common/error_report.h"
-#include "common/path_helpers.h"
 #include "common/window_port.h"
-#include "extract/extractor_tools.h"
-#include "extract/shell_and_wait.h"
-#include "extract/text_reading.h"
+#include "extract/lookahead.h"
+#include "extract/waiting_progress.h"
 
-#include <QDir>
+namespace corvander {
 
 namespace {
 
-// Below this many bytes of output a file counts as unreadable.
+// Below this many bytes of text a file counts as unreadable.
 constexpr int kReadableSize = 10;
 
-// A check asked for while one is under way (files added during its waits) runs again over the
-// whole list once the current one is done, instead of inside it: two checks at once would
-// overwrite and delete each other's output files.
-bool g_checkRunning = false;
-bool g_checkAgain = false;
+// Sets the flag for as long as it lives.
+class Running {
+public:
+    explicit Running(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~Running() { m_flag = false; }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
 
-void checkOnce(Dialogs& dialogs, FileListView& list, BusyPointer& busy, ProgressView& bar,
-               const QString& pdftotextPath, const QString& workFolder) {
-    TrappedProcedure proc(dialogs, QStringLiteral("Check.CheckByCodeNotPreviewTextbox"));
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
+ReadabilityCheck::ReadabilityCheck(CheckPorts ports) : m_ports(std::move(ports)) {}
+
+void ReadabilityCheck::run() {
+    if (m_running) {
+        m_again = true;
+        return;
+    }
+    const Running running(m_running);
+    do {
+        m_again = false;
+        checkOnce();
+    } while (m_again);
+}
+
+std::optional<bool> ReadabilityCheck::knownReadable(const QString& path) const {
+    const std::optional<FileIdentity> identity = identityOfFile(path);
+    if (!identity)
+        return std::nullopt;
+    const auto known = m_known.constFind(*identity);
+    if (known == m_known.constEnd())
+        return std::nullopt;
+    return *known;
+}
+
+void ReadabilityCheck::checkOnce() {
+    TrappedProcedure proc(m_ports.dialogs, m_ports.label);
     // A check that runs inside a rename run must leave the run's busy mark in place, or entries
     // could be removed under the run.
-    const bool wasBusy = busy.isBusy();
-    // The check's own folder keeps its files apart from those of a rename run it interrupts.
-    const QString outputFolder = workFolder + QStringLiteral("/check");
+    const bool wasBusy = m_ports.busy.isBusy();
     QString unreadable;
     int count = 0;
-    proc.step([&] { busy.setBusy(true); });
-    proc.step([&] {
-        QDir().mkpath(outputFolder);
-        count = list.entryCount();
-    });
+    proc.step([&] { m_ports.busy.setBusy(true); });
+    proc.step([&] { count = m_ports.list.entryCount(); });
+    Lookahead ahead(m_ports.pool, lookaheadDepth(m_ports.pool));
+    const auto requestFor = [&](int position) -> std::optional<ExtractRequest> {
+        const QString path = m_ports.list.entryText(position);
+        if (knownReadable(path))
+            return std::nullopt;
+        return ExtractRequest::wholeText(path);
+    };
     for (int position = 1; position <= count; ++position) {
-        QString pdfPath;
-        QString outputPath;
-        proc.at(104, [&] {
-            pdfPath = list.entryText(position);
-            outputPath = checkOutputPath(outputFolder, pdfPath);
+        QString path;
+        bool readable = false;
+        proc.at(104, [&] { path = m_ports.list.entryText(position); });
+        proc.step([&] {
+            if (const std::optional<bool> known = knownReadable(path)) {
+                readable = *known;
+                return;
+            }
+            const std::optional<FileIdentity> identity = identityOfFile(path);
+            ahead.fill(position, count, requestFor);
+            WaitingProgress progress(&m_ports.bar, {}, 0, 0);
+            const ExtractResult result =
+                waitForResult(m_ports.pool, m_ports.waiter,
+                              ahead.claim(position, ExtractRequest::wholeText(path)), &progress);
+            readable = result.hasText() && result.text.size() >= kReadableSize;
+            // A worker that died or ran out of time says nothing lasting about the file.
+            if (identity && result.outcome == ExtractResult::Outcome::Answered)
+                m_known.insert(*identity, readable);
         });
         proc.step([&] {
-            ShellAndWait(pdftotextPath, textExtractorArguments(pdfPath, outputPath), {}, &bar, {},
-                         0, 0);
+            const QString failure = m_ports.pool.takeStartFailure();
+            if (!failure.isEmpty())
+                raiseError(failure);
         });
         proc.step([&] {
-            if (FileSize2(outputPath) < kReadableSize)
-                unreadable += pdfPath + QStringLiteral("\r\n");
+            if (!readable)
+                unreadable += path + QStringLiteral("\r\n");
         });
-        proc.step([&] { DeleteFileForced(outputPath); });
     }
-    proc.at(112, [&] {
-        QDir().rmdir(outputFolder);
-        busy.setBusy(wasBusy);
-    });
+    proc.at(112, [&] { m_ports.busy.setBusy(wasBusy); });
     proc.step([&] {
         if (!unreadable.isEmpty())
-            dialogs.showMessage(unreadableFilesMessage(unreadable));
+            m_ports.dialogs.showMessage(unreadableFilesMessage(unreadable));
     });
 }
 
-} // namespace
+} // namespace corvander
 
 QString unreadableFilesMessage(const QString& unreadableList) {
     return QStringLiteral("These files could not be read:\r\n\r\n") + unreadableList +
            QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
                           "not extract text within an image within a PDF.\r\n\r\nEmail ") +
            QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");
-}
-
-void CheckByCodeNotPreviewTextbox(Dialogs& dialogs, FileListView& list, BusyPointer& busy,
-                                  ProgressView& bar, const QString& pdftotextPath,
-                                  const QString& workFolder) {
-    if (g_checkRunning) {
-        g_checkAgain = true;
-        return;
-    }
-    g_checkRunning = true;
-    do {
-        g_checkAgain = false;
-        checkOnce(dialogs, list, busy, bar, pdftotextPath, workFolder);
-    } while (g_checkAgain);
-    g_checkRunning = false;
 }

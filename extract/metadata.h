@@ -1,17 +1,21 @@
 #pragma once
 
+#include "extract/extract_request.h"
+
 #include <QString>
 #include <QStringList>
+#include <functional>
 
-class Dialogs;
+namespace corvander {
+// Brings the answer to one request, however the caller gets it (at once, or sent ahead).
+using ExtractFunction = std::function<ExtractResult(const ExtractRequest&)>;
+} // namespace corvander
 
-// The document information of one PDF as the lines of the information extractor's output: the
-// entries of a plain run ("Title:", "Pages:", "PDF version:", ...) and, when the document has an
-// XML metadata stream, a line "Metadata:" followed by that XML. Empty when no output appeared.
-// Errors are reported under "Form1.RenameMeta" and never reach the caller. The output file in
-// the work folder is deleted before and after.
-QStringList ReadDocumentInfo(Dialogs& dialogs, const QString& pdfinfoPath,
-                             const QString& workFolder, const QString& pdfPath);
+// The document information of one PDF as lines: the entries ("Title:", "Pages:",
+// "PDF version:", ...) and, when the document has an XML metadata stream, a line "Metadata:"
+// followed by that XML. Empty when the document could not be read.
+QStringList ReadDocumentInfo(const corvander::ExtractFunction& extract, const QString& pdfPath);
+QStringList documentInfoLines(const corvander::ExtractResult& result);
 
 // The text after the first "label:" (letter case ignored) on the first line that holds it, with
 // blanks (not tabs) trimmed from both ends; empty when no line holds it.

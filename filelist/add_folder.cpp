@@ -3,9 +3,9 @@
 #include "common/dialogs.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include "common/waiter.h"
 #include "filelist/folder_lister.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -72,10 +72,10 @@ QRegularExpression patternExpression(const QString& pattern) {
 // One walk: the identities already taken, so that no folder is searched twice.
 class Walk {
 public:
-    Walk(Dialogs& dialogs, const FolderLister& lister)
+    Walk(Dialogs& dialogs, const FolderLister& lister, corvander::Waiter* waiter)
         : m_proc(dialogs, QStringLiteral("AddFolder.GetSubDirectories2016"),
                  QString::fromLatin1(kFolderStamp)),
-          m_lister(lister) {}
+          m_lister(lister), m_waiter(waiter) {}
 
     void run(QStringList& folders, bool recurse) {
         m_proc.at(100, [&] {
@@ -115,12 +115,12 @@ private:
     bool search(const QString& folder, QStringList& found) {
         if (!searchable(folder))
             return true;
-        QCoreApplication::processEvents();
+        yieldToWindow();
         const SubfolderListing listing = m_lister.subfolders(folder);
         if (listing.outcome == SubfolderListing::Outcome::Unlistable)
             return false;
         for (const QString& name : listing.names) {
-            QCoreApplication::processEvents();
+            yieldToWindow();
             if (!acceptableName(name))
                 continue;
             const QString subfolder = folder + name + QLatin1Char('/');
@@ -133,8 +133,14 @@ private:
         return true;
     }
 
+    void yieldToWindow() {
+        if (m_waiter)
+            m_waiter->yieldOnce();
+    }
+
     TrappedProcedure m_proc;
     const FolderLister& m_lister;
+    corvander::Waiter* m_waiter;
     QSet<FolderIdentity> m_seen;
 };
 
@@ -148,12 +154,13 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& s
 }
 
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           const FolderLister& lister) {
-    Walk(dialogs, lister).run(folders, recurse);
+                           const FolderLister& lister, corvander::Waiter* waiter) {
+    Walk(dialogs, lister, waiter).run(folders, recurse);
 }
 
-void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs) {
-    GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister());
+void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
+                           corvander::Waiter* waiter) {
+    GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister(), waiter);
 }
 
 QStringList ListFilesInFolder(const QString& folder, const QString& pattern) {

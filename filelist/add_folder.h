@@ -5,6 +5,9 @@
 
 class Dialogs;
 class FolderLister;
+namespace corvander {
+class Waiter;
+}
 
 // The folder dialog: the chosen folder without a final "/" (the root stays "/"), empty on cancel.
 QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder);
@@ -13,10 +16,12 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& s
 // folders first, then their subfolders, then the next level, and so on. A folder that cannot be
 // listed drops out; a starting folder stays otherwise, whatever it is. A folder already in the
 // walk (reached again through a link) is not added a second time, so a link loop ends. Faults
-// other than a refused listing are shown in the error report and the walk goes on.
+// other than a refused listing are shown in the error report and the walk goes on. With a waiter,
+// the window's events run once per folder and once per subfolder name.
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           const FolderLister& lister);
-void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs);
+                           const FolderLister& lister, corvander::Waiter* waiter = nullptr);
+void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
+                           corvander::Waiter* waiter = nullptr);
 
 // Names of the files in that one folder that match the pattern ("*.pdf", any letter case; "*.*"
 // and "*" give every file, hidden ones included) and pass FileExistsByOpen, sorted by name.

@@ -71,7 +71,9 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(116, [&] { context.busy.setBusy(true); });
         QStringList folders;
         proc.at(118, [&] { folders = QStringList{folder + QLatin1Char('/')}; });
-        proc.at(120, [&] { GetSubDirectories2016(folders, true, context.dialogs, lister); });
+        proc.at(120, [&] {
+            GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter);
+        });
         proc.at(122, [&] {
             appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension);
         });
@@ -100,18 +102,19 @@ void appendFilesOfFolders(FileListView& list, const QStringList& folders, const 
 }
 
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
-                        const FolderLister& lister) {
+                        const FolderLister& lister, corvander::Waiter* waiter) {
     for (const QString& path : paths) {
         if (!IsDirectory(path)) {
             list.appendEntry(path);
             continue;
         }
         QStringList folders{path + QLatin1Char('/')};
-        GetSubDirectories2016(folders, true, dialogs, lister);
+        GetSubDirectories2016(folders, true, dialogs, lister, waiter);
         appendFilesOfFolders(list, folders, QStringLiteral("*.*"));
     }
 }
 
-void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs) {
-    AppendDroppedPaths(list, paths, dialogs, systemFolderLister());
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
+                        corvander::Waiter* waiter) {
+    AppendDroppedPaths(list, paths, dialogs, systemFolderLister(), waiter);
 }

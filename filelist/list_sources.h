@@ -9,6 +9,9 @@ class Dialogs;
 class FileListView;
 class FolderLister;
 class SettingsStore;
+namespace corvander {
+class Waiter;
+}
 
 // What the sources that fill the file list work with. The readability check runs after every
 // addition, a cancelled one included.
@@ -18,6 +21,8 @@ struct FileListContext {
     FileListView& list;
     BusyPointer& busy;
     std::function<void()> readabilityCheck;
+    // Lets the window live during a long folder walk; none means the walk does not yield.
+    corvander::Waiter* waiter = nullptr;
 };
 
 // "Add PDF File(s)": the open dialog, then the check. Error reports name Form1.PushButton1_Click.
@@ -35,5 +40,6 @@ void appendFilesOfFolders(FileListView& list, const QStringList& folders, const 
 // Dropped paths in their order: a folder adds every file of its tree at its place, anything else
 // is appended as delivered.
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
-                        const FolderLister& lister);
-void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs);
+                        const FolderLister& lister, corvander::Waiter* waiter = nullptr);
+void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
+                        corvander::Waiter* waiter = nullptr);

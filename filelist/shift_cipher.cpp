@@ -1,7 +1,5 @@
 #include "filelist/shift_cipher.h"
 
-#include <QCoreApplication>
-
 namespace {
 
 QByteArray shift(const QByteArray& bytes, const QByteArray& key, int direction) {
@@ -9,7 +7,6 @@ QByteArray shift(const QByteArray& bytes, const QByteArray& key, int direction) 
     result.reserve(bytes.size());
     qsizetype keyPosition = 0;
     for (const char byte : bytes) {
-        QCoreApplication::processEvents();
         const int c = static_cast<unsigned char>(byte);
         const int k = key.isEmpty() ? 0 : static_cast<unsigned char>(key.at(keyPosition));
         if (!key.isEmpty())

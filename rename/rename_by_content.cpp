@@ -3,51 +3,42 @@
 #include "common/error_report.h"
 #include "common/path_helpers.h"
 #include "common/window_port.h"
+#include "extract/text_reading.h"
 #include "rename/clean_name.h"
 #include "rename/content_words.h"
-#include "rename/page_extractor.h"
 #include "rename/rename_context.h"
 
-namespace {
+using corvander::ExtractRequest;
+using corvander::ExtractResult;
 
-// The name text for the mode, empty when the file is skipped.
-QString pickNameText(const PageExtractor& extractor, int mode, int count, int page,
-                     const QString& wordList, const QString& searchText, const QString& path) {
+std::optional<ExtractRequest> contentRequest(int mode, const QString& path, int page,
+                                             const QString& wordList, const QString& searchText) {
     switch (mode) {
     case 0:
-        extractor.extractAll();
-        break;
+        return ExtractRequest::wholeText(path);
     case 1:
-        extractor.extractPage(2);
-        break;
-    case 2: {
-        const int last = extractor.findLastPage();
-        extractor.removeOutput();
-        // With no readable page this is page 0, which makes the extractor take the whole document.
-        extractor.extractPage(last);
-        break;
-    }
+        return ExtractRequest::pageText(path, 2);
+    case 2:
+        // The last page comes from the page count; a document without pages gives no text.
+        return ExtractRequest::lastPageText(path);
     case 3:
-        extractor.extractPage(page);
-        break;
+        return ExtractRequest::pageText(path, page);
     case 4:
         if (wordList.trimmed().isEmpty())
-            return {};
-        extractor.extractPage(1);
-        break;
+            return std::nullopt;
+        return ExtractRequest::pageText(path, 1);
     case 5:
     case 6:
         if (searchText.isEmpty())
-            return {};
-        extractor.extractAll();
-        break;
+            return std::nullopt;
+        return ExtractRequest::wholeText(path);
     default:
-        return {};
+        return std::nullopt;
     }
-    if (!extractor.hasOutput())
-        return {};
+}
 
-    const QString text = extractor.readOutput();
+QString contentNameText(int mode, const QString& text, int count, const QString& wordList,
+                        const QString& searchText, const QString& path) {
     if (mode == 4)
         return pickListedWords(text, count, wordList);
     if (mode == 5 || mode == 6)
@@ -56,19 +47,26 @@ QString pickNameText(const PageExtractor& extractor, int mode, int count, int pa
     return pickFirstWords(text, count);
 }
 
-} // namespace
-
 bool RenameFile(const RenameContext& context, const QString& path, int count, int page,
                 const QString& wordList, const QString& searchText) {
-    TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.RenameFile"));
+    TrappedProcedure proc(context.dialogs, context.labels.content);
     bool renamed = false;
-    const PageExtractor extractor(context, path);
     int mode = -1;
+    std::optional<ExtractRequest> request;
+    ExtractResult extracted;
     QString nameText;
-    proc.step([&] { extractor.removeOutput(); });
     proc.step([&] { mode = context.controls.modeIndex(); });
-    proc.step(
-        [&] { nameText = pickNameText(extractor, mode, count, page, wordList, searchText, path); });
+    proc.step([&] { request = contentRequest(mode, path, page, wordList, searchText); });
+    proc.step([&] {
+        if (request)
+            extracted = context.extract(*request, true);
+    });
+    // A document that could not be read, or a page past the last, gives no text at all.
+    proc.step([&] {
+        if (extracted.hasText())
+            nameText = contentNameText(mode, decodeExtractedText(extracted.text), count, wordList,
+                                       searchText, path);
+    });
     // A copy that fails raises its report here and leaves the file on the skipped list.
     proc.step([&] {
         if (!nameText.isEmpty())

@@ -10,20 +10,24 @@
 #include "rename/rename_context.h"
 
 bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QString& format) {
-    TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.RenameMeta"));
+    TrappedProcedure proc(context.dialogs, context.labels.metadata);
     bool renamed = false;
     QString name;
     QStringList lines;
     const bool blankFormat = trimBlanks(format).isEmpty();
 
-    // A blank format keeps the file's own name and needs no extractor at all.
+    // A blank format keeps the file's own name and needs no extraction at all.
     proc.step([&] {
         if (blankFormat)
             name = StripExtension(FileNameOf(pdfPath));
     });
     proc.step([&] {
         if (!blankFormat)
-            lines = ReadDocumentInfo(context.dialogs, context.pdfinfo, context.workFolder, pdfPath);
+            lines = ReadDocumentInfo(
+                [&](const corvander::ExtractRequest& request) {
+                    return context.extract(request, false);
+                },
+                pdfPath);
     });
     proc.step([&] {
         if (!blankFormat)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "extract/metadata.h"
+
 #include <QString>
 
 class Dialogs;
@@ -7,13 +9,22 @@ class FileListView;
 class ProgressView;
 class RenameControls;
 
+// The names under which the rename steps report errors; each caller gives its own.
+struct RenameLabels {
+    QString run;
+    QString content;
+    QString metadata;
+};
+
 // What a per-file rename step needs of the window and of the run around it.
 struct RenameContext {
     Dialogs& dialogs;
     ProgressView& progress;
     FileListView& list;
     RenameControls& controls;
-    QString workFolder; // extractor output lands here
-    QString pdftotext;  // full path of the text extractor, empty when it is not installed
-    QString pdfinfo;    // full path of the information extractor, likewise
+    RenameLabels labels;
+    // Brings the answer for this file's extraction. With progress on, a long wait shows on the
+    // bar ("Please wait..") as the run's text extractions always have.
+    std::function<corvander::ExtractResult(const corvander::ExtractRequest&, bool progress)>
+        extract;
 };

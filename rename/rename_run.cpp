@@ -5,14 +5,16 @@
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "common/vb_convert.h"
+#include "common/waiter.h"
 #include "common/window_port.h"
-#include "extract/extractor_tools.h"
+#include "extract/lookahead.h"
+#include "extract/waiting_progress.h"
 #include "rename/rename_by_content.h"
 #include "rename/rename_by_metadata.h"
-#include "rename/rename_context.h"
 #include "rename/run_parameters.h"
 
-#include <QCoreApplication>
+using corvander::ExtractRequest;
+using corvander::ExtractResult;
 
 namespace {
 
@@ -30,6 +32,26 @@ private:
 
 int percentDone(int done, int count) {
     return count > 0 ? int(qint64(done) * 100 / count) : 0;
+}
+
+// The extraction a file will need if the family and mode stay as they are now; nothing when it
+// needs none, or when its arguments cannot be worked out (that is reported at its turn).
+std::optional<ExtractRequest> expectedRequest(const RenameControls& controls,
+                                              const RunParameters& parameters,
+                                              const QString& path) {
+    if (controls.contentSelected()) {
+        const int mode = controls.modeIndex();
+        const FileArguments arguments = fileArgumentsFor(mode, parameters);
+        try {
+            return contentRequest(mode, path, toInt32(arguments.page), arguments.wordList,
+                                  arguments.searchText);
+        } catch (const AppError&) {
+            return std::nullopt;
+        }
+    }
+    if (controls.metadataSelected() && !trimBlanks(controls.nameFormat()).isEmpty())
+        return ExtractRequest::information(path);
+    return std::nullopt;
 }
 
 // One file by the family selected now; true when the file goes on the skipped list.
@@ -50,7 +72,7 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
     if (runInProgress)
         return;
     const RunFlag flag(runInProgress);
-    TrappedProcedure proc(ports.dialogs, QStringLiteral("Form1.PushButton2_Click"));
+    TrappedProcedure proc(ports.dialogs, ports.labels.run);
     bool stop = false;
     proc.at(102, [&] {
         if (ports.list.entryCount() == 0) {
@@ -71,45 +93,67 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
         return;
 
     QString skippedList;
-    RenameContext context{ports.dialogs,    ports.progress,  ports.list, ports.controls,
-                          ports.workFolder, ports.pdftotext, QString()};
     RunParameters parameters;
     int count = 0;
+    int position = 0;
+    corvander::Lookahead ahead(ports.pool, corvander::lookaheadDepth(ports.pool));
+    const auto requestFor = [&](int at) {
+        return expectedRequest(ports.controls, parameters, ports.list.entryText(at));
+    };
+    const auto extract = [&](const ExtractRequest& request, bool showProgress) {
+        const corvander::ExtractionPool::Ticket ticket = ahead.claim(position, request);
+        if (!showProgress)
+            return corvander::waitForResult(ports.pool, ports.waiter, ticket);
+        corvander::WaitingProgress progress(&ports.progress, ports.progress.progressText(),
+                                            ports.progress.progressValue(),
+                                            ports.list.entryCount());
+        return corvander::waitForResult(ports.pool, ports.waiter, ticket, &progress);
+    };
+    const RenameContext context{ports.dialogs,  ports.progress, ports.list,
+                                ports.controls, ports.labels,   extract};
     proc.at(106, [&] { ports.busy.setBusy(true); });
-    proc.at(108, [&] { context.pdfinfo = DeployTool(QStringLiteral("pdfinfo")); });
-    proc.at(110, [&] {
+    proc.step([&] {
         if (ports.controls.contentSelected())
             parameters = collectRunParameters(ports.dialogs, ports.controls.modeIndex());
     });
-    proc.at(112, [&] { count = ports.list.entryCount(); });
-    for (int i = 1; i <= count; ++i) {
+    proc.step([&] { count = ports.list.entryCount(); });
+    for (position = 1; position <= count; ++position) {
         QString path;
         bool skipped = true;
-        proc.at(114, [&] { path = ports.list.entryText(i); });
-        proc.at(116,
-                [&] { ports.progress.setProgressValue(percentDone(i, ports.list.entryCount())); });
-        proc.at(118, [&] {
+        proc.at(112, [&] { path = ports.list.entryText(position); });
+        // The workers go on with the next files while this one is worked out.
+        proc.step([&] { ahead.fill(position, count, requestFor); });
+        proc.step([&] {
+            ports.progress.setProgressValue(percentDone(position, ports.list.entryCount()));
+        });
+        proc.step([&] {
             ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
         });
-        proc.at(120, [&] { QCoreApplication::processEvents(); });
-        proc.at(122, [&] { ports.busy.setBusy(true); });
+        proc.step([&] { ports.waiter.yieldOnce(); });
+        proc.step([&] { ports.busy.setBusy(true); });
         // A number that does not fit fails here, is reported, and leaves the file skipped.
-        proc.at(124, [&] { skipped = renameOne(context, parameters, path); });
-        proc.at(126, [&] {
+        proc.step([&] { skipped = renameOne(context, parameters, path); });
+        proc.step([&] {
+            const QString failure = ports.pool.takeStartFailure();
+            if (!failure.isEmpty())
+                raiseError(failure);
+        });
+        proc.step([&] {
             if (skipped)
                 skippedList += QStringLiteral("\r\n") + path;
         });
-        proc.at(128, [&] { ports.busy.setBusy(true); });
+        proc.step([&] { ports.busy.setBusy(true); });
     }
-    proc.at(130, [&] {
+    proc.at(132, [&] {
+        ahead.dropAll();
         if (!trimBlanks(skippedList).isEmpty())
             skippedList.prepend(QStringLiteral(
                 "\r\nThe following files were skipped because they could not be read or renamed:"));
     });
-    proc.at(132, [&] { ports.busy.setBusy(false); });
-    proc.at(134, [&] {
+    proc.step([&] { ports.busy.setBusy(false); });
+    proc.step([&] {
         ports.progress.setProgressValue(0);
         ports.progress.setProgressText(QStringLiteral("Progress Bar"));
     });
-    proc.at(136, [&] { ports.dialogs.showMessage(QStringLiteral("Done.") + skippedList); });
+    proc.step([&] { ports.dialogs.showMessage(QStringLiteral("Done.") + skippedList); });
 }

@@ -1,5 +1,8 @@
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
+#include "extract/extraction_pool.h"
+#include "tests/support/pdf_writer.h"
+#include "tests/support/process_probe.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
@@ -175,12 +178,17 @@ TEST_F(Form1Layout, HomePageOpensOnlyOnTheLuckyDraw) {
     EXPECT_TRUE(opened.at(0).text.startsWith(QStringLiteral("https://")));
 }
 
-TEST_F(Form1Layout, ClosingEndsTheProgramAndRemovesTheWorkFolder) {
+TEST_F(Form1Layout, ClosingEndsTheProgramAndKillsTheWorkers) {
     Form1& form = load();
-    const QString work = form.workFolderPath();
+    // A check starts the workers, which then wait for more.
+    const QString pdf = home.filePath(QStringLiteral("a.pdf"));
+    ASSERT_TRUE(writePdf(pdf, pdfOfPages({QStringLiteral("Alpha beta gamma")})));
+    form.appendEntry(pdf);
+    form.runReadabilityCheck();
+    const QList<qint64> workers = form.extractionPool().workerProcessIds();
+    ASSERT_FALSE(workers.isEmpty());
     form.close();
     EXPECT_EQ(terminated, 1);
-    if (!work.isEmpty()) {
-        EXPECT_FALSE(QFileInfo::exists(work));
-    }
+    for (const qint64 pid : workers)
+        EXPECT_TRUE(processEnds(pid)) << pid;
 }

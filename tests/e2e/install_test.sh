@@ -32,6 +32,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$ROOT/install.log" ||
 
 # The program and the links that let it find its Samples.
 [ -x "$PREFIX/lib/corvander/corvander" ] || xs_fail "no program in lib/corvander"
+[ -x "$PREFIX/lib/corvander/corvander-extract" ] || xs_fail "no extraction worker in lib/corvander"
 [ "$(realpath "$PREFIX/bin/corvander")" = "$(realpath "$PREFIX/lib/corvander/corvander")" ] ||
     xs_fail "bin/corvander does not lead to the program"
 [ "$(realpath "$PREFIX/lib/corvander/Samples")" = "$(realpath "$PREFIX/share/corvander/Samples")" ] ||

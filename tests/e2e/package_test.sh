@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package made by `cpack -G DEB`: it depends on the extractor, on the Qt libraries the
-# program links and on Qt's window-system plug-in, and it holds the installed layout under /usr.
+# The Debian package made by `cpack -G DEB`: it depends on the PDF library the worker links, on the
+# Qt libraries the program links and on Qt's window-system plug-in, and it holds the installed
+# layout under /usr.
 #
 # usage: package_test.sh BUILD_FOLDER VERSION
 set -euo pipefail
@@ -21,13 +22,14 @@ PACKAGE=$(find "$ROOT" -maxdepth 1 -name "corvander_${VERSION}_*.deb")
 [ -n "$PACKAGE" ] || fail "no corvander_${VERSION}_*.deb: $(ls "$ROOT")"
 
 DEPENDS=$(dpkg-deb -f "$PACKAGE" Depends)
-for needed in poppler-utils qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6; do
+for needed in libpoppler126 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$DEPENDS" || fail "Depends lacks $needed: $DEPENDS"
 done
 
 dpkg-deb -c "$PACKAGE" | awk '{ print $6 ($7 ? " " $7 " " $8 : "") }' >"$ROOT/contents"
 for entry in \
     "./usr/lib/corvander/corvander" \
+    "./usr/lib/corvander/corvander-extract" \
     "./usr/bin/corvander -> ../lib/corvander/corvander" \
     "./usr/lib/corvander/Samples -> ../../share/corvander/Samples" \
     "./usr/share/applications/org.example.corvander.desktop" \

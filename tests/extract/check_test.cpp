@@ -1,10 +1,13 @@
 #include "app/form1.h"
 #include "extract/check.h"
+#include "extract/extraction_pool.h"
 #include "tests/extract/pdf_files.h"
+#include "tests/support/process_probe.h"
 #include "tests/support/window_fixture.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,7 +18,7 @@ protected:
     void SetUp() override {
         load();
         dialogs.clear();
-        ASSERT_FALSE(window->pdftotextPath().isEmpty());
+        ASSERT_TRUE(QFileInfo(window->extractorProgram()).isExecutable());
         files.setPath(input.path());
     }
 
@@ -72,8 +75,6 @@ TEST_F(CheckTest, UnreadableFilesAreListedInListOrder) {
                   QStringLiteral("\r\n") + empty + QStringLiteral("\r\n") + kTail);
     EXPECT_EQ(dialogs.shown().first().title, QStringLiteral("Corvander"));
     EXPECT_EQ(window->entryCount(), 6) << "the check never removes entries";
-    EXPECT_TRUE(entriesOf(window->workFolderPath()).isEmpty())
-        << entriesOf(window->workFolderPath()).join(QLatin1Char(' ')).toStdString();
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }
 
@@ -126,50 +127,65 @@ TEST_F(CheckTest, CheckAskedForDuringACheckRunsAfterIt) {
     EXPECT_EQ(dialogs.messages()[1], QStringLiteral("These files could not be read:\r\n\r\n") +
                                          first + QStringLiteral("\r\n") + second +
                                          QStringLiteral("\r\n") + kTail);
-    EXPECT_TRUE(entriesOf(window->workFolderPath()).isEmpty());
 }
 
-TEST_F(CheckTest, NineBytesOfOutputIsUnreadableTenIsNot) {
-    // Writes nine bytes for a file whose name holds "nine", ten otherwise, into its last argument.
-    const QString extractor = script(files, QStringLiteral("extractor.sh"),
-                                     "for a; do out=\"$a\"; done\n"
-                                     "case \"$out\" in *nine*) printf 123456789 > \"$out\";; "
-                                     "*) printf 1234567890 > \"$out\";; esac");
-    const QString nine = files.filePath(QStringLiteral("nine.pdf"));
-    const QString ten = files.filePath(QStringLiteral("ten.pdf"));
+TEST_F(CheckTest, NineBytesOfTextIsUnreadableTenIsNot) {
+    // A page's text ends in two CR LF and a form feed: four letters make nine bytes, five ten.
+    const QString nine = textPdf(files, QStringLiteral("nine.pdf"), {QStringLiteral("abcd")});
+    const QString ten = textPdf(files, QStringLiteral("ten.pdf"), {QStringLiteral("abcde")});
     add({ten, nine});
-    CheckByCodeNotPreviewTextbox(dialogs, *window, *window, *window, extractor,
-                                 window->workFolderPath());
+    window->runReadabilityCheck();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(), QStringLiteral("These files could not be read:\r\n\r\n") +
                                               nine + QStringLiteral("\r\n") + kTail);
-    EXPECT_TRUE(entriesOf(window->workFolderPath()).isEmpty());
 }
 
-TEST_F(CheckTest, MissingExtractorMakesEveryFileUnreadable) {
-    const QString good = textPdf(files, QStringLiteral("good.pdf"));
-    add({good});
-    CheckByCodeNotPreviewTextbox(dialogs, *window, *window, *window, QString(),
-                                 window->workFolderPath());
-    ASSERT_EQ(dialogs.messages().size(), 1);
-    EXPECT_EQ(dialogs.messages().first(), QStringLiteral("These files could not be read:\r\n\r\n") +
-                                              good + QStringLiteral("\r\n") + kTail);
-    EXPECT_TRUE(dialogs.warnings().isEmpty());
-}
-
-TEST_F(CheckTest, ClosingTheWindowKillsTheExtractorItWaitsFor) {
-    const QString marker = files.filePath(QStringLiteral("finished"));
-    const QString extractor =
-        script(files, QStringLiteral("slow.sh"), "sleep 20\ntouch '" + marker.toUtf8() + "'");
-    add({textPdf(files, QStringLiteral("one.pdf"))});
-    QTimer::singleShot(300, [&] { window->Form_Unload(); });
+TEST_F(CheckTest, ClosingTheWindowKillsTheWorkerItWaitsFor) {
+    // Reading a pipe that nobody writes to never ends: the worker hangs on it.
+    const QString pipe = files.filePath(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    add({pipe, textPdf(files, QStringLiteral("one.pdf"))});
+    QList<qint64> workers;
+    QTimer::singleShot(300, [&] {
+        workers = window->extractionPool().workerProcessIds();
+        window->Form_Unload();
+    });
     QElapsedTimer clock;
     clock.start();
-    CheckByCodeNotPreviewTextbox(dialogs, *window, *window, *window, extractor,
-                                 window->workFolderPath());
+    window->runReadabilityCheck();
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(terminated, 1);
-    EXPECT_FALSE(QFile::exists(marker));
+    ASSERT_FALSE(workers.isEmpty());
+    for (const qint64 pid : workers)
+        EXPECT_TRUE(processEnds(pid)) << pid;
+}
+
+// A worker program that cannot be started: said once, and every file counts as unreadable.
+class MissingWorkerCheck : public CheckTest {
+protected:
+    void SetUp() override {
+        extractorProgram = input.filePath(QStringLiteral("no-such-worker"));
+        load();
+        dialogs.clear();
+        files.setPath(input.path());
+    }
+};
+
+TEST_F(MissingWorkerCheck, EveryFileIsUnreadableAndTheProgramIsNamedOnce) {
+    const QString good = textPdf(files, QStringLiteral("good.pdf"));
+    const QString other = textPdf(files, QStringLiteral("other.pdf"));
+    add({good, other});
+    window->runReadabilityCheck();
+    window->runReadabilityCheck();
+    ASSERT_EQ(dialogs.messages().size(), 2);
+    EXPECT_EQ(dialogs.messages().first(), QStringLiteral("These files could not be read:\r\n\r\n") +
+                                              good + QStringLiteral("\r\n") + other +
+                                              QStringLiteral("\r\n") + kTail);
+    ASSERT_EQ(dialogs.warnings().size(), 1);
+    EXPECT_TRUE(dialogs.warnings().first().contains(extractorProgram))
+        << dialogs.warnings().first().toStdString();
+    EXPECT_TRUE(dialogs.warnings().first().contains(
+        QStringLiteral("in Quarnex2021/08/31.Check.CheckByCodeNotPreviewTextbox at line")));
 }
 
 } // namespace

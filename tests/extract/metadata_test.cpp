@@ -1,5 +1,7 @@
-#include "extract/extractor_tools.h"
+#include "app/window_waiter.h"
+#include "extract/extraction_pool.h"
 #include "extract/metadata.h"
+#include "extract/waiting_progress.h"
 #include "tests/extract/pdf_files.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -25,7 +27,8 @@ protected:
         m_oldTz = qgetenv("TZ");
         m_hadTz = qEnvironmentVariableIsSet("TZ");
         qputenv("TZ", "UTC");
-        pdfinfo = DeployTool(QStringLiteral("pdfinfo"));
+        pool = std::make_unique<corvander::ExtractionPool>(
+            corvander::PoolSettings{QStringLiteral(CORVANDER_EXTRACT_PROGRAM), 2, 60000});
         files.setPath(input.path());
     }
     void TearDown() override {
@@ -36,9 +39,11 @@ protected:
     }
 
     QStringList infoOf(const QString& path) {
-        const QStringList lines = ReadDocumentInfo(dialogs, pdfinfo, work.path(), path);
-        EXPECT_TRUE(entriesOf(work.path()).isEmpty()) << "the output file is deleted afterwards";
-        return lines;
+        return ReadDocumentInfo(
+            [this](const corvander::ExtractRequest& request) {
+                return corvander::extractNow(*pool, waiter, request);
+            },
+            path);
     }
 
     QString write(const QString& name, const PdfDocument& doc) {
@@ -47,9 +52,9 @@ protected:
         return path;
     }
 
-    QString pdfinfo;
+    std::unique_ptr<corvander::ExtractionPool> pool;
+    WindowWaiter waiter;
     QTemporaryDir input;
-    QTemporaryDir work;
     QDir files;
     ScriptedDialogs dialogs;
 
@@ -144,18 +149,6 @@ TEST_F(MetadataTest, UnreadableInputGivesNoLinesAndNoReport) {
     for (const QString& path : inputs)
         EXPECT_TRUE(infoOf(path).isEmpty()) << path.toStdString();
     EXPECT_TRUE(dialogs.shown().isEmpty());
-}
-
-TEST_F(MetadataTest, StaleOutputOfAnEarlierRunIsNotRead) {
-    const QString damaged = plainFile(files, QStringLiteral("report.pdf"), "not a pdf");
-    plainFile(QDir(work.path()), QStringLiteral("report.txt"), "Title:   Stale\n");
-    EXPECT_EQ(LookupInfoField(infoOf(damaged), QStringLiteral("Title")), QString());
-}
-
-TEST_F(MetadataTest, MissingExtractorGivesNoLines) {
-    const QString path = textPdf(files, QStringLiteral("a.pdf"));
-    EXPECT_TRUE(ReadDocumentInfo(dialogs, QString(), work.path(), path).isEmpty());
-    EXPECT_TRUE(entriesOf(work.path()).isEmpty());
 }
 
 TEST_F(MetadataTest, PathsWithShellCharactersAndLeadingHyphens) {

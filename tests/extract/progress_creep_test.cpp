@@ -1,4 +1,4 @@
-#include "extract/shell_and_wait.h"
+#include "extract/waiting_progress.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "extract/extractor_tools.h"
+#include "extract/waiting_progress.h"
 #include "rename/rename_by_metadata.h"
 #include "rename/rename_context.h"
 #include "tests/support/pdf_writer.h"
@@ -41,13 +41,16 @@ protected:
     }
 
     bool rename(const QString& pdf, const QString& format) {
-        const RenameContext context{dialogs,
-                                    *window,
-                                    *window,
-                                    *window,
-                                    window->workFolderPath(),
-                                    DeployTool(QStringLiteral("pdftotext")),
-                                    DeployTool(QStringLiteral("pdfinfo"))};
+        const RenameContext context{
+            dialogs,
+            *window,
+            *window,
+            *window,
+            {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
+             QStringLiteral("Form1.RenameMeta")},
+            [this](const corvander::ExtractRequest& request, bool) {
+                return corvander::extractNow(window->extractionPool(), window->waiter(), request);
+            }};
         return RenameMeta(context, pdf, format);
     }
 
@@ -105,7 +108,6 @@ TEST_F(MetadataRename, FormatsOnRealDocuments) {
         EXPECT_EQ(fileBytes(pdf), before);
     }
     EXPECT_TRUE(dialogs.warnings().isEmpty());
-    EXPECT_TRUE(QDir(window->workFolderPath()).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(MetadataRename, BlankFormatKeepsTheOwnNameAndTakenNamesGetMarks) {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
@@ -18,8 +19,12 @@ class RenameTest : public WindowTest {
 protected:
     void SetUp() override {
         load();
+        ASSERT_EQ(dialogs.warnings(), QStringList()) << "the start-up found its worker";
+        prepare();
+    }
+
+    void prepare() {
         dialogs.clear();
-        ASSERT_FALSE(window->pdftotextPath().isEmpty());
         window->Text1->setText(results.path());
         window->Option1->setChecked(true);
     }

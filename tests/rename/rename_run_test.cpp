@@ -156,20 +156,30 @@ TEST_F(RenameTest, FailedCopyIsReportedAndSkipped) {
     EXPECT_EQ(resultNames(), QStringList{"Short name of the file.pdf"});
 }
 
-TEST_F(RenameTest, MissingInformationExtractorIsReportedAndTheRunGoesOn) {
-    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+// Without its worker program the run says so once, names the program, and skips every file.
+class RenameWithoutWorker : public RenameTest {
+protected:
+    void SetUp() override {
+        extractorProgram = sources.filePath(QStringLiteral("no-such-worker"));
+        load();
+        prepare();
+    }
+};
+
+TEST_F(RenameWithoutWorker, IsReportedOnceAndEveryFileIsSkipped) {
+    const QString a = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    const QString b = addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Beta")});
     setMode(0);
     dialogs.answerInput(QStringLiteral("1"));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
     startRun();
-    qputenv("PATH", path);
     ASSERT_EQ(dialogs.warnings().size(), 1);
-    EXPECT_TRUE(dialogs.warnings().first().contains(QStringLiteral("pdfinfo")));
+    EXPECT_TRUE(dialogs.warnings().first().contains(extractorProgram));
     EXPECT_TRUE(dialogs.warnings().first().contains(
         QStringLiteral("in Quarnex2021/08/31.Form1.PushButton2_Click at line ")));
-    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.")});
-    EXPECT_EQ(resultNames(), QStringList{"Alpha.pdf"});
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Done.") + kSkippedHeading + QStringLiteral("\r\n") + a +
+                          QStringLiteral("\r\n") + b});
+    EXPECT_TRUE(resultNames().isEmpty());
 }
 
 TEST_F(RenameTest, MetadataFamilyAsksNothing) {
@@ -180,12 +190,10 @@ TEST_F(RenameTest, MetadataFamilyAsksNothing) {
     EXPECT_TRUE(dialogs.messages().last().startsWith(QStringLiteral("Done.")));
 }
 
-TEST_F(RenameTest, WorkFolderHoldsNoTemporaryCopies) {
+TEST_F(RenameTest, ResultsFolderHoldsNoTemporaryCopies) {
     addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha"), QStringLiteral("Page two")});
     setMode(2);
     dialogs.answerInput(QStringLiteral("1"));
     startRun();
     EXPECT_EQ(resultNames(), QStringList{"Page.pdf"});
-    for (const QString& name : contentOf(window->workFolderPath()).keys())
-        EXPECT_TRUE(name.endsWith(QStringLiteral(".txt"))) << name.toStdString();
 }

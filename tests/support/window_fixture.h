@@ -23,6 +23,7 @@ protected:
         environment.programFolder = programFolder;
         environment.drawOneToHundred = [this] { return draw; };
         environment.terminate = [this] { ++terminated; };
+        environment.extractorProgram = extractorProgram;
         window = std::make_unique<Form1>(dialogs, settings, environment);
         window->Form_Load();
         return *window;
@@ -32,6 +33,7 @@ protected:
     QString programFolder;
     SettingsStore settings;
     ScriptedDialogs dialogs;
+    QString extractorProgram = QStringLiteral(CORVANDER_EXTRACT_PROGRAM);
     int draw = 1;
     int terminated = 0;
     std::unique_ptr<Form1> window;

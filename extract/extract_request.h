@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace corvander {
+
+// One question for an extraction worker.
+struct ExtractRequest {
+    enum class Kind { Text, Info };
+
+    Kind kind = Kind::Text;
+    QString path;
+    // As the text extractor's -f and -l; 0 means not given.
+    int firstPage = 0;
+    int lastPage = 0;
+    // The last page alone, whatever the page count is.
+    bool lastPageOnly = false;
+    QString password;
+
+    bool operator==(const ExtractRequest&) const = default;
+
+    static ExtractRequest wholeText(const QString& path) {
+        return {Kind::Text, path, 0, 0, false, {}};
+    }
+    static ExtractRequest pageText(const QString& path, int page) {
+        return {Kind::Text, path, page, page, false, {}};
+    }
+    static ExtractRequest lastPageText(const QString& path) {
+        return {Kind::Text, path, 0, 0, true, {}};
+    }
+    static ExtractRequest information(const QString& path) {
+        return {Kind::Info, path, 0, 0, false, {}};
+    }
+};
+
+// What came back. Only an answer the worker finished is ever used: a worker that died or ran out
+// of time leaves nothing but the outcome.
+struct ExtractResult {
+    enum class Outcome {
+        Answered,   // status, page count and bytes below are the worker's
+        WorkerDied, // crashed, aborted or killed from outside while on this document
+        TimedOut,   // took longer than the time limit; the worker was replaced
+        NoWorker,   // no worker could be started
+        Dropped,    // the request was withdrawn before it was answered
+    };
+
+    Outcome outcome = Outcome::Dropped;
+    // The command-line tool's exit status (0 done, 1 could not open, 99 page range, 2 other).
+    int status = -1;
+    int pageCount = -1;
+    QByteArray text;
+    QByteArray info;
+    QByteArray xml;
+
+    // The text extractor would have written an output file.
+    bool hasText() const { return outcome == Outcome::Answered && status == 0; }
+};
+
+} // namespace corvander

@@ -1,0 +1,157 @@
+#include "extract/extraction_pool.h"
+
+#include "extract/worker_slot.h"
+
+#include <QDir>
+#include <QThread>
+#include <algorithm>
+
+namespace corvander {
+
+namespace {
+
+constexpr int kMostWorkers = 64;
+constexpr int kDefaultTimeoutSeconds = 60;
+
+int positiveFromEnvironment(const char* name, int fallback) {
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+ExtractResult withOutcome(ExtractResult::Outcome outcome) {
+    ExtractResult result;
+    result.outcome = outcome;
+    return result;
+}
+
+} // namespace
+
+PoolSettings PoolSettings::fromEnvironment(const QString& program) {
+    PoolSettings settings;
+    settings.program = program;
+    settings.workers =
+        std::min(kMostWorkers, positiveFromEnvironment("CORVANDER_WORKERS",
+                                                       std::max(1, QThread::idealThreadCount())));
+    settings.timeoutMilliseconds =
+        positiveFromEnvironment("CORVANDER_EXTRACT_TIMEOUT", kDefaultTimeoutSeconds) * 1000;
+    return settings;
+}
+
+ExtractionPool::ExtractionPool(PoolSettings settings, QObject* parent)
+    : QObject(parent), m_settings(std::move(settings)) {
+    m_settings.workers = std::clamp(m_settings.workers, 1, kMostWorkers);
+    for (int i = 0; i < m_settings.workers; ++i) {
+        auto slot =
+            std::make_unique<WorkerSlot>(m_settings.program, m_settings.timeoutMilliseconds);
+        connect(slot.get(), &WorkerSlot::answered, this, &ExtractionPool::answered);
+        connect(slot.get(), &WorkerSlot::failedToStart, this, &ExtractionPool::workersCannotStart);
+        m_slots.push_back(std::move(slot));
+    }
+}
+
+ExtractionPool::~ExtractionPool() {
+    shutdown();
+}
+
+ExtractionPool::Ticket ExtractionPool::submit(const ExtractRequest& request) {
+    const Ticket ticket = ++m_lastTicket;
+    m_open.insert(ticket);
+    if (m_shutDown) {
+        complete(ticket, withOutcome(ExtractResult::Outcome::Dropped));
+        return ticket;
+    }
+    if (m_cannotStart) {
+        complete(ticket, withOutcome(ExtractResult::Outcome::NoWorker));
+        return ticket;
+    }
+    // A worker has its own current folder: it is given the path as the caller means it now.
+    ExtractRequest absolute = request;
+    absolute.path = QDir::current().absoluteFilePath(request.path);
+    m_queue.emplace_back(ticket, std::move(absolute));
+    dispatch();
+    return ticket;
+}
+
+bool ExtractionPool::isFinished(Ticket ticket) const {
+    return m_results.contains(ticket) || !m_open.contains(ticket);
+}
+
+ExtractResult ExtractionPool::take(Ticket ticket) {
+    return m_results.take(ticket);
+}
+
+void ExtractionPool::drop(Ticket ticket) {
+    m_open.remove(ticket);
+    m_results.remove(ticket);
+    const auto queued = std::find_if(m_queue.begin(), m_queue.end(),
+                                     [ticket](const auto& entry) { return entry.first == ticket; });
+    if (queued != m_queue.end())
+        m_queue.erase(queued);
+}
+
+void ExtractionPool::shutdown() {
+    m_shutDown = true;
+    m_queue.clear();
+    for (const auto& slot : m_slots)
+        slot->stop(ExtractResult::Outcome::Dropped);
+    m_open.clear();
+}
+
+QString ExtractionPool::takeStartFailure() {
+    if (!m_cannotStart || m_startFailureTaken)
+        return {};
+    m_startFailureTaken = true;
+    return m_startFailure;
+}
+
+QList<qint64> ExtractionPool::workerProcessIds() const {
+    QList<qint64> ids;
+    for (const auto& slot : m_slots) {
+        if (const qint64 id = slot->processId())
+            ids << id;
+    }
+    return ids;
+}
+
+void ExtractionPool::dispatch() {
+    for (const auto& slot : m_slots) {
+        if (m_queue.empty() || m_cannotStart)
+            return;
+        if (!slot->isIdle())
+            continue;
+        auto [ticket, request] = std::move(m_queue.front());
+        m_queue.pop_front();
+        ++m_requestsSent;
+        slot->send(ticket, request);
+    }
+}
+
+void ExtractionPool::answered(Ticket ticket, const ExtractResult& result) {
+    complete(ticket, result);
+    dispatch();
+}
+
+void ExtractionPool::workersCannotStart(const QString& description) {
+    if (!m_cannotStart) {
+        m_cannotStart = true;
+        m_startFailure = QStringLiteral("The extraction program \"%1\" could not be started (%2). "
+                                        "Please reinstall Corvander.")
+                             .arg(m_settings.program, description);
+    }
+    while (!m_queue.empty()) {
+        const Ticket ticket = m_queue.front().first;
+        m_queue.pop_front();
+        complete(ticket, withOutcome(ExtractResult::Outcome::NoWorker));
+    }
+}
+
+void ExtractionPool::complete(Ticket ticket, const ExtractResult& result) {
+    // An answer to a withdrawn request is not kept.
+    if (!m_open.remove(ticket))
+        return;
+    m_results.insert(ticket, result);
+    Q_EMIT finished(ticket);
+}
+
+} // namespace corvander

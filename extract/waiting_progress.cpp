@@ -1,0 +1,70 @@
+#include "extract/waiting_progress.h"
+
+#include "common/vb_convert.h"
+#include "common/waiter.h"
+#include "common/window_port.h"
+
+namespace corvander {
+
+WaitingProgress::WaitingProgress(ProgressView* bar, QString baseText, int startValue, int fileCount)
+    : m_bar(bar), m_baseText(std::move(baseText)), m_startValue(startValue),
+      m_fileCount(fileCount) {}
+
+void WaitingProgress::tick() {
+    ++m_counter;
+    if (!m_bar || m_counter < 50)
+        return;
+    m_bar->setProgressText(waitingText(m_counter, m_baseText));
+    if (isCreepPass(m_counter))
+        m_bar->setProgressValue(creepValue(m_counter, m_startValue, m_fileCount));
+}
+
+void WaitingProgress::finish() {
+    if (m_bar)
+        m_bar->setProgressText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
+}
+
+ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
+                            WaitingProgress* progress) {
+    waiter.waitUntil([&] { return pool.isFinished(ticket); },
+                     [&] {
+                         if (progress)
+                             progress->tick();
+                     });
+    if (progress)
+        progress->finish();
+    return pool.take(ticket);
+}
+
+ExtractResult extractNow(ExtractionPool& pool, Waiter& waiter, const ExtractRequest& request) {
+    return waitForResult(pool, waiter, pool.submit(request));
+}
+
+} // namespace corvander
+
+QString waitingText(int counter, const QString& baseText) {
+    QString text = baseText;
+    if (!baseText.isEmpty())
+        text += QStringLiteral(", ");
+    return text + QStringLiteral("Please wait.. ") + QString::number(counter - 50);
+}
+
+bool isCreepPass(int counter) {
+    return counter >= 50 && (counter - 50) % 150 == 0;
+}
+
+int creepValue(int counter, int startValue, int fileCount) {
+    double step = 0;
+    double limit = 0;
+    if (fileCount != 0) {
+        step = roundHalfEven(100.0 / fileCount / 10.0);
+        limit = roundHalfEven(100.0 / fileCount + startValue - step);
+    } else {
+        step = roundHalfEven((100.0 - startValue) / 10.0);
+        limit = 100 - step;
+    }
+    const double value = (counter - 50) / 150.0 * step + startValue;
+    if (value >= limit)
+        return int(limit);
+    return int(roundHalfEven(value));
+}

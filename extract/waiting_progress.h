@@ -1,0 +1,47 @@
+#pragma once
+
+#include "extract/extraction_pool.h"
+
+#include <QString>
+
+class ProgressView;
+
+namespace corvander {
+
+class Waiter;
+
+// While the window waits for the extraction of the file whose turn it is, the bar tells the user
+// that a slow file is still under way: from the 50th wait of 100 ms on (about five seconds) its
+// text reads "Please wait.. N", and its value creeps forward now and then, never past the share of
+// the current file. Afterwards the text goes back to baseText, or "Progress Bar" when that is
+// empty.
+class WaitingProgress {
+public:
+    WaitingProgress(ProgressView* bar, QString baseText, int startValue, int fileCount);
+    void tick();
+    void finish();
+
+private:
+    ProgressView* m_bar;
+    QString m_baseText;
+    int m_startValue;
+    int m_fileCount;
+    int m_counter = 0;
+};
+
+// Waits, through the window, for the result of a request sent to the pool; with a bar, a long
+// wait shows as above.
+ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
+                            WaitingProgress* progress = nullptr);
+
+// Sends the request and waits for its result, showing nothing.
+ExtractResult extractNow(ExtractionPool& pool, Waiter& waiter, const ExtractRequest& request);
+
+} // namespace corvander
+
+// The bar's text at the given pass (50 and later).
+QString waitingText(int counter, const QString& baseText);
+// True for the passes that move the bar: 50, 200, 350, ...
+bool isCreepPass(int counter);
+// The bar's value at a creep pass.
+int creepValue(int counter, int startValue, int fileCount);
