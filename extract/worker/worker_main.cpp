@@ -1,29 +1,25 @@
-// Placeholder until the worker's readers land: answers every request with status 2.
-#include "extract/worker/frame_codec.h"
+// corvander-extract: reads PDF documents for the program, one request at a time, over its
+// standard input and output (see extract_protocol.h).
+#include "extract/worker/pdf_library.h"
+#include "extract/worker/request_loop.h"
 
-#include <cstdio>
-#include <unistd.h>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
 
 int main() {
-    using namespace corvander::protocol;
-    FrameReader reader;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(0, buffer, sizeof buffer);
-        if (got <= 0)
-            return 0;
-        reader.append(std::string_view(buffer, static_cast<std::size_t>(got)));
-        Fields request;
-        FrameReader::State state;
-        while ((state = reader.next(request)) == FrameReader::State::Frame) {
-            Fields answer;
-            answer.add(Tag::Id, request.value(Tag::Id));
-            answer.addNumber(Tag::Status, kStatusOtherError);
-            const std::string frame = answer.encode();
-            if (::write(1, frame.data(), frame.size()) != static_cast<ssize_t>(frame.size()))
-                return 0;
-        }
-        if (state == FrameReader::State::Broken)
-            return 3;
-    }
+    using namespace corvander::worker;
+    // A program that stops listening shows as a failed write, not as a signal.
+    std::signal(SIGPIPE, SIG_IGN);
+    const std::optional<Channels> channels = takeOverStandardStreams();
+    if (!channels)
+        return 2;
+    const Limits limits = limitsFromEnvironment();
+    applyProcessLimits(limits);
+    startPdfLibrary();
+
+    HandlerSettings settings;
+    const char* testRequests = std::getenv(corvander::protocol::kTestRequestsVariable);
+    settings.testRequests = testRequests != nullptr && std::strcmp(testRequests, "1") == 0;
+    return runRequests(*channels, limits, settings);
 }

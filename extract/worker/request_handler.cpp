@@ -1,0 +1,114 @@
+#include "extract/worker/request_handler.h"
+
+#include "extract/worker/info_printer.h"
+#include "extract/worker/text_reader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <new>
+#include <unistd.h>
+
+namespace corvander::worker {
+
+namespace {
+
+using protocol::Fields;
+using protocol::Tag;
+
+// Room in an answer frame for the fields around the text.
+constexpr std::size_t kFrameReserve = 64 * 1024;
+
+// A page number as pdftotext reads its -f and -l; numbers beyond an int are taken as the
+// nearest int, which the page range then treats the same way.
+std::optional<int> pageNumber(const Fields& request, Tag tag) {
+    if (!request.has(tag))
+        return 0;
+    const std::string text = request.value(tag);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        return text.front() == '-' ? INT_MIN : INT_MAX;
+    if (error != std::errc())
+        return std::nullopt;
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+std::optional<std::string> passwordOf(const Fields& request) {
+    if (!request.has(Tag::Password))
+        return std::nullopt;
+    return request.value(Tag::Password);
+}
+
+Answer refuse(std::string error) {
+    Answer answer;
+    answer.status = protocol::kStatusOtherError;
+    answer.error = std::move(error);
+    return answer;
+}
+
+Answer answerText(const Fields& request) {
+    const std::optional<int> first = pageNumber(request, Tag::FirstPage);
+    const std::optional<int> last = pageNumber(request, Tag::LastPage);
+    if (!first || !last)
+        return refuse("a page number is not a number");
+    TextRequest text;
+    text.path = request.value(Tag::Path);
+    text.password = passwordOf(request);
+    text.firstPage = *first;
+    text.lastPage = *last;
+    text.lastPageOnly = request.value(Tag::LastPageOnly) == "1";
+    text.maxTextBytes = protocol::kMaxFrameLength - kFrameReserve;
+    return readText(text);
+}
+
+Answer answerInfo(const Fields& request) {
+    InfoRequest info;
+    info.path = request.value(Tag::Path);
+    info.password = passwordOf(request);
+    return readInfo(info);
+}
+
+Answer answerOperation(const Fields& request, const HandlerSettings& settings) {
+    const std::string operation = request.value(Tag::Operation);
+    // A zero byte cannot be part of a file name; the library would open a shorter one.
+    if (request.value(Tag::Path).find('\0') != std::string::npos)
+        return refuse("the file name holds a zero byte");
+    if (operation == protocol::kOperationText)
+        return answerText(request);
+    if (operation == protocol::kOperationInfo)
+        return answerInfo(request);
+    if (operation == protocol::kOperationCrash || operation == protocol::kOperationHang) {
+        if (!settings.testRequests)
+            return refuse("test requests are not enabled");
+        if (operation == protocol::kOperationCrash)
+            std::abort();
+        for (;;)
+            ::pause();
+    }
+    return refuse("unknown operation \"" + operation + "\"");
+}
+
+} // namespace
+
+Fields answerRequest(const Fields& request, const HandlerSettings& settings) {
+    const Answer answer = answerOperation(request, settings);
+    Fields fields;
+    fields.add(Tag::Id, request.value(Tag::Id));
+    fields.addNumber(Tag::Status, answer.status);
+    fields.addNumber(Tag::PageCount, answer.pageCount);
+    if (!answer.text.empty())
+        fields.add(Tag::Text, answer.text);
+    if (!answer.info.empty())
+        fields.add(Tag::Info, answer.info);
+    if (!answer.xml.empty())
+        fields.add(Tag::Xml, answer.xml);
+    if (!answer.error.empty())
+        fields.add(Tag::Error, answer.error);
+    return fields;
+}
+
+} // namespace corvander::worker

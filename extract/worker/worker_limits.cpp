@@ -1,0 +1,62 @@
+#include "extract/worker/worker_limits.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace corvander::worker {
+
+namespace {
+
+std::uint64_t positiveFromEnvironment(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    if (text == nullptr)
+        return fallback;
+    std::uint64_t value = 0;
+    const char* end = text + std::strlen(text);
+    const auto [stop, error] = std::from_chars(text, end, value);
+    return error == std::errc() && stop == end && value > 0 ? value : fallback;
+}
+
+// Lowers or raises the soft limit, never past the hard one, which an unprivileged process can
+// only lower for good.
+void setSoftLimit(int resource, rlim_t wanted) {
+    rlimit limit{};
+    if (::getrlimit(resource, &limit) != 0)
+        return;
+    limit.rlim_cur =
+        (limit.rlim_max != RLIM_INFINITY && wanted > limit.rlim_max) ? limit.rlim_max : wanted;
+    ::setrlimit(resource, &limit);
+}
+
+} // namespace
+
+Limits limitsFromEnvironment() {
+    Limits limits;
+    limits.addressSpaceBytes =
+        positiveFromEnvironment("CORVANDER_EXTRACT_MEMORY_MB", limits.addressSpaceBytes >> 20)
+        << 20;
+    limits.cpuSecondsPerRequest =
+        positiveFromEnvironment("CORVANDER_EXTRACT_CPU_SECONDS", limits.cpuSecondsPerRequest);
+    return limits;
+}
+
+void applyProcessLimits(const Limits& limits) {
+    setSoftLimit(RLIMIT_AS, static_cast<rlim_t>(limits.addressSpaceBytes));
+    setSoftLimit(RLIMIT_CORE, 0);
+}
+
+void startRequestBudget(const Limits& limits) {
+    rusage usage{};
+    if (::getrusage(RUSAGE_SELF, &usage) != 0)
+        return;
+    // Whole seconds used so far, rounded up, so the budget is never shortened.
+    const auto usedMicroseconds =
+        static_cast<std::uint64_t>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000u +
+        static_cast<std::uint64_t>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+    const std::uint64_t usedSeconds = (usedMicroseconds + 999999u) / 1000000u;
+    setSoftLimit(RLIMIT_CPU, static_cast<rlim_t>(usedSeconds + limits.cpuSecondsPerRequest));
+}
+
+} // namespace corvander::worker

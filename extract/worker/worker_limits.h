@@ -1,0 +1,29 @@
+#pragma once
+
+// Limits the worker puts on itself, so that one hostile or broken document costs a worker and
+// never the machine: a ceiling on its address space for the whole life of the process, and a
+// budget of processor time for each request.
+
+#include <cstdint>
+
+namespace corvander::worker {
+
+struct Limits {
+    std::uint64_t addressSpaceBytes = 2048ull * 1024 * 1024;
+    std::uint64_t cpuSecondsPerRequest = 120;
+};
+
+// The defaults, or CORVANDER_EXTRACT_MEMORY_MB and CORVANDER_EXTRACT_CPU_SECONDS when they hold
+// a positive number.
+Limits limitsFromEnvironment();
+
+// The address-space ceiling, and no core files: a worker that dies on a bad document should
+// not leave a dump of it behind.
+void applyProcessLimits(const Limits& limits);
+
+// Moves the processor-time soft limit to what the worker has used so far plus the budget. When
+// it runs out, the kernel's SIGXCPU ends the worker; the hard limit is left alone so the next
+// request can move the soft one on again.
+void startRequestBudget(const Limits& limits);
+
+} // namespace corvander::worker
