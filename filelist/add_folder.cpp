@@ -1,5 +1,6 @@
 #include "filelist/add_folder.h"
 
+#include "common/code_page.h"
 #include "common/dialogs.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,9 +46,20 @@ bool searchable(const QString& folder) {
     return IsDirectory(folder) && QFile::encodeName(folder).size() < kPathLimit;
 }
 
-bool acceptableName(const QString& name) {
-    return QFile::encodeName(name).size() <= kNameLimit && !HasUnsafeChars(name) &&
-           name != QLatin1String(".") && name != QLatin1String("..");
+const QString kNotUtf8 = QStringLiteral("the name is not valid UTF-8");
+
+// Why a subfolder's name keeps it out of the walk; empty when it may go in.
+QString refusal(const QString& name) {
+    if (HasUnsafeChars(name))
+        return QStringLiteral("the name holds control characters");
+    if (QFile::encodeName(name).size() > kNameLimit)
+        return QStringLiteral("the name is too long");
+    return {};
+}
+
+void note(QStringList* leftOut, const QString& path, const QString& reason) {
+    if (leftOut)
+        leftOut->append(path + QStringLiteral(": ") + reason);
 }
 
 // Windows-style wildcards: "*" any run, "?" one character, everything else literal; letter case
@@ -72,10 +85,11 @@ QRegularExpression patternExpression(const QString& pattern) {
 // One walk: the identities already taken, so that no folder is searched twice.
 class Walk {
 public:
-    Walk(Dialogs& dialogs, const FolderLister& lister, corvander::Waiter* waiter)
+    Walk(Dialogs& dialogs, const FolderLister& lister, corvander::Waiter* waiter,
+         QStringList* leftOut)
         : m_proc(dialogs, QStringLiteral("AddFolder.GetSubDirectories2016"),
                  QString::fromLatin1(kFolderStamp)),
-          m_lister(lister), m_waiter(waiter) {}
+          m_lister(lister), m_waiter(waiter), m_leftOut(leftOut) {}
 
     void run(QStringList& folders, bool recurse) {
         m_proc.at(100, [&] {
@@ -113,16 +127,28 @@ public:
 private:
     // Adds the folder's subfolders to `found`; false when the folder cannot be listed.
     bool search(const QString& folder, QStringList& found) {
-        if (!searchable(folder))
+        if (!IsDirectory(folder))
             return true;
+        if (!searchable(folder)) {
+            note(m_leftOut, folder, QStringLiteral("the path is too long"));
+            return true;
+        }
         yieldToWindow();
         const SubfolderListing listing = m_lister.subfolders(folder);
-        if (listing.outcome == SubfolderListing::Outcome::Unlistable)
+        if (listing.outcome == SubfolderListing::Outcome::Unlistable) {
+            note(m_leftOut, folder, QStringLiteral("the folder could not be opened"));
             return false;
+        }
+        for (const QByteArray& raw : listing.unusableNames)
+            note(m_leftOut, folder + escapeInvalidUtf8(raw), kNotUtf8);
         for (const QString& name : listing.names) {
             yieldToWindow();
-            if (!acceptableName(name))
+            if (name == QLatin1String(".") || name == QLatin1String(".."))
                 continue;
+            if (const QString reason = refusal(name); !reason.isEmpty()) {
+                note(m_leftOut, folder + name, reason);
+                continue;
+            }
             const QString subfolder = folder + name + QLatin1Char('/');
             FolderIdentity id{};
             if (!identityOf(subfolder, id) || m_seen.contains(id))
@@ -141,6 +167,7 @@ private:
     TrappedProcedure m_proc;
     const FolderLister& m_lister;
     corvander::Waiter* m_waiter;
+    QStringList* m_leftOut;
     QSet<FolderIdentity> m_seen;
 };
 
@@ -154,27 +181,50 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& s
 }
 
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           const FolderLister& lister, corvander::Waiter* waiter) {
-    Walk(dialogs, lister, waiter).run(folders, recurse);
+                           const FolderLister& lister, corvander::Waiter* waiter,
+                           QStringList* leftOut) {
+    Walk(dialogs, lister, waiter, leftOut).run(folders, recurse);
 }
 
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           corvander::Waiter* waiter) {
-    GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister(), waiter);
+                           corvander::Waiter* waiter, QStringList* leftOut) {
+    GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister(), waiter, leftOut);
 }
 
-QStringList ListFilesInFolder(const QString& folder, const QString& pattern) {
+QStringList ListFilesInFolder(const QString& folder, const QString& pattern, QStringList* leftOut) {
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    const QByteArray encodedBase = QFile::encodeName(base);
     const QRegularExpression expression = patternExpression(pattern);
-    const QStringList entries =
-        QDir(base).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
     QStringList names;
-    for (const QString& name : entries) {
-        if (expression.match(name).hasMatch() && FileExistsByOpen(base + name))
+    DIR* dir = ::opendir(encodedBase.constData());
+    if (!dir)
+        return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray raw(entry->d_name);
+        if (raw == "." || raw == "..")
+            continue;
+        // A name that is not UTF-8 is matched in its escaped form, so "*.pdf" still finds it.
+        const bool usable = isValidUtf8(raw);
+        const QString name = usable ? QFile::decodeName(raw) : escapeInvalidUtf8(raw);
+        if (!expression.match(name).hasMatch())
+            continue;
+        struct stat info {};
+        if (::stat((encodedBase + raw).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        if (usable)
             names << name;
+        else
+            note(leftOut, base + name, kNotUtf8);
     }
+    ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+QString leftOutMessage(const QStringList& leftOut) {
+    if (leftOut.isEmpty())
+        return {};
+    return QStringLiteral("These were left out:\r\n\r\n") + leftOut.join(QStringLiteral("\r\n"));
 }
 
 bool FileExistsByOpen(const QString& path) {
@@ -193,8 +243,12 @@ bool FileExistsByOpen(const QString& path) {
 
 bool HasUnsafeChars(const QString& name) {
     for (const char32_t code : name.toUcs4()) {
-        if (code < 32 || (code >= 127 && code <= 159) || code == U'?' || code > 255)
+        if (code < 32 || (code >= 127 && code <= 159))
             return true;
     }
     return false;
+}
+
+bool HasUnsafeChars(const QByteArray& rawName) {
+    return !isValidUtf8(rawName) || HasUnsafeChars(QFile::decodeName(rawName));
 }

@@ -17,20 +17,28 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& s
 // listed drops out; a starting folder stays otherwise, whatever it is. A folder already in the
 // walk (reached again through a link) is not added a second time, so a link loop ends. Faults
 // other than a refused listing are shown in the error report and the walk goes on. With a waiter,
-// the window's events run once per folder and once per subfolder name.
+// the window's events run once per folder and once per subfolder name. Every folder left out for
+// its name, its length or a refused listing goes into leftOut as "PATH: REASON".
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           const FolderLister& lister, corvander::Waiter* waiter = nullptr);
+                           const FolderLister& lister, corvander::Waiter* waiter = nullptr,
+                           QStringList* leftOut = nullptr);
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           corvander::Waiter* waiter = nullptr);
+                           corvander::Waiter* waiter = nullptr, QStringList* leftOut = nullptr);
 
 // Names of the files in that one folder that match the pattern ("*.pdf", any letter case; "*.*"
-// and "*" give every file, hidden ones included) and pass FileExistsByOpen, sorted by name.
-QStringList ListFilesInFolder(const QString& folder, const QString& pattern);
+// and "*" give every file, hidden ones included) and pass FileExistsByOpen, sorted by name. A
+// matching file whose name is not valid UTF-8 goes into leftOut as "PATH: REASON" instead.
+QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
+                              QStringList* leftOut = nullptr);
+
+// The one message that names what a walk left out, or an empty text when it left out nothing.
+QString leftOutMessage(const QStringList& leftOut);
 
 // True when the path names an existing regular file (links followed). A folder, a device, a pipe,
 // a socket or a missing path gives false; nothing escapes.
 bool FileExistsByOpen(const QString& path);
 
-// True when a folder name holds a character the old code page could not represent or that the
-// walk refuses: below 32, 127 to 159, "?", or beyond 255.
+// True when a folder name holds a control character (C0, DEL or C1) that the walk refuses. The
+// raw form is also true for a name that is not valid UTF-8.
 bool HasUnsafeChars(const QString& name);
+bool HasUnsafeChars(const QByteArray& rawName);

@@ -1,5 +1,7 @@
 #include "filelist/folder_lister.h"
 
+#include "common/code_page.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -46,8 +48,12 @@ public:
             const QByteArray name(entry->d_name);
             if (name == "." || name == "..")
                 continue;
-            if (namesFolder(encoded, *entry))
+            if (!namesFolder(encoded, *entry))
+                continue;
+            if (isValidUtf8(name))
                 listing.names << QFile::decodeName(name);
+            else
+                listing.unusableNames << name;
         }
         ::closedir(dir);
         std::sort(listing.names.begin(), listing.names.end());

@@ -17,6 +17,9 @@ struct SubfolderListing {
     Outcome outcome = Outcome::Complete;
     // Names without folder, sorted by name; links to folders count as folders.
     QStringList names;
+    // Subfolder names that are not valid UTF-8, as the file system has them: no text can name
+    // them, so the walk leaves them out and says so.
+    QList<QByteArray> unusableNames;
 };
 
 // Lists the subfolders of one folder. The walk takes it as a parameter so that a test can make a

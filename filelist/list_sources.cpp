@@ -70,12 +70,17 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(108, [&] { context.settings.save(kLastFolderKey, folder); });
         proc.at(116, [&] { context.busy.setBusy(true); });
         QStringList folders;
+        QStringList leftOut;
         proc.at(118, [&] { folders = QStringList{folder + QLatin1Char('/')}; });
         proc.at(120, [&] {
-            GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter);
+            GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter, &leftOut);
         });
         proc.at(122, [&] {
-            appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension);
+            appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension, &leftOut);
+        });
+        proc.at(124, [&] {
+            if (!leftOut.isEmpty())
+                context.dialogs.showMessage(leftOutMessage(leftOut));
         });
         proc.at(140, [&] { context.busy.setBusy(false); });
     }
@@ -86,12 +91,13 @@ void AddAllFilesInFolder(FileListContext& context) {
     AddAllFilesInFolder(context, systemFolderLister());
 }
 
-void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern) {
+void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
+                          QStringList* leftOut) {
     for (const QString& folderWithSlash : folders) {
         const QString folder = folderWithSlash.endsWith(QLatin1Char('/'))
                                    ? folderWithSlash.chopped(1)
                                    : folderWithSlash;
-        for (const QString& name : ListFilesInFolder(folder, pattern)) {
+        for (const QString& name : ListFilesInFolder(folder, pattern, leftOut)) {
             if (skippedName(name))
                 continue;
             const QString joined = folder + QLatin1Char('/') + name;
@@ -103,15 +109,18 @@ void appendFilesOfFolders(FileListView& list, const QStringList& folders, const 
 
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
                         const FolderLister& lister, corvander::Waiter* waiter) {
+    QStringList leftOut;
     for (const QString& path : paths) {
         if (!IsDirectory(path)) {
             list.appendEntry(path);
             continue;
         }
         QStringList folders{path + QLatin1Char('/')};
-        GetSubDirectories2016(folders, true, dialogs, lister, waiter);
-        appendFilesOfFolders(list, folders, QStringLiteral("*.*"));
+        GetSubDirectories2016(folders, true, dialogs, lister, waiter, &leftOut);
+        appendFilesOfFolders(list, folders, QStringLiteral("*.*"), &leftOut);
     }
+    if (!leftOut.isEmpty())
+        dialogs.showMessage(leftOutMessage(leftOut));
 }
 
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,

@@ -34,11 +34,13 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister);
 void AddAllFilesInFolder(FileListContext& context);
 
 // Appends, folder by folder in the given order, every file matching the pattern, except names
-// starting with "~" and hidden ("." names) ones. Each folder ends in "/".
-void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern);
+// starting with "~" and hidden ("." names) ones. Each folder ends in "/". Files left out for their
+// names go into leftOut.
+void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
+                          QStringList* leftOut = nullptr);
 
 // Dropped paths in their order: a folder adds every file of its tree at its place, anything else
-// is appended as delivered.
+// is appended as delivered. What the walks left out is told in one message.
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
                         const FolderLister& lister, corvander::Waiter* waiter = nullptr);
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,

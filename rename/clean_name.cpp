@@ -8,15 +8,15 @@
 QString CleanName(const QString& nameText, bool removePercent) {
     QString name;
     name.reserve(nameText.size());
-    for (const uint code : nameText.toUcs4()) {
+    for (const char32_t code : nameText.toUcs4()) {
         if (isNameCharacter(code))
-            name.append(QChar(char16_t(code)));
+            name.append(QString::fromUcs4(&code, 1));
     }
     if (name.isEmpty())
         return name;
 
-    // Tab, CR and LF cannot survive the filter above; they stay in the list so that the removal
-    // order reads as the complete set of characters a name must not hold.
+    // Tab, CR and LF cannot survive the filter above (they are controls); they stay in the list so
+    // that it reads as the complete set of characters a name must not hold.
     static const char16_t removed[] = {u'\t', u'\r', u'\n', u'/', u'\\', u'*',
                                        u':',  u'?',  u'<',  u'>', u'|'};
     for (const char16_t character : removed)

@@ -5,8 +5,9 @@
 // The last step of both rename families: turn a piece of text into a file name and copy the PDF
 // under it into the results folder.
 
-// Keeps only the characters a name may hold, then removes those a file name cannot hold (and "%"
-// for the metadata family). An empty result means the file is skipped.
+// Keeps every character a name may hold (all but controls, surrogates, private-use, unassigned
+// characters and line or paragraph separators), then removes those a file name cannot hold (and
+// "%" for the metadata family). An empty result means the file is skipped.
 QString CleanName(const QString& nameText, bool removePercent);
 
 // Copies the PDF into the results folder as the cleaned name plus ".pdf", taking the first free

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -156,4 +158,22 @@ TEST_F(FolderButton, TheWalkRefusesRemovalWhileItRuns) {
     EXPECT_FALSE(window->isBusy());
     EXPECT_EQ(entriesOf(*window),
               QStringList{QStringLiteral("/earlier/x.pdf")} + under(root, {"one.pdf"}));
+}
+
+TEST_F(FolderButton, SaysInOneMessageWhatItLeftOutBeforeTheCheck) {
+    makeFile(root, QStringLiteral("\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf"),
+             {});
+    const QByteArray rawRoot = QFile::encodeName(root);
+    const int file = ::open((rawRoot + "/scan \xfc.pdf").constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(file, 0);
+    ::close(file);
+    load();
+    addFolder(QStringLiteral("pdf"), root);
+    EXPECT_EQ(entriesOf(*window),
+              under(root, {"\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf"}));
+    ASSERT_GE(dialogs.messages().size(), 2);
+    EXPECT_EQ(dialogs.messages().first(),
+              QStringLiteral("These were left out:\r\n\r\n") + root +
+                  QStringLiteral("/scan \\xfc.pdf: the name is not valid UTF-8"));
+    EXPECT_TRUE(checkNamed(entriesOf(*window).first())) << "the check comes after";
 }

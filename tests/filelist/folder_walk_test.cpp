@@ -7,7 +7,9 @@
 #include "tests/support/scripted_dialogs.h"
 
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -75,21 +77,44 @@ TEST_F(FolderWalk, GoesLevelByLevelAndListsFilesByName) {
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
-TEST_F(FolderWalk, FolderNamesBeyondTheOldCodePageAreNeitherListedNorSearched) {
-    makeFile(root(), QStringLiteral("\u03a9.pdf"));
-    makeFile(root(), QStringLiteral("Caf\u00e9/ok.pdf"));
-    makeFile(root(), QStringLiteral("\u03a9 notes/x.pdf"));
-    makeFile(root(), QStringLiteral("\u03a9 notes/deeper/y.pdf"));
-    makeFile(root(), QStringLiteral("why?/q.pdf"));
+TEST_F(FolderWalk, EveryScriptIsWalkedAndWhatIsLeftOutIsSaid) {
+    // Names in any script pass; a control character or bytes that are not UTF-8 keep a folder
+    // (and, for the bytes, a file) out, and each such path is named with its reason.
+    for (const char* name : {"\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf",
+                             "\u65e5\u672c/\u8acb\u6c42\u66f8.pdf", "\U0001F4C4 why?/q.pdf",
+                             "soft\u00adhyphen/s.pdf", "plain/p.pdf", "\u03a9.pdf"})
+        makeFile(root(), QString::fromUtf8(name));
     makeFile(root(), QStringLiteral("tab\there/t.pdf"));
-    makeFile(root(), QStringLiteral("plain/p.pdf"));
-    makeFile(root(), QStringLiteral("plain/\u65e5\u672c/z.pdf"));
+    makeFile(root(), QStringLiteral("c1 \u0085/c.pdf"));
+    makeFile(root(), QStringLiteral("plain/ok.pdf"));
+    // Names in an old single-byte code page, made from their bytes: no text names them.
+    const QByteArray rawRoot = QFile::encodeName(root());
+    ASSERT_EQ(::mkdir((rawRoot + "/latin1 \xe9").constData(), 0700), 0);
+    const int file =
+        ::open((rawRoot + "/plain/Rechnung \xfc.pdf").constData(), O_CREAT | O_WRONLY, 0600);
+    ASSERT_GE(file, 0);
+    ::close(file);
 
-    const QStringList folders = walk();
-    EXPECT_EQ(folders, QStringList{top()} + under(root(), {"Caf\u00e9/", "plain/"}));
-    // The rule is about folders: a file's own name may hold any character.
-    EXPECT_EQ(filesOf(folders, QStringLiteral("*.pdf")),
-              under(root(), {"\u03a9.pdf", "Caf\u00e9/ok.pdf", "plain/p.pdf"}));
+    QStringList leftOut;
+    QStringList folders{top()};
+    GetSubDirectories2016(folders, true, dialogs, nullptr, &leftOut);
+    EXPECT_EQ(folders, QStringList{top()} + under(root(), {"plain/", "soft\u00adhyphen/",
+                                                           "\u0421\u0447\u0435\u0442\u0430/",
+                                                           "\u65e5\u672c/", "\U0001F4C4 why?/"}));
+    PathList list;
+    appendFilesOfFolders(list, folders, QStringLiteral("*.pdf"), &leftOut);
+    EXPECT_EQ(list.entries,
+              under(root(), {"\u03a9.pdf", "plain/ok.pdf", "plain/p.pdf", "soft\u00adhyphen/s.pdf",
+                             "\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf",
+                             "\u65e5\u672c/\u8acb\u6c42\u66f8.pdf", "\U0001F4C4 why?/q.pdf"}));
+    leftOut.sort();
+    EXPECT_EQ(leftOut,
+              (QStringList{
+                  top() + QStringLiteral("c1 \u0085: the name holds control characters"),
+                  top() + QStringLiteral("latin1 \\xe9: the name is not valid UTF-8"),
+                  top() + QStringLiteral("plain/Rechnung \\xfc.pdf: the name is not valid UTF-8"),
+                  top() + QStringLiteral("tab\there: the name holds control characters")}));
+    EXPECT_TRUE(dialogs.shown().isEmpty()) << "the walk itself shows nothing";
 }
 
 TEST_F(FolderWalk, LinkLoopsEndAndALinkedFolderIsWalkedOnce) {
@@ -117,13 +142,13 @@ TEST_F(FolderWalk, AFolderThatCannotBeListedDropsOutAndItsSiblingsStay) {
         SubfolderListing answer;
         QStringList files;
     } cases[] = {
-        {"refused", {SubfolderListing::Outcome::Unlistable, {}}, {"a/a.pdf", "c/c.pdf"}},
+        {"refused", {SubfolderListing::Outcome::Unlistable, {}, {}}, {"a/a.pdf", "c/c.pdf"}},
         // Another fault keeps the folder and what was read before it.
         {"broken off",
-         {SubfolderListing::Outcome::Interrupted, {}},
+         {SubfolderListing::Outcome::Interrupted, {}, {}},
          {"a/a.pdf", "b/b.pdf", "c/c.pdf"}},
         {"broken off late",
-         {SubfolderListing::Outcome::Interrupted, {QStringLiteral("deep")}},
+         {SubfolderListing::Outcome::Interrupted, {QStringLiteral("deep")}, {}},
          {"a/a.pdf", "b/b.pdf", "c/c.pdf", "b/deep/d.pdf"}},
     };
     for (const auto& c : cases) {
@@ -137,7 +162,7 @@ TEST_F(FolderWalk, AFolderThatCannotBeListedDropsOutAndItsSiblingsStay) {
 TEST_F(FolderWalk, AStartingFolderThatCannotBeListedGivesNothing) {
     makeSiblings();
     const RefusingLister lister(top(), [] {
-        return SubfolderListing{SubfolderListing::Outcome::Unlistable, {}};
+        return SubfolderListing{SubfolderListing::Outcome::Unlistable, {}, {}};
     });
     EXPECT_TRUE(walk(lister).isEmpty());
 }
