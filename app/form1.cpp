@@ -205,6 +205,10 @@ QString Form1::resultsFolder() const {
     return Text1->text();
 }
 
+bool Form1::asksForPassword() const {
+    return Check1->isChecked();
+}
+
 corvander::Waiter& Form1::waiter() {
     return *m_waiter;
 }

@@ -75,6 +75,7 @@ public:
     bool metadataSelected() const override;
     QString nameFormat() const override;
     QString resultsFolder() const override;
+    bool asksForPassword() const override;
 
     Pointer pointer() const { return m_pointer; }
     void setPointer(Pointer pointer);

@@ -40,12 +40,15 @@ bool QtDialogs::askYesNo(const QString& text, const QString& title) {
            QMessageBox::Yes;
 }
 
-QString QtDialogs::inputBox(const QString& prompt, const QString& title,
-                            const QString& defaultText) {
+std::optional<QString> QtDialogs::askText(const QString& prompt, const QString& title,
+                                          const QString& defaultText, bool masked) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(m_owner, titleOr(title), displayText(prompt),
-                                                 QLineEdit::Normal, defaultText, &ok);
-    return ok ? answer : QString();
+    const QString answer =
+        QInputDialog::getText(m_owner, titleOr(title), displayText(prompt),
+                              masked ? QLineEdit::Password : QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return answer;
 }
 
 QStringList QtDialogs::openFiles(const QString& title, const QString& filter) {

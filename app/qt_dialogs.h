@@ -12,8 +12,8 @@ public:
     void showMessage(const QString& text, const QString& title = {}) override;
     void showWarning(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title = {}) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title,
+                                   const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     bool openExternally(const QUrl& url) override;

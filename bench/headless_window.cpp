@@ -16,8 +16,11 @@ bool HeadlessDialogs::askYesNo(const QString&, const QString&) {
     return false;
 }
 
-QString HeadlessDialogs::inputBox(const QString&, const QString&, const QString&) {
-    return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+std::optional<QString> HeadlessDialogs::askText(const QString&, const QString&, const QString&,
+                                                bool) {
+    if (inputAnswers.isEmpty())
+        return std::nullopt;
+    return inputAnswers.dequeue();
 }
 
 QStringList HeadlessDialogs::openFiles(const QString&, const QString&) {

@@ -29,6 +29,7 @@ public:
     bool metadataSelected() const override { return !content; }
     QString nameFormat() const override { return format; }
     QString resultsFolder() const override { return results; }
+    bool asksForPassword() const override { return false; }
 
     // The rename options a measurement sets.
     int mode = 0;
@@ -49,8 +50,8 @@ public:
     void showMessage(const QString& text, const QString& title = {}) override;
     void showWarning(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title = {}) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title,
+                                   const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     bool openExternally(const QUrl& url) override;

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <optional>
 
 // Every box, prompt and file dialog the program shows goes through this seam. The window owns the
 // real one; tests hand in a scripted one that records what was shown and answers in order.
@@ -18,8 +19,13 @@ public:
     // Yes and No buttons, no icon. True for Yes.
     virtual bool askYesNo(const QString& text, const QString& title = {}) = 0;
     // Prompt with a default answer. Cancel gives an empty text.
-    virtual QString inputBox(const QString& prompt, const QString& title,
-                             const QString& defaultText) = 0;
+    QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+        return askText(prompt, title, defaultText).value_or(QString());
+    }
+    // The same prompt, telling Cancel (or Esc) apart from an empty answer: nothing on Cancel. A
+    // masked prompt does not show what is typed.
+    virtual std::optional<QString> askText(const QString& prompt, const QString& title,
+                                           const QString& defaultText, bool masked = false) = 0;
     // Several files may be chosen. Empty on cancel.
     virtual QStringList openFiles(const QString& title, const QString& filter) = 0;
     // Returns the folder without a final "/" (the root stays "/"), or empty on cancel.

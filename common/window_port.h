@@ -42,4 +42,6 @@ public:
     virtual bool metadataSelected() const = 0;
     virtual QString nameFormat() const = 0;
     virtual QString resultsFolder() const = 0;
+    // The user asked to be prompted for the password of protected documents.
+    virtual bool asksForPassword() const = 0;
 };

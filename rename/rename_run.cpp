@@ -94,13 +94,20 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
 
     QString skippedList;
     RunParameters parameters;
+    QString password;
     int count = 0;
     int position = 0;
     corvander::Lookahead ahead(ports.pool, corvander::lookaheadDepth(ports.pool));
+    // Every extraction of the run carries its password; documents without one ignore it.
     const auto requestFor = [&](int at) {
-        return expectedRequest(ports.controls, parameters, ports.list.entryText(at));
+        std::optional<ExtractRequest> request =
+            expectedRequest(ports.controls, parameters, ports.list.entryText(at));
+        if (request)
+            request->password = password;
+        return request;
     };
-    const auto extract = [&](const ExtractRequest& request, bool showProgress) {
+    const auto extract = [&](ExtractRequest request, bool showProgress) {
+        request.password = password;
         const corvander::ExtractionPool::Ticket ticket = ahead.claim(position, request);
         if (!showProgress)
             return corvander::waitForResult(ports.pool, ports.waiter, ticket);
@@ -113,14 +120,35 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
                                 ports.controls, ports.labels,   extract};
     proc.at(106, [&] { ports.busy.setBusy(true); });
     proc.step([&] {
-        if (ports.controls.contentSelected())
-            parameters = collectRunParameters(ports.dialogs, ports.controls.modeIndex());
+        if (!ports.controls.contentSelected())
+            return;
+        const std::optional<RunParameters> answers =
+            collectRunParameters(ports.dialogs, ports.controls.modeIndex());
+        if (answers)
+            parameters = *answers;
+        else
+            stop = true;
     });
+    proc.step([&] {
+        if (stop || !ports.controls.asksForPassword())
+            return;
+        const std::optional<QString> answer = ports.dialogs.askText(
+            QStringLiteral("Password for protected PDF files:"), {}, {}, true);
+        if (answer)
+            password = *answer;
+        else
+            stop = true;
+    });
+    // A prompt left with Cancel ends the run here, before any file is touched.
+    if (stop) {
+        proc.step([&] { ports.busy.setBusy(false); });
+        return;
+    }
     proc.step([&] { count = ports.list.entryCount(); });
     for (position = 1; position <= count; ++position) {
         QString path;
         bool skipped = true;
-        proc.at(112, [&] { path = ports.list.entryText(position); });
+        proc.at(114, [&] { path = ports.list.entryText(position); });
         // The workers go on with the next files while this one is worked out.
         proc.step([&] { ahead.fill(position, count, requestFor); });
         proc.step([&] {
@@ -144,7 +172,7 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
         });
         proc.step([&] { ports.busy.setBusy(true); });
     }
-    proc.at(132, [&] {
+    proc.at(134, [&] {
         ahead.dropAll();
         if (!trimBlanks(skippedList).isEmpty())
             skippedList.prepend(QStringLiteral(

@@ -12,10 +12,11 @@ void refuse(Dialogs& dialogs) {
     dialogs.showMessage(QStringLiteral("Must be numeric."));
 }
 
-QString askNumber(Dialogs& dialogs, const QString& prompt, const QString& title) {
+// Nothing when the user leaves the prompt.
+std::optional<QString> askNumber(Dialogs& dialogs, const QString& prompt, const QString& title) {
     for (;;) {
-        const QString answer = dialogs.inputBox(prompt, title, QStringLiteral("1"));
-        if (isNumeric(answer))
+        const std::optional<QString> answer = dialogs.askText(prompt, title, QStringLiteral("1"));
+        if (!answer || isNumeric(*answer))
             return answer;
         refuse(dialogs);
     }
@@ -30,34 +31,48 @@ bool isNumberList(const QString& answer) {
 
 } // namespace
 
-RunParameters collectRunParameters(Dialogs& dialogs, int mode) {
+std::optional<RunParameters> collectRunParameters(Dialogs& dialogs, int mode) {
     RunParameters parameters;
     const QString enterX = QStringLiteral("Enter X");
     const QString inputX = QStringLiteral("Input X");
     if (mode == 5 || mode == 6) {
-        parameters.searchText = dialogs.inputBox(QStringLiteral("Enter string to search for:"),
-                                                 inputX, QStringLiteral("String"));
-        parameters.first = askNumber(dialogs, QStringLiteral("Enter number of words to get:"),
-                                     QStringLiteral("Input N"));
+        const std::optional<QString> searchText = dialogs.askText(
+            QStringLiteral("Enter string to search for:"), inputX, QStringLiteral("String"));
+        if (!searchText)
+            return std::nullopt;
+        parameters.searchText = *searchText;
+        const std::optional<QString> count = askNumber(
+            dialogs, QStringLiteral("Enter number of words to get:"), QStringLiteral("Input N"));
+        if (!count)
+            return std::nullopt;
+        parameters.first = *count;
     } else if (mode == 4) {
         for (;;) {
-            const QString answer = dialogs.inputBox(
+            const std::optional<QString> answer = dialogs.askText(
                 QStringLiteral("Please enter word numbers (for example 10, 11 will use the tenth "
                                "and eleventh word on the first page):"),
                 QStringLiteral("Input X1, X2, X3"), QStringLiteral("10,11"));
-            if (isNumberList(answer)) {
-                parameters.wordList = answer;
-                parameters.first = answer.section(QLatin1Char(','), 0, 0);
+            if (!answer)
+                return std::nullopt;
+            if (isNumberList(*answer)) {
+                parameters.wordList = *answer;
+                parameters.first = answer->section(QLatin1Char(','), 0, 0);
                 break;
             }
             refuse(dialogs);
         }
-    } else if (mode == 3) {
-        parameters.first = askNumber(dialogs, enterX, inputX);
-        parameters.second =
-            askNumber(dialogs, QStringLiteral("Enter Y"), QStringLiteral("Input Y"));
     } else {
-        parameters.first = askNumber(dialogs, enterX, inputX);
+        const std::optional<QString> x = askNumber(dialogs, enterX, inputX);
+        if (!x)
+            return std::nullopt;
+        parameters.first = *x;
+        if (mode == 3) {
+            const std::optional<QString> y =
+                askNumber(dialogs, QStringLiteral("Enter Y"), QStringLiteral("Input Y"));
+            if (!y)
+                return std::nullopt;
+            parameters.second = *y;
+        }
     }
     return parameters;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class Dialogs;
 
@@ -13,8 +14,9 @@ struct RunParameters {
 };
 
 // Asks for the numbers and the text that the mode needs. Numeric prompts come back until their
-// answer is numeric, with "Must be numeric." in between.
-RunParameters collectRunParameters(Dialogs& dialogs, int mode);
+// answer is numeric, with "Must be numeric." in between. Nothing when the user leaves a prompt
+// (Cancel or Esc): the run then ends before it touches any file.
+std::optional<RunParameters> collectRunParameters(Dialogs& dialogs, int mode);
 
 // The arguments of one file's call, chosen by the mode as it is when that file's turn comes.
 struct FileArguments {

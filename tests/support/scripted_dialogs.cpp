@@ -3,8 +3,8 @@
 #include "common/app_title.h"
 
 void ScriptedDialogs::record(Kind kind, const QString& text, const QString& title,
-                             const QString& def) {
-    m_shown.append({kind, text, title.isEmpty() ? applicationTitle() : title, def});
+                             const QString& def, bool masked) {
+    m_shown.append({kind, text, title.isEmpty() ? applicationTitle() : title, def, masked});
     if (!m_hooks.isEmpty())
         m_hooks.dequeue()();
 }
@@ -27,10 +27,13 @@ bool ScriptedDialogs::askYesNo(const QString& text, const QString& title) {
     return answer.isValid() && answer.toBool();
 }
 
-QString ScriptedDialogs::inputBox(const QString& prompt, const QString& title,
-                                  const QString& defaultText) {
-    record(Kind::Input, prompt, title, defaultText);
-    return takeAnswer().toString();
+std::optional<QString> ScriptedDialogs::askText(const QString& prompt, const QString& title,
+                                                const QString& defaultText, bool masked) {
+    record(Kind::Input, prompt, title, defaultText, masked);
+    const QVariant answer = takeAnswer();
+    if (!answer.isValid() || answer.typeId() == QMetaType::Nullptr)
+        return std::nullopt;
+    return answer.toString();
 }
 
 QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter) {

@@ -18,11 +18,14 @@ public:
         QString text; // message or prompt; for OpenExternally the URL
         QString title;
         QString defaultText;
+        bool masked = false; // an input box that hides what is typed
     };
 
     // Queue answers: a bool for YesNo, a QString for Input/Folder, a QStringList for OpenFiles.
     void answerYesNo(bool yes) { m_answers.enqueue(yes); }
     void answerInput(const QString& text) { m_answers.enqueue(text); }
+    // Cancel (or Esc) on the next input box.
+    void answerCancel() { m_answers.enqueue(QVariant::fromValue(nullptr)); }
     void answerFolder(const QString& folder) { m_answers.enqueue(folder); }
     void answerFiles(const QStringList& files) { m_answers.enqueue(files); }
     // Runs when the next dialog of any kind is shown (before it is answered).
@@ -31,8 +34,8 @@ public:
     void showMessage(const QString& text, const QString& title = {}) override;
     void showWarning(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title = {}) override;
-    QString inputBox(const QString& prompt, const QString& title,
-                     const QString& defaultText) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title,
+                                   const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     bool openExternally(const QUrl& url) override;
@@ -47,7 +50,8 @@ public:
 
 private:
     QVariant takeAnswer();
-    void record(Kind kind, const QString& text, const QString& title, const QString& def = {});
+    void record(Kind kind, const QString& text, const QString& title, const QString& def = {},
+                bool masked = false);
 
     QQueue<QVariant> m_answers;
     QQueue<std::function<void()>> m_hooks;
