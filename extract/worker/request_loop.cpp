@@ -28,7 +28,10 @@ Outcome answerOne(const Channels& channels, const protocol::Fields& request, con
         answer.add(protocol::Tag::Error, "out of memory");
         frame = answer.encode();
     }
-    if (!writeAll(channels.answers, frame))
+    const bool sent = writeAll(channels.answers, frame);
+    frame = std::string();
+    returnFreedMemory();
+    if (!sent)
         return Outcome::ProgramGone;
     return outOfMemory ? Outcome::OutOfMemory : Outcome::Answered;
 }

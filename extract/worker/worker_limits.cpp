@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace corvander::worker {
@@ -57,6 +58,13 @@ void startRequestBudget(const Limits& limits) {
         static_cast<std::uint64_t>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
     const std::uint64_t usedSeconds = (usedMicroseconds + 999999u) / 1000000u;
     setSoftLimit(RLIMIT_CPU, static_cast<rlim_t>(usedSeconds + limits.cpuSecondsPerRequest));
+}
+
+void returnFreedMemory() {
+    // Below a few megabytes trimming costs more than it gives back.
+    constexpr std::size_t kWorthTrimming = 4u << 20;
+    if (::mallinfo2().fordblks > kWorthTrimming)
+        ::malloc_trim(0);
 }
 
 } // namespace corvander::worker

@@ -26,4 +26,8 @@ void applyProcessLimits(const Limits& limits);
 // request can move the soft one on again.
 void startRequestBudget(const Limits& limits);
 
+// Hands memory that the last document freed back to the system. The allocator keeps it for
+// reuse otherwise, so one large document would leave the worker large for the rest of its life.
+void returnFreedMemory();
+
 } // namespace corvander::worker
