@@ -57,6 +57,10 @@ void Form1::loadHandCursor() {
 }
 
 void Form1::visitHomePage() {
+    // Without a home page there is nowhere to go: a browser on an address that does not exist
+    // helps nobody.
+    if (QString::fromLatin1(kHomePage).isEmpty())
+        return;
     if (m_environment.drawOneToHundred && m_environment.drawOneToHundred() == 7)
         m_dialogs.openExternally(QUrl(QString::fromLatin1(kHomePage)));
 }

@@ -25,10 +25,11 @@ void printHelp() {
                 "  -v, --version  show the version and exit\n"
                 "\n"
                 "Settings: %s, section [Corvander].\n"
-                "Reads PDF files through its worker program, corvander-extract, beside it.\n"
-                "Home page: %s\n"
-                "Support: %s\n",
-                kProductName, settingsFile.constData(), kHomePage, kSupportAddress);
+                "Reads PDF files through its worker program, corvander-extract, beside it.\n",
+                kProductName, settingsFile.constData());
+    if (kHomePage[0] != '\0')
+        std::printf("Home page: %s\n", kHomePage);
+    std::printf("Support: %s\n", kSupportAddress);
 }
 
 // Like any command-line tool, fail when the answer could not be written (a full disk, a closed

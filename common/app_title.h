@@ -3,8 +3,10 @@
 #include <QString>
 
 inline constexpr char kProductName[] = "Corvander";
-inline constexpr char kSupportAddress[] = "support@corvander.example.org";
-inline constexpr char kHomePage[] = "https://corvander.example.org/";
+// Both are chosen when the program is built (the CMake cache variables of the same names).
+inline constexpr char kSupportAddress[] = CORVANDER_SUPPORT_ADDRESS;
+// Empty when the build names none.
+inline constexpr char kHomePage[] = CORVANDER_HOME_PAGE;
 
 // The product name, shortened word by word from the end while it is longer than 40 characters.
 QString shortenedTitle(const QString& name);

@@ -9,6 +9,7 @@
 #include "filelist/shift_cipher.h"
 
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 const QString kSnapshotKey = QStringLiteral("Snapshot");
@@ -27,15 +28,29 @@ void PrepareSampleSnapshot(SettingsStore& settings, const QString& programFolder
     settings.save(kSnapshotKey, ShiftEncode(paths.join(QLatin1Char('|')), kKey));
 }
 
+namespace {
+
+QStringList recordedSamples(const SettingsStore& settings) {
+    const QString stored = settings.get(kSnapshotKey, QString());
+    if (stored.isEmpty())
+        return {};
+    return ShiftDecode(stored, kKey).split(QLatin1Char('|'));
+}
+
+} // namespace
+
 void LoadSampleFiles(FileListView& list, SettingsStore& settings, Dialogs& dialogs,
                      const QString& programFolder) {
-    const QString stored = settings.get(kSnapshotKey, QString());
-    if (!stored.isEmpty()) {
-        const QStringList paths = ShiftDecode(stored, kKey).split(QLatin1Char('|'));
-        for (const QString& path : paths) {
-            if (PathExists(path) && !ListContainsPath(list, path))
-                list.appendEntry(path);
-        }
+    QStringList paths = recordedSamples(settings);
+    // A record whose files are all gone belongs to a program since moved or installed elsewhere:
+    // the samples beside this program take its place, or the button would load nothing for ever.
+    if (std::none_of(paths.begin(), paths.end(), PathExists)) {
+        PrepareSampleSnapshot(settings, programFolder);
+        paths = recordedSamples(settings);
+    }
+    for (const QString& path : paths) {
+        if (PathExists(path) && !ListContainsPath(list, path))
+            list.appendEntry(path);
     }
     const bool open = dialogs.askYesNo(
         QStringLiteral("Would you like this software to open the folder where these sample files "

@@ -14,6 +14,7 @@ QString samplesFolderOf(const QString& programFolder);
 void PrepareSampleSnapshot(SettingsStore& settings, const QString& programFolder);
 
 // Appends each recorded sample that still exists and is not listed yet, then offers to open the
-// Samples folder; the question comes however many files were appended.
+// Samples folder; the question comes however many files were appended. When not one recorded
+// file exists any more, the record is made again from the Samples folder first.
 void LoadSampleFiles(FileListView& list, SettingsStore& settings, Dialogs& dialogs,
                      const QString& programFolder);

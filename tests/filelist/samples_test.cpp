@@ -121,3 +121,25 @@ TEST_F(Samples, TheListedTestIsCaseSensitive) {
     window->PushButton6_Click();
     EXPECT_EQ(entriesOf(*window), (QStringList{otherCase, a + QLatin1Char(' '), a}));
 }
+
+TEST_F(Samples, ARecordWhoseFilesAreAllGoneIsMadeAgainFromTheSamplesBesideTheProgram) {
+    // A first start from another place (the build folder) recorded files that are gone now.
+    QTemporaryDir elsewhere;
+    const QString gone = elsewhere.filePath(QStringLiteral("Samples/old.pdf"));
+    settings.save(QStringLiteral("Snapshot"),
+                  ShiftEncode(gone, QString::fromLatin1(kSampleListKey)));
+    const QString a = addSample(QStringLiteral("a.pdf"));
+    load();
+    EXPECT_EQ(snapshot(), gone) << "start-up keeps a record that is not empty";
+    window->PushButton6_Click();
+    EXPECT_EQ(entriesOf(*window), QStringList{a});
+    EXPECT_EQ(snapshot(), a);
+
+    // One file of the record still there: the record stands.
+    const QString b = addSample(QStringLiteral("b.pdf"));
+    window->PushButton3_Click();
+    window->PushButton6_Click();
+    EXPECT_EQ(entriesOf(*window), QStringList{a});
+    EXPECT_EQ(snapshot(), a);
+    EXPECT_TRUE(QFile::exists(b));
+}
