@@ -30,14 +30,16 @@
 //   LastPage    as pdftotext's -l (default 0: not given)
 //   LastPageOnly  "1": the text of the document's last page alone, as `-f P -l P` with P the page
 //               count (0 when the document has no pages); First and Last are then ignored
-//   Password    tried as both the owner and the user password
+//   Password    tried as both the owner and the user password; a Password field that is there
+//               is used even when empty, one that is not there means no password
 //
 // Answers:
 //   Id          the request's
 //   Status      the exit status the command-line tool would give: 0 done, 1 the document could not
 //               be opened (damaged, not a PDF, wrong or missing password), 99 a page range that
 //               starts after the last page (pdftotext then writes no file); 2 anything else
-//   PageCount   the document's page count, -1 when it could not be opened
+//   PageCount   the document's page count, -1 when it could not be opened (or the request was
+//               refused before a document was opened)
 //   Text        "text" with status 0: the text (UTF-8, CR LF line ends, a form feed after
 //               each page)
 //   Info        "info": what `pdfinfo FILE` prints on its standard output (empty unless the
@@ -49,6 +51,16 @@
 // A worker that cannot read a whole frame (its input ended) ends with status 0. A frame it cannot
 // understand (too long, a field that runs past the end) ends it with status 3, so a confused
 // worker never answers the wrong request.
+//
+// Status 2 also answers a request the worker will not serve: an unknown operation, a page number
+// that is not a decimal number, a path holding a zero byte, a text too long for one frame.
+//
+// A worker limits itself: 2 GiB of address space (CORVANDER_EXTRACT_MEMORY_MB) and 120 s of
+// processor time for each request (CORVANDER_EXTRACT_CPU_SECONDS). A document that needs more
+// ends the worker: SIGXCPU when its time is up; SIGABRT when the PDF library runs out of memory,
+// or exit status 4 straight after a status 2 answer when the worker itself notices the shortage.
+// The program then starts a new worker. The worker writes nothing on its standard error in
+// normal work, only the library's last words when it aborts.
 
 #include <cstdint>
 

@@ -15,11 +15,15 @@ std::optional<Channels> takeOverStandardStreams() {
     channels.answers = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
     if (channels.requests < 0 || channels.answers < 0)
         return std::nullopt;
-    const int nothing = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    if (nothing < 0 || ::dup2(nothing, STDIN_FILENO) < 0 ||
-        ::dup2(STDERR_FILENO, STDOUT_FILENO) < 0)
+    const int nothing = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (nothing < 0 || ::dup2(nothing, STDIN_FILENO) < 0)
         return std::nullopt;
-    ::close(nothing);
+    // Without a standard error to share, whatever would be printed goes nowhere.
+    const int printed = ::fcntl(STDERR_FILENO, F_GETFD) >= 0 ? STDERR_FILENO : nothing;
+    if (::dup2(printed, STDOUT_FILENO) < 0)
+        return std::nullopt;
+    if (nothing > STDERR_FILENO)
+        ::close(nothing);
     return channels;
 }
 

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "extract/worker/frame_codec.h"
+
+#include <QByteArray>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+
+#include <optional>
+
+// The test process's environment with the worker's test requests enabled and TZ as given.
+QProcessEnvironment workerEnvironment(const QString& timeZone = QStringLiteral("UTC"));
+
+// One running corvander-extract, spoken to through the frame codec as the program does.
+class WorkerSession {
+public:
+    explicit WorkerSession(const QProcessEnvironment& environment = workerEnvironment());
+    ~WorkerSession();
+
+    // Sends one request and waits for its answer; nullopt when none comes in time.
+    std::optional<corvander::protocol::Fields> ask(const corvander::protocol::Fields& request,
+                                                   int timeoutMs = 60000);
+    void send(const QByteArray& bytes);
+    std::optional<corvander::protocol::Fields> nextAnswer(int timeoutMs);
+
+    // Closes the worker's input and waits for it to end.
+    bool finish(int timeoutMs = 10000);
+    // Whether the worker has ended or ends within the time.
+    bool ended(int timeoutMs);
+    QProcess& process() { return m_process; }
+    // A line of /proc/PID/status or /proc/PID/limits that starts with label.
+    QByteArray procLine(const char* file, const QByteArray& label) const;
+
+private:
+    QProcess m_process;
+    corvander::protocol::FrameReader m_reader;
+};
+
+// A request for the text of pages first..last, or for the document information.
+corvander::protocol::Fields textRequest(const QString& path, int first = 0, int last = 0);
+corvander::protocol::Fields infoRequest(const QString& path);
+corvander::protocol::Fields withPassword(corvander::protocol::Fields request,
+                                         const QByteArray& password);
+
+// A field of an answer as bytes; the status and page count as numbers (-100 when missing).
+QByteArray field(const corvander::protocol::Fields& answer, corvander::protocol::Tag tag);
+int number(const corvander::protocol::Fields& answer, corvander::protocol::Tag tag);
