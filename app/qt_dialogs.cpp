@@ -1,5 +1,6 @@
 #include "app/qt_dialogs.h"
 
+#include "app/scrolling_message.h"
 #include "common/app_title.h"
 
 #include <QDesktopServices>
@@ -28,6 +29,10 @@ QString QtDialogs::displayText(const QString& text) {
 }
 
 void QtDialogs::showMessage(const QString& text, const QString& title) {
+    if (!fitsOnScreen(displayText(text), m_owner)) {
+        showScrollingMessage(m_owner, titleOr(title), displayText(text));
+        return;
+    }
     showBox(m_owner, QMessageBox::NoIcon, text, title, QMessageBox::Ok);
 }
 

@@ -11,6 +11,7 @@
 #include "extract/waiting_progress.h"
 #include "rename/rename_by_content.h"
 #include "rename/rename_by_metadata.h"
+#include "rename/repeated_reports.h"
 #include "rename/run_parameters.h"
 
 using corvander::ExtractRequest;
@@ -72,12 +73,14 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
     if (runInProgress)
         return;
     const RunFlag flag(runInProgress);
-    TrappedProcedure proc(ports.dialogs, ports.labels.run);
+    // One box for each kind of error; its repeats are counted in the last message.
+    RepeatedReports dialogs(ports.dialogs);
+    TrappedProcedure proc(dialogs, ports.labels.run);
     bool stop = false;
     proc.at(102, [&] {
         if (ports.list.entryCount() == 0) {
             stop = true;
-            ports.dialogs.showMessage(QStringLiteral("No files added."));
+            dialogs.showMessage(QStringLiteral("No files added."));
         }
     });
     if (stop)
@@ -85,7 +88,7 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
     proc.at(104, [&] {
         if (!IsDirectory(ports.controls.resultsFolder())) {
             stop = true;
-            ports.dialogs.showMessage(
+            dialogs.showMessage(
                 QStringLiteral("Folder does not exist. Please select another folder."));
         }
     });
@@ -116,14 +119,14 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
                                             ports.list.entryCount());
         return corvander::waitForResult(ports.pool, ports.waiter, ticket, &progress);
     };
-    const RenameContext context{ports.dialogs,  ports.progress, ports.list,
+    const RenameContext context{dialogs,        ports.progress, ports.list,
                                 ports.controls, ports.labels,   extract};
     proc.at(106, [&] { ports.busy.setBusy(true); });
     proc.step([&] {
         if (!ports.controls.contentSelected())
             return;
         const std::optional<RunParameters> answers =
-            collectRunParameters(ports.dialogs, ports.controls.modeIndex());
+            collectRunParameters(dialogs, ports.controls.modeIndex());
         if (answers)
             parameters = *answers;
         else
@@ -132,8 +135,8 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
     proc.step([&] {
         if (stop || !ports.controls.asksForPassword())
             return;
-        const std::optional<QString> answer = ports.dialogs.askText(
-            QStringLiteral("Password for protected PDF files:"), {}, {}, true);
+        const std::optional<QString> answer =
+            dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
         if (answer)
             password = *answer;
         else
@@ -183,5 +186,6 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
         ports.progress.setProgressValue(0);
         ports.progress.setProgressText(QStringLiteral("Progress Bar"));
     });
-    proc.step([&] { ports.dialogs.showMessage(QStringLiteral("Done.") + skippedList); });
+    proc.step(
+        [&] { dialogs.showMessage(QStringLiteral("Done.") + skippedList + dialogs.summary()); });
 }
