@@ -52,6 +52,8 @@ struct ExtractResult {
     QByteArray text;
     QByteArray info;
     QByteArray xml;
+    // The document is protected and the run's password (or none) did not open it.
+    bool needsPassword = false;
 
     // The text extractor would have written an output file.
     bool hasText() const { return outcome == Outcome::Answered && status == 0; }

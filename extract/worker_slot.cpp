@@ -50,6 +50,7 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     result.text = bytesOf(answer, Tag::Text);
     result.info = bytesOf(answer, Tag::Info);
     result.xml = bytesOf(answer, Tag::Xml);
+    result.needsPassword = answer.value(Tag::NeedsPassword) == "1";
     return result;
 }
 

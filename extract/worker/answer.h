@@ -13,6 +13,8 @@ struct Answer {
     std::string info;
     std::string xml;
     std::string error;
+    // The document is protected and was not opened with the password given.
+    bool needsPassword = false;
 };
 
 } // namespace corvander::worker

@@ -47,6 +47,8 @@
 //   Xml         "info": what `pdfinfo -meta FILE` prints on its standard output (empty when
 //               the document has no XML stream)
 //   Error       a short description when the status is not 0 (for people, not for programs)
+//   NeedsPassword  "1" with status 1 when the document is protected and the password given (or
+//               none) does not open it
 //
 // A worker that cannot read a whole frame (its input ended) ends with status 0. A frame it cannot
 // understand (too long, a field that runs past the end) ends it with status 3, so a confused
@@ -83,6 +85,7 @@ enum class Tag : unsigned char {
     Info = 'i',
     Xml = 'm',
     Error = 'e',
+    NeedsPassword = 'k',
 };
 
 inline constexpr char kOperationText[] = "text";

@@ -29,6 +29,7 @@ Answer readInfo(const InfoRequest& request) {
     if (!doc->isOk()) {
         answer.status = protocol::kStatusCannotOpen;
         answer.error = openFailure(*doc);
+        answer.needsPassword = needsPassword(*doc);
         return answer;
     }
     answer.pageCount = doc->getNumPages();

@@ -40,6 +40,10 @@ std::unique_ptr<PDFDoc> openDocument(const std::string& path,
     return std::make_unique<PDFDoc>(std::make_unique<GooString>(path), secret, secret);
 }
 
+bool needsPassword(const PDFDoc& doc) {
+    return doc.getErrorCode() == errEncrypted;
+}
+
 std::string openFailure(const PDFDoc& doc) {
     std::string reason;
     switch (doc.getErrorCode()) {

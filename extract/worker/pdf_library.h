@@ -22,5 +22,7 @@ std::unique_ptr<PDFDoc> openDocument(const std::string& path,
 
 // Why a document that failed isOk() could not be opened, for people.
 std::string openFailure(const PDFDoc& doc);
+// True when a document failed isOk() for want of the right password.
+bool needsPassword(const PDFDoc& doc);
 
 } // namespace corvander::worker

@@ -108,6 +108,8 @@ Fields answerRequest(const Fields& request, const HandlerSettings& settings) {
         fields.add(Tag::Xml, answer.xml);
     if (!answer.error.empty())
         fields.add(Tag::Error, answer.error);
+    if (answer.needsPassword)
+        fields.add(Tag::NeedsPassword, "1");
     return fields;
 }
 

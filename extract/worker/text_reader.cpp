@@ -38,6 +38,7 @@ Answer readText(const TextRequest& request) {
     if (!doc->isOk()) {
         answer.status = protocol::kStatusCannotOpen;
         answer.error = openFailure(*doc);
+        answer.needsPassword = needsPassword(*doc);
         return answer;
     }
     const int pages = doc->getNumPages();

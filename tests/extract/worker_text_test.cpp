@@ -137,6 +137,15 @@ TEST_F(WorkerText, APasswordOpensWhatEitherPasswordOptionOpens) {
               0);
     EXPECT_EQ(number(*worker.ask(withPassword(textRequest(locked), "master key")), Tag::Status), 0);
     EXPECT_EQ(number(*worker.ask(textRequest(locked)), Tag::Status), 1);
+    // Only a protected document that stays shut says that it wants a password.
+    EXPECT_EQ(field(*worker.ask(textRequest(locked)), Tag::NeedsPassword), "1");
+    EXPECT_EQ(field(*worker.ask(withPassword(textRequest(locked), "guess")), Tag::NeedsPassword),
+              "1");
+    EXPECT_FALSE(
+        worker.ask(withPassword(textRequest(locked), "master key"))->has(Tag::NeedsPassword));
+    const QString damaged = write(dir.path(), QStringLiteral("damaged.pdf"), PdfDocument{});
+    QFile::resize(damaged, 40);
+    EXPECT_FALSE(worker.ask(textRequest(damaged))->has(Tag::NeedsPassword));
 }
 
 } // namespace
