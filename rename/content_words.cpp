@@ -38,16 +38,22 @@ QStringList splitWords(const QString& text) {
     return trimmed.split(QLatin1Char(' '), Qt::KeepEmptyParts);
 }
 
-QString pickFirstWords(const QString& text, int count) {
+WordPick firstWordsPick(const QString& text, int count) {
     const QStringList words = splitWords(text);
+    WordPick pick;
+    pick.wordCount = int(words.size());
     if (words.size() < count || count < 1)
-        return {};
-    return joinWords(words, 0, count);
+        return pick;
+    pick.text = joinWords(words, 0, count);
+    for (int w = 1; w <= count; ++w)
+        pick.wordNumbers << w;
+    return pick;
 }
 
-QString pickListedWords(const QString& text, int count, const QString& wordList) {
+WordPick listedWordsPick(const QString& text, int count, const QString& wordList) {
+    WordPick pick;
     if (trimBlanks(wordList).isEmpty())
-        return {};
+        return pick;
     const QStringList elements = wordList.split(QLatin1Char(','), Qt::KeepEmptyParts);
     QList<double> listed;
     for (const QString& element : elements) {
@@ -57,32 +63,59 @@ QString pickListedWords(const QString& text, int count, const QString& wordList)
     double upper = numberOf(elements.last()).value_or(0.0);
 
     const QStringList words = splitWords(text);
+    pick.wordCount = int(words.size());
     if (words.size() < count)
-        return {};
+        return pick;
     upper = std::min(upper, double(words.size()));
 
     QStringList picked;
     for (qint64 w = std::max(count, 1); double(w) <= upper; ++w) {
-        if (listed.contains(double(w)))
+        if (listed.contains(double(w))) {
             picked.append(words.at(w - 1));
+            pick.wordNumbers << int(w);
+        }
     }
-    return trimBlanks(picked.join(QLatin1Char(' ')));
+    pick.text = trimBlanks(picked.join(QLatin1Char(' ')));
+    return pick;
+}
+
+WordPick aroundSearchPick(const QString& text, int count, const QString& searchText, bool after,
+                          const QString& ownBaseName) {
+    WordPick pick;
+    if (searchText.isEmpty())
+        return pick;
+    const QString prepared = prepareText(text);
+    pick.hitOffset = prepared.indexOf(searchText, 0, Qt::CaseInsensitive);
+    QString kept;
+    if (pick.hitOffset >= 0)
+        kept = after ? prepared.mid(pick.hitOffset + searchText.size())
+                     : prepared.left(pick.hitOffset);
+    if (kept.isEmpty()) {
+        pick.text = ownBaseName;
+        pick.ownName = true;
+        return pick;
+    }
+
+    const QStringList words = splitWords(kept);
+    pick.wordCount = int(words.size());
+    if (words.size() < count || count < 1)
+        return pick;
+    const qsizetype from = after ? 0 : words.size() - count;
+    pick.text = joinWords(words, from, count);
+    for (qsizetype w = from + 1; w <= from + count; ++w)
+        pick.wordNumbers << int(w);
+    return pick;
+}
+
+QString pickFirstWords(const QString& text, int count) {
+    return firstWordsPick(text, count).text;
+}
+
+QString pickListedWords(const QString& text, int count, const QString& wordList) {
+    return listedWordsPick(text, count, wordList).text;
 }
 
 QString pickAroundSearch(const QString& text, int count, const QString& searchText, bool after,
                          const QString& ownBaseName) {
-    if (searchText.isEmpty())
-        return {};
-    const QString prepared = prepareText(text);
-    const qsizetype at = prepared.indexOf(searchText, 0, Qt::CaseInsensitive);
-    QString kept;
-    if (at >= 0)
-        kept = after ? prepared.mid(at + searchText.size()) : prepared.left(at);
-    if (kept.isEmpty())
-        return ownBaseName;
-
-    const QStringList words = splitWords(kept);
-    if (words.size() < count || count < 1)
-        return {};
-    return after ? joinWords(words, 0, count) : joinWords(words, words.size() - count, count);
+    return aroundSearchPick(text, count, searchText, after, ownBaseName).text;
 }

@@ -13,6 +13,17 @@ QString prepareText(const QString& text);
 // give empty words, which count; tabs and form feeds stay inside their word. No text, no words.
 QStringList splitWords(const QString& text);
 
+// What a pick took from the text, for telling the user where a name came from.
+struct WordPick {
+    QString text;           // the name text; empty when the file is skipped
+    QList<int> wordNumbers; // the picked words, numbered in the words they were picked from
+    int wordCount = 0;      // how many words there were to pick from
+    // Modes 5 and 6: where the search text was found in the prepared text (-1: not found), and
+    // whether the file's own name stands in because nothing stood on that side of it.
+    qsizetype hitOffset = -1;
+    bool ownName = false;
+};
+
 // Modes 0 to 3: words 1 to count, or nothing when the text has fewer words.
 QString pickFirstWords(const QString& text, int count);
 
@@ -25,3 +36,9 @@ QString pickListedWords(const QString& text, int count, const QString& wordList)
 // the name is ownBaseName.
 QString pickAroundSearch(const QString& text, int count, const QString& searchText, bool after,
                          const QString& ownBaseName);
+
+// The same picks, telling what they took.
+WordPick firstWordsPick(const QString& text, int count);
+WordPick listedWordsPick(const QString& text, int count, const QString& wordList);
+WordPick aroundSearchPick(const QString& text, int count, const QString& searchText, bool after,
+                          const QString& ownBaseName);

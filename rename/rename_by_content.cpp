@@ -3,9 +3,8 @@
 #include "common/error_report.h"
 #include "common/path_helpers.h"
 #include "common/window_port.h"
-#include "extract/text_reading.h"
-#include "rename/clean_name.h"
 #include "rename/content_words.h"
+#include "rename/file_planner.h"
 #include "rename/rename_context.h"
 
 using corvander::ExtractRequest;
@@ -37,40 +36,24 @@ std::optional<ExtractRequest> contentRequest(int mode, const QString& path, int 
     }
 }
 
-QString contentNameText(int mode, const QString& text, int count, const QString& wordList,
-                        const QString& searchText, const QString& path) {
-    if (mode == 4)
-        return pickListedWords(text, count, wordList);
-    if (mode == 5 || mode == 6)
-        return pickAroundSearch(text, count, searchText, mode == 5,
-                                StripExtension(FileNameOf(path)));
-    return pickFirstWords(text, count);
-}
-
 bool RenameFile(const RenameContext& context, const QString& path, int count, int page,
                 const QString& wordList, const QString& searchText) {
     TrappedProcedure proc(context.dialogs, context.labels.content);
     bool renamed = false;
     int mode = -1;
     std::optional<ExtractRequest> request;
-    ExtractResult extracted;
-    QString nameText;
+    std::optional<ExtractResult> extracted;
+    corvander::PlannedFile plan;
     proc.step([&] { mode = context.controls.modeIndex(); });
     proc.step([&] { request = contentRequest(mode, path, page, wordList, searchText); });
     proc.step([&] {
         if (request)
             extracted = context.extract(*request, true);
     });
-    // A document that could not be read, or a page past the last, gives no text at all.
     proc.step([&] {
-        if (extracted.hasText())
-            nameText = contentNameText(mode, decodeExtractedText(extracted.text), count, wordList,
-                                       searchText, path);
+        plan = corvander::planByContent(mode, path, count, page, wordList, searchText, extracted);
     });
     // A copy that fails raises its report here and leaves the file on the skipped list.
-    proc.step([&] {
-        if (!nameText.isEmpty())
-            renamed = CopyWithCleanName(path, nameText, false, context.controls.resultsFolder());
-    });
+    proc.step([&] { renamed = finishFile(context, plan); });
     return renamed;
 }

@@ -14,10 +14,6 @@ std::optional<corvander::ExtractRequest> contentRequest(int mode, const QString&
                                                         const QString& wordList,
                                                         const QString& searchText);
 
-// The name text the mode picks from the extracted text; empty when the file is skipped.
-QString contentNameText(int mode, const QString& text, int count, const QString& wordList,
-                        const QString& searchText, const QString& path);
-
 // Copies one PDF into the results folder under a name made of words of its own text, picked by
 // the content mode selected now. count is x (modes 0 to 3), n (modes 5, 6) or the first listed
 // word number (mode 4); page is y (mode 3). False when the file is skipped, a failed copy

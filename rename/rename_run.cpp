@@ -119,8 +119,8 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
                                             ports.list.entryCount());
         return corvander::waitForResult(ports.pool, ports.waiter, ticket, &progress);
     };
-    const RenameContext context{dialogs,        ports.progress, ports.list,
-                                ports.controls, ports.labels,   extract};
+    const RenameContext context{dialogs,      ports.progress, ports.list, ports.controls,
+                                ports.labels, extract,        nullptr,    {}};
     proc.at(106, [&] { ports.busy.setBusy(true); });
     proc.step([&] {
         if (!ports.controls.contentSelected())

@@ -50,7 +50,9 @@ protected:
              QStringLiteral("Form1.RenameMeta")},
             [this](const corvander::ExtractRequest& request, bool) {
                 return corvander::extractNow(window->extractionPool(), window->waiter(), request);
-            }};
+            },
+            nullptr,
+            {}};
         return RenameMeta(context, pdf, format);
     }
 

@@ -119,21 +119,22 @@ TEST_F(RenameTest, ModeChangedDuringTheRunAppliesToTheFollowingFiles) {
     EXPECT_EQ(resultNames(), (QStringList{"First.pdf", "Second.pdf"}));
 }
 
-TEST_F(RenameTest, NumberBeyondThirtyTwoBitsIsReportedForEachFile) {
+// The report comes for the first file; the same report for the files after it is counted.
+TEST_F(RenameTest, NumberBeyondThirtyTwoBitsIsReportedOnceAndCounted) {
     const QString a = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
     const QString b = addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Beta")});
+    const QString c = addPdf(QStringLiteral("c.pdf"), {QStringLiteral("Gamma")});
     setMode(0);
     dialogs.answerInput(QStringLiteral("3000000000"));
     startRun();
-    ASSERT_EQ(dialogs.warnings().size(), 2);
-    for (const QString& warning : dialogs.warnings()) {
-        EXPECT_TRUE(warning.startsWith(
-            QStringLiteral("Overflow\r\nin Quarnex2021/08/31.Form1.PushButton2_Click at line ")))
-            << warning.toStdString();
-    }
+    ASSERT_EQ(dialogs.warnings().size(), 1);
+    EXPECT_TRUE(dialogs.warnings().first().startsWith(
+        QStringLiteral("Overflow\r\nin Quarnex2021/08/31.Form1.PushButton2_Click at line ")))
+        << dialogs.warnings().first().toStdString();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Done.") + kSkippedHeading + QStringLiteral("\r\n") + a +
-                          QStringLiteral("\r\n") + b});
+                          QStringLiteral("\r\n") + b + QStringLiteral("\r\n") + c +
+                          QStringLiteral("\r\n2 more files could not be copied: Overflow")});
     EXPECT_TRUE(resultNames().isEmpty());
 }
 

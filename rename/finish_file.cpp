@@ -1,0 +1,34 @@
+#include "common/error_report.h"
+#include "common/window_port.h"
+#include "rename/name_reservations.h"
+#include "rename/rename_context.h"
+#include "rename/safe_copy.h"
+
+#include <QFileInfo>
+
+bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan) {
+    FileOutcome outcome{plan, {}, {}};
+    const auto tell = [&] {
+        if (context.finished)
+            context.finished(outcome);
+    };
+    if (!plan.copies()) {
+        tell();
+        return false;
+    }
+    const QString folder = context.controls.resultsFolder();
+    if (context.preview) {
+        outcome.fileName = context.preview->reserve(folder, plan.name);
+        tell();
+        return true;
+    }
+    try {
+        outcome.fileName = QFileInfo(CopyToFreeName(plan.source, folder, plan.name)).fileName();
+    } catch (const AppError& error) {
+        outcome.copyFailure = error.description();
+        tell();
+        throw;
+    }
+    tell();
+    return true;
+}
