@@ -4,15 +4,13 @@
 #include "common/error_report.h"
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
-#include "common/vb_convert.h"
 #include "common/waiter.h"
 #include "common/window_port.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
-#include "rename/rename_by_content.h"
-#include "rename/rename_by_metadata.h"
+#include "rename/name_reservations.h"
 #include "rename/repeated_reports.h"
-#include "rename/run_parameters.h"
+#include "rename/run_requests.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;
@@ -35,157 +33,210 @@ int percentDone(int done, int count) {
     return count > 0 ? int(qint64(done) * 100 / count) : 0;
 }
 
-// The extraction a file will need if the family and mode stay as they are now; nothing when it
-// needs none, or when its arguments cannot be worked out (that is reported at its turn).
-std::optional<ExtractRequest> expectedRequest(const RenameControls& controls,
-                                              const RunParameters& parameters,
-                                              const QString& path) {
-    if (controls.contentSelected()) {
-        const int mode = controls.modeIndex();
-        const FileArguments arguments = fileArgumentsFor(mode, parameters);
-        try {
-            return contentRequest(mode, path, toInt32(arguments.page), arguments.wordList,
-                                  arguments.searchText);
-        } catch (const AppError&) {
-            return std::nullopt;
-        }
-    }
-    if (controls.metadataSelected() && !trimBlanks(controls.nameFormat()).isEmpty())
-        return ExtractRequest::information(path);
-    return std::nullopt;
-}
+// One run, from its checks and prompts through the files to its last message.
+class RenameRun {
+public:
+    RenameRun(const RenameRunPorts& ports, const RunOptions& options)
+        : m_ports(ports), m_options(options), m_dialogs(ports.dialogs),
+          m_proc(m_dialogs, ports.labels.run),
+          m_ahead(ports.pool, corvander::lookaheadDepth(ports.pool)),
+          m_context{m_dialogs,    ports.progress,
+                    ports.list,   ports.controls,
+                    ports.labels, [this](ExtractRequest r, bool p) { return extract(r, p); },
+                    preview(),    [this](const FileOutcome& o) { fileFinished(o); }} {}
 
-// One file by the family selected now; true when the file goes on the skipped list.
-bool renameOne(const RenameContext& context, const RunParameters& parameters, const QString& path) {
-    if (context.controls.contentSelected()) {
-        const FileArguments arguments = fileArgumentsFor(context.controls.modeIndex(), parameters);
-        return !RenameFile(context, path, toInt32(arguments.count), toInt32(arguments.page),
-                           arguments.wordList, arguments.searchText);
-    }
-    if (context.controls.metadataSelected())
-        return !RenameMeta(context, path, context.controls.nameFormat());
-    return false;
-}
-
-} // namespace
-
-void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
-    if (runInProgress)
-        return;
-    const RunFlag flag(runInProgress);
-    // One box for each kind of error; its repeats are counted in the last message.
-    RepeatedReports dialogs(ports.dialogs);
-    TrappedProcedure proc(dialogs, ports.labels.run);
-    bool stop = false;
-    proc.at(102, [&] {
-        if (ports.list.entryCount() == 0) {
-            stop = true;
-            dialogs.showMessage(QStringLiteral("No files added."));
-        }
-    });
-    if (stop)
-        return;
-    proc.at(104, [&] {
-        if (!IsDirectory(ports.controls.resultsFolder())) {
-            stop = true;
-            dialogs.showMessage(
-                QStringLiteral("Folder does not exist. Please select another folder."));
-        }
-    });
-    if (stop)
-        return;
-
-    QString skippedList;
-    RunParameters parameters;
-    QString password;
-    int count = 0;
-    int position = 0;
-    corvander::Lookahead ahead(ports.pool, corvander::lookaheadDepth(ports.pool));
-    // Every extraction of the run carries its password; documents without one ignore it.
-    const auto requestFor = [&](int at) {
-        std::optional<ExtractRequest> request =
-            expectedRequest(ports.controls, parameters, ports.list.entryText(at));
-        if (request)
-            request->password = password;
-        return request;
-    };
-    const auto extract = [&](ExtractRequest request, bool showProgress) {
-        request.password = password;
-        const corvander::ExtractionPool::Ticket ticket = ahead.claim(position, request);
-        if (!showProgress)
-            return corvander::waitForResult(ports.pool, ports.waiter, ticket);
-        corvander::WaitingProgress progress(&ports.progress, ports.progress.progressText(),
-                                            ports.progress.progressValue(),
-                                            ports.list.entryCount());
-        return corvander::waitForResult(ports.pool, ports.waiter, ticket, &progress);
-    };
-    const RenameContext context{dialogs,      ports.progress, ports.list, ports.controls,
-                                ports.labels, extract,        nullptr,    {}};
-    proc.at(106, [&] { ports.busy.setBusy(true); });
-    proc.step([&] {
-        if (!ports.controls.contentSelected())
+    void go() {
+        if (!checkTheStart() || !askTheUser())
             return;
-        const std::optional<RunParameters> answers =
-            collectRunParameters(dialogs, ports.controls.modeIndex());
-        if (answers)
-            parameters = *answers;
-        else
-            stop = true;
-    });
-    proc.step([&] {
-        if (stop || !ports.controls.asksForPassword())
-            return;
-        const std::optional<QString> answer =
-            dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
-        if (answer)
-            password = *answer;
-        else
-            stop = true;
-    });
-    // A prompt left with Cancel ends the run here, before any file is touched.
-    if (stop) {
-        proc.step([&] { ports.busy.setBusy(false); });
-        return;
+        m_proc.step([&] { m_count = m_ports.list.entryCount(); });
+        if (m_options.planOut)
+            m_options.planOut->rows.resize(m_count);
+        for (m_position = 1; m_position <= m_count; ++m_position) {
+            handleFile();
+            if (m_options.stopRequested && m_options.stopRequested())
+                break;
+        }
+        finish();
     }
-    proc.step([&] { count = ports.list.entryCount(); });
-    for (position = 1; position <= count; ++position) {
+
+private:
+    corvander::NameReservations* preview() { return m_options.preview ? &m_reservations : nullptr; }
+
+    bool checkTheStart() {
+        bool ok = true;
+        m_proc.at(102, [&] {
+            if (m_ports.list.entryCount() == 0) {
+                ok = false;
+                m_dialogs.showMessage(QStringLiteral("No files added."));
+            }
+        });
+        if (!ok)
+            return false;
+        m_proc.at(104, [&] {
+            if (!IsDirectory(m_ports.controls.resultsFolder())) {
+                ok = false;
+                m_dialogs.showMessage(
+                    QStringLiteral("Folder does not exist. Please select another folder."));
+            }
+        });
+        return ok;
+    }
+
+    // The mode's numbers and the password; a preview's answers stand in for them. False when
+    // the user left a prompt: the run ends before it touches any file.
+    bool askTheUser() {
+        bool left = false;
+        m_proc.at(106, [&] { m_ports.busy.setBusy(true); });
+        if (m_options.plan) {
+            m_parameters = m_options.plan->parameters;
+            m_password = m_options.plan->password;
+        }
+        m_proc.step([&] {
+            if (m_options.plan || !m_ports.controls.contentSelected())
+                return;
+            const std::optional<RunParameters> answers =
+                collectRunParameters(m_dialogs, m_ports.controls.modeIndex());
+            if (answers)
+                m_parameters = *answers;
+            else
+                left = true;
+        });
+        m_proc.step([&] {
+            if (left || m_options.plan || !m_ports.controls.asksForPassword())
+                return;
+            const std::optional<QString> answer = m_dialogs.askText(
+                QStringLiteral("Password for protected PDF files:"), {}, {}, true);
+            if (answer)
+                m_password = *answer;
+            else
+                left = true;
+        });
+        if (left)
+            m_proc.step([&] { m_ports.busy.setBusy(false); });
+        if (m_options.planOut) {
+            m_options.planOut->parameters = m_parameters;
+            m_options.planOut->password = m_password;
+            m_options.planOut->rows.clear();
+        }
+        return !left;
+    }
+
+    void handleFile() {
         QString path;
         bool skipped = true;
-        proc.at(114, [&] { path = ports.list.entryText(position); });
+        m_proc.at(114, [&] { path = m_ports.list.entryText(m_position); });
         // The workers go on with the next files while this one is worked out.
-        proc.step([&] { ahead.fill(position, count, requestFor); });
-        proc.step([&] {
-            ports.progress.setProgressValue(percentDone(position, ports.list.entryCount()));
+        m_proc.step(
+            [&] { m_ahead.fill(m_position, m_count, [this](int at) { return requestFor(at); }); });
+        m_proc.step([&] {
+            m_ports.progress.setProgressValue(percentDone(m_position, m_ports.list.entryCount()));
         });
-        proc.step([&] {
-            ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
+        m_proc.step([&] {
+            m_ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
         });
-        proc.step([&] { ports.waiter.yieldOnce(); });
-        proc.step([&] { ports.busy.setBusy(true); });
+        m_proc.step([&] { m_ports.waiter.yieldOnce(); });
+        m_proc.step([&] {
+            m_ports.busy.setBusy(true);
+            m_identity = corvander::identityOfFile(path);
+        });
         // A number that does not fit fails here, is reported, and leaves the file skipped.
-        proc.step([&] { skipped = renameOne(context, parameters, path); });
-        proc.step([&] {
-            const QString failure = ports.pool.takeStartFailure();
+        m_proc.step([&] {
+            const corvander::PlanRow* planned =
+                m_options.plan ? m_options.plan->unchangedRow(m_position, path) : nullptr;
+            skipped = planned ? !finishFile(m_context, planned->outcome.plan)
+                              : renameOne(m_context, m_parameters, path);
+        });
+        m_proc.step([&] {
+            const QString failure = m_ports.pool.takeStartFailure();
             if (!failure.isEmpty())
                 raiseError(failure);
         });
-        proc.step([&] {
+        m_proc.step([&] {
+            ++m_handled;
             if (skipped)
-                skippedList += QStringLiteral("\r\n") + path;
+                m_skippedList += QStringLiteral("\r\n") + path;
         });
-        proc.step([&] { ports.busy.setBusy(true); });
+        m_proc.step([&] { m_ports.busy.setBusy(true); });
     }
-    proc.at(134, [&] {
-        ahead.dropAll();
-        if (!trimBlanks(skippedList).isEmpty())
-            skippedList.prepend(QStringLiteral(
-                "\r\nThe following files were skipped because they could not be read or renamed:"));
-    });
-    proc.step([&] { ports.busy.setBusy(false); });
-    proc.step([&] {
-        ports.progress.setProgressValue(0);
-        ports.progress.setProgressText(QStringLiteral("Progress Bar"));
-    });
-    proc.step(
-        [&] { dialogs.showMessage(QStringLiteral("Done.") + skippedList + dialogs.summary()); });
+
+    void finish() {
+        const bool stopped = m_handled < m_count;
+        m_proc.at(134, [&] {
+            // A stopped run leaves nothing for the workers to do.
+            m_ahead.dropAll();
+            if (!trimBlanks(m_skippedList).isEmpty())
+                m_skippedList.prepend(QStringLiteral("\r\nThe following files were skipped "
+                                                     "because they could not be read or renamed:"));
+        });
+        m_proc.step([&] { m_ports.busy.setBusy(false); });
+        m_proc.step([&] {
+            m_ports.progress.setProgressValue(0);
+            m_ports.progress.setProgressText(QStringLiteral("Progress Bar"));
+        });
+        m_proc.step([&] {
+            // A preview's answer is the plan itself, shown beside the list.
+            if (m_options.preview)
+                return;
+            QString text = QStringLiteral("Done.") + m_skippedList + m_dialogs.summary();
+            if (stopped)
+                text +=
+                    QStringLiteral("\r\nStopped after %1 of %2 files.").arg(m_handled).arg(m_count);
+            m_dialogs.showMessage(text);
+        });
+    }
+
+    // Every extraction of the run carries its password; documents without one ignore it.
+    std::optional<ExtractRequest> requestFor(int position) const {
+        const QString path = m_ports.list.entryText(position);
+        if (m_options.plan && m_options.plan->unchangedRow(position, path))
+            return std::nullopt;
+        std::optional<ExtractRequest> request =
+            expectedRequest(m_ports.controls, m_parameters, path);
+        if (request)
+            request->password = m_password;
+        return request;
+    }
+
+    ExtractResult extract(ExtractRequest request, bool showProgress) {
+        request.password = m_password;
+        const corvander::ExtractionPool::Ticket ticket = m_ahead.claim(m_position, request);
+        if (!showProgress)
+            return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
+        corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),
+                                            m_ports.progress.progressValue(),
+                                            m_ports.list.entryCount());
+        return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
+    }
+
+    void fileFinished(const FileOutcome& outcome) {
+        if (m_options.planOut && m_position <= m_options.planOut->rows.size())
+            m_options.planOut->rows[m_position - 1] = {outcome.plan.source, m_identity, outcome};
+        if (m_options.fileDone)
+            m_options.fileDone(m_position, outcome);
+    }
+
+    const RenameRunPorts& m_ports;
+    const RunOptions& m_options;
+    // One box for each kind of error; its repeats are counted in the last message.
+    RepeatedReports m_dialogs;
+    TrappedProcedure m_proc;
+    corvander::Lookahead m_ahead;
+    corvander::NameReservations m_reservations;
+    RenameContext m_context;
+    RunParameters m_parameters;
+    QString m_password;
+    QString m_skippedList;
+    std::optional<corvander::FileIdentity> m_identity;
+    int m_count = 0;
+    int m_position = 0;
+    int m_handled = 0;
+};
+
+} // namespace
+
+void RunRenaming(const RenameRunPorts& ports, bool& runInProgress, const RunOptions& options) {
+    if (runInProgress)
+        return;
+    const RunFlag flag(runInProgress);
+    RenameRun(ports, options).go();
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "extract/extract_request.h"
+#include "rename/rename_context.h"
+#include "rename/run_parameters.h"
+
+#include <optional>
+
+// The per-file part of a run, by the family and mode selected when the file's turn comes.
+
+// The extraction a file will need if the family and mode stay as they are now; nothing when it
+// needs none, or when its arguments cannot be worked out (that is reported at its turn).
+std::optional<corvander::ExtractRequest> expectedRequest(const RenameControls& controls,
+                                                         const RunParameters& parameters,
+                                                         const QString& path);
+
+// Renames one file; true when it goes on the skipped list. A number that does not fit raises.
+bool renameOne(const RenameContext& context, const RunParameters& parameters, const QString& path);
