@@ -1,0 +1,30 @@
+#pragma once
+
+#include "rename/safe_copy_testing.h"
+
+#include <QString>
+#include <sys/types.h>
+
+namespace corvander {
+
+// One copy under way: an open source, the open results folder, and the name to make free.
+struct CopyJob {
+    QString sourcePath;
+    int source = -1; // read from its start by every way
+    mode_t mode = 0; // the permission bits the finished copy gets
+    QString folder;
+    int directory = -1; // the results folder, opened as a path
+    QString name;       // the name without the "!" suffix and ".pdf"
+};
+
+// What one way came to: the path of the finished copy, or a refusal by the file system, after
+// which nothing of the attempt is left. A way that fails for any other reason raises an AppError
+// and leaves nothing behind either.
+struct CopyAttempt {
+    bool refused = false;
+    QString path;
+};
+
+CopyAttempt copyByWay(CopyWay way, const CopyJob& job);
+
+} // namespace corvander
