@@ -7,6 +7,7 @@
 #include "common/vb_convert.h"
 #include "common/window_port.h"
 #include "extract/extractor_tools.h"
+#include "rename/leftovers.h"
 #include "rename/rename_by_content.h"
 #include "rename/rename_by_metadata.h"
 #include "rename/rename_context.h"
@@ -69,6 +70,13 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress) {
     });
     if (stop)
         return;
+    // Without a mode no file could be renamed by content, and every one would be reported as
+    // unreadable.
+    if (ports.controls.contentSelected() && ports.controls.modeIndex() < 0) {
+        ports.dialogs.showMessage(QStringLiteral("Please choose a rename mode first."));
+        return;
+    }
+    corvander::removeLeftovers(ports.controls.resultsFolder());
 
     QString skippedList;
     RenameContext context{ports.dialogs,    ports.progress,  ports.list, ports.controls,

@@ -1,8 +1,11 @@
 #include "app/text_progress_bar.h"
+#include "rename/copy_markers.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QPushButton>
 #include <QTimer>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -188,4 +191,42 @@ TEST_F(RenameTest, WorkFolderHoldsNoTemporaryCopies) {
     EXPECT_EQ(resultNames(), QStringList{"Page.pdf"});
     for (const QString& name : contentOf(window->workFolderPath()).keys())
         EXPECT_TRUE(name.endsWith(QStringLiteral(".txt"))) << name.toStdString();
+}
+
+// A bad stored mode leaves the list of modes without a selection: the run says so and starts
+// nothing, instead of reporting every good file as unreadable.
+TEST_F(RenameTest, ContentRunWithoutAModeAsksForOne) {
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    window->Combo1->setCurrentIndex(-1);
+    dialogs.answerInput(QStringLiteral("1"));
+    startRun();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Please choose a rename mode first.")});
+    EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Input).isEmpty());
+    EXPECT_TRUE(resultNames().isEmpty());
+    EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
+
+    // The metadata family needs no mode.
+    dialogs.clear();
+    window->Option2->setChecked(true);
+    startRun();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith(QStringLiteral("Done.")));
+}
+
+// What a killed earlier run left in the results folder is cleared at the start of the next one.
+TEST_F(RenameTest, RunClearsTheLeftoversOfAKilledRun) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const QString leftover = QStringLiteral(".corvander-%1-abc-%2.part")
+                                 .arg(child)
+                                 .arg(QString::fromLatin1(corvander::thisHost()));
+    QFile(results.filePath(leftover)).open(QIODevice::WriteOnly);
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("1"));
+    startRun();
+    EXPECT_EQ(resultNames(), QStringList{"Alpha.pdf"});
 }
