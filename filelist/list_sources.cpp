@@ -67,6 +67,9 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(106, [&] { proceed = !folder.isEmpty(); });
     }
     if (proceed) {
+        // A walk started during a rename run must hand the run's busy mark back, or entries
+        // could be removed under the run.
+        const bool wasBusy = context.busy.isBusy();
         proc.at(108, [&] { context.settings.save(kLastFolderKey, folder); });
         proc.at(116, [&] { context.busy.setBusy(true); });
         QStringList folders;
@@ -75,7 +78,7 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(122, [&] {
             appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension);
         });
-        proc.at(140, [&] { context.busy.setBusy(false); });
+        proc.at(140, [&] { context.busy.setBusy(wasBusy); });
     }
     proc.at(146, [&] { context.readabilityCheck(); });
 }

@@ -1,3 +1,4 @@
+#include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
 #include "rename/copy_markers.h"
 #include "tests/rename/rename_fixture.h"
@@ -229,4 +230,31 @@ TEST_F(RenameTest, RunClearsTheLeftoversOfAKilledRun) {
     dialogs.answerInput(QStringLiteral("1"));
     startRun();
     EXPECT_EQ(resultNames(), QStringList{"Alpha.pdf"});
+}
+
+// "Add All PDF File(s) In Folder" between two files of a run: the run's busy mark stays, so the
+// entries the run reads by position cannot be removed under it.
+TEST_F(RenameTest, FolderWalkDuringARunKeepsTheBusyMark) {
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Beta")});
+    QTemporaryDir tree;
+    writePdf(tree.filePath(QStringLiteral("c.pdf")), pdfOfPages({QStringLiteral("Gamma")}));
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("1"));
+    dialogs.answerInput(QStringLiteral("pdf"));
+    dialogs.answerFolder(tree.path());
+    bool busyAfterWalk = false;
+    // Delivered when the run lets events through before its first file.
+    QTimer::singleShot(0, window.get(), [&] {
+        window->PushButton5_Click();
+        busyAfterWalk = window->isBusy();
+        window->ListView1->setCurrentItem(window->ListView1->topLevelItem(0));
+        window->ListView1_KeyDown(Qt::Key_Delete);
+        window->PushButton3_Click();
+    });
+    startRun();
+    EXPECT_TRUE(busyAfterWalk);
+    EXPECT_EQ(window->entryCount(), 3);
+    EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
+    EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }
