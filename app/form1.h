@@ -150,6 +150,7 @@ private:
     void addListColumn();
     void addRenameModes();
     void deployTextExtractor();
+    void checkSettingsFile();
     void restoreCombo1();
     void restoreText1();
     void restoreText2();
