@@ -13,23 +13,17 @@
 
 namespace {
 
-// Makes a file or folder unchangeable for as long as it lives, even for root: the immutable flag
-// where the file system has it, else (for a normal user) the permission bits.
+// Makes a file or folder unchangeable, even for root, for as long as it lives.
 class Unchangeable {
 public:
     explicit Unchangeable(const QString& path) : m_path(QFile::encodeName(path)) {
-        m_flagged = setFlag(true);
-        if (!m_flagged && ::geteuid() != 0)
-            m_chmodded = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        m_holds = setFlag(true);
     }
     ~Unchangeable() {
-        if (m_flagged)
+        if (m_holds)
             setFlag(false);
-        if (m_chmodded)
-            QFile::setPermissions(QFile::decodeName(m_path),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    bool holds() const { return m_flagged || m_chmodded; }
+    bool holds() const { return m_holds; }
 
 private:
     bool setFlag(bool on) {
@@ -44,8 +38,7 @@ private:
     }
 
     QByteArray m_path;
-    bool m_flagged = false;
-    bool m_chmodded = false;
+    bool m_holds = false;
 };
 
 using SettingsFile = WindowTest;
@@ -94,7 +87,7 @@ TEST_F(SettingsFile, GarbageThatCannotBeKeptAsideIsNotOverwritten) {
     bad.close();
     const Unchangeable guard(home.path());
     if (!guard.holds())
-        GTEST_SKIP() << "this file system cannot make a folder unchangeable";
+        GTEST_SKIP() << "cannot set the immutable flag here (needs root and a file system with it)";
     Form1& form = load();
     form.Text2->setText(QStringLiteral("%a"));
     ASSERT_EQ(dialogs.messages().size(), 1);
@@ -119,7 +112,8 @@ TEST_F(SettingsFile, UnwritableSettingsSayOnceThatChoicesWillNotBeKept) {
         const QByteArray before = fileBytes(settings.filePath());
         const Unchangeable guard(c.fileExists ? settings.filePath() : home.path());
         if (!guard.holds())
-            GTEST_SKIP() << "this file system cannot make a file unchangeable";
+            GTEST_SKIP()
+                << "cannot set the immutable flag here (needs root and a file system with it)";
 
         Form1& form = load();
         form.Text2->setText(QStringLiteral("%a"));

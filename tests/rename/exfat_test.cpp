@@ -1,5 +1,5 @@
-// Copies into a real exFAT results folder, as on a USB stick: through FUSE, the file system that
-// has neither unnamed files, renaming without replacing nor links.
+// Copies into a real exFAT results folder, as on a USB stick: through FUSE, a file system with
+// neither unnamed files, renaming without replacing nor links.
 #include "rename/clean_name.h"
 #include "rename/leftovers.h"
 #include "rename/safe_copy.h"
@@ -7,7 +7,6 @@
 #include "tests/support/test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -19,30 +18,26 @@
 
 namespace {
 
-constexpr long kFuseMagic = 0x65735546;
-
-QString findTool(const QString& name) {
-    const QString found = QStandardPaths::findExecutable(name);
-    return found.isEmpty() ? QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin"}) : found;
-}
-
-// Runs a tool; empty when it succeeded, else what went wrong.
-QString run(const QString& tool, const QStringList& arguments, QString* output = nullptr) {
+// Runs a tool found on the PATH or in the system folders; empty when it succeeded, else why not.
+QString run(const QString& name, const QStringList& arguments, QString* output = nullptr) {
+    QString tool = QStandardPaths::findExecutable(name);
+    if (tool.isEmpty())
+        tool = QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin"});
+    if (tool.isEmpty())
+        return name + QStringLiteral(" is not installed");
     QProcess process;
     process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0) {
-        process.kill();
-        process.waitForFinished();
-        return tool + QLatin1Char(' ') + arguments.join(' ') + QStringLiteral(": ") +
+    const bool done = process.waitForFinished(30000);
+    if (!done || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return name + QLatin1Char(' ') + arguments.join(' ') + QStringLiteral(": ") +
                QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
-    }
     if (output)
         *output = QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
     return {};
 }
 
-// A fresh exFAT volume in an image file, attached to a loop device and mounted through FUSE.
+// A fresh exFAT volume in an image file, on a loop device (mount.exfat-fuse run as root wants a
+// block device), mounted through FUSE for each test and always taken down after it.
 class ExfatFolder : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -52,59 +47,45 @@ protected:
             if (!QFile::exists(QString::fromLatin1(device)))
                 GTEST_SKIP() << device << " is missing";
         }
-        const QString mkfs = findTool(QStringLiteral("mkfs.exfat"));
-        const QString mountTool = findTool(QStringLiteral("mount.exfat-fuse"));
-        m_losetup = findTool(QStringLiteral("losetup"));
-        if (mkfs.isEmpty() || mountTool.isEmpty() || m_losetup.isEmpty())
-            GTEST_SKIP() << "needs mkfs.exfat (exfatprogs), mount.exfat-fuse (exfat-fuse) and "
-                            "losetup";
-
         const QString image = m_work.filePath(QStringLiteral("stick.img"));
         QFile imageFile(image);
-        ASSERT_TRUE(imageFile.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(imageFile.resize(32 << 20));
+        ASSERT_TRUE(imageFile.open(QIODevice::WriteOnly) && imageFile.resize(32 << 20));
         imageFile.close();
-        if (const QString error = run(mkfs, {image}); !error.isEmpty())
-            GTEST_SKIP() << error.toStdString();
-        // mount.exfat-fuse run as root wants a block device.
-        if (const QString error = run(m_losetup, {"-f", "--show", image}, &m_device);
-            !error.isEmpty())
-            GTEST_SKIP() << "no loop device: " << error.toStdString();
-        m_mountPoint = m_work.filePath(QStringLiteral("stick"));
-        QDir().mkpath(m_mountPoint);
-        if (const QString error = run(mountTool, {m_device, m_mountPoint}); !error.isEmpty())
-            GTEST_SKIP() << "cannot mount exFAT here: " << error.toStdString();
-        m_mounted = true;
+        out = m_work.filePath(QStringLiteral("stick"));
+        QDir().mkpath(out);
+        QString error = run(QStringLiteral("mkfs.exfat"), {image});
+        if (error.isEmpty())
+            error = run(QStringLiteral("losetup"), {"-f", "--show", image}, &m_device);
+        if (error.isEmpty())
+            error = run(QStringLiteral("mount.exfat-fuse"), {m_device, out});
+        m_mounted = error.isEmpty();
         struct statfs info {};
-        if (::statfs(QFile::encodeName(m_mountPoint).constData(), &info) != 0 ||
-            info.f_type != kFuseMagic)
-            GTEST_SKIP() << "the exFAT volume did not appear at " << m_mountPoint.toStdString();
+        if (error.isEmpty() && (::statfs(QFile::encodeName(out).constData(), &info) != 0 ||
+                                info.f_type != 0x65735546 /* FUSE */))
+            error = QStringLiteral("no FUSE file system appeared at ") + out;
+        if (!error.isEmpty())
+            GTEST_SKIP() << "cannot mount exFAT here: " << error.toStdString();
 
         safe_copy_testing::forgetFolders();
         source = m_work.filePath(QStringLiteral("in.pdf"));
         QFile file(source);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
-        out = m_mountPoint;
     }
 
-    // Runs however a test ended, so that no mount or loop device outlives it.
     void TearDown() override {
         safe_copy_testing::setDuringCopy({});
         safe_copy_testing::forgetFolders();
-        if (m_mounted) {
-            const QByteArray point = QFile::encodeName(m_mountPoint);
-            if (::umount2(point.constData(), 0) != 0)
-                ::umount2(point.constData(), MNT_DETACH);
-        }
-        // A device still held by the exiting FUSE daemon is freed when it lets go.
+        if (m_mounted && ::umount2(QFile::encodeName(out).constData(), 0) != 0)
+            ::umount2(QFile::encodeName(out).constData(), MNT_DETACH);
+        // A device the exiting FUSE daemon still holds is freed when it lets go.
         if (!m_device.isEmpty())
-            run(m_losetup, {"-d", m_device});
+            run(QStringLiteral("losetup"), {"-d", m_device});
     }
 
     QStringList entries() const {
-        return QDir(out).entryList(
-            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                   QDir::Name);
     }
 
     QString source;
@@ -113,23 +94,20 @@ protected:
 
 private:
     QTemporaryDir m_work;
-    QString m_losetup;
     QString m_device;
-    QString m_mountPoint;
     bool m_mounted = false;
 };
 
 } // namespace
 
 TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
-    {
-        QFile taken(out + QStringLiteral("/Report.pdf"));
-        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
-        taken.write("theirs");
-    }
+    QFile taken(out + QStringLiteral("/Report.pdf"));
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    taken.write("theirs");
+    taken.close();
     ASSERT_TRUE(QDir(out).mkdir(QStringLiteral("folder.pdf")));
 
-    // The names differ from what stands there in letter case only, which exFAT does not tell apart.
+    // exFAT does not tell names apart by letter case.
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, out));
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, out));
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("Folder"), false, out));
@@ -138,9 +116,8 @@ TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
     EXPECT_EQ(entries(), (QStringList{"Folder!.pdf", "Report.pdf", "folder.pdf", "report!!.pdf",
                                       "report!.pdf"}));
     EXPECT_EQ(fileBytes(out + QStringLiteral("/Report.pdf")), "theirs");
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/report!.pdf")), content);
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/report!!.pdf")), content);
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/Folder!.pdf")), content);
+    for (const char* copy : {"/report!.pdf", "/report!!.pdf", "/Folder!.pdf"})
+        EXPECT_EQ(fileBytes(out + QLatin1String(copy)), content) << copy;
     EXPECT_TRUE(QFileInfo(out + QStringLiteral("/folder.pdf")).isDir());
 }
 
@@ -159,5 +136,4 @@ TEST_F(ExfatFolder, AKilledCopyIsClearedAwayByTheNextRun) {
     EXPECT_EQ(entries(), QStringList{"first.pdf"});
     EXPECT_EQ(fileBytes(first), content);
     EXPECT_EQ(fileBytes(CopyToFreeName(source, out, QStringLiteral("killed"))), content);
-    EXPECT_EQ(entries(), (QStringList{"first.pdf", "killed.pdf"}));
 }
