@@ -1,9 +1,16 @@
 #pragma once
 
-#include "rename/safe_copy_testing.h"
-
 #include <QString>
 #include <sys/types.h>
+
+// The ways a copy can be put under its final name, best first. A results folder whose file
+// system refuses one way gets the next.
+enum class CopyWay {
+    Unnamed,     // an unnamed file, linked under the final name once whole
+    NamedRename, // a hidden named file, renamed without replacing
+    NamedLink,   // a hidden named file, linked under the final name, then unlinked
+    Exclusive,   // the final name itself, created exclusively, with a marker until it is whole
+};
 
 namespace corvander {
 

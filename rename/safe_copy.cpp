@@ -3,6 +3,7 @@
 #include "common/error_report.h"
 #include "rename/copy_ways.h"
 #include "rename/file_descriptor.h"
+#include "rename/safe_copy_testing.h"
 
 #include <QFile>
 

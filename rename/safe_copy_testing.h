@@ -1,17 +1,10 @@
 #pragma once
 
+#include "rename/copy_ways.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
-
-// The ways a copy can be put under its final name, best first. A results folder whose file
-// system refuses one way gets the next.
-enum class CopyWay {
-    Unnamed,     // an unnamed file, linked under the final name once whole
-    NamedRename, // a hidden named file, renamed without replacing
-    NamedLink,   // a hidden named file, linked under the final name, then unlinked
-    Exclusive,   // the final name itself, created exclusively, with a marker until it is whole
-};
 
 // Seams that let tests reach the moments a real race, a kill or another file system would create.
 namespace safe_copy_testing {
