@@ -159,7 +159,6 @@ public:
         if (!m_name.isEmpty())
             ::unlinkat(m_directory, m_name.constData(), 0);
     }
-    const QByteArray& name() const { return m_name; }
     void keep() { m_name.clear(); }
 
 private:
