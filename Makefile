@@ -1,14 +1,15 @@
-# Thin wrapper over CMake. `make run` builds and starts the program, `make test` builds and runs
-# every test. Both first install the Debian packages they need when some are missing.
+# Thin wrapper over CMake. `make run` builds the program alone (with its worker and samples) and
+# starts it, `make test` builds everything and runs every test. Both first install the Debian
+# packages they need when some are missing.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler-utils \
-           libpoppler-private-dev file \
+           libpoppler-private-dev file exfat-fuse exfatprogs fuse3 \
            fonts-liberation2 xvfb xauth xdotool x11-utils libx11-dev libxfixes-dev \
            desktop-file-utils appstream dpkg-dev
 APT_GET = apt-get -o DPkg::Lock::Timeout=300 install -y --no-install-recommends
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -28,11 +29,14 @@ deps:
 	  fi; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target corvander corvander-extract
 	./$(BUILD_DIR)/app/corvander
 
 test: build

@@ -60,7 +60,10 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environ
     watchPointer();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The store may outlive the window; its handler must not call into a window that is gone.
+    m_settings.setWriteFailureHandler({});
+}
 
 void Form1::createControls() {
     setFixedSize(twips(8040), twips(8655));

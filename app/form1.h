@@ -160,6 +160,7 @@ private:
     void addListColumn();
     void addRenameModes();
     void locateExtractor();
+    void checkSettingsFile();
     void restoreCombo1();
     void restoreText1();
     void restoreText2();

@@ -17,6 +17,8 @@
 #include <QPixmap>
 
 void Form1::Form_Load() {
+    // Before anything reads or writes a setting: an unreadable file is kept, not overwritten.
+    checkSettingsFile();
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.Form_Load"));
     proc.step([&] { applyTheme(); });
     proc.step([&] { loadHandCursor(); });

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
+#include "app/shutdown_signals.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
 
@@ -76,7 +77,10 @@ int main(int argc, char* argv[]) {
         std::_Exit(0);
     };
 
+    // Before the window exists, so that no signal can end the program in any other way.
+    corvander::ShutdownSignals shutdownSignals;
     Form1 window(dialogs, settings, environment);
+    shutdownSignals.setHandler([&window] { window.Form_Unload(); });
     dialogs.setOwner(&window);
     window.Form_Load();
     window.show();

@@ -1,14 +1,37 @@
 #include "common/settings_store.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 const QString kSection = QStringLiteral("Corvander");
 
 QString keyPath(const QString& key) {
     return kSection + QLatin1Char('/') + key;
+}
+
+// Moves `from` to `to` unless something stands at `to`: 0, or the errno (EEXIST when taken).
+int moveWithoutReplacing(const QString& from, const QString& to) {
+    const QByteArray source = QFile::encodeName(from);
+    const QByteArray target = QFile::encodeName(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+        0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return errno;
+    // A file system that cannot rename without replacing: link, then drop the old name.
+    if (::link(source.constData(), target.constData()) != 0)
+        return errno;
+    ::unlink(source.constData());
+    return 0;
 }
 } // namespace
 
@@ -36,7 +59,50 @@ bool SettingsStore::contains(const QString& key) const {
 }
 
 void SettingsStore::save(const QString& key, const QString& value) {
+    if (m_writesRefused) {
+        writeFailed();
+        return;
+    }
     QSettings settings(m_filePath, QSettings::IniFormat);
     settings.setValue(keyPath(key), value);
     settings.sync();
+    if (settings.status() == QSettings::AccessError)
+        writeFailed();
+}
+
+SettingsStore::UnreadableFile SettingsStore::keepUnreadableFileAside() {
+    if (!QFileInfo(m_filePath).isFile())
+        return {};
+    {
+        const QSettings settings(m_filePath, QSettings::IniFormat);
+        // The file is parsed at the first look inside, and only then is its status known.
+        settings.allKeys();
+        if (settings.status() == QSettings::NoError)
+            return {};
+    }
+    const QString base = m_filePath + QStringLiteral(".unreadable");
+    for (int number = 0; number < 1000; ++number) {
+        const QString candidate =
+            number == 0 ? base : base + QLatin1Char('.') + QString::number(number);
+        const int error = moveWithoutReplacing(m_filePath, candidate);
+        if (error == 0)
+            return {true, candidate};
+        if (error != EEXIST)
+            break;
+    }
+    // Writing the defaults would destroy the only copy of what the user had.
+    m_writesRefused = true;
+    m_writeFailureReported = true;
+    return {true, {}};
+}
+
+void SettingsStore::setWriteFailureHandler(std::function<void()> handler) {
+    m_onWriteFailure = std::move(handler);
+}
+
+void SettingsStore::writeFailed() {
+    if (m_writeFailureReported || !m_onWriteFailure)
+        return;
+    m_writeFailureReported = true;
+    m_onWriteFailure();
 }

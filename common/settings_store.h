@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // The per-user settings: the file Fernwick.ini in the XDG config folder, section [Corvander].
 // Every value is text; a missing key gives the reader's default. Each save reaches the disk at
@@ -16,6 +17,27 @@ public:
     bool contains(const QString& key) const;
     void save(const QString& key, const QString& value);
 
+    // What became of a settings file that exists but cannot be read as settings.
+    struct UnreadableFile {
+        bool found = false;
+        // Where it was kept, beside the settings file; empty when it could not be moved, and then
+        // nothing is written over it for the life of this store.
+        QString keptAs;
+    };
+    // Moves an unreadable settings file aside, to its name plus ".unreadable" (".unreadable.1",
+    // ".unreadable.2", ... when that is taken), so that the defaults written next do not destroy
+    // it. Call before anything is read or saved.
+    UnreadableFile keepUnreadableFileAside();
+
+    // Runs at the first save that does not reach the file (a read-only file or folder, a full
+    // disk), once for the life of this store.
+    void setWriteFailureHandler(std::function<void()> handler);
+
 private:
+    void writeFailed();
+
     QString m_filePath;
+    std::function<void()> m_onWriteFailure;
+    bool m_writeFailureReported = false;
+    bool m_writesRefused = false;
 };

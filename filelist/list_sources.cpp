@@ -67,6 +67,9 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(106, [&] { proceed = !folder.isEmpty(); });
     }
     if (proceed) {
+        // A walk started during a rename run must hand the run's busy mark back, or entries
+        // could be removed under the run.
+        const bool wasBusy = context.busy.isBusy();
         proc.at(108, [&] { context.settings.save(kLastFolderKey, folder); });
         proc.at(116, [&] { context.busy.setBusy(true); });
         QStringList folders;
@@ -82,7 +85,7 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
             if (!leftOut.isEmpty())
                 context.dialogs.showMessage(leftOutMessage(leftOut));
         });
-        proc.at(140, [&] { context.busy.setBusy(false); });
+        proc.at(140, [&] { context.busy.setBusy(wasBusy); });
     }
     proc.at(146, [&] { context.readabilityCheck(); });
 }

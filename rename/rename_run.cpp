@@ -8,6 +8,7 @@
 #include "common/window_port.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
+#include "rename/leftovers.h"
 #include "rename/name_reservations.h"
 #include "rename/repeated_reports.h"
 #include "rename/run_requests.h"
@@ -79,6 +80,17 @@ private:
                     QStringLiteral("Folder does not exist. Please select another folder."));
             }
         });
+        if (!ok)
+            return false;
+        // Without a mode no file could be renamed by content, and every one would be reported
+        // as unreadable.
+        if (m_ports.controls.contentSelected() && m_ports.controls.modeIndex() < 0) {
+            m_dialogs.showMessage(QStringLiteral("Please choose a rename mode first."));
+            return false;
+        }
+        // What a killed run of this program left in the folder goes before new copies come.
+        if (!m_options.preview)
+            corvander::removeLeftovers(m_ports.controls.resultsFolder());
         return ok;
     }
 

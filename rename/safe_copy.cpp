@@ -1,173 +1,101 @@
 #include "rename/safe_copy.h"
 
+#include "common/error_report.h"
+#include "rename/copy_ways.h"
+#include "rename/file_descriptor.h"
 #include "rename/safe_copy_testing.h"
 
-#include "common/error_report.h"
-
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace {
 
-std::function<void(const QString&)> g_beforeLink;
-bool g_unnamedFilesAllowed = true;
+using corvander::FileDescriptor;
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int get() const { return m_fd; }
-    void reset(int fd) {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = fd;
-    }
+using FolderIdentity = std::pair<dev_t, ino_t>;
 
-private:
-    int m_fd;
-};
+// The way that last worked in each results folder, so that a run into a folder whose file system
+// refuses the better ways tries them for its first file only.
+std::map<FolderIdentity, CopyWay> g_wayOfFolder;
 
 [[noreturn]] void fail(const char* what, const QString& path, int error) {
     raiseError(QStringLiteral("%1 %2: %3")
                    .arg(QLatin1String(what), path, QString::fromLocal8Bit(strerror(error))));
 }
 
-// Copies the rest of `from` into `to`; 0 on success, else the errno.
-int copyContent(int from, int to) {
-    bool kernelCopy = true;
-    for (;;) {
-        ssize_t done = 0;
-        if (kernelCopy) {
-            done = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
-            if (done < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
-                             errno == EOPNOTSUPP || errno == EBADF)) {
-                // Both files keep their offsets, so the plain loop goes on where this stopped.
-                kernelCopy = false;
-                continue;
-            }
-        } else {
-            char buffer[1 << 16];
-            done = ::read(from, buffer, sizeof buffer);
-            for (ssize_t written = 0; done > 0 && written < done;) {
-                const ssize_t step = ::write(to, buffer + written, size_t(done - written));
-                if (step < 0 && errno != EINTR)
-                    return errno;
-                written += step < 0 ? 0 : step;
-            }
-        }
-        if (done == 0)
-            return 0;
-        if (done < 0 && errno != EINTR)
-            return errno;
-    }
+std::optional<FolderIdentity> identityOf(int directory) {
+    struct stat info {};
+    if (::fstat(directory, &info) != 0)
+        return std::nullopt;
+    return FolderIdentity{info.st_dev, info.st_ino};
 }
 
-bool unnamedFilesUsable() {
-    static const bool procAvailable = ::access("/proc/self/fd", X_OK) == 0;
-    return procAvailable && g_unnamedFilesAllowed;
-}
-
-// A hidden name in the folder for the copy under way, used where unnamed files are not supported.
-QByteArray temporaryName() {
-    return ".corvander-" + QByteArray::number(QRandomGenerator::global()->generate64(), 36) +
-           ".part";
-}
-
-QByteArray candidateName(const QString& name, int suffixLength) {
-    return QFile::encodeName(name + QString(suffixLength, QLatin1Char('!')) +
-                             QStringLiteral(".pdf"));
+CopyWay nextWay(CopyWay way) {
+    return CopyWay(int(way) + 1);
 }
 
 } // namespace
 
-void safe_copy_testing::setBeforeLink(std::function<void(const QString&)> hook) {
-    g_beforeLink = std::move(hook);
+void safe_copy_testing::forgetFolders() {
+    g_wayOfFolder.clear();
 }
 
-void safe_copy_testing::setUnnamedFilesAllowed(bool allowed) {
-    g_unnamedFilesAllowed = allowed;
+std::optional<CopyWay> safe_copy_testing::rememberedWay(const QString& folder) {
+    const FileDescriptor directory(
+        ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const auto identity = directory.isOpen() ? identityOf(directory.get()) : std::nullopt;
+    const auto found = identity ? g_wayOfFolder.find(*identity) : g_wayOfFolder.end();
+    if (found == g_wayOfFolder.end())
+        return std::nullopt;
+    return found->second;
 }
 
 QString CopyToFreeName(const QString& sourcePath, const QString& folder, const QString& name) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
         raiseError(QStringLiteral("Bad file name: %1").arg(name));
 
-    FileDescriptor source(
+    const FileDescriptor source(
         ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (source.get() < 0)
+    if (!source.isOpen())
         fail("Cannot read", sourcePath, errno);
     struct stat sourceInfo {};
     if (::fstat(source.get(), &sourceInfo) != 0)
         fail("Cannot read", sourcePath, errno);
     if (!S_ISREG(sourceInfo.st_mode))
         fail("Cannot read", sourcePath, S_ISDIR(sourceInfo.st_mode) ? EISDIR : EINVAL);
-    const mode_t mode = sourceInfo.st_mode & 0666; // no execute or special bits; umask applies
 
-    FileDescriptor directory(
+    const FileDescriptor directory(
         ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() < 0)
+    if (!directory.isOpen())
         fail("Cannot open the results folder", folder, errno);
 
-    // Preferred: an unnamed file that only gets a name once it is complete, and that vanishes
-    // with the process if the copy never completes.
-    QByteArray tempName;
-    FileDescriptor copy;
-    if (unnamedFilesUsable())
-        copy.reset(::openat(directory.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode));
-    if (copy.get() < 0) {
-        if (unnamedFilesUsable() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            fail("Cannot write into", folder, errno);
-        do {
-            tempName = temporaryName();
-            copy.reset(::openat(directory.get(), tempName.constData(),
-                                O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, mode));
-        } while (copy.get() < 0 && errno == EEXIST);
-        if (copy.get() < 0)
-            fail("Cannot write into", folder, errno);
-    }
-    const auto dropTemporary = [&] {
-        if (!tempName.isEmpty())
-            ::unlinkat(directory.get(), tempName.constData(), 0);
-    };
+    corvander::CopyJob job;
+    job.sourcePath = sourcePath;
+    job.source = source.get();
+    job.mode = sourceInfo.st_mode & 0666; // no execute or special bits; umask applies
+    job.folder = folder;
+    job.directory = directory.get();
+    job.name = name;
 
-    if (const int error = copyContent(source.get(), copy.get()); error != 0) {
-        dropTemporary();
-        fail("Cannot copy", sourcePath, error);
+    const std::optional<FolderIdentity> identity = identityOf(directory.get());
+    CopyWay way = CopyWay::Unnamed;
+    if (identity) {
+        if (const auto known = g_wayOfFolder.find(*identity); known != g_wayOfFolder.end())
+            way = known->second;
     }
-
-    const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(copy.get());
-    for (int suffix = 0;; ++suffix) {
-        const QByteArray candidate = candidateName(name, suffix);
-        struct stat taken {};
-        if (::fstatat(directory.get(), candidate.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0)
+    // The last way never answers with a refusal, so this ends.
+    for (;; way = nextWay(way)) {
+        const corvander::CopyAttempt attempt = corvander::copyByWay(way, job);
+        if (attempt.refused)
             continue;
-        if (g_beforeLink)
-            g_beforeLink(folder + QLatin1Char('/') + QFile::decodeName(candidate));
-        // Linking never replaces what stands at the name: a name taken in the meantime gives
-        // EEXIST and the next suffix is tried.
-        const int linked = tempName.isEmpty()
-                               ? ::linkat(AT_FDCWD, procPath.constData(), directory.get(),
-                                          candidate.constData(), AT_SYMLINK_FOLLOW)
-                               : ::linkat(directory.get(), tempName.constData(), directory.get(),
-                                          candidate.constData(), 0);
-        if (linked == 0) {
-            dropTemporary();
-            return folder + QLatin1Char('/') + QFile::decodeName(candidate);
-        }
-        if (errno != EEXIST) {
-            const int error = errno;
-            dropTemporary();
-            fail("Cannot create", folder + QLatin1Char('/') + QFile::decodeName(candidate), error);
-        }
+        if (identity)
+            g_wayOfFolder[*identity] = way;
+        return attempt.path;
     }
 }

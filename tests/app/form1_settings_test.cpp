@@ -76,7 +76,8 @@ TEST_F(StoredChoices, BadStoredValueIsReportedOnceAndTheRestIsStillRestored) {
     Form1& form = load();
     ASSERT_EQ(dialogs.warnings().size(), 1);
     EXPECT_TRUE(dialogs.warnings().at(0).startsWith(
-        QStringLiteral("Type mismatch\r\nin Quarnex2021/08/31.Form1.Form_Load at line 114\r\r")))
+        QStringLiteral("Type mismatch (setting \"Combo1Index\" = \"abc\")\r\nin "
+                       "Quarnex2021/08/31.Form1.Form_Load at line 114\r\r")))
         << dialogs.warnings().at(0).toStdString();
     EXPECT_EQ(form.Combo1->currentIndex(), -1);
     EXPECT_EQ(form.Text2->text(), QStringLiteral("%c - %s"));
@@ -91,7 +92,9 @@ TEST_F(StoredChoices, ModeOutsideTheListIsAnError) {
     Form1& form = load();
     ASSERT_EQ(dialogs.warnings().size(), 2);
     EXPECT_TRUE(dialogs.warnings().at(0).contains(QStringLiteral("Form1.Form_Load at line 114")));
-    EXPECT_TRUE(dialogs.warnings().at(1).contains(QStringLiteral("Form1.Form_Load at line 122")));
+    EXPECT_TRUE(dialogs.warnings().at(1).startsWith(
+        QStringLiteral("Type mismatch (setting \"Option2\" = \"maybe\")\r\nin "
+                       "Quarnex2021/08/31.Form1.Form_Load at line 122")));
     EXPECT_EQ(form.Combo1->currentIndex(), -1);
     EXPECT_TRUE(form.Option1->isChecked());
     EXPECT_EQ(settings.get(QStringLiteral("Option2")), QStringLiteral("maybe"));

@@ -1,8 +1,12 @@
+#include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
+#include "rename/copy_markers.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QPushButton>
 #include <QTimer>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -197,4 +201,69 @@ TEST_F(RenameTest, ResultsFolderHoldsNoTemporaryCopies) {
     dialogs.answerInput(QStringLiteral("1"));
     startRun();
     EXPECT_EQ(resultNames(), QStringList{"Page.pdf"});
+}
+
+// A bad stored mode leaves the list of modes without a selection: the run says so and starts
+// nothing, instead of reporting every good file as unreadable.
+TEST_F(RenameTest, ContentRunWithoutAModeAsksForOne) {
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    window->Combo1->setCurrentIndex(-1);
+    dialogs.answerInput(QStringLiteral("1"));
+    startRun();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Please choose a rename mode first.")});
+    EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Input).isEmpty());
+    EXPECT_TRUE(resultNames().isEmpty());
+    EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
+
+    // The metadata family needs no mode.
+    dialogs.clear();
+    window->Option2->setChecked(true);
+    startRun();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().startsWith(QStringLiteral("Done.")));
+}
+
+// What a killed earlier run left in the results folder is cleared at the start of the next one.
+TEST_F(RenameTest, RunClearsTheLeftoversOfAKilledRun) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const QString leftover = QStringLiteral(".corvander-%1-abc-%2.part")
+                                 .arg(child)
+                                 .arg(QString::fromLatin1(corvander::thisHost()));
+    QFile(results.filePath(leftover)).open(QIODevice::WriteOnly);
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("1"));
+    startRun();
+    EXPECT_EQ(resultNames(), QStringList{"Alpha.pdf"});
+}
+
+// "Add All PDF File(s) In Folder" between two files of a run: the run's busy mark stays, so the
+// entries the run reads by position cannot be removed under it.
+TEST_F(RenameTest, FolderWalkDuringARunKeepsTheBusyMark) {
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
+    addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Beta")});
+    QTemporaryDir tree;
+    writePdf(tree.filePath(QStringLiteral("c.pdf")), pdfOfPages({QStringLiteral("Gamma")}));
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("1"));
+    dialogs.answerInput(QStringLiteral("pdf"));
+    dialogs.answerFolder(tree.path());
+    bool busyAfterWalk = false;
+    // Delivered when the run lets events through before its first file.
+    QTimer::singleShot(0, window.get(), [&] {
+        window->PushButton5_Click();
+        busyAfterWalk = window->isBusy();
+        window->ListView1->setCurrentItem(window->ListView1->topLevelItem(0));
+        window->ListView1_KeyDown(Qt::Key_Delete);
+        window->PushButton3_Click();
+    });
+    startRun();
+    EXPECT_TRUE(busyAfterWalk);
+    EXPECT_EQ(window->entryCount(), 3);
+    EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
+    EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }

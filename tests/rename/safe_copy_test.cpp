@@ -1,5 +1,6 @@
 #include "common/error_report.h"
 #include "rename/clean_name.h"
+#include "rename/leftovers.h"
 #include "rename/safe_copy.h"
 #include "rename/safe_copy_testing.h"
 #include "tests/support/test_files.h"
@@ -7,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,25 +27,49 @@ QStringList entries(const QString& folder) {
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Runs every case with unnamed temporary files and with the named fallback of file systems that
-// lack them.
-class SafeCopy : public ::testing::TestWithParam<bool> {
+void makeLink(const QString& target, const QString& link) {
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()),
+              0);
+}
+
+struct Way {
+    CopyWay way;
+    int refusal; // what the file system answers to each better way
+    const char* label;
+};
+
+class CopyFolders : public ::testing::Test {
 protected:
-    SafeCopy() {
-        safe_copy_testing::setUnnamedFilesAllowed(GetParam());
+    CopyFolders() {
+        safe_copy_testing::forgetFolders();
         source = sources.filePath(QStringLiteral("in.pdf"));
         writeFile(source, content);
         out = results.path();
     }
-    ~SafeCopy() override {
-        safe_copy_testing::setUnnamedFilesAllowed(true);
-        safe_copy_testing::setBeforeLink({});
+    ~CopyFolders() override {
+        safe_copy_testing::setForcedError({});
+        safe_copy_testing::setBeforePlacing({});
+        safe_copy_testing::setDuringCopy({});
+        safe_copy_testing::forgetFolders();
     }
     QTemporaryDir sources;
     QTemporaryDir results;
     QString source;
     QString out;
     const QByteArray content = QByteArray("%PDF-1.4 body\n") + QByteArray(100000, 'x');
+};
+
+// Runs every case in each way of copying, the better ways refused as the file systems that lack
+// them refuse them.
+class SafeCopy : public CopyFolders, public ::testing::WithParamInterface<Way> {
+protected:
+    SafeCopy() {
+        safe_copy_testing::setForcedError([this](CopyWay way) {
+            ++asked[int(way)];
+            return way < GetParam().way ? GetParam().refusal : 0;
+        });
+    }
+    int asked[4] = {};
 };
 
 } // namespace
@@ -57,30 +83,32 @@ TEST_P(SafeCopy, TakesTheFirstFreeExclamationSuffix) {
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name.pdf")), "old");
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name!.pdf")), "older");
     EXPECT_EQ(fileBytes(source), content);
+    EXPECT_EQ(safe_copy_testing::rememberedWay(out), GetParam().way);
 }
 
 TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
-    // A folder, a link to a file, and a link that points nowhere.
+    // A folder, a link to a file, a link that points nowhere, and a pipe nobody reads.
     ASSERT_TRUE(QDir(out).mkdir(QStringLiteral("folder.pdf")));
     const QString target = sources.filePath(QStringLiteral("target.pdf"));
     writeFile(target, "target");
-    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(),
-                        QFile::encodeName(out + QStringLiteral("/link.pdf")).constData()),
-              0);
+    makeLink(target, out + QStringLiteral("/link.pdf"));
     const QString nowhere = sources.filePath(QStringLiteral("nowhere.pdf"));
-    ASSERT_EQ(::symlink(QFile::encodeName(nowhere).constData(),
-                        QFile::encodeName(out + QStringLiteral("/dangling.pdf")).constData()),
-              0);
+    makeLink(nowhere, out + QStringLiteral("/dangling.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(out + QStringLiteral("/pipe.pdf")).constData(), 0600), 0);
 
-    for (const char* name : {"folder", "link", "dangling"})
+    for (const char* name : {"folder", "link", "dangling", "pipe"}) {
         EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, out)) << name;
-
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/folder!.pdf")), content);
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/link!.pdf")), content);
-    EXPECT_EQ(fileBytes(out + QStringLiteral("/dangling!.pdf")), content);
+        EXPECT_EQ(fileBytes(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("!.pdf")),
+                  content)
+            << name;
+    }
     EXPECT_EQ(fileBytes(target), "target");
     EXPECT_FALSE(QFile::exists(nowhere)) << "written through a dangling link";
     EXPECT_TRUE(QFileInfo(out + QStringLiteral("/folder.pdf")).isDir());
+    struct stat pipe {};
+    ASSERT_EQ(::lstat(QFile::encodeName(out + QStringLiteral("/pipe.pdf")).constData(), &pipe), 0);
+    EXPECT_TRUE(S_ISFIFO(pipe.st_mode));
+    EXPECT_EQ(entries(out).size(), 8) << entries(out).join(' ').toStdString();
 }
 
 TEST_P(SafeCopy, SameFolderAndSameNameLeavesTheSourceUntouched) {
@@ -142,23 +170,21 @@ TEST_P(SafeCopy, CopyIsAPlainFileWithTheSourcesReadWriteBits) {
 TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
     const QString nowhere = sources.filePath(QStringLiteral("nowhere.pdf"));
     int calls = 0;
-    safe_copy_testing::setBeforeLink([&](const QString& candidate) {
+    safe_copy_testing::setBeforePlacing([&](const QString& candidate) {
         ++calls;
-        // The copy is complete by now, and still nothing of it stands under a final name.
+        // Nothing of the copy stands under a final name yet; at most one hidden work file does.
         QStringList ours = entries(out);
         ours.removeAll(QStringLiteral("race.pdf"));
         ours.removeAll(QStringLiteral("race!.pdf"));
-        EXPECT_EQ(ours.size(), GetParam() ? 0 : 1) << ours.join(' ').toStdString();
+        EXPECT_EQ(ours.size(), GetParam().way == CopyWay::Unnamed ? 0 : 1)
+            << ours.join(' ').toStdString();
         for (const QString& entry : ours)
-            EXPECT_TRUE(entry.startsWith(QLatin1Char('.'))) << entry.toStdString();
+            EXPECT_TRUE(entry.startsWith(QStringLiteral(".corvander-"))) << entry.toStdString();
 
-        if (candidate.endsWith(QStringLiteral("/race.pdf"))) {
+        if (candidate.endsWith(QStringLiteral("/race.pdf")))
             writeFile(candidate, "theirs");
-        } else if (candidate.endsWith(QStringLiteral("/race!.pdf"))) {
-            ASSERT_EQ(::symlink(QFile::encodeName(nowhere).constData(),
-                                QFile::encodeName(candidate).constData()),
-                      0);
-        }
+        else if (candidate.endsWith(QStringLiteral("/race!.pdf")))
+            makeLink(nowhere, candidate);
     });
     EXPECT_EQ(CopyToFreeName(source, out, QStringLiteral("race")),
               out + QStringLiteral("/race!!.pdf"));
@@ -169,5 +195,65 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
     EXPECT_EQ(entries(out), (QStringList{"race!!.pdf", "race!.pdf", "race.pdf"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(TemporaryFile, SafeCopy, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Unnamed" : "Named"; });
+// The first copy into a folder finds the way that works there; the next ones take it at once.
+TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
+    for (const char* name : {"one", "two", "three"})
+        CopyToFreeName(source, out, QString::fromLatin1(name));
+    EXPECT_EQ(entries(out), (QStringList{"one.pdf", "three.pdf", "two.pdf"}));
+    for (int way = 0; way < int(GetParam().way); ++way)
+        EXPECT_EQ(asked[way], 1) << "way " << way;
+    EXPECT_EQ(asked[int(GetParam().way)], GetParam().way == CopyWay::Exclusive ? 0 : 3);
+}
+
+// A kill in the middle of a copy leaves at most hidden work files or a marked partial copy, and
+// the clean-up at the next run takes exactly those away.
+TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
+    writeFile(out + QStringLiteral("/kept.pdf"), "kept");
+    // The folder's way is known from the first copy, so the kill meets that way.
+    CopyToFreeName(source, out, QStringLiteral("first"));
+    EXPECT_EXIT(
+        {
+            safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
+            CopyToFreeName(source, out, QStringLiteral("killed"));
+        },
+        ::testing::KilledBySignal(SIGKILL), "");
+    const QStringList left = entries(out);
+    if (GetParam().way == CopyWay::Exclusive)
+        EXPECT_TRUE(left.contains(QStringLiteral("killed.pdf")));
+    else
+        EXPECT_FALSE(left.contains(QStringLiteral("killed.pdf")));
+    // Besides the two copies: nothing, a hidden work file, or the partial copy and its marker.
+    const int leftovers[] = {0, 1, 1, 2};
+    EXPECT_EQ(left.size(), 2 + leftovers[int(GetParam().way)]) << left.join(' ').toStdString();
+    corvander::removeLeftovers(out);
+    EXPECT_EQ(entries(out), (QStringList{"first.pdf", "kept.pdf"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, SafeCopy,
+                         ::testing::Values(Way{CopyWay::Unnamed, 0, "Unnamed"},
+                                           Way{CopyWay::NamedRename, EOPNOTSUPP, "NamedRename"},
+                                           Way{CopyWay::NamedLink, EINVAL, "NamedLink"},
+                                           Way{CopyWay::Exclusive, EPERM, "Exclusive"}),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+// Each answer of a file system that lacks a way leads to the next way; any other failure is the
+// copy's failure, reported and not taken for a missing feature.
+TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
+    for (const int refusal : {EPERM, EOPNOTSUPP, EINVAL, ENOSYS, EXDEV, EMLINK}) {
+        safe_copy_testing::forgetFolders();
+        safe_copy_testing::setForcedError(
+            [&](CopyWay way) { return way == CopyWay::Exclusive ? 0 : refusal; });
+        const QString made = CopyToFreeName(source, out, QStringLiteral("next"));
+        EXPECT_EQ(fileBytes(made), content) << strerror(refusal);
+        EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive) << strerror(refusal);
+        QFile::remove(made);
+    }
+    for (const int failure : {EIO, ENOSPC, EACCES, EROFS}) {
+        safe_copy_testing::forgetFolders();
+        safe_copy_testing::setForcedError([&](CopyWay) { return failure; });
+        EXPECT_THROW(CopyToFreeName(source, out, QStringLiteral("failed")), AppError)
+            << strerror(failure);
+        EXPECT_EQ(safe_copy_testing::rememberedWay(out), std::nullopt);
+    }
+    EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
+}

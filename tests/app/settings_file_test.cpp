@@ -1,0 +1,144 @@
+// Settings files that cannot be read or written, and stored values that cannot be used.
+#include "tests/support/test_files.h"
+#include "tests/support/window_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// Makes a file or folder unchangeable, even for root, for as long as it lives.
+class Unchangeable {
+public:
+    explicit Unchangeable(const QString& path) : m_path(QFile::encodeName(path)) {
+        m_holds = setFlag(true);
+    }
+    ~Unchangeable() {
+        if (m_holds)
+            setFlag(false);
+    }
+    bool holds() const { return m_holds; }
+
+private:
+    bool setFlag(bool on) {
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        int flags = 0;
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
+        return done;
+    }
+
+    QByteArray m_path;
+    bool m_holds = false;
+};
+
+using SettingsFile = WindowTest;
+
+} // namespace
+
+TEST_F(SettingsFile, GarbageIsKeptAsideWithOneMessageAndTheDefaultsFollow) {
+    const QString file = settings.filePath();
+    const QByteArray garbage("\x00\x01[Corv\xff\xfe\nCombo1Index=3\n\x80\x81", 26);
+    QFile older(file + QStringLiteral(".unreadable"));
+    ASSERT_TRUE(older.open(QIODevice::WriteOnly));
+    older.write("an older one");
+    older.close();
+    QFile bad(file);
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(garbage);
+    bad.close();
+    const QString keptAs = file + QStringLiteral(".unreadable.1");
+    bool keptBeforeDefaults = false;
+    dialogs.onNextDialog(
+        [&] { keptBeforeDefaults = !QFile::exists(file) && fileBytes(keptAs) == garbage; });
+
+    Form1& form = load();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().contains(file + QLatin1Char(' ')));
+    EXPECT_TRUE(dialogs.messages().first().contains(keptAs));
+    EXPECT_TRUE(keptBeforeDefaults);
+    EXPECT_TRUE(dialogs.warnings().isEmpty());
+    EXPECT_EQ(fileBytes(keptAs), garbage);
+    EXPECT_EQ(fileBytes(file + QStringLiteral(".unreadable")), "an older one");
+    EXPECT_EQ(form.Combo1->currentIndex(), 0);
+    EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%a - %t"));
+
+    // The next start finds a good file and says nothing.
+    dialogs.clear();
+    window.reset();
+    load();
+    EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// Where the unreadable file cannot be moved, nothing is written over it.
+TEST_F(SettingsFile, GarbageThatCannotBeKeptAsideIsNotOverwritten) {
+    QFile bad(settings.filePath());
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("\xff\xfe[garbage\n");
+    bad.close();
+    const Unchangeable guard(home.path());
+    if (!guard.holds())
+        GTEST_SKIP() << "cannot set the immutable flag here (needs root and a file system with it)";
+    Form1& form = load();
+    form.Text2->setText(QStringLiteral("%a"));
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().contains(settings.filePath()));
+    EXPECT_TRUE(dialogs.messages().first().contains(QStringLiteral("will not be kept")));
+    EXPECT_EQ(fileBytes(settings.filePath()), "\xff\xfe[garbage\n");
+}
+
+TEST_F(SettingsFile, UnwritableSettingsSayOnceThatChoicesWillNotBeKept) {
+    const struct {
+        const char* what;
+        bool fileExists;
+    } cases[] = {{"read-only file", true}, {"read-only folder", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(settings.filePath());
+        if (c.fileExists)
+            settings.save(QStringLiteral("Text2"), QStringLiteral("%t"));
+        settings = SettingsStore(settings.filePath());
+        dialogs.clear();
+        window.reset();
+        const QByteArray before = fileBytes(settings.filePath());
+        const Unchangeable guard(c.fileExists ? settings.filePath() : home.path());
+        if (!guard.holds())
+            GTEST_SKIP()
+                << "cannot set the immutable flag here (needs root and a file system with it)";
+
+        Form1& form = load();
+        form.Text2->setText(QStringLiteral("%a"));
+        form.Check1->click();
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_TRUE(dialogs.messages().first().contains(settings.filePath()));
+        EXPECT_TRUE(dialogs.messages().first().contains(QStringLiteral("will not be kept")));
+        EXPECT_EQ(fileBytes(settings.filePath()), before);
+    }
+}
+
+TEST_F(SettingsFile, ModeThatDoesNotConvertIsNamedAndTheRunAsksForAMode) {
+    settings.save(QStringLiteral("Combo1Index"), QStringLiteral("99999999999"));
+    Form1& form = load();
+    ASSERT_EQ(dialogs.warnings().size(), 1);
+    EXPECT_TRUE(dialogs.warnings().first().startsWith(
+        QStringLiteral("Overflow (setting \"Combo1Index\" = \"99999999999\")\r\nin "
+                       "Quarnex2021/08/31.Form1.Form_Load at line 114\r\r")))
+        << dialogs.warnings().first().toStdString();
+
+    form.appendEntry(home.filePath(QStringLiteral("any.pdf")));
+    form.Text1->setText(home.path());
+    dialogs.clear();
+    form.PushButton2->click();
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Please choose a rename mode first.")});
+    EXPECT_TRUE(dialogs.warnings().isEmpty());
+}
