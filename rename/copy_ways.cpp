@@ -35,12 +35,17 @@ void safe_copy_testing::setForcedError(std::function<int(CopyWay)> errorFor) {
 }
 
 namespace corvander {
-namespace {
 
-[[noreturn]] void fail(const char* what, const QString& path, int error) {
-    raiseError(QStringLiteral("%1 %2: %3")
-                   .arg(QLatin1String(what), path, QString::fromLocal8Bit(strerror(error))));
+void failCopy(const char* what, const QString& folder, int error) {
+    // The file's own name stays out of the description: the same failure for many files (a
+    // name the file system refuses, a full disk) is then one kind of report, counted once.
+    const QString reason = QString::fromLocal8Bit(strerror(error));
+    if (folder.isEmpty())
+        raiseError(QStringLiteral("%1: %2").arg(QLatin1String(what), reason));
+    raiseError(QStringLiteral("%1 %2: %3").arg(QLatin1String(what), folder, reason));
 }
+
+namespace {
 
 // The answers of file systems that lack a feature (FAT and exFAT, FUSE and network mounts, older
 // kernels), as opposed to a folder that is full, read-only or gone.
@@ -88,9 +93,9 @@ int copyContent(int from, int to) {
 
 void writeWhole(const CopyJob& job, int to, bool flush) {
     if (const int error = copyContent(job.source, to); error != 0)
-        fail("Cannot copy", job.sourcePath, error);
+        failCopy("Cannot copy the file", {}, error);
     if (flush && ::fsync(to) != 0)
-        fail("Cannot copy", job.sourcePath, errno);
+        failCopy("Cannot copy the file", {}, errno);
 }
 
 // The process's file creation mask, read without changing it (changing it, even for a moment,
@@ -144,7 +149,7 @@ CopyAttempt placeUnderFreeName(CopyWay way, const CopyJob& job, Place place) {
             continue;
         if (refusedByFileSystem(error))
             return {true, {}};
-        fail("Cannot create", pathIn(job, candidate), error);
+        failCopy("Cannot create the copy", {}, error);
     }
 }
 
@@ -175,7 +180,7 @@ int createOwnFile(const CopyJob& job, OwnFileKind kind, QByteArray& name) {
                       O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
-        fail("Cannot write into", job.folder, errno);
+        failCopy("Cannot write into", job.folder, errno);
     return fd;
 }
 
@@ -187,7 +192,7 @@ CopyAttempt copyUnnamed(const CopyJob& job) {
     if (!copy.isOpen()) {
         if (refusedByFileSystem(errno))
             return {true, {}};
-        fail("Cannot write into", job.folder, errno);
+        failCopy("Cannot write into", job.folder, errno);
     }
     // Until it is linked the file has no name, and it vanishes with the process.
     writeWhole(job, copy.get(), false);
@@ -210,7 +215,7 @@ CopyAttempt copyNamed(CopyWay way, const CopyJob& job) {
     // bits. A file system without permissions may refuse, and the copy then stays owner-only.
     ::fchmod(copy.get(), job.mode & ~creationMask());
     if (!copy.close())
-        fail("Cannot copy", job.sourcePath, errno);
+        failCopy("Cannot copy the file", {}, errno);
     const CopyAttempt attempt = placeUnderFreeName(way, job, [&](const QByteArray& candidate) {
         const int placed = way == CopyWay::NamedRename
                                ? ::renameat2(job.directory, tempName.constData(), job.directory,
@@ -229,7 +234,7 @@ void writeMarker(const CopyJob& job, int fd, const CopyMarker& marker) {
     errno = 0;
     if (::pwrite(fd, bytes.constData(), size_t(bytes.size()), 0) != bytes.size() ||
         ::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
-        fail("Cannot write into", job.folder, errno == 0 ? EIO : errno);
+        failCopy("Cannot write into", job.folder, errno == 0 ? EIO : errno);
 }
 
 // The last resort, for file systems with neither renaming without replacing nor links: the final
@@ -241,7 +246,7 @@ CopyAttempt copyExclusive(const CopyJob& job) {
     NameInFolder markerFile(job.directory, markerName);
     struct stat sourceInfo {};
     if (::fstat(job.source, &sourceInfo) != 0)
-        fail("Cannot read", job.sourcePath, errno);
+        failCopy("Cannot read the file", {}, errno);
     CopyMarker note{CopyMarker::State::Pending, qint64(sourceInfo.st_size), {}};
 
     for (int suffix = 0;; ++suffix) {
@@ -260,14 +265,14 @@ CopyAttempt copyExclusive(const CopyJob& job) {
         if (!copy.isOpen()) {
             if (errno == EEXIST)
                 continue;
-            fail("Cannot create", pathIn(job, candidate), errno);
+            failCopy("Cannot create the copy", {}, errno);
         }
         NameInFolder partial(job.directory, candidate);
         note.state = CopyMarker::State::Created;
         writeMarker(job, marker.get(), note);
         writeWhole(job, copy.get(), true);
         if (!copy.close())
-            fail("Cannot copy", job.sourcePath, errno);
+            failCopy("Cannot copy the file", {}, errno);
         partial.keep();
         return {false, pathIn(job, candidate)};
     }

@@ -34,4 +34,8 @@ struct CopyAttempt {
 
 CopyAttempt copyByWay(CopyWay way, const CopyJob& job);
 
+// Raises the report of a failed copy: what failed, the folder it concerns (if any), and the
+// system's reason.
+[[noreturn]] void failCopy(const char* what, const QString& folder, int error);
+
 } // namespace corvander

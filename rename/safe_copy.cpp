@@ -24,11 +24,6 @@ using FolderIdentity = std::pair<dev_t, ino_t>;
 // refuses the better ways tries them for its first file only.
 std::map<FolderIdentity, CopyWay> g_wayOfFolder;
 
-[[noreturn]] void fail(const char* what, const QString& path, int error) {
-    raiseError(QStringLiteral("%1 %2: %3")
-                   .arg(QLatin1String(what), path, QString::fromLocal8Bit(strerror(error))));
-}
-
 std::optional<FolderIdentity> identityOf(int directory) {
     struct stat info {};
     if (::fstat(directory, &info) != 0)
@@ -58,22 +53,23 @@ std::optional<CopyWay> safe_copy_testing::rememberedWay(const QString& folder) {
 
 QString CopyToFreeName(const QString& sourcePath, const QString& folder, const QString& name) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        raiseError(QStringLiteral("Bad file name: %1").arg(name));
+        raiseError(QStringLiteral("Bad file name"));
 
     const FileDescriptor source(
         ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!source.isOpen())
-        fail("Cannot read", sourcePath, errno);
+        corvander::failCopy("Cannot read the file", {}, errno);
     struct stat sourceInfo {};
     if (::fstat(source.get(), &sourceInfo) != 0)
-        fail("Cannot read", sourcePath, errno);
+        corvander::failCopy("Cannot read the file", {}, errno);
     if (!S_ISREG(sourceInfo.st_mode))
-        fail("Cannot read", sourcePath, S_ISDIR(sourceInfo.st_mode) ? EISDIR : EINVAL);
+        corvander::failCopy("Cannot read the file", {},
+                            S_ISDIR(sourceInfo.st_mode) ? EISDIR : EINVAL);
 
     const FileDescriptor directory(
         ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (!directory.isOpen())
-        fail("Cannot open the results folder", folder, errno);
+        corvander::failCopy("Cannot open the results folder", folder, errno);
 
     corvander::CopyJob job;
     job.sourcePath = sourcePath;

@@ -267,3 +267,25 @@ TEST_F(RenameTest, FolderWalkDuringARunKeepsTheBusyMark) {
     EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }
+
+// The same failure for many files is one box; the others are counted at the end.
+TEST_F(RenameTest, RepeatedCopyFailuresGiveOneBoxAndACountedLine) {
+    // Five words of 60 letters: longer than a file name may be.
+    PdfDocument tooLong;
+    tooLong.pages = {QStringList(5, QString(60, QLatin1Char('L')))};
+    const QString a = addPdf(QStringLiteral("a.pdf"), tooLong);
+    const QString b = addPdf(QStringLiteral("b.pdf"), tooLong);
+    addPdf(QStringLiteral("fine.pdf"), {QStringLiteral("Fine name of the file")});
+    const QString c = addPdf(QStringLiteral("c.pdf"), tooLong);
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("5"));
+    startRun();
+    ASSERT_EQ(dialogs.warnings().size(), 1);
+    const QString description = dialogs.warnings().first().section(QStringLiteral("\r\n"), 0, 0);
+    EXPECT_EQ(description, QStringLiteral("Cannot create the copy: File name too long"));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Done.") + kSkippedHeading + QStringLiteral("\r\n") + a +
+                          QStringLiteral("\r\n") + b + QStringLiteral("\r\n") + c +
+                          QStringLiteral("\r\n2 more files could not be copied: ") + description});
+    EXPECT_EQ(resultNames(), QStringList{"Fine name of the file.pdf"});
+}
