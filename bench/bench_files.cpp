@@ -78,3 +78,18 @@ QStringList makeBenchPdfs(const QString& folder, int count) {
     }
     return paths;
 }
+
+QStringList makeLongPdfs(const QString& folder, int count, int pages) {
+    QRandomGenerator random(kSeed + 1);
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        PdfDocument doc;
+        for (int p = 0; p < pages; ++p)
+            doc.pages.append(page(random, 30));
+        const QString path = numbered(folder, QStringLiteral("long document"), i + 1);
+        if (!writePdf(path, doc))
+            return {};
+        paths.append(path);
+    }
+    return paths;
+}

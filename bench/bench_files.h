@@ -10,3 +10,6 @@
 // count PDFs of one to three pages of ordinary text, each with an information dictionary and an
 // XML metadata stream.
 QStringList makeBenchPdfs(const QString& folder, int count);
+
+// count PDFs of `pages` pages of ordinary text each.
+QStringList makeLongPdfs(const QString& folder, int count, int pages);

@@ -1,6 +1,6 @@
 // Times the program's extraction work against the plain extractor runs it replaced.
 //
-//   corvander_bench [--files N] [--rounds R] [--content] [--metadata] [--check]
+//   corvander_bench [--files N] [--rounds R] [--content] [--last-page] [--metadata] [--check]
 //
 // With no measurement named, every one runs, the readability check last. A timed measurement
 // prints its two times and, last, the ratio (a)/(b) against its target.
