@@ -93,3 +93,19 @@ QStringList makeLongPdfs(const QString& folder, int count, int pages) {
     }
     return paths;
 }
+
+QStringList makeSmallPdfs(const QString& folder, int count) {
+    QRandomGenerator random(kSeed + 2);
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        PdfDocument doc;
+        QStringList lines = page(random, 3);
+        lines.prepend(QStringLiteral("memo %1 of").arg(i + 1));
+        doc.pages.append(lines);
+        const QString path = numbered(folder, QStringLiteral("memo"), i + 1);
+        if (!writePdf(path, doc))
+            return {};
+        paths.append(path);
+    }
+    return paths;
+}

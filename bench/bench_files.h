@@ -13,3 +13,7 @@ QStringList makeBenchPdfs(const QString& folder, int count);
 
 // count PDFs of `pages` pages of ordinary text each.
 QStringList makeLongPdfs(const QString& folder, int count, int pages);
+
+// count one-page PDFs of a few lines each, every one beginning with words of its own so that
+// renamed copies never share a name.
+QStringList makeSmallPdfs(const QString& folder, int count);

@@ -1,6 +1,8 @@
-// Times the program's extraction work against the plain extractor runs it replaced.
+// Times the program's extraction work against the plain extractor runs it replaced, and measures
+// its memory over a long list.
 //
-//   corvander_bench [--files N] [--rounds R] [--content] [--last-page] [--metadata] [--check]
+//   corvander_bench [--files N] [--rounds R] [--content] [--last-page] [--metadata] [--memory]
+//                   [--check]
 //
 // With no measurement named, every one runs, the readability check last. A timed measurement
 // prints its two times and, last, the ratio (a)/(b) against its target.
@@ -8,8 +10,9 @@
 #include "bench/measurement.h"
 #include "common/error_report.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
@@ -76,7 +79,16 @@ int main(int argc, char* argv[]) {
         std::fputs("could not make a temporary folder\n", stderr);
         return 1;
     }
-    QCoreApplication app(argc, argv);
+    // Whatever the window saves goes into a settings file of the bench's own, never the user's,
+    // and Qt's runtime folder, when none is set, is a private one that goes with the bench.
+    const QString configFolder = home.filePath(QStringLiteral("config"));
+    QDir().mkpath(configFolder);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder));
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    // The memory measurement runs the real window; nobody needs to see it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
