@@ -39,10 +39,23 @@ QStringList splitWords(const QString& text) {
 }
 
 QString pickFirstWords(const QString& text, int count) {
-    const QStringList words = splitWords(text);
-    if (words.size() < count || count < 1)
+    if (count < 1)
         return {};
-    return joinWords(words, 0, count);
+    // The same words as splitWords gives, without splitting a whole document to keep a few: the
+    // pick ends at the blank after the count-th word, or at the end of the text.
+    const QString words = trimBlanks(prepareText(text));
+    if (words.isEmpty())
+        return {};
+    qsizetype end = -1;
+    for (int word = 1; word <= count; ++word) {
+        end = words.indexOf(QLatin1Char(' '), end + 1);
+        if (end < 0) {
+            if (word < count)
+                return {};
+            end = words.size();
+        }
+    }
+    return trimBlanks(words.left(end));
 }
 
 QString pickListedWords(const QString& text, int count, const QString& wordList) {
