@@ -1,17 +1,21 @@
-// Times the program's extraction work against plain runs of the extractors.
+// Times the program's extraction work against the plain extractor runs it replaced, and measures
+// its memory over a long list.
 //
-//   corvander_bench [--files N] [--rounds R] [--check] [--content] [--metadata]
+//   corvander_bench [--files N] [--rounds R] [--content] [--last-page] [--metadata] [--memory]
+//                   [--check]
 //
-// With no measurement named, --check runs. Each measurement prints its two times and, last, the
-// ratio (a)/(b).
+// With no measurement named, every one runs, the readability check last. A timed measurement
+// prints its two times and, last, the ratio (a)/(b) against its target.
 #include "bench/bench_files.h"
 #include "bench/measurement.h"
 #include "common/error_report.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -23,25 +27,68 @@ QList<Measurement>& measurements() {
 
 int usage(QTextStream& err) {
     err << "usage: corvander_bench [--files N] [--rounds R]";
-    for (const Measurement& m : measurements())
+    for (const Measurement& m : registeredMeasurements())
         err << " [" << m.option << ']';
     err << '\n';
     return 2;
 }
 
+void print(QTextStream& out, const QString& title, const BenchResult& result) {
+    out << "\n" << title << ":\n";
+    for (const QString& line : result.lines)
+        out << line << '\n';
+    if (!result.programLabel.isEmpty()) {
+        const double ratio = result.programSeconds / result.baselineSeconds;
+        out << QStringLiteral("(a) %1: %2 s\n")
+                   .arg(result.programLabel)
+                   .arg(result.programSeconds, 0, 'f', 3);
+        out << QStringLiteral("(b) %1: %2 s\n")
+                   .arg(result.baselineLabel)
+                   .arg(result.baselineSeconds, 0, 'f', 3);
+        out << QStringLiteral("ratio (a)/(b): %1, target %2 or less: %3\n")
+                   .arg(ratio, 0, 'f', 3)
+                   .arg(result.targetRatio, 0, 'f', 2)
+                   .arg(verdict(ratio <= result.targetRatio));
+    }
+    out.flush();
+}
+
 } // namespace
 
 MeasurementRegistration::MeasurementRegistration(const char* option, const char* title,
-                                                 MeasureFunction measure) {
-    measurements().append({QString::fromLatin1(option), QString::fromLatin1(title), measure});
+                                                 MeasureFunction measure, RunOrder order) {
+    measurements().append(
+        {QString::fromLatin1(option), QString::fromLatin1(title), measure, order});
 }
 
-const QList<Measurement>& registeredMeasurements() {
-    return measurements();
+QList<Measurement> registeredMeasurements() {
+    // The files register in whatever order the linker chose.
+    QList<Measurement> list = measurements();
+    std::sort(list.begin(), list.end(),
+              [](const Measurement& a, const Measurement& b) { return a.order < b.order; });
+    return list;
+}
+
+QString verdict(bool withinTarget) {
+    return withinTarget ? QStringLiteral("within target") : QStringLiteral("OVER TARGET");
 }
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fputs("could not make a temporary folder\n", stderr);
+        return 1;
+    }
+    // Whatever the window saves goes into a settings file of the bench's own, never the user's,
+    // and Qt's runtime folder, when none is set, is a private one that goes with the bench.
+    const QString configFolder = home.filePath(QStringLiteral("config"));
+    QDir().mkpath(configFolder);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder));
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
+    // The memory measurement runs the real window; nobody needs to see it.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -59,24 +106,22 @@ int main(int argc, char* argv[]) {
             rounds = arguments[++i].toInt(&ok);
             ok = ok && rounds > 0;
         } else {
-            ok = false;
-            for (const Measurement& m : registeredMeasurements()) {
-                if (m.option == argument) {
-                    chosen.append(m);
-                    ok = true;
-                }
-            }
+            const QList<Measurement> all = registeredMeasurements();
+            const auto named = std::find_if(
+                all.begin(), all.end(), [&](const Measurement& m) { return m.option == argument; });
+            ok = named != all.end();
+            if (ok && std::none_of(chosen.begin(), chosen.end(),
+                                   [&](const Measurement& m) { return m.option == argument; }))
+                chosen.append(*named);
         }
         if (!ok)
             return usage(err);
     }
-    if (chosen.isEmpty()) {
-        for (const Measurement& m : registeredMeasurements())
-            if (m.option == QStringLiteral("--check"))
-                chosen.append(m);
-    }
+    if (chosen.isEmpty())
+        chosen = registeredMeasurements();
+    std::sort(chosen.begin(), chosen.end(),
+              [](const Measurement& a, const Measurement& b) { return a.order < b.order; });
 
-    QTemporaryDir home;
     const QString pdfFolder = home.filePath(QStringLiteral("pdfs"));
     QDir().mkpath(pdfFolder);
     BenchSetup setup;
@@ -91,23 +136,14 @@ int main(int argc, char* argv[]) {
     for (qsizetype i = 0; i < chosen.size(); ++i) {
         setup.scratchFolder = home.filePath(QStringLiteral("scratch%1").arg(i));
         QDir().mkpath(setup.scratchFolder);
-        BenchResult result;
         try {
-            result = chosen[i].measure(setup);
+            print(out, chosen[i].title, chosen[i].measure(setup));
         } catch (const AppError& error) {
             err << chosen[i].title << ": " << error.description() << '\n';
             return 1;
         }
-        out << "\n" << chosen[i].title << ":\n";
-        out << QStringLiteral("(a) %1: %2 s\n")
-                   .arg(result.programLabel)
-                   .arg(result.programSeconds, 0, 'f', 3);
-        out << QStringLiteral("(b) %1: %2 s\n")
-                   .arg(result.baselineLabel)
-                   .arg(result.baselineSeconds, 0, 'f', 3);
-        out << QStringLiteral("ratio (a)/(b): %1\n")
-                   .arg(result.programSeconds / result.baselineSeconds, 0, 'f', 3);
-        out.flush();
+        // What a measurement wrote is not left for the next one's file cache or disk.
+        QDir(setup.scratchFolder).removeRecursively();
     }
     return 0;
 }

@@ -1,7 +1,11 @@
 #include "bench/plain_runs.h"
 
+#include "common/error_report.h"
+
 #include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <limits>
 
 void runPlainly(const QString& program, const QStringList& arguments, const QString& stdoutFile) {
@@ -25,6 +29,30 @@ double timePlainRuns(const QString& program, const QList<QStringList>& argumentL
         for (const QStringList& arguments : argumentLists)
             runPlainly(program, arguments);
     });
+}
+
+void copyUnderFirstWords(const QString& pdf, const QString& textFile, int words,
+                         const QString& results) {
+    QFile text(textFile);
+    if (!text.open(QIODevice::ReadOnly))
+        return;
+    copyUnderName(
+        pdf, QString::fromUtf8(text.readAll()).simplified().section(QLatin1Char(' '), 0, words - 1),
+        results);
+}
+
+void copyUnderName(const QString& pdf, const QString& name, const QString& results) {
+    QString target = results + QLatin1Char('/') + name + QStringLiteral(".pdf");
+    while (QFile::exists(target))
+        target.insert(target.size() - 4, QLatin1Char('!'));
+    QFile::copy(pdf, target);
+}
+
+QString requireProgram(const QString& name) {
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty())
+        raiseError(name + QStringLiteral(" was not found on PATH (Debian package poppler-utils)"));
+    return path;
 }
 
 void bestOfRounds(int rounds, double& programBest, double& baselineBest,

@@ -18,6 +18,15 @@ QString emptyFolder(const QString& scratch, const QString& name);
 // waited for with no event processing: the cost of the extractor runs alone.
 double timePlainRuns(const QString& program, const QList<QStringList>& argumentLists);
 
+// What the plain loops do with an extractor's output file: name the copy after its first words
+// (or after the text as given), adding "!" until the name is free, and copy the PDF.
+void copyUnderFirstWords(const QString& pdf, const QString& textFile, int words,
+                         const QString& results);
+void copyUnderName(const QString& pdf, const QString& name, const QString& results);
+
+// The full path of a program on PATH; raises an error when there is none.
+QString requireProgram(const QString& name);
+
 // Seconds taken by a piece of work.
 template <typename Work> double timeSeconds(Work&& work) {
     QElapsedTimer clock;

@@ -39,12 +39,26 @@ QStringList splitWords(const QString& text) {
 }
 
 WordPick firstWordsPick(const QString& text, int count) {
-    const QStringList words = splitWords(text);
     WordPick pick;
-    pick.wordCount = int(words.size());
-    if (words.size() < count || count < 1)
+    // The same words as splitWords gives, without splitting a whole document to keep a few: the
+    // pick ends at the blank after the count-th word, or at the end of the text.
+    const QString words = trimBlanks(prepareText(text));
+    if (words.isEmpty())
         return pick;
-    pick.text = joinWords(words, 0, count);
+    qsizetype end = -1;
+    for (int word = 1; word <= std::max(count, 1); ++word) {
+        end = words.indexOf(QLatin1Char(' '), end + 1);
+        pick.wordCount = word;
+        if (end < 0) {
+            if (word < count)
+                return pick;
+            end = words.size();
+            break;
+        }
+    }
+    if (count < 1)
+        return pick;
+    pick.text = trimBlanks(words.left(end));
     for (int w = 1; w <= count; ++w)
         pick.wordNumbers << w;
     return pick;

@@ -17,7 +17,7 @@ QStringList splitWords(const QString& text);
 struct WordPick {
     QString text;           // the name text; empty when the file is skipped
     QList<int> wordNumbers; // the picked words, numbered in the words they were picked from
-    int wordCount = 0;      // how many words there were to pick from
+    int wordCount = 0;      // words there were to pick from, counted as far as the pick needed
     // Modes 5 and 6: where the search text was found in the prepared text (-1: not found), and
     // whether the file's own name stands in because nothing stood on that side of it.
     qsizetype hitOffset = -1;

@@ -1,3 +1,4 @@
+#include "common/text_helpers.h"
 #include "rename/clean_name.h"
 #include "rename/content_words.h"
 
@@ -50,6 +51,32 @@ TEST(ContentWords, FirstWords) {
     EXPECT_EQ(CleanName(pickFirstWords(invoice, 3), false), QStringLiteral("Invoice  No"));
     // An empty word at the end of the pick leaves no blank behind.
     EXPECT_EQ(pickFirstWords(QStringLiteral("a  b"), 2), QStringLiteral("a"));
+}
+
+TEST(ContentWords, FirstWordsAreTheFirstWordsOfTheSplit) {
+    // The pick stops early instead of splitting the whole text; it must still agree with the
+    // split at every count, around doubled blanks, line ends and the end of the text.
+    const char* const texts[] = {
+        "Invoice  No: 123\r\nDate",
+        "  lead and  trail  ",
+        "a\tb c\fd\r\n\fNext  ",
+        "one\ntwo three",
+        "a   b",
+        "single",
+        "\r\n\r\nafter blank lines\r\n",
+    };
+    for (const char* raw : texts) {
+        const QString text = QString::fromLatin1(raw);
+        const QStringList words = splitWords(text);
+        for (int count = 1; count <= words.size() + 1; ++count) {
+            const QString expected = count > words.size()
+                                         ? QString()
+                                         : trimBlanks(words.mid(0, count).join(QLatin1Char(' ')));
+            EXPECT_EQ(pickFirstWords(text, count), expected) << raw << " " << count;
+        }
+    }
+    EXPECT_EQ(pickFirstWords(twelveWords(), 12), twelveWords().trimmed());
+    EXPECT_EQ(pickFirstWords(twelveWords(), 13), QString());
 }
 
 TEST(ContentWords, ListedWordNumbers) {

@@ -1,0 +1,35 @@
+#include "bench/program_runs.h"
+
+#include "bench/bench_waiter.h"
+#include "bench/headless_window.h"
+#include "bench/plain_runs.h"
+#include "common/error_report.h"
+#include "extract/extraction_pool.h"
+#include "rename/rename_run.h"
+
+#include <QDir>
+
+double timeRenameRun(HeadlessWindow& window, HeadlessDialogs& dialogs, const QString& scratch) {
+    window.results = emptyFolder(scratch, QStringLiteral("results")) + QLatin1Char('/');
+    bool running = false;
+    const double seconds = timeSeconds([&] {
+        BenchWaiter waiter;
+        corvander::ExtractionPool pool(
+            corvander::PoolSettings::fromEnvironment(QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
+        const RenameRunPorts ports{
+            dialogs,
+            window,
+            window,
+            window,
+            window,
+            pool,
+            waiter,
+            {QStringLiteral("run"), QStringLiteral("content"), QStringLiteral("metadata")}};
+        RunRenaming(ports, running);
+    });
+    const int copies = int(QDir(window.results).entryList(QDir::Files).size());
+    if (copies != window.entryCount())
+        raiseError(
+            QStringLiteral("the run copied %1 of %2 files").arg(copies).arg(window.entryCount()));
+    return seconds;
+}
