@@ -28,7 +28,7 @@ protected:
     // A source and its copy in the results folder, as a run makes them.
     std::pair<QString, QString> sourceAndCopy(const QString& name, const QByteArray& bytes) {
         const QString from = source(name, bytes);
-        return {from, CopyToFreeName(from, results.path(), StripSuffix(name))};
+        return {from, CopyToFreeName(from, results.path(), withoutPdf(name))};
     }
 
     corvander::RunStart runStart(const QDateTime& time = QDateTime::currentDateTime()) const {
@@ -44,7 +44,7 @@ protected:
     QTemporaryDir results;
 
 private:
-    static QString StripSuffix(const QString& name) {
+    static QString withoutPdf(const QString& name) {
         return name.endsWith(QStringLiteral(".pdf")) ? name.chopped(4) : name;
     }
 
