@@ -25,6 +25,12 @@ public:
         m_fd = -1;
         return fd < 0 || ::close(fd) == 0;
     }
+    // Hands the descriptor over without closing it.
+    int release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
 
 private:
     int m_fd;

@@ -1,0 +1,50 @@
+#include "rename/file_digest.h"
+
+#include "rename/file_descriptor.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace corvander {
+
+std::optional<FileDigest> digestOfDescriptor(int fd) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    FileDigest digest;
+    digest.size = 0;
+    char buffer[1 << 16];
+    for (off_t offset = 0;;) {
+        const ssize_t done = ::pread(fd, buffer, sizeof buffer, offset);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            return std::nullopt;
+        if (done == 0)
+            break;
+        hash.addData(QByteArrayView(buffer, done));
+        offset += done;
+        digest.size += done;
+    }
+    digest.sha256 = hash.result().toHex();
+    return digest;
+}
+
+std::optional<FileDigest> digestOfFile(const QByteArray& nativePath) {
+    // Non-blocking, so that a FIFO put at the name cannot hold the caller.
+    FileDescriptor file(
+        ::open(nativePath.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return digestOfDescriptor(file.get());
+}
+
+QByteArray sha256OfFile(const QString& path) {
+    const std::optional<FileDigest> digest = digestOfFile(QFile::encodeName(path));
+    return digest ? digest->sha256 : QByteArray();
+}
+
+} // namespace corvander

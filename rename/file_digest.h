@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace corvander {
+
+// What a copy is checked against before it is removed again.
+struct FileDigest {
+    qint64 size = -1;
+    QByteArray sha256; // lower-case hex
+};
+
+// The size and SHA-256 of what can be read from fd from its start; nothing on a read error.
+std::optional<FileDigest> digestOfDescriptor(int fd);
+
+// The digest of the regular file at the path (given as the file system's bytes); nothing when it
+// is missing, unreadable, a link (never followed) or anything but a regular file.
+std::optional<FileDigest> digestOfFile(const QByteArray& nativePath);
+
+// The lower-case hex SHA-256 of the regular file at path, links not followed; empty when there is
+// no such file or it cannot be read.
+QByteArray sha256OfFile(const QString& path);
+
+} // namespace corvander

@@ -1,0 +1,173 @@
+#include "rename/journal_lines.h"
+
+#include "rename/file_descriptor.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace corvander {
+
+namespace {
+
+const QString kType = QStringLiteral("type");
+
+QByteArray lineOf(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QString timeText(const QDateTime& time) {
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+void putPath(QJsonObject& object, const QString& key, const QString& text,
+             const QByteArray& native) {
+    object.insert(key, text);
+    if (!native.isEmpty() && native != QFile::encodeName(text))
+        object.insert(key + QStringLiteral("Bytes"), QString::fromLatin1(native.toBase64()));
+}
+
+// The path's text into text, and its bytes as the result.
+QByteArray takePath(const QJsonObject& object, const QString& key, QString& text) {
+    text = object.value(key).toString();
+    const QJsonValue bytes = object.value(key + QStringLiteral("Bytes"));
+    if (bytes.isString())
+        return QByteArray::fromBase64(bytes.toString().toLatin1());
+    return QFile::encodeName(text);
+}
+
+RunStart startOf(const QJsonObject& object) {
+    RunStart start;
+    start.time =
+        QDateTime::fromString(object.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
+    start.family = object.value(QStringLiteral("family")).toString();
+    start.mode = object.value(QStringLiteral("mode")).toInt(-1);
+    for (const QJsonValue& parameter : object.value(QStringLiteral("parameters")).toArray())
+        start.parameters.append(parameter.toString());
+    start.resultsFolder = object.value(QStringLiteral("resultsFolder")).toString();
+    return start;
+}
+
+FileRecord fileOf(const QJsonObject& object) {
+    FileRecord file;
+    file.nativeSource = takePath(object, QStringLiteral("source"), file.source);
+    file.nativeNewPath = takePath(object, QStringLiteral("newPath"), file.newPath);
+    file.size = object.value(QStringLiteral("size")).toInteger(-1);
+    file.sha256 = object.value(QStringLiteral("sha256")).toString().toLatin1();
+    file.provenance = object.value(QStringLiteral("provenance")).toString();
+    file.skipReason = object.value(QStringLiteral("skipReason")).toString();
+    return file;
+}
+
+} // namespace
+
+int JournalContent::copies() const {
+    return int(std::count_if(files.cbegin(), files.cend(),
+                             [](const FileRecord& file) { return !file.nativeNewPath.isEmpty(); }));
+}
+
+QByteArray startLine(const RunStart& start, qint64 pid) {
+    return lineOf({{kType, QStringLiteral("start")},
+                   {QStringLiteral("version"), 1},
+                   {QStringLiteral("time"), timeText(start.time)},
+                   {QStringLiteral("pid"), pid},
+                   {QStringLiteral("family"), start.family},
+                   {QStringLiteral("mode"), start.mode},
+                   {QStringLiteral("parameters"), QJsonArray::fromStringList(start.parameters)},
+                   {QStringLiteral("resultsFolder"), start.resultsFolder}});
+}
+
+QByteArray fileLine(const FileRecord& file) {
+    QJsonObject object{{kType, QStringLiteral("file")}};
+    putPath(object, QStringLiteral("source"), file.source, file.nativeSource);
+    if (file.newPath.isEmpty() && file.nativeNewPath.isEmpty()) {
+        object.insert(QStringLiteral("skipReason"), file.skipReason);
+    } else {
+        putPath(object, QStringLiteral("newPath"), file.newPath, file.nativeNewPath);
+        object.insert(QStringLiteral("size"), file.size);
+        object.insert(QStringLiteral("sha256"), QString::fromLatin1(file.sha256.toLower()));
+    }
+    object.insert(QStringLiteral("provenance"), file.provenance);
+    return lineOf(object);
+}
+
+QByteArray endLine(const QDateTime& time, bool stopped, int handled, int total) {
+    return lineOf({{kType, QStringLiteral("end")},
+                   {QStringLiteral("time"), timeText(time)},
+                   {QStringLiteral("stopped"), stopped},
+                   {QStringLiteral("handled"), handled},
+                   {QStringLiteral("total"), total}});
+}
+
+QByteArray undoneLine(const QDateTime& time, int removed, int kept) {
+    return lineOf({{kType, QStringLiteral("undone")},
+                   {QStringLiteral("time"), timeText(time)},
+                   {QStringLiteral("removed"), removed},
+                   {QStringLiteral("kept"), kept}});
+}
+
+std::optional<JournalContent> parseJournal(const QByteArray& bytes) {
+    JournalContent content;
+    bool started = false;
+    for (const QByteArray& line : bytes.split('\n')) {
+        QJsonParseError error{};
+        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+        if (error.error != QJsonParseError::NoError || !document.isObject())
+            continue;
+        const QJsonObject object = document.object();
+        const QString type = object.value(kType).toString();
+        if (!started) {
+            if (type != QLatin1String("start"))
+                return std::nullopt;
+            content.start = startOf(object);
+            started = true;
+        } else if (type == QLatin1String("file")) {
+            content.files.append(fileOf(object));
+        } else if (type == QLatin1String("end")) {
+            content.ended = true;
+            content.stopped = object.value(QStringLiteral("stopped")).toBool();
+            content.handled = object.value(QStringLiteral("handled")).toInt();
+            content.total = object.value(QStringLiteral("total")).toInt();
+        } else if (type == QLatin1String("undone")) {
+            content.undone = true;
+        }
+    }
+    if (!started)
+        return std::nullopt;
+    content.endsWithLineFeed = bytes.endsWith('\n');
+    return content;
+}
+
+std::optional<JournalContent> readJournal(const QString& path) {
+    FileDescriptor file(::open(QFile::encodeName(path).constData(),
+                               O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = readWholeFile(file.get());
+    return bytes ? parseJournal(*bytes) : std::nullopt;
+}
+
+std::optional<QByteArray> readWholeFile(int fd) {
+    QByteArray bytes;
+    char buffer[1 << 16];
+    for (off_t offset = 0;;) {
+        const ssize_t done = ::pread(fd, buffer, sizeof buffer, offset);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done < 0)
+            return std::nullopt;
+        if (done == 0)
+            return bytes;
+        bytes.append(buffer, done);
+        offset += done;
+    }
+}
+
+} // namespace corvander

@@ -1,0 +1,129 @@
+#include "rename/journal_undo.h"
+
+#include "rename/copy_removal.h"
+#include "rename/file_descriptor.h"
+#include "rename/journal_folder.h"
+#include "rename/journal_lines.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace corvander {
+
+namespace {
+
+// Someone who only looks at the journal holds a lock for a moment; a run holds it to its end.
+bool lockForUndo(int fd) {
+    for (int attempt = 0;; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || attempt == 20)
+            return false;
+        ::usleep(10000);
+    }
+}
+
+// 0 or the errno.
+int appendLine(int fd, QByteArray line, bool afterTornLine) {
+    if (afterTornLine)
+        line.prepend('\n');
+    for (qsizetype written = 0; written < line.size();) {
+        const ssize_t step = ::write(fd, line.constData() + written, size_t(line.size() - written));
+        if (step < 0 && errno != EINTR)
+            return errno;
+        written += step < 0 ? 0 : step;
+    }
+    return ::fdatasync(fd) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+std::optional<UndoPlan> planUndo(const QString& journal) {
+    if (journalInUse(journal))
+        return std::nullopt;
+    const std::optional<JournalContent> content = readJournal(journal);
+    if (!content || content->undone || content->copies() == 0)
+        return std::nullopt;
+    return UndoPlan{journal, content->start.resultsFolder, content->copies()};
+}
+
+UndoOutcome undoRun(const QString& journal) {
+    UndoOutcome outcome;
+    FileDescriptor file(
+        ::open(QFile::encodeName(journal).constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        outcome.status = UndoStatus::Unreadable;
+        return outcome;
+    }
+    // Held until the journal is marked, so that two undos of one run never both act, and never
+    // while the run still writes.
+    if (!lockForUndo(file.get())) {
+        outcome.status = UndoStatus::InUse;
+        return outcome;
+    }
+    const std::optional<QByteArray> bytes = readWholeFile(file.get());
+    const std::optional<JournalContent> content =
+        bytes ? parseJournal(*bytes) : std::optional<JournalContent>();
+    if (!content) {
+        outcome.status = UndoStatus::Unreadable;
+        return outcome;
+    }
+    if (content->undone) {
+        outcome.status = UndoStatus::AlreadyUndone;
+        return outcome;
+    }
+
+    for (const FileRecord& copy : content->files) {
+        if (copy.nativeNewPath.isEmpty())
+            continue;
+        if (const std::optional<QString> reason =
+                removeUnchangedCopy(copy.nativeNewPath, copy.size, copy.sha256))
+            outcome.kept.append({copy.newPath, *reason});
+        else
+            outcome.removed.append(copy.newPath);
+    }
+
+    const QByteArray mark = undoneLine(QDateTime::currentDateTimeUtc(), int(outcome.removed.size()),
+                                       int(outcome.kept.size()));
+    if (const int error = appendLine(file.get(), mark, !content->endsWithLineFeed); error != 0)
+        outcome.journalError = QStringLiteral("Cannot mark the run journal %1 as undone: %2")
+                                   .arg(journal, QString::fromLocal8Bit(std::strerror(error)));
+    return outcome;
+}
+
+QString undoMessage(const UndoOutcome& outcome) {
+    QString text;
+    switch (outcome.status) {
+    case UndoStatus::Done:
+        text = outcome.removed.size() == 1
+                   ? QStringLiteral("Removed 1 copy.")
+                   : QStringLiteral("Removed %1 copies.").arg(outcome.removed.size());
+        break;
+    case UndoStatus::AlreadyUndone:
+        text = QStringLiteral("This run was undone already.");
+        break;
+    case UndoStatus::InUse:
+        text = QStringLiteral("This run is still going or being undone. Nothing was removed.");
+        break;
+    case UndoStatus::Unreadable:
+        text = QStringLiteral("The record of this run cannot be read. Nothing was removed.");
+        break;
+    }
+    if (!outcome.kept.isEmpty()) {
+        text += QStringLiteral("\r\n\r\nLeft alone:");
+        for (const auto& [path, reason] : outcome.kept)
+            text += QStringLiteral("\r\n%1 (%2)").arg(path, reason);
+    }
+    if (!outcome.journalError.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + outcome.journalError;
+    return text;
+}
+
+} // namespace corvander
