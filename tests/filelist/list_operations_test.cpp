@@ -140,3 +140,17 @@ TEST_F(ListOperations, OpenDialogAddsDuplicatesAndChecksEvenWhenCancelled) {
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
                             [&](const QString& text) { return text.contains(unreadable); }));
 }
+
+TEST_F(ListOperations, OpenDialogFilterShowsPdfFilesInAnyLetterCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.pdf", "B.PDF", "c.Pdf", "d.txt", "e.pdf.bak"})
+        makeFile(dir.path(), QString::fromLatin1(name));
+    makeFolder(dir.path(), QStringLiteral("sub.pdf"));
+    load();
+    dialogs.answerFilesShownIn(dir.path());
+    window->PushButton1_Click();
+    QStringList entries = entriesOf(*window);
+    entries.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(entries, under(dir.path(), {QStringLiteral("a.pdf"), QStringLiteral("B.PDF"),
+                                          QStringLiteral("c.Pdf")}));
+}
