@@ -6,12 +6,15 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class Dialogs;
@@ -24,6 +27,7 @@ namespace corvander {
 class ExtractionPool;
 class ReadabilityCheck;
 class Waiter;
+class WindowLayout;
 } // namespace corvander
 
 // What the window takes from the outside world; tests replace each piece.
@@ -114,6 +118,19 @@ public:
     QPushButton* PushButton3 = nullptr;
     QPushButton* PushButton6 = nullptr;
 
+    // The menu bar above the controls; its items carry object names for tests.
+    QMenuBar* MenuBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuRename = nullptr;
+    // Empty for now, and greyed while it is: items added later switch it on.
+    QMenu* mnuOptions = nullptr;
+    QMenu* mnuHelp = nullptr;
+
+    // The part of the window below the menu bar, where the controls stand as drawn.
+    QRect clientArea() const;
+    // Sets the least size: the drawn size, or lower on a screen whose free area is too low.
+    void fitToScreen(const QRect& available);
+
     // Push buttons.
     void PushButton1_Click();  // add files through the open dialog
     void PushButton2_Click();  // rename run
@@ -129,6 +146,9 @@ public:
     void PushButton12_Click();
     void PushButton13_Click();
     void PushButton14_Click();
+
+    // Help, About Corvander: version, licence and where the settings live.
+    void mnuAbout_Click();
 
     // File list.
     void ListView1_DblClick();
@@ -146,11 +166,18 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
+    void createMenus();
     void connectHandlers();
     void watchPointer();
+    void followPointer(QObject* watched, QEvent* event);
+    void keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event);
+    int menuBarHeight() const;
+    void arrangeControls();
     void applyTheme();
     void loadHandCursor();
     void visitHomePage();
@@ -184,6 +211,12 @@ private:
     FileListContext fileListContext();
     // Double-click and Delete: the selected entry goes, unless the window is busy.
     void removeSelectedEntry();
+
+    // --- size and layout (form1_layout.cpp) ---
+    std::unique_ptr<corvander::WindowLayout> m_layout;
+    // The controls in the layout's order.
+    std::vector<QWidget*> m_laidOut;
+    bool m_followsScreen = false;
 
     // --- rename run (form1_rename.cpp) ---
 
