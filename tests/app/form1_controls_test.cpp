@@ -1,9 +1,9 @@
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
 #include "extract/extraction_pool.h"
-#include "tests/support/geometry_printers.h"
 #include "tests/support/pdf_writer.h"
 #include "tests/support/process_probe.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // At scale 2 a full-HD screen is 960 x 540 in the window's own pixels: the window must fit it
 // whole, "Start Renaming" and the progress bar included.
 #include "app/text_progress_bar.h"
-#include "tests/support/geometry_printers.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/window_fixture.h"
 
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The window's size: the drawn layout followed by a larger window, squeezed on a low screen.
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
-#include "tests/support/geometry_printers.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/window_fixture.h"
 
 #include <QGroupBox>
