@@ -82,6 +82,8 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environ
     createMenus();
     connectHandlers();
     watchPointer();
+    setUpKeyboard();
+    nameForScreenReaders();
     fitToScreen(screen()->availableGeometry());
     resize(minimumSize());
     arrangeControls();
@@ -204,7 +206,10 @@ void Form1::connectHandlers() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (pressFocusedButton(watched, event))
+        return true;
     keepOptionsMenuGreyedWhileEmpty(watched, event);
+    keepBothOptionsOnTab(watched, event);
     followPointer(watched, event);
     return QWidget::eventFilter(watched, event);
 }

@@ -175,6 +175,10 @@ private:
     void connectHandlers();
     void watchPointer();
     void followPointer(QObject* watched, QEvent* event);
+    void setUpKeyboard();
+    void nameForScreenReaders();
+    bool pressFocusedButton(QObject* watched, QEvent* event);
+    void keepBothOptionsOnTab(QObject* watched, QEvent* event);
     void keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event);
     int menuBarHeight() const;
     void arrangeControls();
