@@ -241,7 +241,10 @@ QString Form1::entryText(int position) const {
 }
 
 void Form1::appendEntry(const QString& path) {
-    ListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{path}));
+    auto* item = new QTreeWidgetItem(QStringList{path});
+    // The list may show a long path shortened; its tool tip always has it whole.
+    item->setToolTip(0, path);
+    ListView1->addTopLevelItem(item);
 }
 
 int Form1::modeIndex() const {

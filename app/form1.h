@@ -17,6 +17,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QTreeWidgetItem;
 class Dialogs;
 class FileDropList;
 struct FileListContext;
@@ -213,8 +214,8 @@ private:
     // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
     // The list, dialogs and settings the list's sources fill and consult.
     FileListContext fileListContext();
-    // Double-click and Delete: the selected entry goes, unless the window is busy.
-    void removeSelectedEntry();
+    // Double-click takes the entry clicked, Delete every selected one; nothing while busy.
+    void removeEntries(const QList<QTreeWidgetItem*>& items);
 
     // --- size and layout (form1_layout.cpp) ---
     std::unique_ptr<corvander::WindowLayout> m_layout;

@@ -27,22 +27,23 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::ListView1_DblClick() {
-    removeSelectedEntry();
+    // The entry double-clicked is the current one; other selected entries stay.
+    QTreeWidgetItem* current = ListView1->currentItem();
+    if (current && current->isSelected())
+        removeEntries({current});
 }
 
 void Form1::ListView1_KeyDown(int key) {
     if (key == Qt::Key_Delete)
-        removeSelectedEntry();
+        removeEntries(ListView1->selectedItems());
 }
 
-void Form1::removeSelectedEntry() {
+void Form1::removeEntries(const QList<QTreeWidgetItem*>& items) {
+    // With nothing selected there is nothing the user pointed at, so nothing goes.
     if (isBusy() || entryCount() == 0)
         return;
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    // With nothing selected there is nothing the user pointed at, so nothing goes.
-    if (selected.isEmpty())
-        return;
-    delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(selected.first()));
+    for (QTreeWidgetItem* item : items)
+        delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(item));
 }
 
 void Form1::ListView1_OLEDragDrop(const QStringList& paths) {

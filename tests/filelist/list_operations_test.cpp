@@ -154,3 +154,41 @@ TEST_F(ListOperations, OpenDialogFilterShowsPdfFilesInAnyLetterCase) {
     EXPECT_EQ(entries, under(dir.path(), {QStringLiteral("a.pdf"), QStringLiteral("B.PDF"),
                                           QStringLiteral("c.Pdf")}));
 }
+
+TEST_F(ListOperations, DeleteTakesEverySelectedEntryButNothingWhileBusy) {
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QStringList five =
+        three + QStringList{QStringLiteral("/a/4.pdf"), QStringLiteral("/a/5.pdf")};
+    fill(five);
+    // Ctrl-click picks entries one by one, Shift with an arrow key extends the pick.
+    for (const int position : {1, 3}) {
+        QTreeWidgetItem* item = window->ListView1->topLevelItem(position - 1);
+        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          window->ListView1->visualItemRect(item).center());
+    }
+    pressDelete();
+    EXPECT_EQ(entriesOf(*window), (QStringList{five[1], five[3], five[4]}));
+
+    select(1);
+    QTest::keyClick(window->ListView1, Qt::Key_Down, Qt::ShiftModifier);
+    window->setBusy(true);
+    pressDelete();
+    EXPECT_EQ(window->entryCount(), 3);
+    window->setBusy(false);
+    pressDelete();
+    EXPECT_EQ(entriesOf(*window), QStringList{five[4]});
+}
+
+TEST_F(ListOperations, DoubleClickTakesOnlyTheClickedEntryOfASelection) {
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    fill(three);
+    window->ListView1->selectAll();
+    window->ListView1->setCurrentItem(window->ListView1->topLevelItem(1), 0,
+                                      QItemSelectionModel::NoUpdate);
+    window->ListView1_DblClick();
+    EXPECT_EQ(entriesOf(*window), (QStringList{three[0], three[2]}));
+}
