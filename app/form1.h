@@ -151,6 +151,9 @@ public:
     // Help, About Corvander: version, licence and where the settings live.
     void mnuAbout_Click();
 
+    // Files and folders named on the command line, added right after start-up.
+    void openCommandLinePaths(const QStringList& paths);
+
     // File list.
     void ListView1_DblClick();
     void ListView1_KeyDown(int key);

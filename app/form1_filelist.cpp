@@ -2,6 +2,7 @@
 #include "app/file_drop_list.h"
 #include "app/form1.h"
 #include "common/error_report.h"
+#include "filelist/command_line_paths.h"
 #include "filelist/list_sources.h"
 
 FileListContext Form1::fileListContext() {
@@ -11,6 +12,11 @@ FileListContext Form1::fileListContext() {
 void Form1::PushButton1_Click() {
     FileListContext context = fileListContext();
     AddFilesThroughOpenDialog(context);
+}
+
+void Form1::openCommandLinePaths(const QStringList& paths) {
+    FileListContext context = fileListContext();
+    AddCommandLinePaths(context, paths);
 }
 
 void Form1::PushButton3_Click() {
