@@ -27,36 +27,6 @@ QAction* item(Form1& form, const char* name) {
 
 using MenuBar = WindowTest;
 
-TEST_F(MenuBar, MenusInOrderWithTheirItems) {
-    Form1& form = load();
-    const struct {
-        QMenu* menu;
-        const char* title;
-        QStringList items;
-    } menus[] = {
-        {form.mnuFile,
-         "&File",
-         {"&Add PDF File(s)...", "Add All PDF File(s) In &Folder...", "Load &Sample/Example Files",
-          "", "&Quit"}},
-        {form.mnuRename, "&Rename", {"&Start Renaming"}},
-        {form.mnuOptions, "&Options", {}},
-        {form.mnuHelp,
-         "&Help",
-         {"&Help", "Rename by &content", "Rename by &metadata", "", "&About Corvander"}},
-    };
-    QList<QAction*> bar = form.MenuBar->actions();
-    ASSERT_EQ(bar.size(), int(std::size(menus)));
-    for (int i = 0; i < bar.size(); ++i) {
-        SCOPED_TRACE(menus[i].title);
-        EXPECT_EQ(bar[i], menus[i].menu->menuAction());
-        EXPECT_EQ(menus[i].menu->title(), QString::fromLatin1(menus[i].title));
-        QStringList texts;
-        for (QAction* action : menus[i].menu->actions())
-            texts << action->text();
-        EXPECT_EQ(texts, menus[i].items);
-    }
-}
-
 TEST_F(MenuBar, EachItemDoesWhatItsButtonDoes) {
     Form1& form = load();
     const struct {

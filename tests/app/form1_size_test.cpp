@@ -64,17 +64,13 @@ using WindowSize = WindowTest;
 TEST_F(WindowSize, LargerWindowGrowsTheListAndStretchesTheRowsAcross) {
     Form1& form = load();
     resizeClient(form, QSize(536 + 100, 577 + 200));
+    // One of each way of following the window: growing, stretching, halves, moving right.
     const Place grown[] = {
-        {"PushButton7", {8, 8, 620, 27}},   {"ListView1", {8, 42, 620, 321}},
-        {"PushButton1", {8, 369, 306, 27}}, {"PushButton5", {322, 369, 306, 27}},
-        {"PushButton3", {8, 403, 306, 27}}, {"PushButton6", {322, 403, 306, 27}},
-        {"Frame3", {8, 432, 620, 49}},      {"Check1", {16, 20, 501, 17}},
-        {"Frame1", {8, 485, 620, 159}},     {"Combo1", {32, 40, 524, 23}},
-        {"PushButton8", {564, 40, 40, 23}}, {"Text2", {32, 90, 526, 23}},
-        {"PushButton9", {564, 88, 40, 23}}, {"PushButton14", {440, 120, 64, 27}},
-        {"Option2", {16, 71, 145, 17}},     {"Frame2", {8, 647, 620, 54}},
-        {"Text1", {16, 20, 542, 23}},       {"PushButton4", {564, 20, 40, 23}},
-        {"PushButton2", {8, 708, 620, 27}}, {"ProgressBar1", {8, 743, 620, 27}},
+        {"ListView1", {8, 42, 620, 321}},    {"PushButton7", {8, 8, 620, 27}},
+        {"PushButton3", {8, 403, 306, 27}},  {"PushButton6", {322, 403, 306, 27}},
+        {"Frame1", {8, 485, 620, 159}},      {"Text2", {32, 90, 526, 23}},
+        {"PushButton9", {564, 88, 40, 23}},  {"PushButton14", {440, 120, 64, 27}},
+        {"ProgressBar1", {8, 743, 620, 27}},
     };
     for (const Place& place : grown) {
         SCOPED_TRACE(place.name);
@@ -101,16 +97,11 @@ TEST_F(WindowSize, LowerWindowTakesHeightFromTheListFirst) {
     expectNothingOverlaps(form);
 }
 
-TEST_F(WindowSize, LeastSizeIsTheDrawnSizeWhereTheScreenHasRoom) {
-    Form1& form = load();
-    for (const QRect screen : {QRect(0, 0, 1920, 1080), QRect(0, 0, 1024, 768)}) {
-        form.fitToScreen(screen);
-        EXPECT_EQ(form.minimumSize(), QSize(536, 577 + form.clientArea().top()));
-    }
-}
-
 TEST_F(WindowSize, LowScreenSqueezesTheListThenTheGapsAndEverythingStillShows) {
     Form1& form = load();
+    // Where the screen has room, the least size is the drawn size.
+    form.fitToScreen(QRect(0, 0, 1024, 768));
+    EXPECT_EQ(form.minimumSize(), QSize(536, 577 + form.clientArea().top()));
     // A full-HD screen at scale 2 offers 960 x 540, less a panel.
     const QRect screen(0, 0, 960, 540 - 27);
     form.fitToScreen(screen);
