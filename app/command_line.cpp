@@ -38,6 +38,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     bool options = true;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
+        // An empty word names nothing; taken as a path it would be the working folder.
+        if (argument.isEmpty())
+            continue;
         if (!options || !argument.startsWith(QLatin1Char('-')) || argument.size() == 1) {
             if (options && argument == QLatin1String("-")) {
                 result.action = CommandLine::Action::RefuseOption;

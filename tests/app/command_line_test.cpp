@@ -21,6 +21,7 @@ TEST(CommandLine, FilesOptionsAndQtsOwnOptions) {
          Action::OpenWindow,
          {"a.pdf", "/scans", "b c.PDF"},
          ""},
+        {"an empty word", {"", "a.pdf"}, Action::OpenWindow, {"a.pdf"}, ""},
         {"help wins over files", {"a.pdf", "--help", "b.pdf"}, Action::ShowHelp, {"a.pdf"}, ""},
         {"short help", {"-h"}, Action::ShowHelp, {}, ""},
         {"version", {"-v"}, Action::ShowVersion, {}, ""},
