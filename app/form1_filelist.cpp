@@ -40,12 +40,13 @@ void Form1::ListView1_DblClick() {
 }
 
 void Form1::ListView1_KeyDown(int key) {
+    // With nothing selected there is nothing the user pointed at, so nothing goes.
     if (key == Qt::Key_Delete)
         removeEntries(ListView1->selectedItems());
 }
 
 void Form1::removeEntries(const QList<QTreeWidgetItem*>& items) {
-    // With nothing selected there is nothing the user pointed at, so nothing goes.
+    // While the window is busy, a walk, a check or a run reads the entries by position.
     if (isBusy() || entryCount() == 0)
         return;
     for (QTreeWidgetItem* item : items)
