@@ -1,5 +1,7 @@
 #include "app/file_drop_list.h"
 
+#include "app/path_item_delegate.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -11,8 +13,10 @@ FileDropList::FileDropList(QWidget* parent) : QTreeWidget(parent) {
     viewport()->setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setRootIsDecorated(false);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl pick several entries, which Delete then takes out together.
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new PathItemDelegate(this));
 }
 
 bool FileDropList::carriesLocalFiles(const QMimeData* data) {

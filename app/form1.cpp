@@ -3,6 +3,7 @@
 #include "app/compact_indicator_style.h"
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
+#include "app/window_layout.h"
 #include "app/window_waiter.h"
 #include "common/settings_store.h"
 #include "extract/check.h"
@@ -18,7 +19,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
+
+using corvander::Across;
 
 namespace {
 
@@ -27,13 +32,31 @@ int twips(int value) {
     return (value + 7) / 15;
 }
 
-template <typename Widget>
-Widget* place(QWidget* container, const char* name, int left, int top, int width, int height) {
-    auto* widget = new Widget(container);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips(left), twips(top), twips(width), twips(height));
-    return widget;
-}
+// The drawn layout, gathered while the controls are made: each control's place in its container
+// and how it follows a wider window.
+struct DrawnLayout {
+    template <typename Widget>
+    Widget* place(QWidget* container, const char* name, int left, int top, int width, int height,
+                  Across across = Across::Keep) {
+        auto* widget = new Widget(container);
+        widget->setObjectName(QString::fromLatin1(name));
+        const QRect drawn(twips(left), twips(top), twips(width), twips(height));
+        widget->setGeometry(drawn);
+        const auto holder = std::find(widgets.begin(), widgets.end(), container);
+        items.push_back(
+            {drawn, across, holder == widgets.end() ? -1 : int(holder - widgets.begin())});
+        widgets.push_back(widget);
+        return widget;
+    }
+
+    std::vector<QWidget*> widgets;
+    std::vector<corvander::LayoutItem> items;
+};
+
+// The window's client area as drawn.
+const QSize kDrawnClient(twips(8040), twips(8655));
+// The file list gives height first when the screen is low, down to its header and two rows.
+constexpr int kListFloor = 60;
 
 QFont arialBold(double points) {
     QFont font(QStringLiteral("Arial"));
@@ -56,8 +79,14 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environ
         corvander::CheckPorts{m_dialogs, *this, *this, *this, *m_pool, *m_waiter,
                               QStringLiteral("Check.CheckByCodeNotPreviewTextbox")});
     createControls();
+    createMenus();
     connectHandlers();
     watchPointer();
+    setUpKeyboard();
+    nameForScreenReaders();
+    fitToScreen(screen()->availableGeometry());
+    resize(minimumSize());
+    arrangeControls();
 }
 
 Form1::~Form1() {
@@ -66,65 +95,76 @@ Form1::~Form1() {
 }
 
 void Form1::createControls() {
-    setFixedSize(twips(8040), twips(8655));
     setFont(arialBold(9));
+    DrawnLayout layout;
 
-    Frame3 = place<QGroupBox>(this, "Frame3", 120, 3480, 7800, 735);
+    Frame3 = layout.place<QGroupBox>(this, "Frame3", 120, 3480, 7800, 735, Across::Stretch);
     Frame3->setTitle(QStringLiteral("Option"));
-    Check1 = place<QCheckBox>(Frame3, "Check1", 240, 300, 6015, 255);
+    Check1 = layout.place<QCheckBox>(Frame3, "Check1", 240, 300, 6015, 255, Across::Stretch);
     Check1->setText(QStringLiteral("Prompt for password because PDF files are password protected"));
-    PushButton7 = place<QPushButton>(this, "PushButton7", 120, 120, 7800, 405);
+    PushButton7 =
+        layout.place<QPushButton>(this, "PushButton7", 120, 120, 7800, 405, Across::Stretch);
     PushButton7->setText(QStringLiteral("Help"));
-    Frame2 = place<QGroupBox>(this, "Frame2", 120, 6705, 7800, 810);
+    Frame2 = layout.place<QGroupBox>(this, "Frame2", 120, 6705, 7800, 810, Across::Stretch);
     Frame2->setTitle(QStringLiteral("Save Results To This Folder"));
-    Text1 = place<QLineEdit>(Frame2, "Text1", 240, 300, 6630, 345);
-    PushButton4 = place<QPushButton>(Frame2, "PushButton4", 6960, 300, 600, 345);
+    Text1 = layout.place<QLineEdit>(Frame2, "Text1", 240, 300, 6630, 345, Across::Stretch);
+    PushButton4 =
+        layout.place<QPushButton>(Frame2, "PushButton4", 6960, 300, 600, 345, Across::FollowRight);
     PushButton4->setText(QStringLiteral("..."));
-    ListView1 = place<FileDropList>(this, "ListView1", 120, 630, 7800, 1815);
+    ListView1 =
+        layout.place<FileDropList>(this, "ListView1", 120, 630, 7800, 1815, Across::Stretch);
     ListView1->setToolTip(
         QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to "
                        "right and out of window to reveal full names."));
     ListView1->setColumnCount(0);
-    Frame1 = place<QGroupBox>(this, "Frame1", 120, 4275, 7800, 2385);
+    Frame1 = layout.place<QGroupBox>(this, "Frame1", 120, 4275, 7800, 2385, Across::Stretch);
     Frame1->setTitle(QStringLiteral("Rename Options"));
-    Text2 = place<QLineEdit>(Frame1, "Text2", 480, 1350, 6390, 345);
-    Option1 = place<QRadioButton>(Frame1, "Option1", 240, 300, 1935, 255);
+    Text2 = layout.place<QLineEdit>(Frame1, "Text2", 480, 1350, 6390, 345, Across::Stretch);
+    Option1 = layout.place<QRadioButton>(Frame1, "Option1", 240, 300, 1935, 255);
     Option1->setText(QStringLiteral("Rename by content"));
     Option1->setChecked(true);
-    Option2 = place<QRadioButton>(Frame1, "Option2", 240, 1065, 2175, 255);
+    Option2 = layout.place<QRadioButton>(Frame1, "Option2", 240, 1065, 2175, 255);
     Option2->setText(QStringLiteral("Rename by metadata"));
-    Combo1 = place<QComboBox>(Frame1, "Combo1", 480, 600, 6360, 345);
-    PushButton8 = place<QPushButton>(Frame1, "PushButton8", 6960, 600, 600, 345);
+    Combo1 = layout.place<QComboBox>(Frame1, "Combo1", 480, 600, 6360, 345, Across::Stretch);
+    PushButton8 =
+        layout.place<QPushButton>(Frame1, "PushButton8", 6960, 600, 600, 345, Across::FollowRight);
     PushButton8->setText(QStringLiteral("?"));
-    PushButton9 = place<QPushButton>(Frame1, "PushButton9", 6960, 1320, 600, 345);
+    PushButton9 =
+        layout.place<QPushButton>(Frame1, "PushButton9", 6960, 1320, 600, 345, Across::FollowRight);
     PushButton9->setText(QStringLiteral("?"));
-    PushButton10 = place<QPushButton>(Frame1, "PushButton10", 1800, 1800, 1080, 405);
+    PushButton10 = layout.place<QPushButton>(Frame1, "PushButton10", 1800, 1800, 1080, 405);
     PushButton10->setText(QStringLiteral("%a - %t"));
-    PushButton11 = place<QPushButton>(Frame1, "PushButton11", 3000, 1800, 1080, 405);
+    PushButton11 = layout.place<QPushButton>(Frame1, "PushButton11", 3000, 1800, 1080, 405);
     PushButton11->setText(QStringLiteral("%a - %s"));
-    PushButton12 = place<QPushButton>(Frame1, "PushButton12", 4200, 1800, 1080, 405);
+    PushButton12 = layout.place<QPushButton>(Frame1, "PushButton12", 4200, 1800, 1080, 405);
     PushButton12->setText(QStringLiteral("%c - %t"));
-    PushButton13 = place<QPushButton>(Frame1, "PushButton13", 5400, 1800, 1080, 405);
+    PushButton13 = layout.place<QPushButton>(Frame1, "PushButton13", 5400, 1800, 1080, 405);
     PushButton13->setText(QStringLiteral("%c - %s"));
-    PushButton14 = place<QPushButton>(Frame1, "PushButton14", 6600, 1800, 960, 405);
+    PushButton14 = layout.place<QPushButton>(Frame1, "PushButton14", 6600, 1800, 960, 405);
     PushButton14->setText(QStringLiteral("%t - %g"));
-    Label1 = place<QLabel>(Frame1, "Label1", 480, 1890, 1155, 225);
+    Label1 = layout.place<QLabel>(Frame1, "Label1", 480, 1890, 1155, 225);
     Label1->setText(QStringLiteral("Load Sample:"));
-    ProgressBar1 = place<TextProgressBar>(this, "ProgressBar1", 120, 8145, 7800, 405);
+    ProgressBar1 =
+        layout.place<TextProgressBar>(this, "ProgressBar1", 120, 8145, 7800, 405, Across::Stretch);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
     ProgressBar1->setText(QStringLiteral("Progress Bar"));
-    PushButton2 = place<QPushButton>(this, "PushButton2", 120, 7620, 7800, 405);
+    PushButton2 =
+        layout.place<QPushButton>(this, "PushButton2", 120, 7620, 7800, 405, Across::Stretch);
     PushButton2->setText(QStringLiteral("Start Renaming"));
-    PushButton5 = place<QPushButton>(this, "PushButton5", 4080, 2530, 3840, 405);
+    PushButton5 =
+        layout.place<QPushButton>(this, "PushButton5", 4080, 2530, 3840, 405, Across::RightHalf);
     PushButton5->setText(QStringLiteral("Add All PDF File(s) In Folder"));
-    PushButton1 = place<QPushButton>(this, "PushButton1", 120, 2530, 3840, 405);
+    PushButton1 =
+        layout.place<QPushButton>(this, "PushButton1", 120, 2530, 3840, 405, Across::LeftHalf);
     PushButton1->setText(QStringLiteral("Add PDF File(s)"));
-    PushButton3 = place<QPushButton>(this, "PushButton3", 120, 3040, 3840, 405);
+    PushButton3 =
+        layout.place<QPushButton>(this, "PushButton3", 120, 3040, 3840, 405, Across::LeftHalf);
     PushButton3->setText(QStringLiteral("Clear List"));
-    PushButton6 = place<QPushButton>(this, "PushButton6", 4080, 3040, 3840, 405);
+    PushButton6 =
+        layout.place<QPushButton>(this, "PushButton6", 4080, 3040, 3840, 405, Across::RightHalf);
     PushButton6->setText(QStringLiteral("Load Sample/Example Files"));
 
     for (QPushButton* button : findChildren<QPushButton*>()) {
@@ -136,6 +176,12 @@ void Form1::createControls() {
     for (QWidget* box : {static_cast<QWidget*>(Option1), static_cast<QWidget*>(Option2),
                          static_cast<QWidget*>(Check1)})
         box->setStyle(compact);
+
+    const int list = int(std::find(layout.widgets.begin(), layout.widgets.end(), ListView1) -
+                         layout.widgets.begin());
+    m_layout = std::make_unique<corvander::WindowLayout>(kDrawnClient, std::move(layout.items),
+                                                         list, kListFloor);
+    m_laidOut = std::move(layout.widgets);
 }
 
 void Form1::connectHandlers() {
@@ -160,6 +206,15 @@ void Form1::connectHandlers() {
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(Text2, &QLineEdit::textChanged, this, &Form1::Text2_Change);
     connect(Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (pressFocusedButton(watched, event))
+        return true;
+    keepOptionsMenuGreyedWhileEmpty(watched, event);
+    keepBothOptionsOnTab(watched, event);
+    followPointer(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 int Form1::progressValue() const {
@@ -189,7 +244,10 @@ QString Form1::entryText(int position) const {
 }
 
 void Form1::appendEntry(const QString& path) {
-    ListView1->addTopLevelItem(new QTreeWidgetItem(QStringList{path}));
+    auto* item = new QTreeWidgetItem(QStringList{path});
+    // The list may show a long path shortened; its tool tip always has it whole.
+    item->setToolTip(0, path);
+    ListView1->addTopLevelItem(item);
 }
 
 int Form1::modeIndex() const {

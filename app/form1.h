@@ -6,14 +6,18 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QTreeWidgetItem;
 class Dialogs;
 class FileDropList;
 struct FileListContext;
@@ -24,6 +28,7 @@ namespace corvander {
 class ExtractionPool;
 class ReadabilityCheck;
 class Waiter;
+class WindowLayout;
 } // namespace corvander
 
 // What the window takes from the outside world; tests replace each piece.
@@ -115,6 +120,19 @@ public:
     QPushButton* PushButton3 = nullptr;
     QPushButton* PushButton6 = nullptr;
 
+    // The menu bar above the controls; its items carry object names for tests.
+    QMenuBar* MenuBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuRename = nullptr;
+    // Empty for now, and greyed while it is: items added later switch it on.
+    QMenu* mnuOptions = nullptr;
+    QMenu* mnuHelp = nullptr;
+
+    // The part of the window below the menu bar, where the controls stand as drawn.
+    QRect clientArea() const;
+    // Sets the least size: the drawn size, or lower on a screen whose free area is too low.
+    void fitToScreen(const QRect& available);
+
     // Push buttons.
     void PushButton1_Click();  // add files through the open dialog
     void PushButton2_Click();  // rename run
@@ -130,6 +148,12 @@ public:
     void PushButton12_Click();
     void PushButton13_Click();
     void PushButton14_Click();
+
+    // Help, About Corvander: version, licence and where the settings live.
+    void mnuAbout_Click();
+
+    // Files and folders named on the command line, added right after start-up.
+    void openCommandLinePaths(const QStringList& paths);
 
     // File list.
     void ListView1_DblClick();
@@ -147,11 +171,22 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
+    void createMenus();
     void connectHandlers();
     void watchPointer();
+    void followPointer(QObject* watched, QEvent* event);
+    void setUpKeyboard();
+    void nameForScreenReaders();
+    bool pressFocusedButton(QObject* watched, QEvent* event);
+    void keepBothOptionsOnTab(QObject* watched, QEvent* event);
+    void keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event);
+    int menuBarHeight() const;
+    void arrangeControls();
     void applyTheme();
     void loadHandCursor();
     void visitHomePage();
@@ -184,8 +219,14 @@ private:
     // --- file list and samples (form1_filelist.cpp, form1_samples.cpp) ---
     // The list, dialogs and settings the list's sources fill and consult.
     FileListContext fileListContext();
-    // Double-click and Delete: the selected entry goes, unless the window is busy.
-    void removeSelectedEntry();
+    // Double-click takes the entry clicked, Delete every selected one; nothing while busy.
+    void removeEntries(const QList<QTreeWidgetItem*>& items);
+
+    // --- size and layout (form1_layout.cpp) ---
+    std::unique_ptr<corvander::WindowLayout> m_layout;
+    // The controls in the layout's order.
+    std::vector<QWidget*> m_laidOut;
+    bool m_followsScreen = false;
 
     // --- rename run (form1_rename.cpp) ---
 

@@ -2,6 +2,7 @@
 #include "app/file_drop_list.h"
 #include "app/form1.h"
 #include "common/error_report.h"
+#include "filelist/command_line_paths.h"
 #include "filelist/list_sources.h"
 
 FileListContext Form1::fileListContext() {
@@ -11,6 +12,11 @@ FileListContext Form1::fileListContext() {
 void Form1::PushButton1_Click() {
     FileListContext context = fileListContext();
     AddFilesThroughOpenDialog(context);
+}
+
+void Form1::openCommandLinePaths(const QStringList& paths) {
+    FileListContext context = fileListContext();
+    AddCommandLinePaths(context, paths);
 }
 
 void Form1::PushButton3_Click() {
@@ -27,22 +33,24 @@ void Form1::PushButton5_Click() {
 }
 
 void Form1::ListView1_DblClick() {
-    removeSelectedEntry();
+    // The entry double-clicked is the current one; other selected entries stay.
+    QTreeWidgetItem* current = ListView1->currentItem();
+    if (current && current->isSelected())
+        removeEntries({current});
 }
 
 void Form1::ListView1_KeyDown(int key) {
+    // With nothing selected there is nothing the user pointed at, so nothing goes.
     if (key == Qt::Key_Delete)
-        removeSelectedEntry();
+        removeEntries(ListView1->selectedItems());
 }
 
-void Form1::removeSelectedEntry() {
+void Form1::removeEntries(const QList<QTreeWidgetItem*>& items) {
+    // While the window is busy, a walk, a check or a run reads the entries by position.
     if (isBusy() || entryCount() == 0)
         return;
-    const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
-    // With nothing selected there is nothing the user pointed at, so nothing goes.
-    if (selected.isEmpty())
-        return;
-    delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(selected.first()));
+    for (QTreeWidgetItem* item : items)
+        delete ListView1->takeTopLevelItem(ListView1->indexOfTopLevelItem(item));
 }
 
 void Form1::ListView1_OLEDragDrop(const QStringList& paths) {

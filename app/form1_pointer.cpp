@@ -20,12 +20,11 @@ void Form1::watchPointer() {
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+void Form1::followPointer(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) {
         if (!isBusy())
             setPointer(qobject_cast<QPushButton*>(watched) ? Pointer::Custom : Pointer::Arrow);
     }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::setPointer(Pointer pointer) {

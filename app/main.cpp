@@ -1,4 +1,6 @@
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/graphical_session.h"
 #include "app/qt_dialogs.h"
 #include "app/shutdown_signals.h"
 #include "common/app_title.h"
@@ -6,20 +8,21 @@
 
 #include <QApplication>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 
 namespace {
 void printHelp() {
     const QByteArray settingsFile = SettingsStore::defaultFilePath().toLocal8Bit();
-    std::printf("Usage: corvander [--help | --version]\n"
+    std::printf("%s\n"
                 "\n"
                 "%s copies many PDF files at once under new names taken from each\n"
                 "file's own text (\"rename by content\") or from its document information\n"
                 "(\"rename by metadata\"). The source files are never changed; the renamed\n"
-                "copies go into a results folder. Started without options, it opens its window.\n"
+                "copies go into a results folder. Started without options, it opens its window\n"
+                "and adds the files named, and the PDF files of the folders named, to its list.\n"
                 "\n"
                 "Options:\n"
                 "  -h, --help     show this help and exit\n"
@@ -27,7 +30,7 @@ void printHelp() {
                 "\n"
                 "Settings: %s, section [Corvander].\n"
                 "Reads PDF files through its worker program, corvander-extract, beside it.\n",
-                kProductName, settingsFile.constData());
+                corvander::kUsageLine, kProductName, settingsFile.constData());
     if (kHomePage[0] != '\0')
         std::printf("Home page: %s\n", kHomePage);
     std::printf("Support: %s\n", kSupportAddress);
@@ -39,28 +42,44 @@ int finishOutput() {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
-// The information options are answered before any Qt application object exists, so they work
-// without a display. Every other argument is left to Qt (-platform, -style, ...).
-std::optional<int> answerInformationOption(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            printHelp();
-            return finishOutput();
-        }
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
-            std::printf("%s %s\n", kProductName, CORVANDER_VERSION);
-            return finishOutput();
-        }
+// The information options and a wrong option are answered before any Qt application object
+// exists, so they work without a display. Qt's own options (-platform, -style, ...) go to Qt.
+std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine) {
+    switch (commandLine.action) {
+    case corvander::CommandLine::Action::ShowHelp:
+        printHelp();
+        return finishOutput();
+    case corvander::CommandLine::Action::ShowVersion:
+        std::printf("%s %s\n", kProductName, CORVANDER_VERSION);
+        return finishOutput();
+    case corvander::CommandLine::Action::RefuseOption:
+        std::fprintf(stderr, "corvander: unknown option \"%s\"\n%s\n",
+                     commandLine.refused.toLocal8Bit().constData(), corvander::kUsageLine);
+        return 2;
+    case corvander::CommandLine::Action::OpenWindow:
+        break;
     }
     return std::nullopt;
+}
+
+corvander::CommandLine readCommandLine(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return corvander::parseCommandLine(arguments);
 }
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const std::optional<int> exitCode = answerInformationOption(argc, argv))
+    const corvander::CommandLine commandLine = readCommandLine(argc, argv);
+    if (const std::optional<int> exitCode = answerWithoutWindow(commandLine))
         return *exitCode;
 
+    corvander::GraphicalSessionGuard sessionGuard;
     QApplication app(argc, argv);
+    sessionGuard.release();
+    // The installed menu entry's name, which the desktop matches the window with.
+    QGuiApplication::setDesktopFileName(QStringLiteral(CORVANDER_APP_ID));
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvander.png")));
@@ -84,5 +103,11 @@ int main(int argc, char* argv[]) {
     dialogs.setOwner(&window);
     window.Form_Load();
     window.show();
+    if (!commandLine.paths.isEmpty()) {
+        // Once the window shows, so that the walk and the check can be seen and stay responsive.
+        QTimer::singleShot(0, &window, [&window, &commandLine] {
+            window.openCommandLinePaths(commandLine.paths);
+        });
+    }
     return QApplication::exec();
 }

@@ -2,7 +2,9 @@
 
 #include "app/scrolling_message.h"
 #include "common/app_title.h"
+#include "common/name_filter.h"
 
+#include <QAbstractItemView>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -57,7 +59,17 @@ std::optional<QString> QtDialogs::askText(const QString& prompt, const QString& 
 }
 
 QStringList QtDialogs::openFiles(const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileNames(m_owner, title, QString(), filter);
+    QFileDialog dialog(m_owner, title);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    // Qt's own dialog shows the filter's text and, told so, matches it in any letter case.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    // The desktop's dialog (GTK, or the portal's) matches patterns letter for letter but shows only
+    // the filter's name, so it gets patterns that take both cases. It has no item views of Qt's.
+    const bool qtDialog = !dialog.findChildren<QAbstractItemView*>().isEmpty();
+    dialog.setNameFilter(qtDialog ? filter : corvander::anyCaseNameFilter(filter));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
 }
 
 QString QtDialogs::browseForFolder(const QString& title, const QString& startFolder) {

@@ -11,6 +11,8 @@ public:
     QString text() const override { return m_text; }
     void setText(const QString& text) {
         m_text = text;
+        // A screen reader hears the bar's name and value; the file being read comes as this.
+        setAccessibleDescription(text);
         update();
     }
 

@@ -4,6 +4,7 @@
 #include "extract/extraction_pool.h"
 #include "tests/support/pdf_writer.h"
 #include "tests/support/process_probe.h"
+#include "tests/support/qt_printers.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -27,7 +29,7 @@ struct Expected {
     const char* name;
     const char* className;
     const char* parent;
-    QRect geometry; // pixels
+    QRect geometry; // pixels, from the top-left corner of the container's client area
     const char* caption;
 };
 
@@ -83,14 +85,22 @@ using Form1Layout = WindowTest;
 
 TEST_F(Form1Layout, EveryControlHasItsNameKindParentPlaceAndCaption) {
     Form1& form = load();
-    EXPECT_EQ(form.size(), QSize(536, 577));
+    // The menu bar sits above the client area, which has the drawn size.
+    const QRect client = form.clientArea();
+    EXPECT_EQ(client.size(), QSize(536, 577));
+    EXPECT_EQ(form.size(), QSize(536, 577 + client.top()));
+    EXPECT_GT(client.top(), 0);
+    EXPECT_EQ(form.MenuBar->geometry(), QRect(0, 0, 536, client.top()));
     for (const Expected& expected : kControls) {
         SCOPED_TRACE(expected.name);
         auto* widget = form.findChild<QWidget*>(QString::fromLatin1(expected.name));
         ASSERT_NE(widget, nullptr);
         EXPECT_STREQ(widget->metaObject()->className(), expected.className);
         EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromLatin1(expected.parent));
-        EXPECT_EQ(widget->geometry(), expected.geometry);
+        const QRect place = widget->parentWidget() == &form
+                                ? widget->geometry().translated(-client.topLeft())
+                                : widget->geometry();
+        EXPECT_EQ(place, expected.geometry);
         if (expected.caption) {
             EXPECT_EQ(captionOf(widget), QString::fromUtf8(expected.caption));
         }

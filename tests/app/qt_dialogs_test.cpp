@@ -1,63 +1,81 @@
-// The real message boxes, answered by finding them on the screen.
+// The real dialogs of the program, driven on the offscreen platform.
 #include "app/qt_dialogs.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScreen>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QListView>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct SeenBox {
-    bool scrolls = false;
-    QString text;
-    bool okOnScreen = false;
+// What a person saw in the open dialog before choosing every file it showed.
+struct OpenDialogVisit {
+    QStringList filters;
+    QStringList shownFiles;
 };
 
-// Shows the message and closes whatever box comes up, telling what it was.
-SeenBox show(const QString& text) {
-    SeenBox seen;
-    QTimer::singleShot(0, [&] {
-        QWidget* box = QApplication::activeModalWidget();
-        ASSERT_NE(box, nullptr);
-        const QRect screen = box->screen()->availableGeometry();
-        if (auto* view = box->findChild<QPlainTextEdit*>()) {
-            seen.scrolls = true;
-            seen.text = view->toPlainText();
+// Waits for the open dialog, goes to the folder, waits until it lists it, then selects every file
+// it shows and presses Open. A dialog still open after that, or after ten seconds, is cancelled.
+void chooseEverythingShownIn(QTimer& poll, const QString& folder, int expectedRows,
+                             OpenDialogVisit& visit) {
+    const QDeadlineTimer deadline(10000);
+    QObject::connect(&poll, &QTimer::timeout, [=, &visit] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        if (deadline.hasExpired() || !visit.filters.isEmpty()) {
+            dialog->reject();
+            return;
         }
-        QPushButton* ok = nullptr;
-        if (auto* message = qobject_cast<QMessageBox*>(box))
-            ok = qobject_cast<QPushButton*>(message->button(QMessageBox::Ok));
-        else if (auto* buttons = box->findChild<QDialogButtonBox*>())
-            ok = buttons->button(QDialogButtonBox::Ok);
-        ASSERT_NE(ok, nullptr);
-        const QRect okOnScreen(ok->mapToGlobal(QPoint(0, 0)), ok->size());
-        seen.okOnScreen = screen.contains(okOnScreen);
-        ok->click();
+        if (dialog->directory().absolutePath() != folder) {
+            dialog->setDirectory(folder);
+            return;
+        }
+        // The file list of Qt's dialog (its side bar is a list view too).
+        auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        const QModelIndex root = view->rootIndex();
+        if (!root.isValid() || view->model()->rowCount(root) < expectedRows)
+            return;
+        visit.filters = dialog->nameFilters();
+        for (int row = 0; row < view->model()->rowCount(root); ++row) {
+            const QModelIndex index = view->model()->index(row, 0, root);
+            if (QFileInfo(folder + QLatin1Char('/') + index.data().toString()).isFile()) {
+                visit.shownFiles << index.data().toString();
+                view->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
+            }
+        }
+        // As the Open button does: QFileDialog checks the choice first.
+        static_cast<QDialog*>(dialog)->accept();
     });
-    QtDialogs dialogs;
-    dialogs.showMessage(text);
-    return seen;
-}
-
-TEST(QtDialogs, AMessageTooTallForTheScreenScrollsWithItsOkInSight) {
-    QString skipped = QStringLiteral("Done.\r\nThe following files were skipped:");
-    for (int i = 0; i < 3000; ++i)
-        skipped +=
-            QStringLiteral("\r\n/home/user/scans/scan%1.pdf").arg(i, 4, 10, QLatin1Char('0'));
-    const SeenBox tall = show(skipped);
-    EXPECT_TRUE(tall.scrolls);
-    EXPECT_TRUE(tall.okOnScreen);
-    EXPECT_EQ(tall.text, QtDialogs::displayText(skipped)) << "the text stays as it was built";
-
-    const SeenBox shortOne = show(QStringLiteral("Done."));
-    EXPECT_FALSE(shortOne.scrolls);
-    EXPECT_TRUE(shortOne.okOnScreen);
+    poll.start(20);
 }
 
 } // namespace
+
+TEST(QtOpenDialog, ShowsAndReturnsPdfFilesInAnyLetterCaseUnderTheUnchangedFilter) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.pdf", "B.PDF", "c.Pdf", "d.txt"}) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    QtDialogs dialogs;
+    OpenDialogVisit visit;
+    QTimer poll;
+    chooseEverythingShownIn(poll, dir.path(), 3, visit);
+    QStringList chosen =
+        dialogs.openFiles(QStringLiteral("Add"), QStringLiteral("PDF Files (*.pdf)"));
+
+    EXPECT_EQ(visit.filters, QStringList{QStringLiteral("PDF Files (*.pdf)")});
+    visit.shownFiles.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(visit.shownFiles, (QStringList{QStringLiteral("a.pdf"), QStringLiteral("B.PDF"),
+                                             QStringLiteral("c.Pdf")}));
+    chosen.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(chosen, (QStringList{dir.filePath(QStringLiteral("a.pdf")),
+                                   dir.filePath(QStringLiteral("B.PDF")),
+                                   dir.filePath(QStringLiteral("c.Pdf"))}));
+}

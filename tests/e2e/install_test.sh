@@ -61,13 +61,17 @@ cd /
 [ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
     xs_fail "the installed program does not tell its version"
 
-# Start it as the menu would: the entry's command, found on the PATH, from an unrelated folder.
+# The entry opens PDF files: a file manager offers it for them and hands them over as %F.
 EXEC=$(sed -n 's/^Exec=//p' "$DESKTOP")
-[ "$EXEC" = corvander ] || xs_fail "unexpected Exec line: $EXEC"
+[ "$EXEC" = "corvander %F" ] || xs_fail "unexpected Exec line: $EXEC"
+grep -qx "MimeType=application/pdf;" "$DESKTOP" || xs_fail "the desktop entry does not open PDF files"
+
+# Start it as the menu would: the entry's command with no files for %F, found on the PATH, from an
+# unrelated folder.
 xs_private_environment "$ROOT/session"
 export PATH="$PREFIX/bin:$PATH"
 xs_start_server
-xs_start_program "$EXEC" "$ROOT/session/home"
+xs_start_program "${EXEC% %F}" "$ROOT/session/home"
 xs_rest_pointer
 # The first start records the samples it finds beside itself; an empty record means none.
 grep -q '^Snapshot=..*' "$XDG_CONFIG_HOME/Fernwick.ini" ||

@@ -2,7 +2,10 @@
 # A newcomer's session with the real program on a real X server: load the sample files, answer
 # the question, rename them by content and by metadata, close the window. Then the results
 # folders must hold exactly the expected copies, the sample files must be unchanged, and nothing
-# of the program may be left running or lying in its temporary folder.
+# of the program may be left running or lying in its temporary folder. A second start is a file
+# manager's "Open with": a file and a folder (upper-case names inside) on the command line,
+# renamed with the keyboard alone, with a look at Help, About. A third start, on a full-HD screen
+# at scale 2, must fit the screen.
 #
 # usage: window_test.sh CORVANDER X11_PROBE ARTIFACT_FOLDER
 set -euo pipefail
@@ -41,6 +44,12 @@ declare -A BY_CONTENT=(
 # shellcheck disable=SC2034  # read through a name reference
 declare -A BY_METADATA=(
     ["Jonas Weller -.pdf"]="document.pdf"
+    ["Maren Holt - Water Quality in the River Aln.pdf"]="report_final_v2.pdf"
+    ["Alderbank Paper Supplies - Invoice 2041-07.pdf"]="scan0001.pdf"
+    ["C. Dale - Board Meeting Minutes.pdf"]="untitled.pdf"
+)
+# shellcheck disable=SC2034  # read through a name reference
+declare -A OPENED_BY_METADATA=(
     ["Maren Holt - Water Quality in the River Aln.pdf"]="report_final_v2.pdf"
     ["Alderbank Paper Supplies - Invoice 2041-07.pdf"]="scan0001.pdf"
     ["C. Dale - Board Meeting Minutes.pdf"]="untitled.pdf"
@@ -125,4 +134,45 @@ SETTINGS="$ROOT/config/Fernwick.ini"
 for line in '[Corvander]' 'Option2=True' 'Text2=%a - %t' "Text1=$ROOT/results/metadata/"; do
     grep -qxF -- "$line" "$SETTINGS" || xs_fail "the settings lack \"$line\": $(cat "$SETTINGS")"
 done
-echo "PASS: samples loaded, renamed by content and by metadata, window closed"
+
+# "Open with Corvander" on a file and a folder, as a file manager starts the menu entry's
+# "corvander %F". The folder holds scanner-style upper-case names and a file that is no PDF.
+mkdir -p "$ROOT/incoming/more" "$ROOT/results/opened"
+cp "$SAMPLES/scan0001.pdf" "$ROOT/incoming/SCAN0001.PDF"
+cp "$SAMPLES/untitled.pdf" "$ROOT/incoming/more/Untitled.Pdf"
+echo "not a pdf" >"$ROOT/incoming/broken.pdf"
+xs_start_program "$PROGRAM" "$ROOT/home" "$SAMPLES/report_final_v2.pdf" "$ROOT/incoming"
+# The readability check after the additions names the broken file.
+CHECK=$(xs_wait_dialog "Corvander" 60000)
+xs_keys_in "$CHECK" Return
+xs_wait_gone "$CHECK"
+# Help, About Corvander from the menu, by the keyboard.
+xs_keys_in "$XS_MAIN" alt+h a
+ABOUT=$(xs_wait_dialog "About Corvander")
+xs_keys_in "$ABOUT" Return
+xs_wait_gone "$ABOUT"
+# The metadata format stayed from the first start; Enter in the results folder starts the run.
+# shellcheck disable=SC2086
+xs_click $FRAME2 240 300 6630 345
+xs_keys_in "$XS_MAIN" ctrl+a
+xs_type_in "$XS_MAIN" "$ROOT/results/opened/"
+xs_keys_in "$XS_MAIN" Return
+DONE=$(xs_wait_dialog "Corvander" 60000)
+xs_keys_in "$DONE" Return
+xs_wait_gone "$DONE"
+check_results "$ROOT/results/opened" OPENED_BY_METADATA
+xs_close_program
+[ "$XS_EXIT_STATUS" = 0 ] || xs_fail "the opened session ended with status $XS_EXIT_STATUS"
+
+# At scale 2 a full-HD screen is 960 x 540 of the window's pixels: the window must fit, with
+# room for a title bar.
+xs_stop
+XS_SCREEN=1920x1080x24 xs_start_server
+QT_SCALE_FACTOR=2 xs_start_program "$PROGRAM" "$ROOT/home"
+eval "$(xdotool getwindowgeometry --shell "$XS_MAIN")"
+[ "$WIDTH" = 1072 ] && [ "$HEIGHT" -le $((1080 - 80)) ] ||
+    xs_fail "at scale 2 the window is ${WIDTH}x${HEIGHT} on a 1920x1080 screen"
+"$X_PROBE" screenshot "$XS_MAIN" "$ROOT/scale2.png" || xs_fail "no picture of the window at scale 2"
+xs_close_program
+[ "$XS_EXIT_STATUS" = 0 ] || xs_fail "the session at scale 2 ended with status $XS_EXIT_STATUS"
+echo "PASS: samples loaded, renamed by content and by metadata, files opened from outside and renamed by the keyboard, the window fits at scale 2"

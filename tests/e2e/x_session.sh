@@ -4,14 +4,16 @@
 # a keyboard. Source it; the caller sets X_PROBE (the x11_probe helper) and calls xs_stop on
 # exit.
 #
-# The window has no window manager around it, so its client area starts at the window's origin
-# and the layout's twips (15 to a pixel) give every control's place.
+# The window has no window manager around it. Its controls stand below the menu bar, from the
+# client area's top-left corner, where the layout's twips (15 to a pixel) give every control's
+# place at the default size.
 
 XS_ROOT=""
 XS_PROGRAM_PID=""
 XS_SERVER_PID=""
 XS_WATCH_PID=""
 XS_MAIN=""
+XS_CLIENT_TOP=0
 XS_EXIT_STATUS=""
 
 xs_fail() {
@@ -21,10 +23,11 @@ xs_fail() {
 
 xs_now_ms() { date +%s%3N; }
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on the first free display number and exports DISPLAY. XS_SCREEN sets the screen
+# (default 1024x768x24).
 xs_start_server() {
     local number_file="$XS_ROOT/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$number_file" \
+    Xvfb -displayfd 3 -screen 0 "${XS_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$number_file" \
         >"$XS_ROOT/xvfb.log" 2>&1 &
     XS_SERVER_PID=$!
     local deadline=$(($(xs_now_ms) + 20000))
@@ -56,10 +59,12 @@ EOF
         QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 }
 
-# Starts the program from the folder $2 (any folder: it must not matter) and waits for its window.
+# Starts the program from the folder $2 (any folder: it must not matter), with any further
+# arguments, and waits for its window.
 xs_start_program() {
     local program="$1" folder="$2"
-    (cd "$folder" && exec "$program") >"$XS_ROOT/program.log" 2>&1 &
+    shift 2
+    (cd "$folder" && exec "$program" "$@") >"$XS_ROOT/program.log" 2>&1 &
     XS_PROGRAM_PID=$!
     XS_MAIN=""
     local deadline=$(($(xs_now_ms) + 30000))
@@ -71,6 +76,10 @@ xs_start_program() {
             2>/dev/null | head -n 1 || true)
         [ -n "$XS_MAIN" ] || sleep 0.05
     done
+    # At the default size the menu bar takes what the window has above the drawn 577 pixels.
+    local WINDOW X Y WIDTH HEIGHT SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$XS_MAIN")"
+    XS_CLIENT_TOP=$((HEIGHT - 577))
 }
 
 # The program's visible dialog windows other than the main window, one "id<TAB>title" a line.
@@ -133,11 +142,11 @@ xs_type_in() {
     xdotool windowfocus --sync "$1" type --clearmodifiers --delay 2 -- "$2"
 }
 
-# The centre of a control, from its container's and its own place in twips.
+# The centre of a control in the window, from its container's and its own place in twips.
 xs_control_centre() {
     local px=$1 py=$2 left=$3 top=$4 width=$5 height=$6
     local x=$(((px + 7) / 15 + (left + 7) / 15 + (width + 7) / 30))
-    local y=$(((py + 7) / 15 + (top + 7) / 15 + (height + 7) / 30))
+    local y=$((XS_CLIENT_TOP + (py + 7) / 15 + (top + 7) / 15 + (height + 7) / 30))
     echo "$x $y"
 }
 

@@ -140,3 +140,55 @@ TEST_F(ListOperations, OpenDialogAddsDuplicatesAndChecksEvenWhenCancelled) {
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
                             [&](const QString& text) { return text.contains(unreadable); }));
 }
+
+TEST_F(ListOperations, OpenDialogFilterShowsPdfFilesInAnyLetterCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.pdf", "B.PDF", "c.Pdf", "d.txt", "e.pdf.bak"})
+        makeFile(dir.path(), QString::fromLatin1(name));
+    makeFolder(dir.path(), QStringLiteral("sub.pdf"));
+    load();
+    dialogs.answerFilesShownIn(dir.path());
+    window->PushButton1_Click();
+    QStringList entries = entriesOf(*window);
+    entries.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(entries, under(dir.path(), {QStringLiteral("a.pdf"), QStringLiteral("B.PDF"),
+                                          QStringLiteral("c.Pdf")}));
+}
+
+TEST_F(ListOperations, DeleteTakesEverySelectedEntryButNothingWhileBusy) {
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QStringList five =
+        three + QStringList{QStringLiteral("/a/4.pdf"), QStringLiteral("/a/5.pdf")};
+    fill(five);
+    // Ctrl-click picks entries one by one, Shift with an arrow key extends the pick.
+    for (const int position : {1, 3}) {
+        QTreeWidgetItem* item = window->ListView1->topLevelItem(position - 1);
+        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          window->ListView1->visualItemRect(item).center());
+    }
+    pressDelete();
+    EXPECT_EQ(entriesOf(*window), (QStringList{five[1], five[3], five[4]}));
+
+    select(1);
+    QTest::keyClick(window->ListView1, Qt::Key_Down, Qt::ShiftModifier);
+    window->setBusy(true);
+    pressDelete();
+    EXPECT_EQ(window->entryCount(), 3);
+    window->setBusy(false);
+    pressDelete();
+    EXPECT_EQ(entriesOf(*window), QStringList{five[4]});
+}
+
+TEST_F(ListOperations, DoubleClickTakesOnlyTheClickedEntryOfASelection) {
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    fill(three);
+    window->ListView1->selectAll();
+    window->ListView1->setCurrentItem(window->ListView1->topLevelItem(1), 0,
+                                      QItemSelectionModel::NoUpdate);
+    window->ListView1_DblClick();
+    EXPECT_EQ(entriesOf(*window), (QStringList{three[0], three[2]}));
+}

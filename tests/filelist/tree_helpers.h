@@ -1,13 +1,13 @@
 #pragma once
 
 #include "common/window_port.h"
+#include "tests/support/qt_printers.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 
 // Writes a small file, making its folders first; returns its full path.
 inline QString makeFile(const QString& root, const QString& relative,
@@ -48,9 +48,4 @@ inline QStringList entriesOf(const FileListView& list) {
     for (int position = 1; position <= list.entryCount(); ++position)
         texts << list.entryText(position);
     return texts;
-}
-
-// Readable failure output for paths and lists of paths.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
 }

@@ -1,6 +1,17 @@
 #include "tests/support/scripted_dialogs.h"
 
 #include "common/app_title.h"
+#include "common/name_filter.h"
+
+#include <QDir>
+
+namespace {
+// The answer that stands for "every file shown in this folder".
+struct ShownFiles {
+    QString folder;
+};
+} // namespace
+Q_DECLARE_METATYPE(ShownFiles)
 
 void ScriptedDialogs::record(Kind kind, const QString& text, const QString& title,
                              const QString& def, bool masked) {
@@ -36,9 +47,22 @@ std::optional<QString> ScriptedDialogs::askText(const QString& prompt, const QSt
     return answer.toString();
 }
 
+void ScriptedDialogs::answerFilesShownIn(const QString& folder) {
+    m_answers.enqueue(QVariant::fromValue(ShownFiles{folder}));
+}
+
 QStringList ScriptedDialogs::openFiles(const QString& title, const QString& filter) {
     record(Kind::OpenFiles, filter, title);
-    return takeAnswer().toStringList();
+    const QVariant answer = takeAnswer();
+    if (answer.metaType() != QMetaType::fromType<ShownFiles>())
+        return answer.toStringList();
+    const QDir folder(answer.value<ShownFiles>().folder);
+    QStringList shown;
+    for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
+        if (corvander::matchesNameFilter(filter, name))
+            shown << folder.filePath(name);
+    }
+    return shown;
 }
 
 QString ScriptedDialogs::browseForFolder(const QString& title, const QString& startFolder) {

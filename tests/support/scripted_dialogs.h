@@ -28,6 +28,9 @@ public:
     void answerCancel() { m_answers.enqueue(QVariant::fromValue(nullptr)); }
     void answerFolder(const QString& folder) { m_answers.enqueue(folder); }
     void answerFiles(const QStringList& files) { m_answers.enqueue(files); }
+    // Answers the next open dialog as a person who opens that folder and selects every file the
+    // dialog shows under the filter it was given.
+    void answerFilesShownIn(const QString& folder);
     // Runs when the next dialog of any kind is shown (before it is answered).
     void onNextDialog(std::function<void()> action) { m_hooks.enqueue(std::move(action)); }
 

@@ -1,0 +1,85 @@
+// The menu bar. Each item runs the handler of the button that does the same, so a menu and a
+// button can never drift apart.
+#include "app/form1.h"
+#include "common/dialogs.h"
+#include "common/error_report.h"
+#include "common/settings_store.h"
+#include "support/about_text.h"
+
+#include <QAction>
+#include <QActionEvent>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& text, Form1* window,
+                 void (Form1::*handler)(), const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    QObject::connect(action, &QAction::triggered, window,
+                     [window, handler] { (window->*handler)(); });
+    return action;
+}
+
+} // namespace
+
+// Shortcuts are spelt out: the desktop's standard keys are not defined on every platform theme.
+void Form1::createMenus() {
+    MenuBar = new QMenuBar(this);
+    MenuBar->setObjectName(QStringLiteral("MenuBar"));
+    // Menus speak in the desktop's font; the drawn Arial belongs to the controls below.
+    MenuBar->setFont(QApplication::font());
+
+    mnuFile = MenuBar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addItem(mnuFile, "mnuAddFiles", QStringLiteral("&Add PDF File(s)..."), this,
+            &Form1::PushButton1_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(mnuFile, "mnuAddFolder", QStringLiteral("Add All PDF File(s) In &Folder..."), this,
+            &Form1::PushButton5_Click);
+    addItem(mnuFile, "mnuLoadSamples", QStringLiteral("Load &Sample/Example Files"), this,
+            &Form1::PushButton6_Click);
+    mnuFile->addSeparator();
+    QAction* quit = mnuFile->addAction(QStringLiteral("&Quit"));
+    quit->setObjectName(QStringLiteral("mnuQuit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // Quitting is closing the window, with everything the close does.
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    mnuRename = MenuBar->addMenu(QStringLiteral("&Rename"));
+    mnuRename->setObjectName(QStringLiteral("mnuRename"));
+    addItem(mnuRename, "mnuStartRenaming", QStringLiteral("&Start Renaming"), this,
+            &Form1::PushButton2_Click);
+
+    mnuOptions = MenuBar->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->menuAction()->setEnabled(false);
+    mnuOptions->installEventFilter(this);
+
+    mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, "mnuHelpGeneral", QStringLiteral("&Help"), this, &Form1::PushButton7_Click,
+            QKeySequence(Qt::Key_F1));
+    addItem(mnuHelp, "mnuHelpContent", QStringLiteral("Rename by &content"), this,
+            &Form1::PushButton8_Click);
+    addItem(mnuHelp, "mnuHelpMetadata", QStringLiteral("Rename by &metadata"), this,
+            &Form1::PushButton9_Click);
+    mnuHelp->addSeparator();
+    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Corvander"), this, &Form1::mnuAbout_Click);
+}
+
+void Form1::keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event) {
+    if (watched != mnuOptions ||
+        (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionRemoved))
+        return;
+    mnuOptions->menuAction()->setEnabled(!mnuOptions->actions().isEmpty());
+}
+
+void Form1::mnuAbout_Click() {
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuAbout_Click"));
+    proc.step([&] {
+        m_dialogs.showMessage(aboutText(m_settings.filePath()), QStringLiteral("About Corvander"));
+    });
+}

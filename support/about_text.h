@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text of Help, About Corvander: what the program is, its version and licence, and where the
+// user's settings are kept.
+QString aboutText(const QString& settingsFile);

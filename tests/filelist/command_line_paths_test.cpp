@@ -1,0 +1,62 @@
+// Files and folders named on the command line, on the real window.
+#include "tests/filelist/tree_helpers.h"
+#include "tests/support/window_fixture.h"
+
+#include <QDir>
+
+namespace {
+
+// The working folder for one test, given back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const QString& folder) : m_previous(QDir::currentPath()) {
+        QDir::setCurrent(folder);
+    }
+    ~WorkingFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QString m_previous;
+};
+
+} // namespace
+
+using CommandLinePaths = WindowTest;
+
+TEST_F(CommandLinePaths, FilesAsGivenFoldersWalkedForPdfFilesThenOneCheck) {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    for (const char* name : {"scans/a.pdf", "scans/SCAN.PDF", "scans/notes.txt", "scans/~lock.pdf",
+                             "scans/.hidden.pdf", "scans/deeper/y.Pdf", "single.txt", "here.pdf"})
+        makeFile(root, QString::fromLatin1(name));
+    load();
+    WorkingFolder working(root);
+    window->openCommandLinePaths({root + QStringLiteral("/single.txt"),
+                                  root + QStringLiteral("/scans/"), QStringLiteral("here.pdf"),
+                                  root + QStringLiteral("/missing.pdf")});
+
+    QStringList walked = entriesOf(*window).mid(1, 3);
+    walked.sort();
+    EXPECT_EQ(entriesOf(*window).first(), root + QStringLiteral("/single.txt"));
+    EXPECT_EQ(walked, under(root, {QStringLiteral("scans/SCAN.PDF"), QStringLiteral("scans/a.pdf"),
+                                   QStringLiteral("scans/deeper/y.Pdf")}));
+    EXPECT_EQ(entriesOf(*window).mid(4),
+              under(root, {QStringLiteral("here.pdf"), QStringLiteral("missing.pdf")}));
+    EXPECT_FALSE(window->isBusy());
+    // One readability check over everything: one message naming the files without text.
+    const QStringList messages = dialogs.messages();
+    ASSERT_EQ(messages.size(), 1);
+    for (const QString& entry : entriesOf(*window))
+        EXPECT_TRUE(messages.first().contains(entry)) << entry.toStdString();
+    EXPECT_TRUE(dialogs.warnings().isEmpty());
+}
+
+TEST_F(CommandLinePaths, AWalkHandsBackABusyMarkSetBeforeIt) {
+    QTemporaryDir dir;
+    makeFile(dir.path(), QStringLiteral("a.pdf"));
+    load();
+    window->setBusy(true);
+    window->openCommandLinePaths({dir.path()});
+    EXPECT_TRUE(window->isBusy());
+    window->setBusy(false);
+    EXPECT_EQ(entriesOf(*window), under(dir.path(), {QStringLiteral("a.pdf")}));
+}
