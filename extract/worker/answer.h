@@ -3,6 +3,7 @@
 // What reading one document gives, before it becomes an answer frame.
 
 #include <string>
+#include <vector>
 
 namespace corvander::worker {
 
@@ -13,6 +14,12 @@ struct Answer {
     std::string info;
     std::string xml;
     std::string error;
+    // OCR was asked for: the pages it read, and those it ran out of time on.
+    bool ocrAsked = false;
+    std::vector<int> ocrPages;
+    std::vector<int> ocrTimedOut;
+    // The installed OCR languages, for "languages".
+    std::string languages;
 };
 
 } // namespace corvander::worker
