@@ -23,7 +23,7 @@ const QStringList kLetter{QStringLiteral("Quarterly statement from Harbour Stree
                           QStringLiteral("Payment is due within thirty days"),
                           QStringLiteral("Thank you for your custom")};
 
-// The words of a text as the program splits them: line ends and form feeds are blanks here.
+// The words of a text, apart at blanks, line ends and form feeds.
 QStringList wordsOf(const QByteArray& text) {
     return QString::fromUtf8(text).split(QRegularExpression(QStringLiteral("[ \r\n\f]+")),
                                          Qt::SkipEmptyParts);
@@ -308,7 +308,7 @@ TEST_F(WorkerOcr, ATimeLimitThatIsNoNumberOfMillisecondsIsRefused) {
         const std::optional<Fields> answer = worker.askPastProgress(request);
         ASSERT_TRUE(answer);
         EXPECT_EQ(number(*answer, Tag::Status), 2) << limit;
-        EXPECT_FALSE(field(*answer, Tag::Text).size()) << limit;
+        EXPECT_TRUE(field(*answer, Tag::Text).isEmpty()) << limit;
     }
 }
 
