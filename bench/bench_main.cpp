@@ -56,9 +56,10 @@ void print(QTextStream& out, const QString& title, const BenchResult& result) {
 } // namespace
 
 MeasurementRegistration::MeasurementRegistration(const char* option, const char* title,
-                                                 MeasureFunction measure, RunOrder order) {
+                                                 MeasureFunction measure, RunOrder order,
+                                                 bool onlyWhenNamed) {
     measurements().append(
-        {QString::fromLatin1(option), QString::fromLatin1(title), measure, order});
+        {QString::fromLatin1(option), QString::fromLatin1(title), measure, order, onlyWhenNamed});
 }
 
 QList<Measurement> registeredMeasurements() {
@@ -117,8 +118,11 @@ int main(int argc, char* argv[]) {
         if (!ok)
             return usage(err);
     }
-    if (chosen.isEmpty())
-        chosen = registeredMeasurements();
+    if (chosen.isEmpty()) {
+        for (const Measurement& m : registeredMeasurements())
+            if (!m.onlyWhenNamed)
+                chosen.append(m);
+    }
     std::sort(chosen.begin(), chosen.end(),
               [](const Measurement& a, const Measurement& b) { return a.order < b.order; });
 

@@ -26,7 +26,7 @@ using MeasureFunction = BenchResult (*)(const BenchSetup&);
 
 // The order measurements run in, whether chosen by switch or all at once. The readability check
 // comes last so that its ratio is the last line printed.
-enum class RunOrder { Content, LastPage, Metadata, Memory, Check };
+enum class RunOrder { Content, LastPage, Metadata, Memory, Ocr, Check };
 
 // A measurement registers itself from its own file under its command-line switch, so that
 // adding one means adding a file.
@@ -35,12 +35,14 @@ struct Measurement {
     QString title;
     MeasureFunction measure = nullptr;
     RunOrder order = RunOrder::Check;
+    // Run only when its switch is given (it takes long, or needs more than the program does).
+    bool onlyWhenNamed = false;
 };
 
 class MeasurementRegistration {
 public:
     MeasurementRegistration(const char* option, const char* title, MeasureFunction measure,
-                            RunOrder order);
+                            RunOrder order, bool onlyWhenNamed = false);
 };
 
 // Every registered measurement, in run order.

@@ -22,6 +22,7 @@
 //                       `pdftotext -eol dos -f First -l Last FILE OUT` writes into OUT
 //               "info"  the document information, byte for byte what `pdfinfo FILE` prints, and
 //                       the XML stream, byte for byte what `pdfinfo -meta FILE` prints
+//               "languages"  the installed OCR languages, in OcrLanguages
 //               "crash", "hang"  die at once, or never answer; only honoured when the worker runs
 //                       with CORVANDER_EXTRACT_TEST_REQUESTS=1 in its environment (tests use them)
 //   Id          echoed in the answer, so that the program can tell a stray answer from its own
@@ -32,6 +33,16 @@
 //               count (0 when the document has no pages); First and Last are then ignored
 //   Password    tried as both the owner and the user password; a Password field that is there
 //               is used even when empty, one that is not there means no password
+//   Ocr         "text": "1" reads each page of the range whose text has no words (nothing but
+//               blanks, line ends and form feeds) by OCR instead: the page is drawn at 300 dpi
+//               in grey (less for a page so large that the image would pass 40 megapixels) and
+//               its recognised text takes the page's place, laid out as a page's text is (lines
+//               ending in CR LF, then an empty line and a form feed). A page with a text layer
+//               is never read by OCR. Anything else, or no field: the text alone, as above.
+//   OcrLanguages  the OCR languages, Tesseract's way: "eng", "eng+deu" (default and when
+//               empty: "eng")
+//   OcrTimeout  milliseconds that OCR may take for each page, drawing included; a positive
+//               number (default 120000, at most 86400000; anything else is refused with status 2)
 //
 // Answers:
 //   Id          the request's
@@ -46,9 +57,22 @@
 //               status is 0)
 //   Xml         "info": what `pdfinfo -meta FILE` prints on its standard output (empty when
 //               the document has no XML stream)
-//   Error       a short description when the status is not 0 (for people, not for programs)
 //   NeedsPassword  "1" with status 1 when the document is protected and the password given (or
 //               none) does not open it
+//   Error       a short description when the status is not 0 (for people, not for programs);
+//               with Ocr, also with status 0 when OCR languages are missing: no page is then read
+//               by OCR and the Error names the missing languages
+//   OcrPages    with Ocr: the pages OCR read to the end, in order, comma-separated ("2,5"),
+//               whether or not it found words on them; empty when none
+//   OcrTimedOut with Ocr: the pages whose OCR ran out of time, comma-separated; such a page keeps
+//               its own (wordless) text and is not in OcrPages
+//   OcrLanguages  "languages": the installed languages joined by "+" in alphabetical order
+//               ("deu+eng+fra"), without the script detection data "osd"; empty when none
+//
+// Progress: while a "text" request with Ocr is under way, the worker may send frames of its own
+// before the answer, each holding the request's Id and a Progress field, "ocr P" while page P is
+// being read by OCR. A progress frame never has a Status field and an answer always has one, so
+// that a program can tell them apart; a request without Ocr gets no progress frames.
 //
 // A worker that cannot read a whole frame (its input ended) ends with status 0. A frame it cannot
 // understand (too long, a field that runs past the end) ends it with status 3, so a confused
@@ -58,11 +82,18 @@
 // that is not a decimal number, a path holding a zero byte, a text too long for one frame.
 //
 // A worker limits itself: 2 GiB of address space (CORVANDER_EXTRACT_MEMORY_MB) and 120 s of
-// processor time for each request (CORVANDER_EXTRACT_CPU_SECONDS). A document that needs more
+// processor time for each request (CORVANDER_EXTRACT_CPU_SECONDS); each page read by OCR adds
+// the budget again plus its OcrTimeout. A document that needs more
 // ends the worker: SIGXCPU when its time is up; SIGABRT when the PDF library runs out of memory,
 // or exit status 4 straight after a status 2 answer when the worker itself notices the shortage.
 // The program then starts a new worker. The worker writes nothing on its standard error in
 // normal work, only the library's last words when it aborts.
+//
+// OCR runs on one thread in each worker, so that workers side by side do not fight over the
+// processors: a worker started without OMP_THREAD_LIMIT=1 in its environment starts itself again
+// with it (the OCR library's thread pool reads it only as it is loaded). A program that sets it
+// saves that second start. The OCR library's set-up for each language string is kept for the
+// worker's life (for the last few strings used), so only the first OCR'd page pays for it.
 
 #include <cstdint>
 
@@ -86,10 +117,17 @@ enum class Tag : unsigned char {
     Xml = 'm',
     Error = 'e',
     NeedsPassword = 'k',
+    Ocr = 'c',
+    OcrLanguages = 'g',
+    OcrTimeout = 'd',
+    OcrPages = 'j',
+    OcrTimedOut = 'x',
+    Progress = 'y',
 };
 
 inline constexpr char kOperationText[] = "text";
 inline constexpr char kOperationInfo[] = "info";
+inline constexpr char kOperationLanguages[] = "languages";
 inline constexpr char kOperationCrash[] = "crash";
 inline constexpr char kOperationHang[] = "hang";
 
@@ -98,6 +136,12 @@ inline constexpr int kStatusDone = 0;
 inline constexpr int kStatusCannotOpen = 1;
 inline constexpr int kStatusOtherError = 2;
 inline constexpr int kStatusBadPageRange = 99;
+
+// A Progress value: this prefix, then the page number.
+inline constexpr char kProgressOcrPage[] = "ocr ";
+inline constexpr char kOcrDefaultLanguages[] = "eng";
+inline constexpr long long kOcrDefaultTimeoutMs = 120000;
+inline constexpr long long kOcrMaxTimeoutMs = 86400000;
 
 inline constexpr char kTestRequestsVariable[] = "CORVANDER_EXTRACT_TEST_REQUESTS";
 

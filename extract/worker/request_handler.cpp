@@ -1,6 +1,7 @@
 #include "extract/worker/request_handler.h"
 
 #include "extract/worker/info_printer.h"
+#include "extract/worker/ocr_engine.h"
 #include "extract/worker/text_reader.h"
 
 #include <algorithm>
@@ -50,11 +51,47 @@ Answer refuse(std::string error) {
     return answer;
 }
 
-Answer answerText(const Fields& request) {
+std::string pageList(const std::vector<int>& pages) {
+    std::string list;
+    for (const int page : pages)
+        list += (list.empty() ? "" : ",") + std::to_string(page);
+    return list;
+}
+
+// Each page read by OCR says so and gets processor time for its own time limit.
+OcrOptions ocrOptionsOf(const Fields& request, long long timeoutMs, const RequestHooks& hooks) {
+    OcrOptions ocr;
+    ocr.enabled = request.value(Tag::Ocr) == "1";
+    ocr.languages = request.value(Tag::OcrLanguages);
+    if (ocr.languages.empty())
+        ocr.languages = protocol::kOcrDefaultLanguages;
+    ocr.timeoutMs = timeoutMs;
+    const std::string id = request.value(Tag::Id);
+    ocr.pageStarts = [id, timeoutMs, &hooks](int page) {
+        if (hooks.sendProgress) {
+            Fields progress;
+            progress.add(Tag::Id, id);
+            progress.add(Tag::Progress, protocol::kProgressOcrPage + std::to_string(page));
+            hooks.sendProgress(progress);
+        }
+        if (hooks.extendBudget)
+            hooks.extendBudget(static_cast<std::uint64_t>((timeoutMs + 999) / 1000));
+    };
+    return ocr;
+}
+
+Answer answerText(const Fields& request, const RequestHooks& hooks) {
     const std::optional<int> first = pageNumber(request, Tag::FirstPage);
     const std::optional<int> last = pageNumber(request, Tag::LastPage);
     if (!first || !last)
         return refuse("a page number is not a number");
+    long long timeoutMs = protocol::kOcrDefaultTimeoutMs;
+    if (request.has(Tag::OcrTimeout)) {
+        timeoutMs = request.number(Tag::OcrTimeout, -1);
+        if (timeoutMs < 1 || timeoutMs > protocol::kOcrMaxTimeoutMs)
+            return refuse("the OCR time limit is not a number of milliseconds from 1 to " +
+                          std::to_string(protocol::kOcrMaxTimeoutMs));
+    }
     TextRequest text;
     text.path = request.value(Tag::Path);
     text.password = passwordOf(request);
@@ -62,6 +99,7 @@ Answer answerText(const Fields& request) {
     text.lastPage = *last;
     text.lastPageOnly = request.value(Tag::LastPageOnly) == "1";
     text.maxTextBytes = protocol::kMaxFrameLength - kFrameReserve;
+    text.ocr = ocrOptionsOf(request, timeoutMs, hooks);
     return readText(text);
 }
 
@@ -72,13 +110,24 @@ Answer answerInfo(const Fields& request) {
     return readInfo(info);
 }
 
-Answer answerOperation(const Fields& request, const HandlerSettings& settings) {
+Answer answerLanguages() {
+    Answer answer;
+    answer.status = protocol::kStatusDone;
+    for (const std::string& name : ocrEngine().installedLanguages())
+        answer.languages += (answer.languages.empty() ? "" : "+") + name;
+    return answer;
+}
+
+Answer answerOperation(const Fields& request, const HandlerSettings& settings,
+                       const RequestHooks& hooks) {
     const std::string operation = request.value(Tag::Operation);
     // A zero byte cannot be part of a file name; the library would open a shorter one.
     if (request.value(Tag::Path).find('\0') != std::string::npos)
         return refuse("the file name holds a zero byte");
     if (operation == protocol::kOperationText)
-        return answerText(request);
+        return answerText(request, hooks);
+    if (operation == protocol::kOperationLanguages)
+        return answerLanguages();
     if (operation == protocol::kOperationInfo)
         return answerInfo(request);
     if (operation == protocol::kOperationCrash || operation == protocol::kOperationHang) {
@@ -94,8 +143,9 @@ Answer answerOperation(const Fields& request, const HandlerSettings& settings) {
 
 } // namespace
 
-Fields answerRequest(const Fields& request, const HandlerSettings& settings) {
-    const Answer answer = answerOperation(request, settings);
+Fields answerRequest(const Fields& request, const HandlerSettings& settings,
+                     const RequestHooks& hooks) {
+    const Answer answer = answerOperation(request, settings, hooks);
     Fields fields;
     fields.add(Tag::Id, request.value(Tag::Id));
     fields.addNumber(Tag::Status, answer.status);
@@ -110,6 +160,12 @@ Fields answerRequest(const Fields& request, const HandlerSettings& settings) {
         fields.add(Tag::Error, answer.error);
     if (answer.needsPassword)
         fields.add(Tag::NeedsPassword, "1");
+    if (answer.ocrAsked) {
+        fields.add(Tag::OcrPages, pageList(answer.ocrPages));
+        fields.add(Tag::OcrTimedOut, pageList(answer.ocrTimedOut));
+    }
+    if (!answer.languages.empty())
+        fields.add(Tag::OcrLanguages, answer.languages);
     return fields;
 }
 

@@ -13,10 +13,19 @@ enum class Outcome { Answered, ProgramGone, OutOfMemory };
 Outcome answerOne(const Channels& channels, const protocol::Fields& request, const Limits& limits,
                   const HandlerSettings& settings) {
     startRequestBudget(limits);
+    RequestHooks hooks;
+    // A progress frame that cannot be sent is no loss: the answer's own write tells whether the
+    // program is still there.
+    hooks.sendProgress = [&channels](const protocol::Fields& progress) {
+        writeAll(channels.answers, progress.encode());
+    };
+    hooks.extendBudget = [&limits](std::uint64_t extraSeconds) {
+        startRequestBudget(limits, extraSeconds);
+    };
     std::string frame;
     bool outOfMemory = false;
     try {
-        frame = answerRequest(request, settings).encode();
+        frame = answerRequest(request, settings, hooks).encode();
     } catch (const std::bad_alloc&) {
         outOfMemory = true;
     }

@@ -1,6 +1,8 @@
 #include "extract/worker/text_reader.h"
 
 #include "extract/worker/extract_protocol.h"
+#include "extract/worker/ocr_text.h"
+#include "extract/worker/page_ocr.h"
 #include "extract/worker/pdf_library.h"
 
 #include <poppler/PDFDoc.h>
@@ -28,6 +30,41 @@ void collect(void* stream, const char* text, int length) {
         return;
     }
     sink->text.append(text, count);
+}
+
+// Puts the OCR'd text in place of what the page gave from position start on.
+void replacePage(TextSink& sink, std::size_t start, const std::string& pageText) {
+    if (start + pageText.size() > sink.maxBytes) {
+        sink.overflowed = true;
+        sink.text = std::string();
+        return;
+    }
+    sink.text.resize(start);
+    sink.text += pageText;
+}
+
+// Reads the page by OCR when its text, from position start on, has no words.
+void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, TextSink& sink,
+                      std::size_t start, Answer& answer) {
+    if (!answer.error.empty() || hasWords(std::string_view(sink.text).substr(start)))
+        return;
+    const PageOcr ocr = readPageByOcr(doc, page, options);
+    switch (ocr.outcome) {
+    case PageOcr::Outcome::LanguagesMissing:
+        // Once for the request: the languages will not appear between two pages.
+        answer.error = "OCR languages not installed:";
+        for (const std::string& name : ocr.missingLanguages)
+            answer.error += " \"" + name + "\"";
+        return;
+    case PageOcr::Outcome::TimedOut:
+        answer.ocrTimedOut.push_back(page);
+        return;
+    case PageOcr::Outcome::Read:
+        answer.ocrPages.push_back(page);
+        if (!ocr.text.empty())
+            replacePage(sink, start, ocr.text);
+        return;
+    }
 }
 
 } // namespace
@@ -68,7 +105,15 @@ Answer readText(const TextRequest& request) {
         return answer;
     }
     output.setTextEOL(eolDOS);
-    doc->displayPages(&output, first, last, 72, 72, 0, true, false, false);
+    answer.ocrAsked = request.ocr.enabled;
+    // Page by page, as the library's own loop over a range does, so that each page's text can be
+    // looked at as it is written.
+    for (int page = first; page <= last && !sink.overflowed; ++page) {
+        const std::size_t start = sink.text.size();
+        doc->displayPage(&output, page, 72, 72, 0, true, false, false);
+        if (request.ocr.enabled && !sink.overflowed)
+            readWordlessPage(*doc, page, request.ocr, sink, start, answer);
+    }
     if (sink.overflowed) {
         answer.status = protocol::kStatusOtherError;
         answer.error = "the text is too long to send";

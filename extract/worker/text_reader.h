@@ -6,10 +6,20 @@
 #include "extract/worker/answer.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace corvander::worker {
+
+// Reading wordless pages by OCR.
+struct OcrOptions {
+    bool enabled = false;
+    std::string languages = "eng";
+    long long timeoutMs = 120000;
+    // Called as a page's OCR starts, with its number.
+    std::function<void(int)> pageStarts;
+};
 
 struct TextRequest {
     std::string path;
@@ -21,6 +31,7 @@ struct TextRequest {
     bool lastPageOnly = false;
     // Text beyond this many bytes is not collected and the request fails instead.
     std::size_t maxTextBytes = 0;
+    OcrOptions ocr;
 };
 
 Answer readText(const TextRequest& request);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <malloc.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace corvander::worker {
 
@@ -48,7 +49,7 @@ void applyProcessLimits(const Limits& limits) {
     setSoftLimit(RLIMIT_CORE, 0);
 }
 
-void startRequestBudget(const Limits& limits) {
+void startRequestBudget(const Limits& limits, std::uint64_t extraSeconds) {
     rusage usage{};
     if (::getrusage(RUSAGE_SELF, &usage) != 0)
         return;
@@ -57,7 +58,18 @@ void startRequestBudget(const Limits& limits) {
         static_cast<std::uint64_t>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000u +
         static_cast<std::uint64_t>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
     const std::uint64_t usedSeconds = (usedMicroseconds + 999999u) / 1000000u;
-    setSoftLimit(RLIMIT_CPU, static_cast<rlim_t>(usedSeconds + limits.cpuSecondsPerRequest));
+    setSoftLimit(RLIMIT_CPU,
+                 static_cast<rlim_t>(usedSeconds + limits.cpuSecondsPerRequest + extraSeconds));
+}
+
+void restartWithOneLibraryThread(char** argv) {
+    constexpr char kVariable[] = "OMP_THREAD_LIMIT";
+    const char* limit = std::getenv(kVariable);
+    if ((limit != nullptr && std::strcmp(limit, "1") == 0) || argv == nullptr || argv[0] == nullptr)
+        return;
+    if (::setenv(kVariable, "1", 1) != 0)
+        return;
+    ::execv("/proc/self/exe", argv);
 }
 
 void returnFreedMemory() {

@@ -21,10 +21,16 @@ Limits limitsFromEnvironment();
 // not leave a dump of it behind.
 void applyProcessLimits(const Limits& limits);
 
-// Moves the processor-time soft limit to what the worker has used so far plus the budget. When
-// it runs out, the kernel's SIGXCPU ends the worker; the hard limit is left alone so the next
-// request can move the soft one on again.
-void startRequestBudget(const Limits& limits);
+// Moves the processor-time soft limit to what the worker has used so far plus the budget and
+// extraSeconds. When it runs out, the kernel's SIGXCPU ends the worker; the hard limit is left
+// alone so the next request (or the next page read by OCR) can move the soft one on again.
+void startRequestBudget(const Limits& limits, std::uint64_t extraSeconds = 0);
+
+// The OCR library's thread pool takes its size from OMP_THREAD_LIMIT once, as it is loaded,
+// before main() runs. Unless that already says 1, sets it and starts the worker's own program
+// again in its place, same arguments and streams; when that cannot be done, returns and the
+// worker carries on as it is.
+void restartWithOneLibraryThread(char** argv);
 
 // Hands memory that the last document freed back to the system. The allocator keeps it for
 // reuse otherwise, so one large document would leave the worker large for the rest of its life.

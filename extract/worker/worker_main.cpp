@@ -7,8 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
-int main() {
+int main(int, char* argv[]) {
     using namespace corvander::worker;
+    // First, before anything holds a resource that a new start would lose.
+    restartWithOneLibraryThread(argv);
     // A program that stops listening shows as a failed write, not as a signal.
     std::signal(SIGPIPE, SIG_IGN);
     const std::optional<Channels> channels = takeOverStandardStreams();

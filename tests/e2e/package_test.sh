@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package made by `cpack -G DEB`: it depends on the PDF library the worker links, on the
-# Qt libraries the program links and on Qt's window-system plug-in, and it holds the installed
-# layout under /usr.
+# The Debian package made by `cpack -G DEB`: it depends on the PDF and OCR libraries the worker
+# links and the English OCR data, on the Qt libraries the program links and on Qt's window-system
+# plug-in, and it holds the installed layout under /usr.
 #
 # usage: package_test.sh BUILD_FOLDER VERSION
 set -euo pipefail
@@ -22,7 +22,8 @@ PACKAGE=$(find "$ROOT" -maxdepth 1 -name "corvander_${VERSION}_*.deb")
 [ -n "$PACKAGE" ] || fail "no corvander_${VERSION}_*.deb: $(ls "$ROOT")"
 
 DEPENDS=$(dpkg-deb -f "$PACKAGE" Depends)
-for needed in libpoppler126 qt6-qpa-plugins libqt6core6 libqt6gui6 libqt6widgets6; do
+for needed in libpoppler126 libtesseract5 tesseract-ocr-eng qt6-qpa-plugins libqt6core6 libqt6gui6 \
+    libqt6widgets6; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$DEPENDS" || fail "Depends lacks $needed: $DEPENDS"
 done
 

@@ -56,6 +56,19 @@ std::optional<Fields> WorkerSession::nextAnswer(int timeoutMs) {
     }
 }
 
+std::optional<Fields> WorkerSession::askPastProgress(const Fields& request,
+                                                     QList<QByteArray>* progress, int timeoutMs) {
+    send(QByteArray::fromStdString(request.encode()));
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        std::optional<Fields> frame = nextAnswer(int(deadline.remainingTime()));
+        if (!frame || frame->has(Tag::Status))
+            return frame;
+        if (progress)
+            progress->append(QByteArray::fromStdString(frame->value(Tag::Progress)));
+    }
+}
+
 bool WorkerSession::finish(int timeoutMs) {
     m_process.closeWriteChannel();
     return ended(timeoutMs);
@@ -91,6 +104,14 @@ Fields infoRequest(const QString& path) {
     request.add(Tag::Operation, corvander::protocol::kOperationInfo);
     request.add(Tag::Id, "i");
     request.add(Tag::Path, QFile::encodeName(path).toStdString());
+    return request;
+}
+
+Fields ocrRequest(const QString& path, int first, int last, const char* languages) {
+    Fields request = textRequest(path, first, last);
+    request.add(Tag::Ocr, "1");
+    if (*languages != '\0')
+        request.add(Tag::OcrLanguages, languages);
     return request;
 }
 

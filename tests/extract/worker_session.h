@@ -3,6 +3,7 @@
 #include "extract/worker/frame_codec.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -22,7 +23,13 @@ public:
     std::optional<corvander::protocol::Fields> ask(const corvander::protocol::Fields& request,
                                                    int timeoutMs = 60000);
     void send(const QByteArray& bytes);
+    // The next frame, answer or progress.
     std::optional<corvander::protocol::Fields> nextAnswer(int timeoutMs);
+    // Sends one request and waits for its answer, the frame with a status; the Progress values of
+    // the frames before it go into progress when given.
+    std::optional<corvander::protocol::Fields>
+    askPastProgress(const corvander::protocol::Fields& request,
+                    QList<QByteArray>* progress = nullptr, int timeoutMs = 90000);
 
     // Closes the worker's input and waits for it to end.
     bool finish(int timeoutMs = 10000);
@@ -40,6 +47,9 @@ private:
 // A request for the text of pages first..last, or for the document information.
 corvander::protocol::Fields textRequest(const QString& path, int first = 0, int last = 0);
 corvander::protocol::Fields infoRequest(const QString& path);
+// A text request that reads wordless pages by OCR in the languages ("" sends no OcrLanguages).
+corvander::protocol::Fields ocrRequest(const QString& path, int first = 0, int last = 0,
+                                       const char* languages = "");
 corvander::protocol::Fields withPassword(corvander::protocol::Fields request,
                                          const QByteArray& password);
 

@@ -171,9 +171,31 @@ QList<int> addForms(ObjectTable& objects, const QList<QByteArray>& contents, int
     return numbers;
 }
 
+QList<double> mediaBoxOf(const PdfPageSetup& setup) {
+    return setup.mediaBox.isEmpty() ? QList<double>{0, 0, 612, 792} : setup.mediaBox;
+}
+
+// The picture stretched over the media box.
+QByteArray pictureContent(const PdfPageSetup& setup) {
+    const QList<double> box = mediaBoxOf(setup);
+    return "q " + QByteArray::number(box[2] - box[0]) + " 0 0 " +
+           QByteArray::number(box[3] - box[1]) + " " + QByteArray::number(box[0]) + " " +
+           QByteArray::number(box[1]) + " cm /Im1 Do Q";
+}
+
+int addPicture(ObjectTable& objects, const PdfGreyImage& picture) {
+    // qCompress puts the length in four bytes before the zlib stream that FlateDecode reads.
+    const QByteArray deflated = qCompress(picture.pixels).mid(4);
+    return objects.addStream("/Type /XObject /Subtype /Image /Width " +
+                                 QByteArray::number(picture.width) + " /Height " +
+                                 QByteArray::number(picture.height) +
+                                 " /ColorSpace /DeviceGray /BitsPerComponent 8"
+                                 " /Filter /FlateDecode",
+                             deflated);
+}
+
 QByteArray pageEntries(const PdfPageSetup& setup) {
-    QByteArray entries = boxEntry(
-        "MediaBox", setup.mediaBox.isEmpty() ? QList<double>{0, 0, 612, 792} : setup.mediaBox);
+    QByteArray entries = boxEntry("MediaBox", mediaBoxOf(setup));
     if (!setup.cropBox.isEmpty())
         entries += boxEntry("CropBox", setup.cropBox);
     if (setup.rotate != 0)
@@ -232,18 +254,23 @@ QByteArray pdfBytes(const PdfDocument& doc) {
     const qsizetype pageCount = doc.pages.size();
     for (qsizetype i = 0; i < pageCount; ++i) {
         const int index = int(i);
+        const PdfPageSetup setup = doc.pageSetup.value(index);
+        int pageImage = image;
         QByteArray content;
-        if (doc.rawContent.contains(index))
+        if (doc.pageImages.contains(index)) {
+            pageImage = addPicture(objects, doc.pageImages.value(index));
+            content = pictureContent(setup);
+        } else if (doc.rawContent.contains(index)) {
             content = doc.rawContent.value(index);
-        else if (doc.imageOnly)
+        } else if (doc.imageOnly) {
             content = "q 144 0 0 144 72 576 cm /Im1 Do Q";
-        else
+        } else {
             content = textContent(doc.pages[i]);
+        }
         const int contents = objects.addStream({}, content);
-        const int page = objects.add("<< /Type /Page /Parent " + reference(pageTree) +
-                                     pageEntries(doc.pageSetup.value(index)) + " /Resources " +
-                                     resourcesOf(font, forms, image) + " /Contents " +
-                                     reference(contents) + " >>");
+        const int page = objects.add(
+            "<< /Type /Page /Parent " + reference(pageTree) + pageEntries(setup) + " /Resources " +
+            resourcesOf(font, forms, pageImage) + " /Contents " + reference(contents) + " >>");
         kids += (kids.isEmpty() ? "" : " ") + reference(page);
     }
     objects.set(pageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " +

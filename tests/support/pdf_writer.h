@@ -29,6 +29,13 @@ struct PdfEncryption {
     qint32 permissions = -4;
 };
 
+// A grey picture: width × height bytes, rows top to bottom, 0 black and 255 white.
+struct PdfGreyImage {
+    int width = 0;
+    int height = 0;
+    QByteArray pixels;
+};
+
 struct PdfDocument {
     // Each page: its text lines, drawn top to bottom in Helvetica. Characters outside Latin-1
     // become "?".
@@ -43,6 +50,9 @@ struct PdfDocument {
     QString xmpMetadata;
     // Every page shows a small grey image and carries no text.
     bool imageOnly = false;
+    // Pages that show a picture over their whole media box (compressed as scanners store theirs)
+    // instead of their text lines, by page index.
+    QMap<int, PdfGreyImage> pageImages;
     // The header's version, "1.4" unless told otherwise.
     QString version = QStringLiteral("1.4");
     // Boxes and turns of pages by index; the pages not listed are upright US Letter.

@@ -1,0 +1,53 @@
+#pragma once
+
+// The OCR library as the worker uses it: set up once for each language string and kept, since
+// setting up takes far longer than reading a page.
+
+#include "extract/worker/page_image.h"
+
+#include <list>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tesseract {
+class TessBaseAPI;
+}
+
+namespace corvander::worker {
+
+class OcrEngine {
+public:
+    OcrEngine();
+    ~OcrEngine();
+    OcrEngine(const OcrEngine&) = delete;
+    OcrEngine& operator=(const OcrEngine&) = delete;
+
+    // Sets the library up for the languages ("eng+deu") unless it already is. Returns the
+    // languages of the string that are not installed (or not language names at all); none when
+    // the library is ready for all of them.
+    std::vector<std::string> prepare(const std::string& languages);
+
+    struct Reading {
+        std::string text; // as the library gives it, lines ending in LF
+        bool timedOut = false;
+    };
+    // Reads the image in the languages, which prepare() has accepted. Recognition stops when the
+    // deadline passes; the text is then empty.
+    Reading read(const GreyImage& image, const std::string& languages, Deadline deadline);
+
+    // The installed languages in alphabetical order, without the script detection data.
+    std::vector<std::string> installedLanguages();
+
+private:
+    tesseract::TessBaseAPI* find(const std::string& languages);
+
+    // Most recently used first.
+    std::list<std::pair<std::string, std::unique_ptr<tesseract::TessBaseAPI>>> m_apis;
+};
+
+// The worker's one engine, made on first use.
+OcrEngine& ocrEngine();
+
+} // namespace corvander::worker
