@@ -8,6 +8,8 @@ namespace {
 
 // "word 4", "words 1-3", "words 10, 12"
 QString wordsText(const QList<int>& numbers) {
+    if (numbers.isEmpty())
+        return QStringLiteral("no words");
     if (numbers.size() == 1)
         return QStringLiteral("word %1").arg(numbers.first());
     bool consecutive = true;
@@ -90,6 +92,11 @@ QString skipReasonText(SkipReason reason) {
         return QStringLiteral("empty name after cleaning");
     }
     return {};
+}
+
+QString Provenance::family() const {
+    return metadata ? QStringLiteral("rename by metadata")
+                    : QStringLiteral("rename by content, mode %1").arg(mode);
 }
 
 QString Provenance::describe() const {

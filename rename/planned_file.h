@@ -48,6 +48,8 @@ struct Provenance {
     // In words, for a tool tip and the journal: "words 1-3 of page 2",
     // "%a = Author from the document information".
     QString describe() const;
+    // "rename by content, mode 1" or "rename by metadata".
+    QString family() const;
 };
 
 // One file's part of a run: the name it is copied under, or why it is not.

@@ -11,6 +11,7 @@
 #include "rename/leftovers.h"
 #include "rename/name_reservations.h"
 #include "rename/repeated_reports.h"
+#include "rename/run_journal.h"
 #include "rename/run_requests.h"
 
 using corvander::ExtractRequest;
@@ -50,6 +51,7 @@ public:
         if (!checkTheStart() || !askTheUser())
             return;
         m_proc.step([&] { m_count = m_ports.list.entryCount(); });
+        beginJournal();
         if (m_options.planOut)
             m_options.planOut->rows.resize(m_count);
         for (m_position = 1; m_position <= m_count; ++m_position) {
@@ -150,6 +152,7 @@ private:
         m_proc.step([&] {
             m_ports.busy.setBusy(true);
             m_identity = corvander::identityOfFile(path);
+            m_told = false;
         });
         // A number that does not fit fails here, is reported, and leaves the file skipped.
         m_proc.step([&] {
@@ -167,6 +170,10 @@ private:
             ++m_handled;
             if (skipped)
                 m_skippedList += QStringLiteral("\r\n") + path;
+            // A file that ended in an error report before its plan was made.
+            if (skipped && !m_told && m_journal)
+                m_journal->record(corvander::FileRecord::skipped(
+                    path, QStringLiteral("an error was reported"), QString()));
         });
         m_proc.step([&] { m_ports.busy.setBusy(true); });
     }
@@ -179,6 +186,12 @@ private:
             if (!trimBlanks(m_skippedList).isEmpty())
                 m_skippedList.prepend(QStringLiteral("\r\nThe following files were skipped "
                                                      "because they could not be read or renamed:"));
+        });
+        m_proc.step([&] {
+            if (m_journal)
+                m_journal->end(stopped, m_handled, m_count);
+            // Gone, the journal is free for an undo.
+            m_journal.reset();
         });
         m_proc.step([&] { m_ports.busy.setBusy(false); });
         m_proc.step([&] {
@@ -220,7 +233,50 @@ private:
         return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
     }
 
+    void beginJournal() {
+        if (m_options.preview || !m_options.journal)
+            return;
+        corvander::RunStart start;
+        start.time = QDateTime::currentDateTime();
+        start.resultsFolder = m_ports.controls.resultsFolder();
+        if (m_ports.controls.contentSelected()) {
+            start.family = QStringLiteral("content");
+            start.mode = m_ports.controls.modeIndex();
+            start.parameters = m_parameters.described();
+        } else {
+            start.family = QStringLiteral("metadata");
+            start.parameters = {QStringLiteral("format=") + m_ports.controls.nameFormat()};
+        }
+        // The run goes on without it; the user learns once that it cannot be undone.
+        m_journal = corvander::RunJournal::begin(start, [this](const QString& failure) {
+            m_dialogs.showMessage(
+                QStringLiteral("The journal of this run could not be written (%1), so the run "
+                               "cannot be undone.")
+                    .arg(failure));
+        });
+    }
+
+    void record(const FileOutcome& outcome) {
+        const corvander::Provenance& provenance = outcome.plan.provenance;
+        const QString madeFrom = provenance.family() + QStringLiteral(": ") + provenance.describe();
+        if (outcome.copied()) {
+            const QString folder = m_ports.controls.resultsFolder();
+            const QString base =
+                folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+            m_journal->record(corvander::FileRecord::copied(outcome.plan.source,
+                                                            base + outcome.fileName, madeFrom));
+            return;
+        }
+        const QString reason = outcome.copyFailure.isEmpty()
+                                   ? corvander::skipReasonText(outcome.plan.skip)
+                                   : QStringLiteral("the copy failed: ") + outcome.copyFailure;
+        m_journal->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
+    }
+
     void fileFinished(const FileOutcome& outcome) {
+        m_told = true;
+        if (m_journal)
+            record(outcome);
         if (m_options.planOut && m_position <= m_options.planOut->rows.size())
             m_options.planOut->rows[m_position - 1] = {outcome.plan.source, m_identity, outcome};
         if (m_options.fileDone)
@@ -239,6 +295,8 @@ private:
     QString m_password;
     QString m_skippedList;
     std::optional<corvander::FileIdentity> m_identity;
+    std::unique_ptr<corvander::RunJournal> m_journal;
+    bool m_told = false;
     int m_count = 0;
     int m_position = 0;
     int m_handled = 0;

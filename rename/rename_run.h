@@ -37,6 +37,8 @@ struct RunOptions {
     // A preview's plan, carried out as it stands for the files unchanged since; its answers
     // stand in for the prompts.
     const corvander::RunPlan* plan = nullptr;
+    // A run that copies keeps a journal (for undo and the report) unless told otherwise.
+    bool journal = true;
     // Asked after each file: true ends the run there.
     std::function<bool()> stopRequested;
     // Told how each file ended, with its list position.

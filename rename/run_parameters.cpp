@@ -87,3 +87,16 @@ FileArguments fileArgumentsFor(int mode, const RunParameters& parameters) {
         return {parameters.first, zero, QString(), QString()};
     return {parameters.first, parameters.second, QString(), QString()};
 }
+
+QStringList RunParameters::described() const {
+    QStringList answers;
+    if (!searchText.isEmpty())
+        answers << QStringLiteral("text=") + searchText << QStringLiteral("n=") + first;
+    else if (!wordList.isEmpty())
+        answers << QStringLiteral("words=") + wordList;
+    else if (!first.isEmpty())
+        answers << QStringLiteral("x=") + first;
+    if (!second.isEmpty())
+        answers << QStringLiteral("y=") + second;
+    return answers;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Dialogs;
@@ -11,6 +12,9 @@ struct RunParameters {
     QString second;     // y (mode 3); empty otherwise
     QString wordList;   // mode 4: the answer as typed
     QString searchText; // modes 5 and 6
+
+    // The answers given, as "name=value" ("x=3", "words=10,11", "text=Invoice No").
+    QStringList described() const;
 };
 
 // Asks for the numbers and the text that the mode needs. Numeric prompts come back until their
