@@ -209,7 +209,7 @@ void Form1::connectHandlers() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (pressFocusedButton(watched, event))
+    if (pressFocusedButton(watched, event) || stopOnProgressClick(watched, event))
         return true;
     keepOptionsMenuGreyedWhileEmpty(watched, event);
     keepBothOptionsOnTab(watched, event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/window_port.h"
+#include "rename/run_plan.h"
 
 #include <QCursor>
 #include <QWidget>
@@ -24,6 +25,9 @@ struct FileListContext;
 class SettingsStore;
 class TextProgressBar;
 class WindowWaiter;
+class QAction;
+struct FileOutcome;
+struct RenameRunPorts;
 namespace corvander {
 class ExtractionPool;
 class ReadabilityCheck;
@@ -228,7 +232,40 @@ private:
     std::vector<QWidget*> m_laidOut;
     bool m_followsScreen = false;
 
-    // --- rename run (form1_rename.cpp) ---
+    // --- rename run, preview, stop, undo and report (form1_rename.cpp, form1_preview.cpp,
+    // form1_journal.cpp) ---
+public:
+    // Rename > Preview Names: plans every file as "Start Renaming" would and shows each planned
+    // name (or why the file is skipped) in the list's second column; copies nothing.
+    void mnuPreview_Click();
+    // Esc, Rename > Stop, a click on the progress bar: the run ends after the current file.
+    void mnuStop_Click();
+    // Rename > Undo Last Run: removes the copies of the last run that are still as it made them.
+    void mnuUndo_Click();
+    // Rename > Save Report...: the last run's journal as a CSV file.
+    void mnuReport_Click();
+    // A preview's plan stands (nothing was edited since it was made).
+    bool hasPreview() const { return m_previewShown; }
+
+    QAction* mnuPreview = nullptr;
+    QAction* mnuStop = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuReport = nullptr;
+    QAction* mnuPreviewFirst = nullptr;
+
+private:
+    void createRunMenus();
+    bool stopOnProgressClick(QObject* watched, QEvent* event);
+    RenameRunPorts renameRunPorts();
+    void runRenaming(bool preview);
+    void showPlannedName(int position, const FileOutcome& outcome);
+    void discardPreview();
+    void watchForEdits();
+
+    corvander::RunPlan m_plan;
+    bool m_previewShown = false;
+    bool m_stopRequested = false;
+    int m_pathColumnWidth = 0;
 
     Dialogs& m_dialogs;
     SettingsStore& m_settings;

@@ -52,11 +52,14 @@ void Form1::createMenus() {
     mnuRename->setObjectName(QStringLiteral("mnuRename"));
     addItem(mnuRename, "mnuStartRenaming", QStringLiteral("&Start Renaming"), this,
             &Form1::PushButton2_Click);
+    // Preview, stop, undo and the report come after, once the options menu exists too.
 
     mnuOptions = MenuBar->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuOptions->menuAction()->setEnabled(false);
     mnuOptions->installEventFilter(this);
+
+    createRunMenus();
 
     mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

@@ -7,6 +7,7 @@
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
 #include "extract/extraction_pool.h"
+#include "rename/journal_folder.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -37,6 +38,7 @@ void Form1::Form_Load() {
     proc.step([&] { restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0")); });
     proc.step([&] { restoreCheck1(); });
     proc.step([&] { locateExtractor(); });
+    proc.step([&] { corvander::pruneJournals(QDateTime::currentDateTime()); });
 }
 
 void Form1::applyTheme() {

@@ -82,3 +82,8 @@ QString QtDialogs::browseForFolder(const QString& title, const QString& startFol
 bool QtDialogs::openExternally(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }
+
+QString QtDialogs::saveFile(const QString& title, const QString& suggestedPath,
+                            const QString& filter) {
+    return QFileDialog::getSaveFileName(m_owner, title, suggestedPath, filter);
+}

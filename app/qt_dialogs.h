@@ -16,6 +16,8 @@ public:
                                    const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;
+    QString saveFile(const QString& title, const QString& suggestedPath,
+                     const QString& filter) override;
     bool openExternally(const QUrl& url) override;
 
     // Message texts carry CR, LF and CR LF breaks; a Qt label wants plain "\n".

@@ -53,6 +53,7 @@ public:
     std::optional<QString> askText(const QString& prompt, const QString& title,
                                    const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
+    QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     bool openExternally(const QUrl& url) override;
 

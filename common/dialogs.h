@@ -30,6 +30,9 @@ public:
     virtual QStringList openFiles(const QString& title, const QString& filter) = 0;
     // Returns the folder without a final "/" (the root stays "/"), or empty on cancel.
     virtual QString browseForFolder(const QString& title, const QString& startFolder) = 0;
+    // The file to save to, starting with a suggested name; empty on cancel.
+    virtual QString saveFile(const QString& title, const QString& suggestedPath,
+                             const QString& filter) = 0;
     // Hands a file, folder or web address to the desktop. False when nothing could open it.
     virtual bool openExternally(const QUrl& url) = 0;
 };

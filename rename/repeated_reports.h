@@ -29,6 +29,10 @@ public:
     QString browseForFolder(const QString& title, const QString& startFolder) override {
         return m_shown.browseForFolder(title, startFolder);
     }
+    QString saveFile(const QString& title, const QString& suggestedPath,
+                     const QString& filter) override {
+        return m_shown.saveFile(title, suggestedPath, filter);
+    }
     bool openExternally(const QUrl& url) override { return m_shown.openExternally(url); }
 
     // For each report that came more than once, in the order they were first shown: CR LF, then

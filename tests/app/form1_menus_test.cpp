@@ -87,6 +87,9 @@ TEST_F(MenuBar, AboutTellsVersionLicenceAndSettingsFile) {
 
 TEST_F(MenuBar, OptionsMenuIsGreyedUntilItHasItems) {
     Form1& form = load();
+    EXPECT_TRUE(form.mnuOptions->menuAction()->isEnabled()) << "it has its options";
+    for (QAction* existing : form.mnuOptions->actions())
+        form.mnuOptions->removeAction(existing);
     EXPECT_FALSE(form.mnuOptions->menuAction()->isEnabled());
     QAction* option = form.mnuOptions->addAction(QStringLiteral("Something later"));
     EXPECT_TRUE(form.mnuOptions->menuAction()->isEnabled());

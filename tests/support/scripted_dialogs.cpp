@@ -96,3 +96,9 @@ QStringList ScriptedDialogs::warnings() const {
         texts << item.text;
     return texts;
 }
+
+QString ScriptedDialogs::saveFile(const QString& title, const QString& suggestedPath,
+                                  const QString&) {
+    record(Kind::SaveFile, suggestedPath, title);
+    return takeAnswer().toString();
+}

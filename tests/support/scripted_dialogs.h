@@ -11,7 +11,7 @@
 // scripted answer left gets the cancel answer, so a test never hangs on a box.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Warning, YesNo, Input, OpenFiles, Folder, OpenExternally };
+    enum class Kind { Message, Warning, YesNo, Input, OpenFiles, Folder, SaveFile, OpenExternally };
 
     struct Shown {
         Kind kind;
@@ -41,6 +41,9 @@ public:
                                    const QString& defaultText, bool masked = false) override;
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString browseForFolder(const QString& title, const QString& startFolder) override;
+    // Answered like a folder dialog: a path queued with answerFolder, or empty (cancel).
+    QString saveFile(const QString& title, const QString& suggestedPath,
+                     const QString& filter) override;
     bool openExternally(const QUrl& url) override;
 
     const QList<Shown>& shown() const { return m_shown; }
