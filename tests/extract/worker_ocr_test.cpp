@@ -338,9 +338,10 @@ TEST_F(WorkerOcr, OneThreadTimeForEachPageAndMemoryThatStaysPut) {
         for (int i = 0; i < 4; ++i)
             ASSERT_TRUE(fresh.askPastProgress(again));
         const int after = kilobytes(fresh.procLine("status", "VmRSS:"));
-        std::printf("worker RSS with %s set up: %d kB, %d kB after four more pages\n", languages,
-                    settled, after);
-        EXPECT_LT(after - settled, 8 * 1024) << languages;
+        // The allocator's own ups and downs stay well below one leaked page image (a page of
+        // 8.7 million grey pixels), four of which this would show.
+        EXPECT_LT(after - settled, 24 * 1024)
+            << languages << ": " << settled << " kB, then " << after << " kB";
     }
 }
 
