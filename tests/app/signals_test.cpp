@@ -1,4 +1,7 @@
 // The real program, told to end by a signal: it must end the way closing its window does.
+#include "tests/support/pdf_writer.h"
+#include "tests/support/process_probe.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,6 +44,21 @@ bool catches(qint64 pid, int signal) {
     return false;
 }
 
+// The processes the program started and that still run.
+QList<qint64> childrenOf(qint64 pid) {
+    QList<qint64> children;
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile list(tasks.filePath(task + QStringLiteral("/children")));
+        if (!list.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray& child : list.readAll().simplified().split(' '))
+            if (!child.isEmpty())
+                children << child.toLongLong();
+    }
+    return children;
+}
+
 } // namespace
 
 TEST_P(EndBySignal, EndsPromptlyAndLeavesNothingInTheTemporaryFolder) {
@@ -66,7 +84,10 @@ TEST_P(EndBySignal, EndsPromptlyAndLeavesNothingInTheTemporaryFolder) {
     QProcess program;
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(CORVANDER_PROGRAM), {});
+    // A file to open, so that the program's workers run when the signal comes.
+    const QString pdf = m_root.filePath(QStringLiteral("home/a.pdf"));
+    ASSERT_TRUE(writePdf(pdf, pdfOfPages({QStringLiteral("Alpha beta")})));
+    program.start(QStringLiteral(CORVANDER_PROGRAM), {pdf});
     ASSERT_TRUE(program.waitForStarted(10000));
     // Wait until the program catches the signal, and a little longer so that its window (or
     // the start-up's box) is up.
@@ -76,6 +97,15 @@ TEST_P(EndBySignal, EndsPromptlyAndLeavesNothingInTheTemporaryFolder) {
         QThread::msleep(20);
     ASSERT_TRUE(catches(program.processId(), GetParam().signal)) << "the signal is not caught";
     QThread::msleep(500);
+    // With no box in the way, the file's check has started the workers.
+    QList<qint64> workers;
+    while (!GetParam().boxOpen && workers.isEmpty() && waited.elapsed() < 20000) {
+        workers = childrenOf(program.processId());
+        QThread::msleep(20);
+    }
+    if (!GetParam().boxOpen) {
+        ASSERT_FALSE(workers.isEmpty()) << "no worker started";
+    }
     ASSERT_EQ(program.state(), QProcess::Running);
 
     ::kill(pid_t(program.processId()), GetParam().signal);
@@ -90,6 +120,8 @@ TEST_P(EndBySignal, EndsPromptlyAndLeavesNothingInTheTemporaryFolder) {
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "killed by the signal itself";
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_TRUE(inTemp().isEmpty()) << inTemp().join(' ').toStdString();
+    for (const qint64 pid : workers)
+        EXPECT_TRUE(processEnds(pid)) << "worker " << pid << " outlived the program";
 }
 
 INSTANTIATE_TEST_SUITE_P(
