@@ -4,9 +4,9 @@
 #include "tests/rename/rename_fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QApplication>
 #include <QTest>
 
 namespace {
