@@ -26,12 +26,8 @@ std::string metadataLines(PDFDoc& doc) {
 Answer readInfo(const InfoRequest& request) {
     Answer answer;
     const std::unique_ptr<PDFDoc> doc = openDocument(request.path, request.password);
-    if (!doc->isOk()) {
-        answer.status = protocol::kStatusCannotOpen;
-        answer.error = openFailure(*doc);
-        answer.needsPassword = needsPassword(*doc);
+    if (!openedFor(*doc, answer))
         return answer;
-    }
     answer.pageCount = doc->getNumPages();
     // pdfinfo looks at page 1 and refuses a document without one, printing nothing.
     if (answer.pageCount < 1) {

@@ -1,5 +1,8 @@
 #include "extract/worker/pdf_library.h"
 
+#include "extract/worker/answer.h"
+#include "extract/worker/extract_protocol.h"
+
 #include <poppler/Error.h>
 #include <poppler/ErrorCodes.h>
 #include <poppler/GlobalParams.h>
@@ -40,9 +43,7 @@ std::unique_ptr<PDFDoc> openDocument(const std::string& path,
     return std::make_unique<PDFDoc>(std::make_unique<GooString>(path), secret, secret);
 }
 
-bool needsPassword(const PDFDoc& doc) {
-    return doc.getErrorCode() == errEncrypted;
-}
+namespace {
 
 std::string openFailure(const PDFDoc& doc) {
     std::string reason;
@@ -64,6 +65,17 @@ std::string openFailure(const PDFDoc& doc) {
     if (!firstComplaint().empty())
         reason += " (" + firstComplaint() + ")";
     return reason;
+}
+
+} // namespace
+
+bool openedFor(const PDFDoc& doc, Answer& answer) {
+    if (doc.isOk())
+        return true;
+    answer.status = protocol::kStatusCannotOpen;
+    answer.error = openFailure(doc);
+    answer.needsPassword = doc.getErrorCode() == errEncrypted;
+    return false;
 }
 
 } // namespace corvander::worker

@@ -10,6 +10,10 @@
 class PDFDoc;
 
 namespace corvander::worker {
+struct Answer;
+}
+
+namespace corvander::worker {
 
 // Creates the library's global settings and routes its error messages away from the standard
 // streams. Call once, before the first document.
@@ -20,9 +24,8 @@ void startPdfLibrary();
 std::unique_ptr<PDFDoc> openDocument(const std::string& path,
                                      const std::optional<std::string>& password);
 
-// Why a document that failed isOk() could not be opened, for people.
-std::string openFailure(const PDFDoc& doc);
-// True when a document failed isOk() for want of the right password.
-bool needsPassword(const PDFDoc& doc);
+// True when the document opened; otherwise the answer says that it could not be opened, why
+// (for people), and whether a password was what it lacked.
+bool openedFor(const PDFDoc& doc, Answer& answer);
 
 } // namespace corvander::worker

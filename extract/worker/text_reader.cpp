@@ -72,12 +72,8 @@ void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, TextSink
 Answer readText(const TextRequest& request) {
     Answer answer;
     const std::unique_ptr<PDFDoc> doc = openDocument(request.path, request.password);
-    if (!doc->isOk()) {
-        answer.status = protocol::kStatusCannotOpen;
-        answer.error = openFailure(*doc);
-        answer.needsPassword = needsPassword(*doc);
+    if (!openedFor(*doc, answer))
         return answer;
-    }
     const int pages = doc->getNumPages();
     answer.pageCount = pages;
 
