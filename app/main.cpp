@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/qt_dialogs.h"
 #include "app/shutdown_signals.h"
+#include "cli/command_line.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
 
@@ -28,6 +29,7 @@ void printHelp() {
                 "Settings: %s, section [Corvander].\n"
                 "Reads PDF files through its worker program, corvander-extract, beside it.\n",
                 kProductName, settingsFile.constData());
+    std::printf("\n%s", corvander::commandsHelp());
     if (kHomePage[0] != '\0')
         std::printf("Home page: %s\n", kHomePage);
     std::printf("Support: %s\n", kSupportAddress);
@@ -57,6 +59,8 @@ std::optional<int> answerInformationOption(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (corvander::isCommandLine(argc, argv))
+        return corvander::runCommandLine(argc, argv);
     if (const std::optional<int> exitCode = answerInformationOption(argc, argv))
         return *exitCode;
 
