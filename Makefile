@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler-utils \
            libpoppler-private-dev file exfat-fuse exfatprogs fuse3 \
            fonts-liberation2 xvfb xauth xdotool x11-utils libx11-dev libxfixes-dev \
-           desktop-file-utils appstream dpkg-dev
+           desktop-file-utils appstream dpkg-dev bash-completion
 APT_GET = apt-get -o DPkg::Lock::Timeout=300 install -y --no-install-recommends
 
 .PHONY: all deps configure build run test bench clean

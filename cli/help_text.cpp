@@ -12,7 +12,7 @@ const char* renameHelp() {
            "\n"
            "PATH: files, taken in the order given whatever their names, and folders, walked\n"
            "breadth-first for *.pdf files (any letter case); inside a folder, names starting\n"
-           "with \".\" or \"~\" are left out.\n"
+           "with \".\" or \"~\" are left out. \"--\" ends the options.\n"
            "\n"
            "FAMILY, exactly one of:\n"
            "  --words X                  the first X words of the document\n"

@@ -3,7 +3,12 @@
 #include "cli/output_fields.h"
 #include "cli/terminal_progress.h"
 
+#include <unistd.h>
+
 namespace corvander {
+
+ResultLines::ResultLines(bool json, TerminalProgress* progress)
+    : m_json(json), m_progress(::isatty(1) == 1 ? progress : nullptr) {}
 
 void ResultLines::success(const char* result, const QByteArray& source, const QString& name) {
     write(result, source, name.isEmpty() ? nullptr : "name", name);

@@ -15,7 +15,8 @@ class TerminalProgress;
 // "source" and "name" or "reason".
 class ResultLines {
 public:
-    ResultLines(bool json, TerminalProgress* progress) : m_json(json), m_progress(progress) {}
+    // The bar is taken off its line for each output line when both share a terminal.
+    ResultLines(bool json, TerminalProgress* progress);
 
     // A line whose result is what the command was asked for ("copied", "would-copy",
     // "readable"), naming the copy when there is one.
