@@ -41,13 +41,17 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
     const QStringList& flags = rename ? kRenameFlags : kCheckFlags;
     CommandArguments parsed;
     parsed.command = command;
-    for (const QByteArray& argument : arguments) {
+    // Help is asked for by an option, never by another option's value ("--after -h").
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QByteArray& argument = arguments.at(i);
         if (argument == "--")
             break;
         if (asksForHelp(argument)) {
             parsed.help = true;
             return parsed;
         }
+        if (!argument.contains('=') && kRenameValues.contains(QString::fromUtf8(argument)))
+            ++i;
     }
     bool optionsEnd = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {

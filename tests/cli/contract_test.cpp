@@ -236,6 +236,13 @@ TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
          {"--words", "--page", "--word-numbers", "--after", "--before", "--format", "--to",
           "--dry-run", "--ocr", "--jobs", "--password-file", "--json", "--extension"})
         EXPECT_TRUE(rename.out.contains(option)) << option;
+    // A value that looks like the help option is a value.
+    const QByteArray dashed = arg(pdf(QStringLiteral("dashed.pdf"), QStringLiteral("Call -h now")));
+    EXPECT_EQ(program
+                  .run({"rename", "--after", "-h", "--words", "1", "--dry-run", "--to",
+                        arg(results.path()), dashed})
+                  .out,
+              "would-copy\t" + dashed + "\tnow.pdf\n");
     const ProgramResult check = program.run({"check", "-h"});
     EXPECT_EQ(check.status, 0);
     EXPECT_TRUE(check.out.contains("unreadable  SOURCE  REASON"));
