@@ -5,11 +5,14 @@
 #include "cli/exit_status.h"
 #include "cli/result_lines.h"
 #include "cli/source_list.h"
+#include "cli/stop_signals.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
 #include "common/path_helpers.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
+
+#include <cstdlib>
 
 namespace corvander {
 
@@ -56,6 +59,11 @@ int runCheckCommand(const CommandArguments& arguments) {
             lines.shortfall("unreadable", source.name, readabilityText(checked.readability));
         progress.setProgressValue(int(qint64(checked.position) * 100 / list.entryCount()));
         progress.setProgressText(QStringLiteral("Checked: ") + FileNameOf(checked.path));
+    });
+    const StopSignals stop([&](int signal) {
+        pool.shutdown();
+        progress.hide();
+        std::_Exit(128 + signal);
     });
     check.run();
     progress.hide();

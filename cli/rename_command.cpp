@@ -5,11 +5,14 @@
 #include "cli/exit_status.h"
 #include "cli/result_lines.h"
 #include "cli/source_list.h"
+#include "cli/stop_signals.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
 #include "common/path_helpers.h"
 #include "extract/extraction_pool.h"
 #include "rename/rename_run.h"
+
+#include <cstdlib>
 
 namespace corvander {
 
@@ -53,6 +56,7 @@ public:
         options.fileDone = [this](int position, const FileOutcome& outcome) {
             fileDone(position, outcome);
         };
+        const StopSignals stop([this](int signal) { stopNow(signal); });
         bool running = false;
         RunRenaming(ports, running, options);
         m_progress.hide();
@@ -69,6 +73,13 @@ public:
     }
 
 private:
+    // The workers go with the program; the files already copied are whole and told.
+    [[noreturn]] void stopNow(int signal) {
+        m_pool.shutdown();
+        m_progress.hide();
+        std::_Exit(128 + signal);
+    }
+
     // Where the run journal will take its line for each file: the same outcome, in list order.
     void fileDone(int position, const FileOutcome& outcome) {
         if (m_pool.cannotStart())

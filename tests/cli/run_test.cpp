@@ -2,11 +2,15 @@
 // copy.
 #include "tests/cli/program_runner.h"
 #include "tests/support/pdf_writer.h"
+#include "tests/support/process_probe.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QSet>
+#include <QThread>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -104,6 +108,37 @@ TEST_F(RunTest, FourProcessesIntoOneFolderNeverShareOrBreakACopy) {
     EXPECT_EQ(copiedLines, 4 * kFiles);
     EXPECT_EQ(resultEntries().size(), copiedLines)
         << resultEntries().join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(RunTest, ASignalEndsTheRunBetweenFilesWithItsWorkers) {
+    const QString first = pdf(QStringLiteral("a.pdf"), QStringLiteral("First document"));
+    // Reading a pipe that nobody writes to never ends: a worker hangs on it.
+    const QString pipe = sources.filePath(QStringLiteral("pipe.pdf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const pid_t process = program.start({"rename", "--words", "1", "--jobs", "2", "--to",
+                                         arg(results.path()), arg(first), arg(pipe)});
+    ASSERT_GT(process, 0);
+    QList<qint64> workers;
+    // The signal is taken between files: once the first copy is there, its line is written.
+    const QString firstCopy = results.filePath(QStringLiteral("First.pdf"));
+    for (int wait = 0; wait < 500 && (workers.size() < 2 || !QFile::exists(firstCopy)); ++wait) {
+        QThread::msleep(10);
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(process));
+        workers.clear();
+        if (children.open(QIODevice::ReadOnly)) {
+            for (const QByteArray& id : children.readAll().split(' '))
+                if (!id.trimmed().isEmpty())
+                    workers << id.trimmed().toLongLong();
+        }
+    }
+    ASSERT_EQ(workers.size(), 2) << "the workers started";
+    ::kill(process, SIGTERM);
+    const ProgramResult result = program.finish(process);
+    EXPECT_EQ(result.status, 128 + SIGTERM);
+    for (const qint64 worker : workers)
+        EXPECT_TRUE(processEnds(worker)) << "worker " << worker << " outlived the program";
+    EXPECT_EQ(result.out, "copied\t" + arg(first) + "\tFirst.pdf\n");
+    EXPECT_EQ(resultEntries(), QStringList{"First.pdf"}) << "nothing half made is left";
 }
 
 } // namespace
