@@ -3,6 +3,7 @@
 #include "app/graphical_session.h"
 #include "app/qt_dialogs.h"
 #include "app/shutdown_signals.h"
+#include "cli/command_line.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
 
@@ -31,6 +32,7 @@ void printHelp() {
                 "Settings: %s, section [Corvander].\n"
                 "Reads PDF files through its worker program, corvander-extract, beside it.\n",
                 corvander::kUsageLine, kProductName, settingsFile.constData());
+    std::printf("\n%s", corvander::commandsHelp());
     if (kHomePage[0] != '\0')
         std::printf("Home page: %s\n", kHomePage);
     std::printf("Support: %s\n", kSupportAddress);
@@ -71,6 +73,8 @@ corvander::CommandLine readCommandLine(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (corvander::isCommandLine(argc, argv))
+        return corvander::runCommandLine(argc, argv);
     const corvander::CommandLine commandLine = readCommandLine(argc, argv);
     if (const std::optional<int> exitCode = answerWithoutWindow(commandLine))
         return *exitCode;

@@ -26,7 +26,33 @@ private:
     bool& m_flag;
 };
 
+Readability readabilityOf(const ExtractResult& result) {
+    if (result.outcome == ExtractResult::Outcome::TimedOut)
+        return Readability::TimedOut;
+    if (result.outcome == ExtractResult::Outcome::Answered && result.needsPassword)
+        return Readability::PasswordNeeded;
+    if (!result.hasText())
+        return Readability::Unreadable;
+    return result.text.size() >= kReadableSize ? Readability::Readable : Readability::NoText;
+}
+
 } // namespace
+
+QString readabilityText(Readability readability) {
+    switch (readability) {
+    case Readability::Readable:
+        return {};
+    case Readability::NoText:
+        return QStringLiteral("no text");
+    case Readability::Unreadable:
+        return QStringLiteral("unreadable");
+    case Readability::TimedOut:
+        return QStringLiteral("timed out");
+    case Readability::PasswordNeeded:
+        return QStringLiteral("password needed");
+    }
+    return {};
+}
 
 ReadabilityCheck::ReadabilityCheck(CheckPorts ports) : m_ports(std::move(ports)) {}
 
@@ -42,7 +68,7 @@ void ReadabilityCheck::run() {
     } while (m_again);
 }
 
-std::optional<bool> ReadabilityCheck::knownReadable(const QString& path) const {
+std::optional<Readability> ReadabilityCheck::knownReadability(const QString& path) const {
     const std::optional<FileIdentity> identity = identityOfFile(path);
     if (!identity)
         return std::nullopt;
@@ -50,6 +76,12 @@ std::optional<bool> ReadabilityCheck::knownReadable(const QString& path) const {
     if (known == m_known.constEnd())
         return std::nullopt;
     return *known;
+}
+
+ExtractRequest ReadabilityCheck::checkRequest(const QString& path) const {
+    ExtractRequest request = ExtractRequest::wholeText(path);
+    request.password = m_password;
+    return request;
 }
 
 void ReadabilityCheck::checkOnce() {
@@ -64,29 +96,28 @@ void ReadabilityCheck::checkOnce() {
     Lookahead ahead(m_ports.pool, lookaheadDepth(m_ports.pool));
     const auto requestFor = [&](int position) -> std::optional<ExtractRequest> {
         const QString path = m_ports.list.entryText(position);
-        if (knownReadable(path))
+        if (knownReadability(path))
             return std::nullopt;
-        return ExtractRequest::wholeText(path);
+        return checkRequest(path);
     };
     for (int position = 1; position <= count; ++position) {
         QString path;
-        bool readable = false;
+        Readability readability = Readability::Unreadable;
         proc.at(104, [&] { path = m_ports.list.entryText(position); });
         proc.step([&] {
-            if (const std::optional<bool> known = knownReadable(path)) {
-                readable = *known;
+            if (const std::optional<Readability> known = knownReadability(path)) {
+                readability = *known;
                 return;
             }
             const std::optional<FileIdentity> identity = identityOfFile(path);
             ahead.fill(position, count, requestFor);
             WaitingProgress progress(&m_ports.bar, {}, 0, 0);
-            const ExtractResult result =
-                waitForResult(m_ports.pool, m_ports.waiter,
-                              ahead.claim(position, ExtractRequest::wholeText(path)), &progress);
-            readable = result.hasText() && result.text.size() >= kReadableSize;
+            const ExtractResult result = waitForResult(
+                m_ports.pool, m_ports.waiter, ahead.claim(position, checkRequest(path)), &progress);
+            readability = readabilityOf(result);
             // A worker that died or ran out of time says nothing lasting about the file.
             if (identity && result.outcome == ExtractResult::Outcome::Answered)
-                m_known.insert(*identity, readable);
+                m_known.insert(*identity, readability);
         });
         proc.step([&] {
             const QString failure = m_ports.pool.takeStartFailure();
@@ -94,8 +125,10 @@ void ReadabilityCheck::checkOnce() {
                 raiseError(failure);
         });
         proc.step([&] {
-            if (!readable)
+            if (readability != Readability::Readable)
                 unreadable += path + QStringLiteral("\r\n");
+            if (m_fileChecked)
+                m_fileChecked({position, path, readability});
         });
     }
     proc.at(112, [&] { m_ports.busy.setBusy(wasBusy); });

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "extract/extract_request.h"
 #include "extract/file_identity.h"
 
+#include <functional>
 #include <optional>
 
 #include <QHash>
@@ -28,6 +30,25 @@ struct CheckPorts {
     QString label;
 };
 
+// What the check found out about one file.
+enum class Readability {
+    Readable,
+    NoText,         // opened, but fewer than 10 bytes of text
+    Unreadable,     // could not be opened or read
+    TimedOut,       // reading it took longer than the time limit
+    PasswordNeeded, // protected, and the check's password (or none) did not open it
+};
+
+// The finding in a few words, in the same words a run gives for a file it skips.
+QString readabilityText(Readability readability);
+
+// One listed file's result, by its list position (1-based).
+struct CheckedFile {
+    int position = 0;
+    QString path;
+    Readability readability = Readability::Readable;
+};
+
 // The readability check: lists, in one message, the entries whose text comes to fewer than 10
 // bytes. It never changes the list. What it learnt of a file is remembered for the life of the
 // check object, so a file is extracted again only when it changed (size, time, inode) since.
@@ -39,13 +60,24 @@ public:
     // waits) runs again over the whole list once the current one is done.
     void run();
 
+    // Told of every file's result as the check goes, in list order; the message at the end comes
+    // all the same.
+    void setFileChecked(std::function<void(const CheckedFile&)> told) {
+        m_fileChecked = std::move(told);
+    }
+    // Tried on protected documents; the window's check tries none.
+    void setPassword(const QString& password) { m_password = password; }
+
 private:
     void checkOnce();
-    // True, false, or nothing when the file must be extracted.
-    std::optional<bool> knownReadable(const QString& path) const;
+    // What is known of the file as it is now, or nothing when it must be extracted.
+    std::optional<Readability> knownReadability(const QString& path) const;
+    ExtractRequest checkRequest(const QString& path) const;
 
     CheckPorts m_ports;
-    QHash<FileIdentity, bool> m_known;
+    std::function<void(const CheckedFile&)> m_fileChecked;
+    QString m_password;
+    QHash<FileIdentity, Readability> m_known;
     bool m_running = false;
     bool m_again = false;
 };

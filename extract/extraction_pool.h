@@ -52,6 +52,8 @@ public:
     // Why no worker could be started, the first time it is asked; empty afterwards and when the
     // workers run. Every request meanwhile ends with the outcome NoWorker.
     QString takeStartFailure();
+    // True from the moment no worker could be started; stays true.
+    bool cannotStart() const { return m_cannotStart; }
     // How many requests went to a worker so far.
     qint64 requestsSent() const { return m_requestsSent; }
     // The workers running now, by process id.

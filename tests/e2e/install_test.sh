@@ -57,9 +57,28 @@ grep -qF "<release version=\"$VERSION\"" "$METAINFO" || xs_fail "the AppStream r
 [ "$(od -An -tx1 -j16 -N8 "$ICON" | tr -d ' \n')" = "0000004000000040" ] ||
     xs_fail "the icon is not 64x64"
 
+# The manual page and the bash completion of the commands.
+MAN_PAGE="$PREFIX/share/man/man1/corvander.1.gz"
+[ -f "$MAN_PAGE" ] || xs_fail "no manual page in share/man/man1"
+MANWIDTH=100 man -l "$MAN_PAGE" 2>/dev/null | grep -qF "corvander rename FAMILY [options] --to DIR PATH..." ||
+    xs_fail "the manual page does not show the rename command"
+zcat "$MAN_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the manual page is not of version $VERSION"
+COMPLETION="$PREFIX/share/bash-completion/completions/corvander"
+bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
+    xs_fail "the bash completion does not complete corvander"
+
 cd /
 [ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
     xs_fail "the installed program does not tell its version"
+
+# The installed commands work without any display, from an unrelated folder.
+mkdir -p "$ROOT/cli/in" "$ROOT/cli/out"
+cp "$SOURCE/resources/Samples/scan0001.pdf" "$ROOT/cli/in/"
+CLI_OUT=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$PREFIX/bin/corvander" rename --words 3 --to "$ROOT/cli/out" "$ROOT/cli/in") ||
+    xs_fail "the installed rename command failed"
+[ "$CLI_OUT" = "copied	$ROOT/cli/in/scan0001.pdf	Alderbank Paper Supplies.pdf" ] ||
+    xs_fail "the installed rename command printed: $CLI_OUT"
 
 # The entry opens PDF files: a file manager offers it for them and hands them over as %F.
 EXEC=$(sed -n 's/^Exec=//p' "$DESKTOP")

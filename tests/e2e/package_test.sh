@@ -36,7 +36,9 @@ for entry in \
     "./usr/share/applications/org.example.corvander.desktop" \
     "./usr/share/icons/hicolor/64x64/apps/corvander.png" \
     "./usr/share/metainfo/org.example.corvander.metainfo.xml" \
-    "./usr/share/doc/corvander/copyright"; do
+    "./usr/share/doc/corvander/copyright" \
+    "./usr/share/man/man1/corvander.1.gz" \
+    "./usr/share/bash-completion/completions/corvander"; do
     grep -qxF -- "$entry" "$ROOT/contents" || fail "the package lacks $entry"
 done
 grep -q '^\./usr/share/corvander/Samples/.*\.pdf$' "$ROOT/contents" || fail "the package holds no samples"

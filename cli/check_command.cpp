@@ -1,0 +1,81 @@
+#include "cli/commands.h"
+
+#include "cli/command_ports.h"
+#include "cli/command_settings.h"
+#include "cli/exit_status.h"
+#include "cli/result_lines.h"
+#include "cli/source_list.h"
+#include "cli/stop_signals.h"
+#include "cli/terminal_progress.h"
+#include "cli/worker_program.h"
+#include "common/path_helpers.h"
+#include "extract/check.h"
+#include "extract/extraction_pool.h"
+
+#include <cstdlib>
+
+namespace corvander {
+
+int runCheckCommand(const CommandArguments& arguments) {
+    const CommonSettings settings = checkSettingsOf(arguments);
+    const QString password =
+        settings.passwordFile ? readPasswordFile(*settings.passwordFile) : QString();
+    const QString program = workerProgram();
+    if (const QString problem = workerProblem(program); !problem.isEmpty()) {
+        tellError(nullptr, problem);
+        return kExitCannotStart;
+    }
+    TerminalProgress progress;
+    CommandDialogs dialogs(&progress);
+    QStringList leftOut;
+    const QList<ListedSource> sources =
+        listSources(arguments.paths, settings.extension, dialogs, leftOut);
+    for (const QString& item : std::as_const(leftOut))
+        tellError(nullptr, QStringLiteral("left out %1").arg(item));
+    if (sources.isEmpty()) {
+        tellError(nullptr, QStringLiteral("no files to check"));
+        return kExitAllDone;
+    }
+
+    ResultLines lines(settings.json, &progress);
+    ListOrder order(sources, [&](const ListedSource& source) {
+        lines.shortfall("unreadable", source.name,
+                        source.readable() ? QStringLiteral("unreadable") : notUtf8Reason());
+    });
+    CommandList list;
+    for (const QString& path : order.runPaths())
+        list.appendEntry(path);
+    ExtractionPool pool(poolSettingsFor(settings, program));
+    LoopWaiter waiter;
+    ReadabilityCheck check({dialogs, list, list, progress, pool, waiter, QStringLiteral("check")});
+    check.setPassword(password);
+    check.setFileChecked([&](const CheckedFile& checked) {
+        if (pool.cannotStart())
+            return;
+        const ListedSource& source = order.reach(checked.position);
+        if (checked.readability == Readability::Readable)
+            lines.success("readable", source.name);
+        else
+            lines.shortfall("unreadable", source.name, readabilityText(checked.readability));
+        progress.setProgressValue(int(qint64(checked.position) * 100 / list.entryCount()));
+        progress.setProgressText(QStringLiteral("Checked: ") + FileNameOf(checked.path));
+    });
+    const StopSignals stop([&](int signal) {
+        pool.shutdown();
+        progress.hide();
+        std::_Exit(128 + signal);
+    });
+    check.run();
+    progress.hide();
+    if (pool.cannotStart())
+        return kExitCannotStart;
+    order.finish();
+    pool.shutdown();
+    if (lines.writeFailed()) {
+        tellError(nullptr, QStringLiteral("the output could not be written"));
+        return kExitSomeNotDone;
+    }
+    return lines.anyShortfall() ? kExitSomeNotDone : kExitAllDone;
+}
+
+} // namespace corvander

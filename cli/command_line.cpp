@@ -1,0 +1,77 @@
+#include "cli/command_line.h"
+
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
+#include "cli/help_text.h"
+#include "cli/terminal_progress.h"
+#include "common/app_title.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+namespace corvander {
+
+namespace {
+
+int printHelp(const char* text) {
+    std::fputs(text, stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kExitAllDone : kExitSomeNotDone;
+}
+
+int usageError(const QString& command, const QString& problem) {
+    tellError(nullptr,
+              QStringLiteral("%1: %2\nTry \"corvander %1 --help\".").arg(command, problem));
+    return kExitUsage;
+}
+
+} // namespace
+
+bool isCommandLine(int argc, char* argv[]) {
+    if (argc < 2)
+        return false;
+    return std::strcmp(argv[1], "rename") == 0 || std::strcmp(argv[1], "check") == 0 ||
+           std::strcmp(argv[1], "undo") == 0;
+}
+
+int runCommandLine(int argc, char* argv[]) {
+    // The raw bytes, before Qt sees them: a file's name need not be UTF-8.
+    const QString command = QString::fromLatin1(argv[1]);
+    QList<QByteArray> arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+
+    // A core application only: no display is needed, and none is opened.
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QCoreApplication application(qtArgc, qtArgv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));
+
+    // The run journal that undo works from is not part of this build yet.
+    if (command == QLatin1String("undo")) {
+        tellError(nullptr, QStringLiteral("undo is not available in this build"));
+        return kExitUsage;
+    }
+    try {
+        const CommandArguments parsed = parseArguments(command, arguments);
+        if (parsed.help)
+            return printHelp(command == QLatin1String("rename") ? renameHelp() : checkHelp());
+        return command == QLatin1String("rename") ? runRenameCommand(parsed)
+                                                  : runCheckCommand(parsed);
+    } catch (const UsageError& error) {
+        return usageError(command, error.problem());
+    }
+}
+
+const char* commandsHelp() {
+    return "Commands (no window, no display needed; \"corvander COMMAND --help\" tells more):\n"
+           "  corvander rename FAMILY [options] --to DIR PATH...\n"
+           "                 copy PDF files into DIR under names from their text or metadata\n"
+           "  corvander check [options] PATH...\n"
+           "                 tell which PDF files have text to rename by\n"
+           "\n";
+}
+
+} // namespace corvander

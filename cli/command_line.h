@@ -1,0 +1,16 @@
+#pragma once
+
+namespace corvander {
+
+// True when the arguments ask for a command rather than the window: the first one is "rename",
+// "check" or "undo".
+bool isCommandLine(int argc, char* argv[]);
+
+// Runs `corvander rename`, `corvander check` or `corvander undo` without a display and returns
+// the exit status.
+int runCommandLine(int argc, char* argv[]);
+
+// The commands, for the program's own --help.
+const char* commandsHelp();
+
+} // namespace corvander

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "cli/arguments.h"
+#include "rename/run_parameters.h"
+
+#include <optional>
+
+namespace corvander {
+
+// What both commands share.
+struct CommonSettings {
+    bool json = false;
+    std::optional<int> jobs;
+    QString extension = QStringLiteral("pdf");
+    std::optional<QString> passwordFile;
+};
+
+// A rename as the window would run it: the family, the mode and the answers its prompts would
+// have collected.
+struct RenameSettings {
+    CommonSettings common;
+    bool metadata = false;
+    int mode = -1;
+    RunParameters parameters;
+    QString format;
+    QString resultsFolder;
+    bool dryRun = false;
+};
+
+// The settings the command line asks for. Raises a UsageError naming the first problem: two
+// families, a number that is not a whole decimal number, --to missing or naming something other
+// than a folder, no PATH, OCR asked for.
+RenameSettings renameSettingsOf(const CommandArguments& arguments);
+CommonSettings checkSettingsOf(const CommandArguments& arguments);
+
+// The first line of the password file, without its line end. Raises a UsageError when the file
+// cannot be read.
+QString readPasswordFile(const QString& path);
+
+} // namespace corvander

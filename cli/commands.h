@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/arguments.h"
+
+namespace corvander {
+
+// `corvander rename`: copies the listed files into the results folder exactly as the window's
+// rename run would, one output line per file. Returns the exit status. Raises a UsageError.
+int runRenameCommand(const CommandArguments& arguments);
+
+// `corvander check`: the window's readability check, one output line per file.
+int runCheckCommand(const CommandArguments& arguments);
+
+} // namespace corvander

@@ -1,0 +1,151 @@
+#include "cli/commands.h"
+
+#include "cli/command_ports.h"
+#include "cli/command_settings.h"
+#include "cli/exit_status.h"
+#include "cli/result_lines.h"
+#include "cli/source_list.h"
+#include "cli/stop_signals.h"
+#include "cli/terminal_progress.h"
+#include "cli/worker_program.h"
+#include "common/path_helpers.h"
+#include "extract/extraction_pool.h"
+#include "rename/rename_run.h"
+
+#include <cstdlib>
+
+namespace corvander {
+
+namespace {
+
+// One rename from the command line: the list, the window's run over it, and the lines.
+class RenameCommand {
+public:
+    RenameCommand(const RenameSettings& settings, const QString& password,
+                  const QList<ListedSource>& sources, const QString& program)
+        : m_settings(settings), m_dialogs(&m_progress), m_lines(settings.common.json, &m_progress),
+          m_order(sources, [this](const ListedSource& source) { passedOver(source); }),
+          m_pool(poolSettingsFor(settings.common, program)) {
+        for (const QString& path : m_order.runPaths())
+            m_list.appendEntry(path);
+        m_controls.mode = settings.mode;
+        m_controls.metadata = settings.metadata;
+        m_controls.format = settings.format;
+        m_controls.folder = settings.resultsFolder;
+        m_plan.parameters = settings.parameters;
+        m_plan.password = password;
+    }
+
+    int run() {
+        const RenameRunPorts ports{m_dialogs,
+                                   m_progress,
+                                   m_list,
+                                   m_list,
+                                   m_controls,
+                                   m_pool,
+                                   m_waiter,
+                                   {QStringLiteral("rename"), QStringLiteral("rename by content"),
+                                    QStringLiteral("rename by metadata")}};
+        RunOptions options;
+        // The command line's answers stand in for the window's prompts; with no rows, every
+        // file is planned afresh.
+        options.plan = &m_plan;
+        options.preview = m_settings.dryRun;
+        // No worker, no reading: the files after the first would only be skipped for it.
+        options.stopRequested = [this] { return m_pool.cannotStart(); };
+        options.fileDone = [this](int position, const FileOutcome& outcome) {
+            fileDone(position, outcome);
+        };
+        const StopSignals stop([this](int signal) { stopNow(signal); });
+        bool running = false;
+        RunRenaming(ports, running, options);
+        m_progress.hide();
+        // The run has told why on standard error.
+        if (m_pool.cannotStart())
+            return kExitCannotStart;
+        m_order.finish();
+        m_pool.shutdown();
+        if (m_lines.writeFailed()) {
+            tellError(nullptr, QStringLiteral("the output could not be written"));
+            return kExitSomeNotDone;
+        }
+        return m_lines.anyShortfall() ? kExitSomeNotDone : kExitAllDone;
+    }
+
+private:
+    // The workers go with the program; the files already copied are whole and told.
+    [[noreturn]] void stopNow(int signal) {
+        m_pool.shutdown();
+        m_progress.hide();
+        std::_Exit(128 + signal);
+    }
+
+    // Where the run journal will take its line for each file: the same outcome, in list order.
+    void fileDone(int position, const FileOutcome& outcome) {
+        if (m_pool.cannotStart())
+            return;
+        const ListedSource& source = m_order.reach(position);
+        if (outcome.copied())
+            m_lines.success(m_settings.dryRun ? "would-copy" : "copied", source.name,
+                            outcome.fileName);
+        else if (!outcome.copyFailure.isEmpty())
+            m_lines.shortfall("failed", source.name, outcome.copyFailure);
+        else
+            m_lines.shortfall("skipped", source.name,
+                              outcome.plan.copies() ? QStringLiteral("not renamed")
+                                                    : skipReasonText(outcome.plan.skip));
+    }
+
+    // A file the run never saw (its name is not UTF-8), or one it ended without telling how
+    // (an error report said why).
+    void passedOver(const ListedSource& source) {
+        QString reason = notUtf8Reason();
+        if (source.readable())
+            reason = m_dialogs.lastError().isEmpty() ? QStringLiteral("not renamed")
+                                                     : m_dialogs.lastError();
+        m_lines.shortfall("skipped", source.name, reason);
+    }
+
+    const RenameSettings& m_settings;
+    TerminalProgress m_progress;
+    CommandDialogs m_dialogs;
+    ResultLines m_lines;
+    ListOrder m_order;
+    CommandList m_list;
+    CommandControls m_controls;
+    ExtractionPool m_pool;
+    LoopWaiter m_waiter;
+    RunPlan m_plan;
+};
+
+} // namespace
+
+int runRenameCommand(const CommandArguments& arguments) {
+    const RenameSettings settings = renameSettingsOf(arguments);
+    const QString password =
+        settings.common.passwordFile ? readPasswordFile(*settings.common.passwordFile) : QString();
+    if (!IsDirectory(settings.resultsFolder)) {
+        tellError(
+            nullptr,
+            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+        return kExitCannotStart;
+    }
+    const QString program = workerProgram();
+    if (const QString problem = workerProblem(program); !problem.isEmpty()) {
+        tellError(nullptr, problem);
+        return kExitCannotStart;
+    }
+    CommandDialogs walkDialogs(nullptr);
+    QStringList leftOut;
+    const QList<ListedSource> sources =
+        listSources(arguments.paths, settings.common.extension, walkDialogs, leftOut);
+    for (const QString& item : std::as_const(leftOut))
+        tellError(nullptr, QStringLiteral("left out %1").arg(item));
+    if (sources.isEmpty()) {
+        tellError(nullptr, QStringLiteral("no files to rename"));
+        return kExitAllDone;
+    }
+    return RenameCommand(settings, password, sources, program).run();
+}
+
+} // namespace corvander

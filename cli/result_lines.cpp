@@ -1,0 +1,75 @@
+#include "cli/result_lines.h"
+
+#include "cli/output_fields.h"
+#include "cli/terminal_progress.h"
+
+#include <unistd.h>
+
+namespace corvander {
+
+ResultLines::ResultLines(bool json, TerminalProgress* progress)
+    : m_json(json), m_progress(::isatty(1) == 1 ? progress : nullptr) {}
+
+void ResultLines::success(const char* result, const QByteArray& source, const QString& name) {
+    write(result, source, name.isEmpty() ? nullptr : "name", name);
+}
+
+void ResultLines::shortfall(const char* result, const QByteArray& source, const QString& reason) {
+    m_shortfall = true;
+    write(result, source, "reason", reason);
+}
+
+void ResultLines::write(const char* result, const QByteArray& source, const char* key,
+                        const QString& value) {
+    QByteArray line;
+    if (m_json) {
+        QList<std::pair<const char*, OutputField>> members{{"result", result}, {"source", source}};
+        if (key)
+            members.append({key, value.toUtf8()});
+        line = jsonLine(members);
+    } else {
+        QList<OutputField> fields{result, source};
+        if (key)
+            fields.append(value.toUtf8());
+        line = tsvLine(fields);
+    }
+    if (m_progress)
+        m_progress->hide();
+    if (!m_writeFailed && !writeLine(1, line))
+        m_writeFailed = true;
+    if (m_progress)
+        m_progress->show();
+}
+
+ListOrder::ListOrder(const QList<ListedSource>& sources, Gap gap)
+    : m_sources(sources), m_gap(std::move(gap)) {
+    for (qsizetype i = 0; i < m_sources.size(); ++i) {
+        if (m_sources.at(i).readable())
+            m_indexOfRunPosition.append(i);
+    }
+}
+
+QStringList ListOrder::runPaths() const {
+    QStringList paths;
+    for (const qsizetype index : m_indexOfRunPosition)
+        paths << m_sources.at(index).path;
+    return paths;
+}
+
+const ListedSource& ListOrder::reach(int runPosition) {
+    const qsizetype index = m_indexOfRunPosition.at(runPosition - 1);
+    fillGapsUpTo(index);
+    m_next = index + 1;
+    return m_sources.at(index);
+}
+
+void ListOrder::finish() {
+    fillGapsUpTo(m_sources.size());
+}
+
+void ListOrder::fillGapsUpTo(qsizetype index) {
+    for (; m_next < index; ++m_next)
+        m_gap(m_sources.at(m_next));
+}
+
+} // namespace corvander

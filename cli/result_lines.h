@@ -1,0 +1,65 @@
+#pragma once
+
+#include "cli/source_list.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace corvander {
+
+class TerminalProgress;
+
+// The command's standard output: one line per listed file, as TAB-separated fields
+// (RESULT SOURCE [NAME-OR-REASON]) or, with --json, as JSON Lines with the keys "result",
+// "source" and "name" or "reason".
+class ResultLines {
+public:
+    // The bar is taken off its line for each output line when both share a terminal.
+    ResultLines(bool json, TerminalProgress* progress);
+
+    // A line whose result is what the command was asked for ("copied", "would-copy",
+    // "readable"), naming the copy when there is one.
+    void success(const char* result, const QByteArray& source, const QString& name = {});
+    // A line for a file that did not get there ("skipped", "failed", "unreadable").
+    void shortfall(const char* result, const QByteArray& source, const QString& reason);
+
+    bool anyShortfall() const { return m_shortfall; }
+    // Standard output could not take a line (a full disk, a closed pipe).
+    bool writeFailed() const { return m_writeFailed; }
+
+private:
+    void write(const char* result, const QByteArray& source, const char* key, const QString& value);
+
+    bool m_json;
+    TerminalProgress* m_progress;
+    bool m_shortfall = false;
+    bool m_writeFailed = false;
+};
+
+// The run and the check only see the files that have a path; this keeps the lines in list order
+// all the same. Told of each file the run finishes, by the run's position, it first hands the
+// files before it that the run never saw, or passed over without telling their end, to `gap`.
+class ListOrder {
+public:
+    using Gap = std::function<void(const ListedSource&)>;
+
+    ListOrder(const QList<ListedSource>& sources, Gap gap);
+
+    // The paths the run works through, in order.
+    QStringList runPaths() const;
+    // The listed file at the run's position, after the gaps before it.
+    const ListedSource& reach(int runPosition);
+    // The gaps after the last file the run finished.
+    void finish();
+
+private:
+    void fillGapsUpTo(qsizetype index);
+
+    const QList<ListedSource>& m_sources;
+    QList<qsizetype> m_indexOfRunPosition;
+    qsizetype m_next = 0;
+    Gap m_gap;
+};
+
+} // namespace corvander

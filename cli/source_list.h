@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Dialogs;
+
+namespace corvander {
+
+// One file of the command's list: its name as given or as the folder walk built it, and the
+// path the run reads it by. A name given on the command line that is not UTF-8 stays in the list
+// with an empty path: nothing can read it, and its line says why.
+struct ListedSource {
+    QByteArray name;
+    QString path;
+
+    bool readable() const { return !path.isEmpty(); }
+};
+
+// The files of the PATH arguments, in the order given: a file as it stands, whatever its name (it
+// need not even exist); a folder as "Add All PDF File(s) In Folder" walks it, with the pattern
+// "*.EXTENSION". What the walks leave out goes into leftOut as "PATH: REASON".
+QList<ListedSource> listSources(const QList<QByteArray>& paths, const QString& extension,
+                                Dialogs& dialogs, QStringList& leftOut);
+
+// The reason a name that is not UTF-8 gets, on the command line as in a walk.
+QString notUtf8Reason();
+
+} // namespace corvander

@@ -1,0 +1,251 @@
+// The command line's contract with scripts: its exit statuses, its usage errors, the folder walk,
+// the escaping of odd names, and where its progress goes.
+#include "tests/cli/program_runner.h"
+#include "tests/support/pdf_writer.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+class ContractTest : public ::testing::Test {
+protected:
+    QString pdf(const QString& relative, const QString& text) {
+        const QString path = sources.filePath(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        EXPECT_TRUE(writePdf(path, pdfOfPages({text})));
+        return path;
+    }
+
+    // A copy of the program alone in a folder, with the worker beside it or not.
+    QString programCopy(const QByteArray& workerContent = {}) {
+        const QString copy = tools.filePath(QStringLiteral("corvander"));
+        EXPECT_TRUE(QFile::copy(program.program, copy));
+        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ExeOwner);
+        if (!workerContent.isEmpty()) {
+            QFile worker(tools.filePath(QStringLiteral("corvander-extract")));
+            EXPECT_TRUE(worker.open(QIODevice::WriteOnly));
+            worker.write(workerContent);
+            worker.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+        }
+        return copy;
+    }
+
+    QTemporaryDir sources;
+    QTemporaryDir results;
+    QTemporaryDir tools;
+    ProgramRunner program;
+};
+
+TEST_F(ContractTest, UsageErrorsNameTheProblemAndEndWithStatusTwo) {
+    const QByteArray to = arg(results.path());
+    const QByteArray file = arg(pdf(QStringLiteral("a.pdf"), QStringLiteral("Some words here")));
+    const QByteArray notFolder = file;
+    const struct {
+        QList<QByteArray> arguments;
+        QByteArray problem;
+    } cases[] = {
+        {{"rename", "--page", "2", "--to", to, file}, "--page needs --words X"},
+        {{"rename", "--words", "3", "--format", "%t", "--to", to, file},
+         "two families at once: --words and --format"},
+        {{"rename", "--after", "x", "--before", "y", "--words", "1", "--to", to, file},
+         "two families at once: --after and --before"},
+        {{"rename", "--word-numbers", "1,2", "--words", "3", "--to", to, file},
+         "two families at once: --words and --word-numbers"},
+        {{"rename", "--after", "x", "--to", to, file}, "--after needs --words N"},
+        {{"rename", "--to", to, file}, "no FAMILY given"},
+        {{"rename", "--words", "3", file}, "--to DIR is missing"},
+        {{"rename", "--words", "3", "--to", notFolder, file}, "is not a folder"},
+        {{"rename", "--words", "3", "--to", to}, "no PATH given"},
+        {{"rename", "--words", "2.5", "--to", to, file}, "--words: \"2.5\" is not a whole number"},
+        {{"rename", "--words", "0x10", "--to", to, file}, "is not a whole number"},
+        {{"rename", "--words", "3", "--page", "first", "--to", to, file},
+         "--page: \"first\" is not a whole number"},
+        {{"rename", "--word-numbers", "10,x", "--to", to, file}, "--word-numbers"},
+        {{"rename", "--words", "99999999999", "--to", to, file}, "out of range"},
+        {{"rename", "--words", "3", "--words", "4", "--to", to, file}, "--words is given twice"},
+        {{"rename", "--words", "--to", to, file}, "--words: \"--to\" is not a whole number"},
+        {{"rename", "--words", "3", "--to", to, "--bogus", file}, "unknown option --bogus"},
+        {{"rename", "--words", "3", "--to", to, "--jobs", "0", file}, "--jobs"},
+        {{"rename", "--words", "3", "--to", to, "--ocr", file},
+         "OCR is not available in this build"},
+        {{"rename", "--words", "3", "--to", to, "--ocr-languages", "eng", file},
+         "OCR is not available in this build"},
+        {{"rename", "--words", "3", "--to", to, "--password-file", "/nonexistent/pw", file},
+         "--password-file: cannot read /nonexistent/pw"},
+        {{"check", "--to", to, file}, "--to belongs to rename"},
+        {{"check", "--dry-run", file}, "--dry-run belongs to rename"},
+        {{"check"}, "no PATH given"},
+        {{"check", "--ocr", file}, "OCR is not available in this build"},
+        {{"check", "--json=yes", file}, "--json takes no value"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const ProgramResult result = program.run(c.arguments);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_TRUE(result.err.contains(c.problem)) << result.err.constData();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_TRUE(QDir(results.path()).isEmpty()) << "no usage error copies anything";
+}
+
+TEST_F(ContractTest, ExitStatusesForDoneSkippedFailedAndNothingStarted) {
+    const QByteArray good = arg(pdf(QStringLiteral("good.pdf"), QStringLiteral("Good words")));
+    const QString broken = sources.filePath(QStringLiteral("broken.pdf"));
+    QFile brokenFile(broken);
+    ASSERT_TRUE(brokenFile.open(QIODevice::WriteOnly) && brokenFile.write("not a PDF\n") > 0);
+    brokenFile.close();
+    const QByteArray scan = arg(broken);
+    const QByteArray to = arg(results.path());
+
+    EXPECT_EQ(program.run({"rename", "--words", "1", "--to", to, good}).status, 0);
+    EXPECT_EQ(program.run({"check", good}).status, 0);
+    const ProgramResult skipped = program.run({"rename", "--words", "1", "--to", to, good, scan});
+    EXPECT_EQ(skipped.status, 1);
+    EXPECT_EQ(skipped.lines().last(), "skipped\t" + scan + "\tunreadable");
+    EXPECT_EQ(program.run({"check", good, scan}).status, 1);
+
+    // A folder that takes no file at all.
+    const ProgramResult failed = program.run({"rename", "--words", "1", "--to", "/proc", good});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_TRUE(failed.out.startsWith("failed\t" + good + "\t")) << failed.out.constData();
+    EXPECT_TRUE(failed.out.endsWith(": No such file or directory\n")) << failed.out.constData();
+
+    const ProgramResult noFolder = program.run(
+        {"rename", "--words", "1", "--to", arg(results.filePath(QStringLiteral("missing"))), good});
+    EXPECT_EQ(noFolder.status, 3);
+    EXPECT_TRUE(noFolder.err.contains("missing does not exist")) << noFolder.err.constData();
+    EXPECT_TRUE(noFolder.out.isEmpty());
+
+    program.program = programCopy();
+    for (const QByteArray& command : {QByteArray("rename"), QByteArray("check")}) {
+        QList<QByteArray> arguments{command, good};
+        if (command == "rename")
+            arguments = {command, "--words", "1", "--to", to, good};
+        const ProgramResult noWorker = program.run(arguments);
+        EXPECT_EQ(noWorker.status, 3);
+        EXPECT_TRUE(noWorker.err.contains("corvander-extract")) << noWorker.err.constData();
+        EXPECT_TRUE(noWorker.out.isEmpty());
+    }
+}
+
+TEST_F(ContractTest, AWorkerThatCannotStartIsNamedWithStatusThree) {
+    program.program = programCopy("not a program at all\n");
+    const QByteArray good = arg(pdf(QStringLiteral("good.pdf"), QStringLiteral("Good words")));
+    const ProgramResult result =
+        program.run({"rename", "--words", "1", "--to", arg(results.path()), good, good, good});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_TRUE(result.err.contains(arg(tools.filePath(QStringLiteral("corvander-extract")))))
+        << result.err.constData();
+    EXPECT_TRUE(result.out.isEmpty()) << result.out.constData();
+    EXPECT_TRUE(QDir(results.path()).isEmpty());
+}
+
+TEST_F(ContractTest, FoldersAreWalkedAsTheWindowWalksThemAndNamedFilesAlwaysTaken) {
+    pdf(QStringLiteral("in/b.pdf"), QStringLiteral("Bravo"));
+    pdf(QStringLiteral("in/A.PDF"), QStringLiteral("Alpha"));
+    pdf(QStringLiteral("in/.hidden.pdf"), QStringLiteral("Hidden"));
+    pdf(QStringLiteral("in/~lock.pdf"), QStringLiteral("Lock"));
+    pdf(QStringLiteral("in/sub/deeper/d.pdf"), QStringLiteral("Delta words here"));
+    pdf(QStringLiteral("in/sub/c.pdf"), QStringLiteral("Charlie words here"));
+    pdf(QStringLiteral("in/zz/e.pdf"), QStringLiteral("Echo words here"));
+    pdf(QStringLiteral("in/notes.txt"), QStringLiteral("Notes"));
+    const ProgramResult result =
+        program.run({"rename", "--words", "1", "--dry-run", "--to", arg(results.path()), "in",
+                     "in/.hidden.pdf", "in/~lock.pdf"},
+                    sources.path());
+    EXPECT_EQ(result.status, 0) << result.err.constData();
+    EXPECT_EQ(result.out, "would-copy\tin/A.PDF\tAlpha.pdf\n"
+                          "would-copy\tin/b.pdf\tBravo.pdf\n"
+                          "would-copy\tin/sub/c.pdf\tCharlie.pdf\n"
+                          "would-copy\tin/zz/e.pdf\tEcho.pdf\n"
+                          "would-copy\tin/sub/deeper/d.pdf\tDelta.pdf\n"
+                          "would-copy\tin/.hidden.pdf\tHidden.pdf\n"
+                          "would-copy\tin/~lock.pdf\tLock.pdf\n");
+    EXPECT_EQ(program.run({"check", "--extension", "txt", "in/"}, sources.path()).out,
+              "readable\tin/notes.txt\n");
+    EXPECT_EQ(program.run({"check", "--extension", "*", "in/zz", "in/sub"}, sources.path()).out,
+              "readable\tin/zz/e.pdf\nreadable\tin/sub/c.pdf\nreadable\tin/sub/deeper/d.pdf\n");
+}
+
+TEST_F(ContractTest, OddBytesInPathsAreEscaped) {
+    pdf(QStringLiteral("in/tab\there.pdf"), QStringLiteral("Tabbed"));
+    pdf(QStringLiteral("in/line\nfeed.pdf"), QStringLiteral("Fed"));
+    pdf(QStringLiteral("in/back\\slash.pdf"), QStringLiteral("Slashed"));
+    // A name that is not UTF-8: the walk leaves it out and says so; named, it is listed.
+    const QByteArray latin1 = QFile::encodeName(sources.path()) + "/in/caf\xe9.pdf";
+    const int descriptor = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(descriptor, 0);
+    ::close(descriptor);
+    // Qt cannot name it to remove it with its folder.
+    const std::unique_ptr<const char, void (*)(const char*)> removal(
+        latin1.constData(), [](const char* path) { ::unlink(path); });
+
+    const ProgramResult tsv =
+        program.run({"rename", "--words", "1", "--to", arg(results.path()), "in", "in/caf\xe9.pdf"},
+                    sources.path());
+    EXPECT_EQ(tsv.status, 1);
+    EXPECT_EQ(tsv.out, "copied\tin/back\\\\slash.pdf\tSlashed.pdf\n"
+                       "copied\tin/line\\nfeed.pdf\tFed.pdf\n"
+                       "copied\tin/tab\\there.pdf\tTabbed.pdf\n"
+                       "skipped\tin/caf\\xe9.pdf\tthe name is not valid UTF-8\n");
+    EXPECT_TRUE(tsv.err.contains("left out in/caf\\xe9.pdf: the name is not valid UTF-8"))
+        << tsv.err.constData();
+
+    const ProgramResult json =
+        program.run({"check", "--json", "in/tab\there.pdf", "in/line\nfeed.pdf", "in/caf\xe9.pdf"},
+                    sources.path());
+    const QList<QByteArray> lines = json.lines();
+    ASSERT_EQ(lines.size(), 3) << json.out.constData();
+    EXPECT_EQ(lines.at(0), R"({"result":"readable","source":"in/tab\there.pdf"})");
+    const QStringList expected{"in/tab\there.pdf", "in/line\nfeed.pdf", "in/caf\\xe9.pdf"};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject line = QJsonDocument::fromJson(lines.at(i)).object();
+        EXPECT_EQ(line.value(QStringLiteral("source")).toString(), expected.at(i));
+    }
+    EXPECT_EQ(QJsonDocument::fromJson(lines.at(2)).object().value(QStringLiteral("reason")),
+              QStringLiteral("the name is not valid UTF-8"));
+}
+
+TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
+    const QByteArray file = arg(pdf(QStringLiteral("a.pdf"), QStringLiteral("Progress words")));
+    const QList<QByteArray> arguments{"rename", "--words", "1", "--to", arg(results.path()), file};
+    const ProgramResult quiet = program.run(arguments);
+    EXPECT_EQ(quiet.err, QByteArray()) << "no display, no terminal: nothing on standard error";
+    QDir(results.path()).removeRecursively();
+    QDir().mkpath(results.path());
+    const ProgramResult shown = program.runOnTerminal(arguments);
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_TRUE(shown.err.contains("100% Processing: a.pdf")) << shown.err.constData();
+    EXPECT_TRUE(shown.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
+    EXPECT_EQ(shown.out, "copied\t" + file + "\tProgress.pdf\n");
+
+    const ProgramResult top = program.run({"--help"});
+    EXPECT_EQ(top.status, 0);
+    EXPECT_TRUE(top.out.contains("corvander rename FAMILY [options] --to DIR PATH..."));
+    EXPECT_TRUE(top.out.contains("corvander check [options] PATH..."));
+    const ProgramResult rename = program.run({"rename", "--words", "x", "--help"});
+    EXPECT_EQ(rename.status, 0);
+    for (const char* option :
+         {"--words", "--page", "--word-numbers", "--after", "--before", "--format", "--to",
+          "--dry-run", "--ocr", "--jobs", "--password-file", "--json", "--extension"})
+        EXPECT_TRUE(rename.out.contains(option)) << option;
+    // A value that looks like the help option is a value.
+    const QByteArray dashed = arg(pdf(QStringLiteral("dashed.pdf"), QStringLiteral("Call -h now")));
+    EXPECT_EQ(program
+                  .run({"rename", "--after", "-h", "--words", "1", "--dry-run", "--to",
+                        arg(results.path()), dashed})
+                  .out,
+              "would-copy\t" + dashed + "\tnow.pdf\n");
+    const ProgramResult check = program.run({"check", "-h"});
+    EXPECT_EQ(check.status, 0);
+    EXPECT_TRUE(check.out.contains("unreadable  SOURCE  REASON"));
+}
+
+} // namespace
