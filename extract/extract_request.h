@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace corvander {
 
 // One question for an extraction worker.
 struct ExtractRequest {
-    enum class Kind { Text, Info };
+    enum class Kind { Text, Info, Languages };
 
     Kind kind = Kind::Text;
     QString path;
@@ -17,20 +19,27 @@ struct ExtractRequest {
     // The last page alone, whatever the page count is.
     bool lastPageOnly = false;
     QString password;
+    // Pages without words are read by OCR in these languages; empty: no OCR. The pool sets it
+    // from its OCR settings.
+    QString ocrLanguages;
 
     bool operator==(const ExtractRequest&) const = default;
 
     static ExtractRequest wholeText(const QString& path) {
-        return {Kind::Text, path, 0, 0, false, {}};
+        return {Kind::Text, path, 0, 0, false, {}, {}};
     }
     static ExtractRequest pageText(const QString& path, int page) {
-        return {Kind::Text, path, page, page, false, {}};
+        return {Kind::Text, path, page, page, false, {}, {}};
     }
     static ExtractRequest lastPageText(const QString& path) {
-        return {Kind::Text, path, 0, 0, true, {}};
+        return {Kind::Text, path, 0, 0, true, {}, {}};
     }
     static ExtractRequest information(const QString& path) {
-        return {Kind::Info, path, 0, 0, false, {}};
+        return {Kind::Info, path, 0, 0, false, {}, {}};
+    }
+    // The OCR languages installed on this machine.
+    static ExtractRequest installedLanguages() {
+        return {Kind::Languages, {}, 0, 0, false, {}, {}};
     }
 };
 
@@ -54,6 +63,13 @@ struct ExtractResult {
     QByteArray xml;
     // The document is protected and the run's password (or none) did not open it.
     bool needsPassword = false;
+    // With OCR: the pages OCR read to the end, and those whose OCR ran out of time.
+    QList<int> ocrPages;
+    QList<int> ocrTimedOut;
+    // "languages": the installed OCR languages, in alphabetical order, "osd" left out.
+    QStringList languages;
+    // A short description from the worker (for people), when it gave one.
+    QString error;
 
     // The text extractor would have written an output file.
     bool hasText() const { return outcome == Outcome::Answered && status == 0; }

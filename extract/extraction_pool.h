@@ -1,6 +1,7 @@
 #pragma once
 
 #include "extract/extract_request.h"
+#include "extract/ocr_settings.h"
 
 #include <QHash>
 #include <QList>
@@ -21,9 +22,12 @@ struct PoolSettings {
     int workers = 1;
     // A request that takes longer is given up and its worker replaced.
     int timeoutMilliseconds = 60000;
+    // How long the OCR of one page may take; a request is given this much more time for each
+    // page it reads by OCR.
+    int ocrPageTimeoutMilliseconds = 120000;
 
-    // The number of cores and 60 s, unless CORVANDER_WORKERS or CORVANDER_EXTRACT_TIMEOUT (in
-    // seconds) say otherwise.
+    // The number of cores, 60 s and 120 s, unless CORVANDER_WORKERS, CORVANDER_EXTRACT_TIMEOUT
+    // or CORVANDER_OCR_TIMEOUT (in seconds) say otherwise.
     static PoolSettings fromEnvironment(const QString& program);
 };
 
@@ -49,6 +53,10 @@ public:
     void shutdown();
 
     const PoolSettings& settings() const { return m_settings; }
+    // With OCR on, every text request reads its pages without words by OCR; requests already
+    // sent keep the settings they were sent with.
+    void setOcr(const OcrSettings& ocr) { m_ocr = ocr; }
+    const OcrSettings& ocr() const { return m_ocr; }
     // Why no worker could be started, the first time it is asked; empty afterwards and when the
     // workers run. Every request meanwhile ends with the outcome NoWorker.
     QString takeStartFailure();
@@ -69,6 +77,7 @@ private:
     void complete(Ticket ticket, const ExtractResult& result);
 
     PoolSettings m_settings;
+    OcrSettings m_ocr;
     std::vector<std::unique_ptr<WorkerSlot>> m_slots;
     std::deque<std::pair<Ticket, ExtractRequest>> m_queue;
     QSet<Ticket> m_open;

@@ -13,6 +13,29 @@ QByteArray bytesOf(const protocol::Fields& fields, Tag tag) {
     return QByteArray(value.data(), qsizetype(value.size()));
 }
 
+QList<int> pagesOf(const protocol::Fields& fields, Tag tag) {
+    QList<int> pages;
+    for (const QByteArray& page : bytesOf(fields, tag).split(',')) {
+        bool ok = false;
+        const int number = page.toInt(&ok);
+        if (ok)
+            pages << number;
+    }
+    return pages;
+}
+
+const char* operationOf(ExtractRequest::Kind kind) {
+    switch (kind) {
+    case ExtractRequest::Kind::Text:
+        return protocol::kOperationText;
+    case ExtractRequest::Kind::Info:
+        return protocol::kOperationInfo;
+    case ExtractRequest::Kind::Languages:
+        return protocol::kOperationLanguages;
+    }
+    return protocol::kOperationText;
+}
+
 ExtractResult ended(ExtractResult::Outcome outcome) {
     ExtractResult result;
     result.outcome = outcome;
@@ -21,11 +44,10 @@ ExtractResult ended(ExtractResult::Outcome outcome) {
 
 } // namespace
 
-std::string encodeRequest(quint64 ticket, const ExtractRequest& request) {
+std::string encodeRequest(quint64 ticket, const ExtractRequest& request,
+                          int ocrPageTimeoutMilliseconds) {
     protocol::Fields fields;
-    fields.add(Tag::Operation, request.kind == ExtractRequest::Kind::Text
-                                   ? protocol::kOperationText
-                                   : protocol::kOperationInfo);
+    fields.add(Tag::Operation, operationOf(request.kind));
     fields.addNumber(Tag::Id, static_cast<long long>(ticket));
     const QByteArray path = QFile::encodeName(request.path);
     fields.add(Tag::Path, std::string_view(path.constData(), size_t(path.size())));
@@ -39,6 +61,13 @@ std::string encodeRequest(quint64 ticket, const ExtractRequest& request) {
         const QByteArray password = request.password.toUtf8();
         fields.add(Tag::Password, std::string_view(password.constData(), size_t(password.size())));
     }
+    if (request.kind == ExtractRequest::Kind::Text && !request.ocrLanguages.isEmpty()) {
+        const QByteArray languages = request.ocrLanguages.toUtf8();
+        fields.add(Tag::Ocr, "1");
+        fields.add(Tag::OcrLanguages,
+                   std::string_view(languages.constData(), size_t(languages.size())));
+        fields.addNumber(Tag::OcrTimeout, ocrPageTimeoutMilliseconds);
+    }
     return fields.encode();
 }
 
@@ -51,6 +80,12 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     result.info = bytesOf(answer, Tag::Info);
     result.xml = bytesOf(answer, Tag::Xml);
     result.needsPassword = answer.value(Tag::NeedsPassword) == "1";
+    result.ocrPages = pagesOf(answer, Tag::OcrPages);
+    result.ocrTimedOut = pagesOf(answer, Tag::OcrTimedOut);
+    const QByteArray languages = bytesOf(answer, Tag::OcrLanguages);
+    if (!languages.isEmpty())
+        result.languages = QString::fromUtf8(languages).split(QLatin1Char('+'));
+    result.error = QString::fromUtf8(bytesOf(answer, Tag::Error));
     return result;
 }
 
