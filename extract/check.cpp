@@ -33,7 +33,9 @@ Readability readabilityOf(const ExtractResult& result) {
         return Readability::PasswordNeeded;
     if (!result.hasText())
         return Readability::Unreadable;
-    return result.text.size() >= kReadableSize ? Readability::Readable : Readability::NoText;
+    if (result.text.size() >= kReadableSize)
+        return Readability::Readable;
+    return result.ocrTimedOut.isEmpty() ? Readability::NoText : Readability::OcrTimedOut;
 }
 
 } // namespace
@@ -50,6 +52,8 @@ QString readabilityText(Readability readability) {
         return QStringLiteral("timed out");
     case Readability::PasswordNeeded:
         return QStringLiteral("password needed");
+    case Readability::OcrTimedOut:
+        return QStringLiteral("OCR timed out");
     }
     return {};
 }
@@ -93,6 +97,10 @@ void ReadabilityCheck::checkOnce() {
     int count = 0;
     proc.step([&] { m_ports.busy.setBusy(true); });
     proc.step([&] { count = m_ports.list.entryCount(); });
+    if (m_ports.pool.ocr() != m_knownOcr) {
+        m_known.clear();
+        m_knownOcr = m_ports.pool.ocr();
+    }
     Lookahead ahead(m_ports.pool, lookaheadDepth(m_ports.pool));
     const auto requestFor = [&](int position) -> std::optional<ExtractRequest> {
         const QString path = m_ports.list.entryText(position);
@@ -116,7 +124,8 @@ void ReadabilityCheck::checkOnce() {
                 m_ports.pool, m_ports.waiter, ahead.claim(position, checkRequest(path)), &progress);
             readability = readabilityOf(result);
             // A worker that died or ran out of time says nothing lasting about the file.
-            if (identity && result.outcome == ExtractResult::Outcome::Answered)
+            if (identity && result.outcome == ExtractResult::Outcome::Answered &&
+                readability != Readability::OcrTimedOut)
                 m_known.insert(*identity, readability);
         });
         proc.step([&] {

@@ -2,6 +2,7 @@
 
 #include "extract/extract_request.h"
 #include "extract/file_identity.h"
+#include "extract/ocr_settings.h"
 
 #include <functional>
 #include <optional>
@@ -37,6 +38,7 @@ enum class Readability {
     Unreadable,     // could not be opened or read
     TimedOut,       // reading it took longer than the time limit
     PasswordNeeded, // protected, and the check's password (or none) did not open it
+    OcrTimedOut,    // no text, and reading a page by OCR took longer than its time limit
 };
 
 // The finding in a few words, in the same words a run gives for a file it skips.
@@ -51,7 +53,8 @@ struct CheckedFile {
 
 // The readability check: lists, in one message, the entries whose text comes to fewer than 10
 // bytes. It never changes the list. What it learnt of a file is remembered for the life of the
-// check object, so a file is extracted again only when it changed (size, time, inode) since.
+// check object, so a file is extracted again only when it changed (size, time, inode) since, or
+// the pool's OCR settings did.
 class ReadabilityCheck {
 public:
     explicit ReadabilityCheck(CheckPorts ports);
@@ -78,6 +81,8 @@ private:
     std::function<void(const CheckedFile&)> m_fileChecked;
     QString m_password;
     QHash<FileIdentity, Readability> m_known;
+    // What the memory above was learnt with: a scan reads differently with OCR.
+    OcrSettings m_knownOcr;
     bool m_running = false;
     bool m_again = false;
 };

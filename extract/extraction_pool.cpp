@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kMostWorkers = 64;
 constexpr int kDefaultTimeoutSeconds = 60;
+constexpr double kMostOcrSeconds = 86400;
 
 int positiveFromEnvironment(const char* name, int fallback) {
     bool ok = false;
@@ -35,6 +36,11 @@ PoolSettings PoolSettings::fromEnvironment(const QString& program) {
                                                        std::max(1, QThread::idealThreadCount())));
     settings.timeoutMilliseconds =
         positiveFromEnvironment("CORVANDER_EXTRACT_TIMEOUT", kDefaultTimeoutSeconds) * 1000;
+    // Fractions of a second are taken too, so that a test can cut OCR short.
+    bool ok = false;
+    const double ocrSeconds = qEnvironmentVariable("CORVANDER_OCR_TIMEOUT").toDouble(&ok);
+    if (ok && ocrSeconds > 0 && ocrSeconds <= kMostOcrSeconds)
+        settings.ocrPageTimeoutMilliseconds = std::max(1, int(ocrSeconds * 1000));
     return settings;
 }
 
@@ -42,9 +48,10 @@ ExtractionPool::ExtractionPool(PoolSettings settings, QObject* parent)
     : QObject(parent), m_settings(std::move(settings)) {
     m_settings.workers = std::clamp(m_settings.workers, 1, kMostWorkers);
     for (int i = 0; i < m_settings.workers; ++i) {
-        auto slot =
-            std::make_unique<WorkerSlot>(m_settings.program, m_settings.timeoutMilliseconds);
+        auto slot = std::make_unique<WorkerSlot>(m_settings.program, m_settings.timeoutMilliseconds,
+                                                 m_settings.ocrPageTimeoutMilliseconds);
         connect(slot.get(), &WorkerSlot::answered, this, &ExtractionPool::answered);
+        connect(slot.get(), &WorkerSlot::ocrPageStarted, this, &ExtractionPool::noteOcrPage);
         connect(slot.get(), &WorkerSlot::failedToStart, this, &ExtractionPool::workersCannotStart);
         m_slots.push_back(std::move(slot));
     }
@@ -67,10 +74,21 @@ ExtractionPool::Ticket ExtractionPool::submit(const ExtractRequest& request) {
     }
     // A worker has its own current folder: it is given the path as the caller means it now.
     ExtractRequest absolute = request;
-    absolute.path = QDir::current().absoluteFilePath(request.path);
-    m_queue.emplace_back(ticket, std::move(absolute));
-    dispatch();
+    if (request.kind != ExtractRequest::Kind::Languages)
+        absolute.path = QDir::current().absoluteFilePath(request.path);
+    if (request.kind == ExtractRequest::Kind::Text && m_ocr.enabled)
+        submitWithOcr(ticket, std::move(absolute));
+    else
+        enqueue(ticket, absolute);
     return ticket;
+}
+
+void ExtractionPool::enqueue(Ticket ticket, const ExtractRequest& request, bool first) {
+    if (first)
+        m_queue.emplace_front(ticket, request);
+    else
+        m_queue.emplace_back(ticket, request);
+    dispatch();
 }
 
 bool ExtractionPool::isFinished(Ticket ticket) const {
@@ -82,17 +100,23 @@ ExtractResult ExtractionPool::take(Ticket ticket) {
 }
 
 void ExtractionPool::drop(Ticket ticket) {
+    dropOcrParts(ticket);
     m_open.remove(ticket);
     m_results.remove(ticket);
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(),
                                      [ticket](const auto& entry) { return entry.first == ticket; });
-    if (queued != m_queue.end())
+    if (queued != m_queue.end()) {
         m_queue.erase(queued);
+        m_ocrKeys.remove(ticket);
+        m_ocrPaths.remove(ticket);
+    }
 }
 
 void ExtractionPool::shutdown() {
     m_shutDown = true;
     m_queue.clear();
+    m_ocrJobs.clear();
+    m_ocrPartOf.clear();
     for (const auto& slot : m_slots)
         slot->stop(ExtractResult::Outcome::Dropped);
     m_open.clear();
@@ -128,7 +152,15 @@ void ExtractionPool::dispatch() {
 }
 
 void ExtractionPool::answered(Ticket ticket, const ExtractResult& result) {
-    complete(ticket, result);
+    m_ocrPaths.remove(ticket);
+    if (const auto key = m_ocrKeys.constFind(ticket); key != m_ocrKeys.constEnd()) {
+        m_ocrCache.offer(*key, result);
+        m_ocrKeys.erase(key);
+    }
+    if (m_ocrPartOf.contains(ticket))
+        ocrPartAnswered(ticket, result);
+    else if (!textOfOcrJobRead(ticket, result))
+        complete(ticket, result);
     dispatch();
 }
 
@@ -148,6 +180,7 @@ void ExtractionPool::workersCannotStart(const QString& description) {
 
 void ExtractionPool::complete(Ticket ticket, const ExtractResult& result) {
     // An answer to a withdrawn request is not kept.
+    m_ocrUnderWay.remove(ticket);
     if (!m_open.remove(ticket))
         return;
     m_results.insert(ticket, result);

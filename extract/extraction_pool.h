@@ -1,6 +1,7 @@
 #pragma once
 
 #include "extract/extract_request.h"
+#include "extract/ocr_cache.h"
 #include "extract/ocr_settings.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QSet>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace corvander {
@@ -57,6 +59,13 @@ public:
     // sent keep the settings they were sent with.
     void setOcr(const OcrSettings& ocr) { m_ocr = ocr; }
     const OcrSettings& ocr() const { return m_ocr; }
+    // The page being read by OCR for a request now, and the request's file; the page begun
+    // last when several are.
+    struct OcrPage {
+        QString path;
+        int page = 0;
+    };
+    std::optional<OcrPage> ocrPageUnderWay(Ticket ticket) const;
     // Why no worker could be started, the first time it is asked; empty afterwards and when the
     // workers run. Every request meanwhile ends with the outcome NoWorker.
     QString takeStartFailure();
@@ -71,6 +80,23 @@ Q_SIGNALS:
     void finished(corvander::ExtractionPool::Ticket ticket);
 
 private:
+    // A text request over several pages, with OCR: its text is read first, then each page
+    // without words by OCR on its own, on whichever workers are free.
+    struct OcrJob {
+        ExtractRequest request;
+        ExtractResult result;
+        QList<QByteArray> pages;
+        QByteArray rest;
+        QHash<Ticket, int> parts; // page requests still under way, by their index in pages
+    };
+
+    void enqueue(Ticket ticket, const ExtractRequest& request, bool first = false);
+    void submitWithOcr(Ticket ticket, ExtractRequest request);
+    bool textOfOcrJobRead(Ticket ticket, const ExtractResult& result);
+    void ocrPartAnswered(Ticket part, const ExtractResult& result);
+    void finishOcrJob(Ticket ticket);
+    void dropOcrParts(Ticket ticket);
+    void noteOcrPage(Ticket ticket, int page);
     void dispatch();
     void answered(Ticket ticket, const ExtractResult& result);
     void workersCannotStart(const QString& description);
@@ -78,6 +104,12 @@ private:
 
     PoolSettings m_settings;
     OcrSettings m_ocr;
+    OcrCache m_ocrCache;
+    QHash<Ticket, OcrCache::Key> m_ocrKeys; // requests sent with OCR, to keep their answers
+    QHash<Ticket, QString> m_ocrPaths;      // the same requests' files
+    QHash<Ticket, OcrJob> m_ocrJobs;        // by the caller's ticket
+    QHash<Ticket, Ticket> m_ocrPartOf;      // a page request's job
+    QHash<Ticket, OcrPage> m_ocrUnderWay;   // by the caller's ticket
     std::vector<std::unique_ptr<WorkerSlot>> m_slots;
     std::deque<std::pair<Ticket, ExtractRequest>> m_queue;
     QSet<Ticket> m_open;

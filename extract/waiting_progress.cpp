@@ -1,5 +1,6 @@
 #include "extract/waiting_progress.h"
 
+#include "common/path_helpers.h"
 #include "common/vb_convert.h"
 #include "common/waiter.h"
 #include "common/window_port.h"
@@ -10,12 +11,19 @@ WaitingProgress::WaitingProgress(ProgressView* bar, QString baseText, int startV
     : m_bar(bar), m_baseText(std::move(baseText)), m_startValue(startValue),
       m_fileCount(fileCount) {}
 
-void WaitingProgress::tick() {
+void WaitingProgress::tick(const QString& note) {
     ++m_counter;
-    if (!m_bar || m_counter < 50)
+    if (!m_bar)
         return;
-    m_bar->setProgressText(waitingText(m_counter, m_baseText));
-    if (isCreepPass(m_counter))
+    if (!note.isEmpty()) {
+        m_bar->setProgressText(note);
+    } else if (m_counter >= 50) {
+        m_bar->setProgressText(waitingText(m_counter, m_baseText));
+    } else if (m_showsNote) {
+        finish();
+    }
+    m_showsNote = !note.isEmpty();
+    if (m_counter >= 50 && isCreepPass(m_counter))
         m_bar->setProgressValue(creepValue(m_counter, m_startValue, m_fileCount));
 }
 
@@ -26,11 +34,16 @@ void WaitingProgress::finish() {
 
 ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
                             WaitingProgress* progress) {
-    waiter.waitUntil([&] { return pool.isFinished(ticket); },
-                     [&] {
-                         if (progress)
-                             progress->tick();
-                     });
+    waiter.waitUntil(
+        [&] { return pool.isFinished(ticket); },
+        [&] {
+            if (!progress)
+                return;
+            const auto ocr = pool.ocrPageUnderWay(ticket);
+            progress->tick(
+                ocr ? QStringLiteral("OCR: page %1 of %2").arg(ocr->page).arg(FileNameOf(ocr->path))
+                    : QString());
+        });
     if (progress)
         progress->finish();
     return pool.take(ticket);

@@ -18,7 +18,8 @@ class Waiter;
 class WaitingProgress {
 public:
     WaitingProgress(ProgressView* bar, QString baseText, int startValue, int fileCount);
-    void tick();
+    // A note (what the worker is doing now) takes the text's place while there is one.
+    void tick(const QString& note = {});
     void finish();
 
 private:
@@ -27,10 +28,11 @@ private:
     int m_startValue;
     int m_fileCount;
     int m_counter = 0;
+    bool m_showsNote = false;
 };
 
 // Waits, through the window, for the result of a request sent to the pool; with a bar, a long
-// wait shows as above.
+// wait shows as above, and a page read by OCR as "OCR: page P of FILE".
 ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
                             WaitingProgress* progress = nullptr);
 

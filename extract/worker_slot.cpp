@@ -1,6 +1,8 @@
 #include "extract/worker_slot.h"
 
 #include <QFile>
+#include <QProcessEnvironment>
+#include <cstdlib>
 
 namespace corvander {
 
@@ -89,8 +91,10 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     return result;
 }
 
-WorkerSlot::WorkerSlot(QString program, int timeoutMilliseconds, QObject* parent)
-    : QObject(parent), m_program(std::move(program)), m_timeoutMilliseconds(timeoutMilliseconds) {
+WorkerSlot::WorkerSlot(QString program, int timeoutMilliseconds, int ocrPageTimeoutMilliseconds,
+                       QObject* parent)
+    : QObject(parent), m_program(std::move(program)), m_timeoutMilliseconds(timeoutMilliseconds),
+      m_ocrPageTimeoutMilliseconds(ocrPageTimeoutMilliseconds) {
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { stop(ExtractResult::Outcome::TimedOut); });
 }
@@ -115,7 +119,7 @@ void WorkerSlot::send(quint64 ticket, const ExtractRequest& request) {
     // A worker that could not even be started has already answered for this request.
     if (!m_process)
         return;
-    const std::string frame = encodeRequest(ticket, request);
+    const std::string frame = encodeRequest(ticket, request, m_ocrPageTimeoutMilliseconds);
     m_process->write(frame.data(), qint64(frame.size()));
     m_timer.start(m_timeoutMilliseconds);
 }
@@ -129,6 +133,11 @@ void WorkerSlot::startWorker() {
     m_reader = {};
     m_process = new QProcess(this);
     m_process->setProgram(m_program);
+    // Each worker reads by OCR on one thread: workers side by side would otherwise fight over
+    // the processors, and the worker would start itself again to get this.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    m_process->setProcessEnvironment(environment);
     // Standard error carries nothing the program needs; the worker keeps poppler quiet anyway.
     m_process->setStandardErrorFile(QProcess::nullDevice());
     connect(m_process, &QProcess::readyReadStandardOutput, this, &WorkerSlot::readAnswers);
@@ -155,6 +164,17 @@ void WorkerSlot::readAnswers() {
         if (m_ticket == 0 || answer.number(Tag::Id, -1) != static_cast<long long>(m_ticket)) {
             stop(ExtractResult::Outcome::WorkerDied);
             return;
+        }
+        // Only an answer has a status. A page read by OCR has its own time limit, which the
+        // request's starts again with.
+        if (!answer.has(Tag::Status)) {
+            const std::string progress = answer.value(Tag::Progress);
+            const std::string_view prefix = protocol::kProgressOcrPage;
+            if (progress.starts_with(prefix)) {
+                m_timer.start(m_timeoutMilliseconds + m_ocrPageTimeoutMilliseconds);
+                Q_EMIT ocrPageStarted(m_ticket, std::atoi(progress.c_str() + prefix.size()));
+            }
+            continue;
         }
         finish(decodeAnswer(answer));
     }

@@ -14,7 +14,8 @@ namespace corvander {
 class WorkerSlot : public QObject {
     Q_OBJECT
 public:
-    WorkerSlot(QString program, int timeoutMilliseconds, QObject* parent = nullptr);
+    WorkerSlot(QString program, int timeoutMilliseconds, int ocrPageTimeoutMilliseconds,
+               QObject* parent = nullptr);
     ~WorkerSlot() override;
 
     bool isIdle() const { return m_ticket == 0; }
@@ -28,6 +29,8 @@ public:
 
 Q_SIGNALS:
     void answered(quint64 ticket, const corvander::ExtractResult& result);
+    // The worker began to read a page of the request by OCR.
+    void ocrPageStarted(quint64 ticket, int page);
     void failedToStart(const QString& description);
 
 private:
@@ -39,6 +42,7 @@ private:
 
     QString m_program;
     int m_timeoutMilliseconds;
+    int m_ocrPageTimeoutMilliseconds;
     QProcess* m_process = nullptr;
     protocol::FrameReader m_reader;
     QTimer m_timer;

@@ -74,7 +74,9 @@ PlannedFile planByContent(int mode, const QString& path, int count, int page,
     planned.provenance.pick = pickFor(mode, text, count, wordList, searchText, path);
     const WordPick& pick = planned.provenance.pick;
     if (pick.text.isEmpty()) {
-        planned.skip = pick.wordCount == 0 ? SkipReason::NoText : SkipReason::TooFewWords;
+        planned.skip = pick.wordCount != 0                ? SkipReason::TooFewWords
+                       : extracted->ocrTimedOut.isEmpty() ? SkipReason::NoText
+                                                          : SkipReason::OcrTimedOut;
         return planned;
     }
     nameFrom(planned, pick.text, false);

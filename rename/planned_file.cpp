@@ -90,6 +90,8 @@ QString skipReasonText(SkipReason reason) {
         return QStringLiteral("too few words");
     case SkipReason::EmptyName:
         return QStringLiteral("empty name after cleaning");
+    case SkipReason::OcrTimedOut:
+        return QStringLiteral("OCR timed out");
     }
     return {};
 }

@@ -20,6 +20,7 @@ enum class SkipReason {
     NoText,         // no words where the mode looks (a scan, a page past the last)
     TooFewWords,    // fewer words than the mode needs
     EmptyName,      // nothing left of the name once cleaned
+    OcrTimedOut,    // no words, and reading a page by OCR took longer than its time limit
 };
 
 // The reason in a few words, as the preview and the journal show it.

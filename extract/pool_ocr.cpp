@@ -1,0 +1,158 @@
+// The extraction pool's reading by OCR: pages without words are read one by one, on whichever
+// workers are free, and what OCR read is remembered.
+
+#include "extract/extraction_pool.h"
+#include "extract/ocr_pages.h"
+
+#include <algorithm>
+
+namespace corvander {
+
+namespace {
+
+bool readsOnePage(const ExtractRequest& request) {
+    return request.lastPageOnly || (request.firstPage > 0 && request.firstPage == request.lastPage);
+}
+
+void addPages(QList<int>& into, const QList<int>& pages) {
+    for (const int page : pages) {
+        if (!into.contains(page))
+            into << page;
+    }
+    std::sort(into.begin(), into.end());
+}
+
+} // namespace
+
+void ExtractionPool::submitWithOcr(Ticket ticket, ExtractRequest request) {
+    request.ocrLanguages =
+        m_ocr.languages.isEmpty() ? QStringLiteral("eng") : m_ocr.languages.trimmed();
+    if (!readsOnePage(request)) {
+        // The text comes first, read without OCR, so that the pages that need it can be spread.
+        ExtractRequest text = request;
+        text.ocrLanguages.clear();
+        m_ocrJobs.insert(ticket, OcrJob{request, {}, {}, {}, {}});
+        enqueue(ticket, text);
+        return;
+    }
+    const std::optional<OcrCache::Key> key = OcrCache::keyFor(request);
+    if (key) {
+        if (const std::optional<ExtractResult> known = m_ocrCache.find(*key)) {
+            complete(ticket, *known);
+            return;
+        }
+        m_ocrKeys.insert(ticket, *key);
+    }
+    m_ocrPaths.insert(ticket, request.path);
+    enqueue(ticket, request);
+}
+
+bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result) {
+    const auto found = m_ocrJobs.find(ticket);
+    if (found == m_ocrJobs.end())
+        return false;
+    OcrJob& job = *found;
+    if (!result.hasText()) {
+        m_ocrJobs.erase(found);
+        return false;
+    }
+    job.result = result;
+    job.pages = splitPages(result.text);
+    qsizetype pagesLength = 0;
+    for (const QByteArray& page : std::as_const(job.pages))
+        pagesLength += page.size();
+    job.rest = result.text.mid(pagesLength);
+    const int firstPage = std::max(1, job.request.firstPage);
+    // Page requests go to the head of the queue, in page order, so that this document is done
+    // before the workers turn to the ones sent ahead.
+    QList<std::pair<Ticket, ExtractRequest>> parts;
+    for (int index = 0; index < job.pages.size(); ++index) {
+        if (pageHasWords(job.pages.at(index)))
+            continue;
+        ExtractRequest page = job.request;
+        page.firstPage = page.lastPage = firstPage + index;
+        page.lastPageOnly = false;
+        const std::optional<OcrCache::Key> key = OcrCache::keyFor(page);
+        if (key) {
+            if (const std::optional<ExtractResult> known = m_ocrCache.find(*key)) {
+                job.pages[index] = splitPages(known->text).value(0, job.pages.at(index));
+                addPages(job.result.ocrPages, known->ocrPages);
+                continue;
+            }
+        }
+        const Ticket part = ++m_lastTicket;
+        if (key)
+            m_ocrKeys.insert(part, *key);
+        m_ocrPaths.insert(part, page.path);
+        m_ocrPartOf.insert(part, ticket);
+        job.parts.insert(part, index);
+        parts.append({part, page});
+    }
+    if (job.parts.isEmpty()) {
+        finishOcrJob(ticket);
+        return true;
+    }
+    for (auto part = parts.crbegin(); part != parts.crend(); ++part)
+        m_queue.emplace_front(part->first, part->second);
+    return true;
+}
+
+void ExtractionPool::ocrPartAnswered(Ticket part, const ExtractResult& result) {
+    const Ticket ticket = m_ocrPartOf.take(part);
+    const auto found = m_ocrJobs.find(ticket);
+    if (found == m_ocrJobs.end())
+        return;
+    OcrJob& job = *found;
+    const int index = job.parts.take(part);
+    const int page = std::max(1, job.request.firstPage) + index;
+    // A page OCR could not finish keeps its own wordless text; the rest of the document stands.
+    if (result.hasText()) {
+        if (const QByteArray text = splitPages(result.text).value(0); !text.isEmpty())
+            job.pages[index] = text;
+        addPages(job.result.ocrPages, result.ocrPages);
+        addPages(job.result.ocrTimedOut, result.ocrTimedOut);
+        if (job.result.error.isEmpty())
+            job.result.error = result.error;
+    } else if (result.outcome == ExtractResult::Outcome::TimedOut) {
+        addPages(job.result.ocrTimedOut, {page});
+    }
+    if (job.parts.isEmpty())
+        finishOcrJob(ticket);
+}
+
+void ExtractionPool::finishOcrJob(Ticket ticket) {
+    OcrJob job = m_ocrJobs.take(ticket);
+    ExtractResult result = job.result;
+    result.text = job.pages.join() + job.rest;
+    complete(ticket, result);
+}
+
+void ExtractionPool::dropOcrParts(Ticket ticket) {
+    if (!m_ocrJobs.remove(ticket))
+        return;
+    for (auto part = m_ocrPartOf.begin(); part != m_ocrPartOf.end();) {
+        if (part.value() != ticket) {
+            ++part;
+            continue;
+        }
+        const Ticket partTicket = part.key();
+        std::erase_if(m_queue,
+                      [partTicket](const auto& entry) { return entry.first == partTicket; });
+        part = m_ocrPartOf.erase(part);
+    }
+}
+
+void ExtractionPool::noteOcrPage(Ticket ticket, int page) {
+    const Ticket caller = m_ocrPartOf.value(ticket, ticket);
+    if (m_open.contains(caller))
+        m_ocrUnderWay.insert(caller, {m_ocrPaths.value(ticket), page});
+}
+
+std::optional<ExtractionPool::OcrPage> ExtractionPool::ocrPageUnderWay(Ticket ticket) const {
+    const auto found = m_ocrUnderWay.constFind(ticket);
+    if (found == m_ocrUnderWay.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+} // namespace corvander
