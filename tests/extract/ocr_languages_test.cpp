@@ -5,33 +5,14 @@
 #include "extract/extraction_pool.h"
 #include "extract/ocr_languages.h"
 #include "extract/ocr_preferences.h"
+#include "tests/support/tesseract_languages.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
 using corvander::defaultOcrLanguages;
-
-// The languages the tesseract command finds, "osd" left out.
-QStringList tesseractLanguages() {
-    QProcess tesseract;
-    tesseract.setProcessChannelMode(QProcess::MergedChannels);
-    tesseract.start(QStringLiteral("tesseract"), {QStringLiteral("--list-langs")});
-    if (!tesseract.waitForFinished(30000))
-        return {};
-    QStringList names;
-    const QStringList lines = QString::fromUtf8(tesseract.readAll()).split(QLatin1Char('\n'));
-    // The first line says where they were found.
-    for (const QString& line : lines.mid(1)) {
-        const QString name = line.trimmed();
-        if (!name.isEmpty() && name != QLatin1String("osd"))
-            names << name;
-    }
-    names.sort();
-    return names;
-}
 
 const QStringList kInstalled = {QStringLiteral("deu"), QStringLiteral("eng"),
                                 QStringLiteral("fra")};
