@@ -58,11 +58,16 @@ TEST_F(OcrOptions, TheOcrItemIsOffAtFirstTogglesAndIsKeptAcrossStarts) {
 }
 
 TEST_F(OcrOptions, ABadStoredValueReadsAsOffWithoutAReportOrLosingOtherSettings) {
+    // Typed by hand in another letter case, a truth value still counts.
+    settings.save(QStringLiteral("OCR"), QStringLiteral("true"));
+    EXPECT_TRUE(load().mnuOcr->isChecked());
     settings.save(QStringLiteral("OCR"), QStringLiteral("perhaps"));
     settings.save(QStringLiteral("Combo1Index"), QStringLiteral("3"));
     settings.save(QStringLiteral("Text2"), QStringLiteral("%t"));
-    Form1& form = load();
+    reload();
+    Form1& form = *window;
     EXPECT_FALSE(form.mnuOcr->isChecked());
+    EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("perhaps"));
     EXPECT_TRUE(dialogs.warnings().isEmpty()) << dialogs.warnings().join('\n').toStdString();
     EXPECT_EQ(form.Combo1->currentIndex(), 3);
     EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%t"));

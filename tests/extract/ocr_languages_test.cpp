@@ -79,30 +79,6 @@ protected:
     const QLocale german{QLocale::German, QLocale::Germany};
 };
 
-TEST_F(OcrSettingsKeys, OcrIsOffUntilTurnedOnAndRoundTrips) {
-    EXPECT_FALSE(corvander::storedOcrEnabled(settings));
-    corvander::storeOcrEnabled(settings, true);
-    EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("True"));
-    EXPECT_TRUE(corvander::storedOcrEnabled(SettingsStore(settings.filePath())));
-    corvander::storeOcrEnabled(settings, false);
-    EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("False"));
-    EXPECT_FALSE(corvander::storedOcrEnabled(settings));
-}
-
-TEST_F(OcrSettingsKeys, ABadStoredValueReadsAsOffAndLosesNothing) {
-    settings.save(QStringLiteral("Text2"), QStringLiteral("%t"));
-    for (const char* bad : {"maybe", "", "Tru", "1x"}) {
-        SCOPED_TRACE(bad);
-        settings.save(QStringLiteral("OCR"), QString::fromLatin1(bad));
-        EXPECT_FALSE(corvander::storedOcrEnabled(settings));
-        EXPECT_EQ(settings.get(QStringLiteral("OCR")), QString::fromLatin1(bad));
-    }
-    EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%t"));
-    // Typed by hand in another letter case, it still counts.
-    settings.save(QStringLiteral("OCR"), QStringLiteral("true"));
-    EXPECT_TRUE(corvander::storedOcrEnabled(settings));
-}
-
 TEST_F(OcrSettingsKeys, LanguagesRoundTripAndKeepOnlyTheInstalledOnes) {
     EXPECT_EQ(corvander::storedOcrLanguages(settings, kInstalled, german),
               (QStringList{QStringLiteral("deu"), QStringLiteral("eng")}))
