@@ -11,13 +11,17 @@ void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter&
     const QStringList installed = installedOcrLanguages(pool, waiter);
     if (pool.cannotStart())
         return;
+    // The pool's own time limit per page stays.
+    OcrSettings ocr = pool.ocr();
+    ocr.enabled = true;
     const QString listed =
         installed.isEmpty() ? QStringLiteral("none") : installed.join(QStringLiteral(", "));
     if (settings.ocrLanguages.isEmpty()) {
         if (installed.isEmpty())
             throw UsageError(QStringLiteral("--ocr: no OCR language is installed (English comes "
                                             "with the package tesseract-ocr-eng)"));
-        pool.setOcr({true, defaultOcrLanguages(installed, QLocale())});
+        ocr.languages = defaultOcrLanguages(installed, QLocale());
+        pool.setOcr(ocr);
         return;
     }
     for (const QString& language : settings.ocrLanguages) {
@@ -26,7 +30,8 @@ void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter&
                 QStringLiteral("--ocr-languages: the language %1 is not installed (installed: %2)")
                     .arg(language, listed));
     }
-    pool.setOcr({true, settings.ocrLanguages.join(QLatin1Char('+'))});
+    ocr.languages = settings.ocrLanguages.join(QLatin1Char('+'));
+    pool.setOcr(ocr);
 }
 
 } // namespace corvander
