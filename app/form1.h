@@ -262,6 +262,24 @@ private:
     void discardPreview();
     void watchForEdits();
 
+    // --- OCR of scanned pages (form1_ocr.cpp) ---
+public:
+    // Options > Read scanned pages with OCR: on or off, kept as "OCR".
+    void mnuOcr_Click();
+    // Options > OCR Languages...: the installed languages, those OCR reads in checked; the choice
+    // is kept as "OCRLanguages".
+    void mnuOcrLanguages_Click();
+
+    QAction* mnuOcr = nullptr;
+    QAction* mnuOcrLanguages = nullptr;
+
+private:
+    void createOcrMenus();
+    void restoreOcr();
+    // Hands the workers the OCR settings as they stand now: before every run, preview and check,
+    // so that a change takes effect at once.
+    void applyOcrSettings();
+
     corvander::RunPlan m_plan;
     bool m_previewShown = false;
     bool m_stopRequested = false;

@@ -25,5 +25,6 @@ void Form1::locateExtractor() {
 }
 
 void Form1::runReadabilityCheck() {
+    applyOcrSettings();
     m_check->run();
 }

@@ -60,6 +60,7 @@ void Form1::createMenus() {
     mnuOptions->installEventFilter(this);
 
     createRunMenus();
+    createOcrMenus();
 
     mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

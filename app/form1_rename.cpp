@@ -5,6 +5,7 @@
 #include "rename/rename_run.h"
 
 #include <QAction>
+#include <QScopedValueRollback>
 
 RenameRunPorts Form1::renameRunPorts() {
     return {m_dialogs,
@@ -36,6 +37,12 @@ void Form1::mnuStop_Click() {
 void Form1::runRenaming(bool preview) {
     if (m_runInProgress)
         return;
+    {
+        // A worker may be asked for the OCR languages, and the window lives meanwhile: a second
+        // press must not start a second run.
+        const QScopedValueRollback<bool> busy(m_runInProgress, true);
+        applyOcrSettings();
+    }
     RunOptions options;
     options.stopRequested = [this] { return m_stopRequested; };
     if (preview) {

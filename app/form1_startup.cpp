@@ -39,6 +39,7 @@ void Form1::Form_Load() {
     proc.step([&] { restoreCheck1(); });
     proc.step([&] { locateExtractor(); });
     proc.step([&] { corvander::pruneJournals(QDateTime::currentDateTime()); });
+    proc.step([&] { restoreOcr(); });
 }
 
 void Form1::applyTheme() {

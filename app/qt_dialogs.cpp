@@ -1,5 +1,6 @@
 #include "app/qt_dialogs.h"
 
+#include "app/check_list_dialog.h"
 #include "app/scrolling_message.h"
 #include "common/app_title.h"
 #include "common/name_filter.h"
@@ -86,4 +87,13 @@ bool QtDialogs::openExternally(const QUrl& url) {
 QString QtDialogs::saveFile(const QString& title, const QString& suggestedPath,
                             const QString& filter) {
     return QFileDialog::getSaveFileName(m_owner, title, suggestedPath, filter);
+}
+
+std::optional<QStringList> QtDialogs::chooseItems(const QString& title, const QString& prompt,
+                                                  const QStringList& items,
+                                                  const QStringList& checked) {
+    CheckListDialog dialog(titleOr(title), displayText(prompt), items, checked, m_owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.checkedItems();
 }

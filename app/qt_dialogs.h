@@ -18,6 +18,9 @@ public:
     QString browseForFolder(const QString& title, const QString& startFolder) override;
     QString saveFile(const QString& title, const QString& suggestedPath,
                      const QString& filter) override;
+    std::optional<QStringList> chooseItems(const QString& title, const QString& prompt,
+                                           const QStringList& items,
+                                           const QStringList& checked) override;
     bool openExternally(const QUrl& url) override;
 
     // Message texts carry CR, LF and CR LF breaks; a Qt label wants plain "\n".

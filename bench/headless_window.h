@@ -55,6 +55,10 @@ public:
     QStringList openFiles(const QString& title, const QString& filter) override;
     QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
     QString browseForFolder(const QString& title, const QString& startFolder) override;
+    std::optional<QStringList> chooseItems(const QString&, const QString&, const QStringList&,
+                                           const QStringList&) override {
+        return std::nullopt;
+    }
     bool openExternally(const QUrl& url) override;
 
     QQueue<QString> inputAnswers;

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/command_ocr.h"
 #include "cli/command_ports.h"
 #include "cli/command_settings.h"
 #include "cli/exit_status.h"
@@ -65,6 +66,7 @@ int runCheckCommand(const CommandArguments& arguments) {
         progress.hide();
         std::_Exit(128 + signal);
     });
+    setCommandOcr(settings, pool, waiter);
     check.run();
     progress.hide();
     if (pool.cannotStart())

@@ -58,6 +58,10 @@ public:
     QStringList openFiles(const QString&, const QString&) override { return {}; }
     QString browseForFolder(const QString&, const QString&) override { return {}; }
     QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QStringList> chooseItems(const QString&, const QString&, const QStringList&,
+                                           const QStringList&) override {
+        return std::nullopt;
+    }
     bool openExternally(const QUrl&) override { return false; }
 
     // The description of the latest error report; empty when there was none.

@@ -25,9 +25,18 @@ int wholeNumber(const QString& option, const QString& text) {
     return value;
 }
 
-void refuseOcr(const CommandArguments& arguments) {
-    if (arguments.has(QStringLiteral("--ocr")) || arguments.has(QStringLiteral("--ocr-languages")))
-        throw UsageError(QStringLiteral("OCR is not available in this build"));
+// Naming the languages asks for OCR in them; whether they are installed is for a worker to say.
+void readOcr(const CommandArguments& arguments, CommonSettings& settings) {
+    const QString option = QStringLiteral("--ocr-languages");
+    settings.ocr = arguments.has(QStringLiteral("--ocr")) || arguments.has(option);
+    if (!arguments.values.contains(option))
+        return;
+    const QString value = arguments.values.value(option);
+    settings.ocrLanguages = value.split(QLatin1Char('+'));
+    if (value.isEmpty() || settings.ocrLanguages.contains(QString()))
+        throw UsageError(QStringLiteral("%1: \"%2\" is not a list of languages such as eng+deu")
+                             .arg(option, value));
+    settings.ocrLanguages.removeDuplicates();
 }
 
 CommonSettings commonSettingsOf(const CommandArguments& arguments) {
@@ -50,6 +59,7 @@ CommonSettings commonSettingsOf(const CommandArguments& arguments) {
         if (settings.passwordFile->isEmpty())
             throw UsageError(QStringLiteral("--password-file: the file name is empty"));
     }
+    readOcr(arguments, settings);
     return settings;
 }
 
@@ -135,7 +145,6 @@ void chooseFamily(const CommandArguments& arguments, RenameSettings& settings) {
 
 RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     RenameSettings settings;
-    refuseOcr(arguments);
     chooseFamily(arguments, settings);
     settings.common = commonSettingsOf(arguments);
     settings.dryRun = arguments.flags.contains(QStringLiteral("--dry-run"));
@@ -155,7 +164,6 @@ RenameSettings renameSettingsOf(const CommandArguments& arguments) {
 }
 
 CommonSettings checkSettingsOf(const CommandArguments& arguments) {
-    refuseOcr(arguments);
     const CommonSettings settings = commonSettingsOf(arguments);
     if (arguments.paths.isEmpty())
         throw UsageError(QStringLiteral("no PATH given"));

@@ -3,6 +3,7 @@
 #include "cli/arguments.h"
 #include "rename/run_parameters.h"
 
+#include <QStringList>
 #include <optional>
 
 namespace corvander {
@@ -13,6 +14,10 @@ struct CommonSettings {
     std::optional<int> jobs;
     QString extension = QStringLiteral("pdf");
     std::optional<QString> passwordFile;
+    // --ocr, or --ocr-languages, which implies it.
+    bool ocr = false;
+    // --ocr-languages split at "+"; empty: the default languages.
+    QStringList ocrLanguages;
 };
 
 // A rename as the window would run it: the family, the mode and the answers its prompts would
@@ -29,7 +34,7 @@ struct RenameSettings {
 
 // The settings the command line asks for. Raises a UsageError naming the first problem: two
 // families, a number that is not a whole decimal number, --to missing or naming something other
-// than a folder, no PATH, OCR asked for.
+// than a folder, no PATH, an --ocr-languages that names no language.
 RenameSettings renameSettingsOf(const CommandArguments& arguments);
 CommonSettings checkSettingsOf(const CommandArguments& arguments);
 

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/command_ocr.h"
 #include "cli/command_ports.h"
 #include "cli/command_settings.h"
 #include "cli/exit_status.h"
@@ -57,6 +58,7 @@ public:
             fileDone(position, outcome);
         };
         const StopSignals stop([this](int signal) { stopNow(signal); });
+        setCommandOcr(m_settings.common, m_pool, m_waiter);
         bool running = false;
         RunRenaming(ports, running, options);
         m_progress.hide();

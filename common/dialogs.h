@@ -33,6 +33,11 @@ public:
     // The file to save to, starting with a suggested name; empty on cancel.
     virtual QString saveFile(const QString& title, const QString& suggestedPath,
                              const QString& filter) = 0;
+    // A list of items with check boxes, those in `checked` checked at first; OK needs at least one
+    // checked. The items checked on OK, in the list's order; nothing on Cancel.
+    virtual std::optional<QStringList> chooseItems(const QString& title, const QString& prompt,
+                                                   const QStringList& items,
+                                                   const QStringList& checked) = 0;
     // Hands a file, folder or web address to the desktop. False when nothing could open it.
     virtual bool openExternally(const QUrl& url) = 0;
 };

@@ -33,6 +33,11 @@ public:
                      const QString& filter) override {
         return m_shown.saveFile(title, suggestedPath, filter);
     }
+    std::optional<QStringList> chooseItems(const QString& title, const QString& prompt,
+                                           const QStringList& items,
+                                           const QStringList& checked) override {
+        return m_shown.chooseItems(title, prompt, items, checked);
+    }
     bool openExternally(const QUrl& url) override { return m_shown.openExternally(url); }
 
     // For each report that came more than once, in the order they were first shown: CR LF, then

@@ -1,11 +1,15 @@
 // The real dialogs of the program, driven on the offscreen platform.
+#include "app/check_list_dialog.h"
 #include "app/qt_dialogs.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QListView>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -55,7 +59,70 @@ void chooseEverythingShownIn(QTimer& poll, const QString& folder, int expectedRo
     poll.start(20);
 }
 
+// What a person saw in the check list, and did to it once it was open.
+struct CheckListVisit {
+    QStringList items;
+    QStringList checked;
+    bool okWithNothingChecked = true;
+};
+
+// Waits for the check list, notes what it shows, unchecks everything (and notes whether OK could
+// still be pressed), checks the items in `check`, then presses OK, or Cancel when `cancel`.
+void visitCheckList(QTimer& poll, const QStringList& check, bool cancel, CheckListVisit& visit) {
+    const QDeadlineTimer deadline(10000);
+    QObject::connect(&poll, &QTimer::timeout, [=, &visit] {
+        auto* dialog = qobject_cast<CheckListDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        QListWidget* list = dialog->list();
+        for (int row = 0; row < list->count(); ++row) {
+            visit.items << list->item(row)->text();
+            if (list->item(row)->checkState() == Qt::Checked)
+                visit.checked << list->item(row)->text();
+            list->item(row)->setCheckState(Qt::Unchecked);
+        }
+        QPushButton* ok = dialog->buttons()->button(QDialogButtonBox::Ok);
+        visit.okWithNothingChecked = ok->isEnabled();
+        for (int row = 0; row < list->count(); ++row) {
+            if (check.contains(list->item(row)->text()))
+                list->item(row)->setCheckState(Qt::Checked);
+        }
+        if (cancel || deadline.hasExpired())
+            dialog->buttons()->button(QDialogButtonBox::Cancel)->click();
+        else
+            ok->click();
+    });
+    poll.start(20);
+}
+
 } // namespace
+
+TEST(QtCheckList, ShowsTheItemsCheckedAsGivenAndReturnsWhatIsCheckedOnOk) {
+    QtDialogs dialogs;
+    const QStringList items = {QStringLiteral("deu"), QStringLiteral("eng"), QStringLiteral("fra")};
+    CheckListVisit visit;
+    QTimer poll;
+    visitCheckList(poll, {QStringLiteral("fra"), QStringLiteral("deu")}, false, visit);
+    const std::optional<QStringList> chosen =
+        dialogs.chooseItems(QStringLiteral("Languages"), QStringLiteral("Read in:"), items,
+                            {QStringLiteral("eng"), QStringLiteral("xyz")});
+    EXPECT_EQ(visit.items, items);
+    EXPECT_EQ(visit.checked, QStringList{QStringLiteral("eng")});
+    EXPECT_FALSE(visit.okWithNothingChecked) << "OK needs a checked item";
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, (QStringList{QStringLiteral("deu"), QStringLiteral("fra")}));
+}
+
+TEST(QtCheckList, CancelGivesNothing) {
+    QtDialogs dialogs;
+    CheckListVisit visit;
+    QTimer poll;
+    visitCheckList(poll, {QStringLiteral("b")}, true, visit);
+    EXPECT_EQ(dialogs.chooseItems(QStringLiteral("T"), QStringLiteral("P"),
+                                  {QStringLiteral("a"), QStringLiteral("b")}, {}),
+              std::nullopt);
+    EXPECT_EQ(visit.items, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+}
 
 TEST(QtOpenDialog, ShowsAndReturnsPdfFilesInAnyLetterCaseUnderTheUnchangedFilter) {
     QTemporaryDir dir;

@@ -73,16 +73,20 @@ TEST_F(ContractTest, UsageErrorsNameTheProblemAndEndWithStatusTwo) {
         {{"rename", "--words", "--to", to, file}, "--words: \"--to\" is not a whole number"},
         {{"rename", "--words", "3", "--to", to, "--bogus", file}, "unknown option --bogus"},
         {{"rename", "--words", "3", "--to", to, "--jobs", "0", file}, "--jobs"},
-        {{"rename", "--words", "3", "--to", to, "--ocr", file},
-         "OCR is not available in this build"},
-        {{"rename", "--words", "3", "--to", to, "--ocr-languages", "eng", file},
-         "OCR is not available in this build"},
+        {{"rename", "--words", "3", "--to", to, "--ocr", "--ocr-languages", "xyz", file},
+         "--ocr-languages: the language xyz is not installed"},
+        {{"rename", "--words", "3", "--to", to, "--ocr-languages", "eng+qqq", file},
+         "--ocr-languages: the language qqq is not installed"},
+        {{"rename", "--words", "3", "--to", to, "--ocr-languages", "eng++deu", file},
+         "--ocr-languages: \"eng++deu\" is not a list of languages"},
         {{"rename", "--words", "3", "--to", to, "--password-file", "/nonexistent/pw", file},
          "--password-file: cannot read /nonexistent/pw"},
         {{"check", "--to", to, file}, "--to belongs to rename"},
         {{"check", "--dry-run", file}, "--dry-run belongs to rename"},
         {{"check"}, "no PATH given"},
-        {{"check", "--ocr", file}, "OCR is not available in this build"},
+        {{"check", "--ocr-languages", "xyz", file},
+         "--ocr-languages: the language xyz is not installed"},
+        {{"check", "--ocr-languages=", file}, "is not a list of languages"},
         {{"check", "--json=yes", file}, "--json takes no value"},
     };
     for (const auto& c : cases) {
@@ -93,6 +97,24 @@ TEST_F(ContractTest, UsageErrorsNameTheProblemAndEndWithStatusTwo) {
         EXPECT_TRUE(result.out.isEmpty());
     }
     EXPECT_TRUE(QDir(results.path()).isEmpty()) << "no usage error copies anything";
+}
+
+TEST_F(ContractTest, OcrIsTakenWithInstalledLanguagesAndChangesNothingForTextDocuments) {
+    const QByteArray file = arg(pdf(QStringLiteral("a.pdf"), QStringLiteral("Some words here")));
+    const QByteArray to = arg(results.path());
+    for (const QList<QByteArray>& ocr :
+         {QList<QByteArray>{"--ocr"}, QList<QByteArray>{"--ocr-languages", "eng"},
+          QList<QByteArray>{"--ocr", "--ocr-languages=eng"}}) {
+        SCOPED_TRACE(ocr.join(' ').toStdString());
+        const ProgramResult check = program.run(QList<QByteArray>{"check"} + ocr + QList{file});
+        EXPECT_EQ(check.status, 0) << check.err.constData();
+        EXPECT_EQ(check.out, "readable\t" + file + "\n");
+        const ProgramResult rename =
+            program.run(QList<QByteArray>{"rename", "--words", "2", "--dry-run", "--to", to} + ocr +
+                        QList{file});
+        EXPECT_EQ(rename.status, 0) << rename.err.constData();
+        EXPECT_EQ(rename.out, "would-copy\t" + file + "\tSome words.pdf\n");
+    }
 }
 
 TEST_F(ContractTest, ExitStatusesForDoneSkippedFailedAndNothingStarted) {

@@ -14,8 +14,10 @@ struct ShownFiles {
 Q_DECLARE_METATYPE(ShownFiles)
 
 void ScriptedDialogs::record(Kind kind, const QString& text, const QString& title,
-                             const QString& def, bool masked) {
-    m_shown.append({kind, text, title.isEmpty() ? applicationTitle() : title, def, masked});
+                             const QString& def, bool masked, const QStringList& items,
+                             const QStringList& checked) {
+    m_shown.append(
+        {kind, text, title.isEmpty() ? applicationTitle() : title, def, masked, items, checked});
     if (!m_hooks.isEmpty())
         m_hooks.dequeue()();
 }
@@ -101,4 +103,14 @@ QString ScriptedDialogs::saveFile(const QString& title, const QString& suggested
                                   const QString&) {
     record(Kind::SaveFile, suggestedPath, title);
     return takeAnswer().toString();
+}
+
+std::optional<QStringList> ScriptedDialogs::chooseItems(const QString& title, const QString& prompt,
+                                                        const QStringList& items,
+                                                        const QStringList& checked) {
+    record(Kind::ChooseItems, prompt, title, {}, false, items, checked);
+    const QVariant answer = takeAnswer();
+    if (!answer.isValid() || answer.typeId() == QMetaType::Nullptr)
+        return std::nullopt;
+    return answer.toStringList();
 }

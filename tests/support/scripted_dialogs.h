@@ -11,7 +11,17 @@
 // scripted answer left gets the cancel answer, so a test never hangs on a box.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Message, Warning, YesNo, Input, OpenFiles, Folder, SaveFile, OpenExternally };
+    enum class Kind {
+        Message,
+        Warning,
+        YesNo,
+        Input,
+        OpenFiles,
+        Folder,
+        SaveFile,
+        OpenExternally,
+        ChooseItems
+    };
 
     struct Shown {
         Kind kind;
@@ -19,6 +29,8 @@ public:
         QString title;
         QString defaultText;
         bool masked = false; // an input box that hides what is typed
+        QStringList items;   // a check list: what it offered, and what was checked at first
+        QStringList checked;
     };
 
     // Queue answers: a bool for YesNo, a QString for Input/Folder, a QStringList for OpenFiles.
@@ -28,6 +40,8 @@ public:
     void answerCancel() { m_answers.enqueue(QVariant::fromValue(nullptr)); }
     void answerFolder(const QString& folder) { m_answers.enqueue(folder); }
     void answerFiles(const QStringList& files) { m_answers.enqueue(files); }
+    // The items checked when OK is pressed on the next check list; answerCancel() cancels it.
+    void answerItems(const QStringList& items) { m_answers.enqueue(items); }
     // Answers the next open dialog as a person who opens that folder and selects every file the
     // dialog shows under the filter it was given.
     void answerFilesShownIn(const QString& folder);
@@ -44,6 +58,9 @@ public:
     // Answered like a folder dialog: a path queued with answerFolder, or empty (cancel).
     QString saveFile(const QString& title, const QString& suggestedPath,
                      const QString& filter) override;
+    std::optional<QStringList> chooseItems(const QString& title, const QString& prompt,
+                                           const QStringList& items,
+                                           const QStringList& checked) override;
     bool openExternally(const QUrl& url) override;
 
     const QList<Shown>& shown() const { return m_shown; }
@@ -57,7 +74,8 @@ public:
 private:
     QVariant takeAnswer();
     void record(Kind kind, const QString& text, const QString& title, const QString& def = {},
-                bool masked = false);
+                bool masked = false, const QStringList& items = {},
+                const QStringList& checked = {});
 
     QQueue<QVariant> m_answers;
     QQueue<std::function<void()>> m_hooks;

@@ -1,0 +1,100 @@
+// Reading scanned pages by OCR: the two Options items, their settings, and handing them to the
+// extraction workers before anything is read.
+#include "app/form1.h"
+#include "common/dialogs.h"
+#include "common/error_report.h"
+#include "common/settings_store.h"
+#include "extract/extraction_pool.h"
+#include "extract/ocr_languages.h"
+#include "extract/ocr_preferences.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+
+// The chosen languages in the order they had before, those newly checked after them: the first
+// language is the one Tesseract tries first.
+QStringList inFormerOrder(const QStringList& chosen, const QStringList& former) {
+    QStringList ordered;
+    for (const QString& name : former) {
+        if (chosen.contains(name))
+            ordered << name;
+    }
+    for (const QString& name : chosen) {
+        if (!ordered.contains(name))
+            ordered << name;
+    }
+    return ordered;
+}
+
+} // namespace
+
+void Form1::createOcrMenus() {
+    mnuOptions->addSeparator();
+    mnuOcr = mnuOptions->addAction(QStringLiteral("Read scanned pages with &OCR"));
+    mnuOcr->setObjectName(QStringLiteral("mnuOcr"));
+    mnuOcr->setCheckable(true);
+    connect(mnuOcr, &QAction::triggered, this, &Form1::mnuOcr_Click);
+    mnuOcrLanguages = mnuOptions->addAction(QStringLiteral("OCR &Languages..."));
+    mnuOcrLanguages->setObjectName(QStringLiteral("mnuOcrLanguages"));
+    connect(mnuOcrLanguages, &QAction::triggered, this, &Form1::mnuOcrLanguages_Click);
+}
+
+void Form1::restoreOcr() {
+    mnuOcr->setChecked(corvander::storedOcrEnabled(m_settings));
+    if (!m_settings.contains(QStringLiteral("OCR")))
+        corvander::storeOcrEnabled(m_settings, false);
+}
+
+void Form1::mnuOcr_Click() {
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuOcr_Click"));
+    proc.step([&] { corvander::storeOcrEnabled(m_settings, mnuOcr->isChecked()); });
+    // A shown plan was read the other way.
+    if (m_previewShown && !m_runInProgress)
+        discardPreview();
+}
+
+void Form1::mnuOcrLanguages_Click() {
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuOcrLanguages_Click"));
+    QStringList installed;
+    proc.step([&] { installed = corvander::installedOcrLanguages(*m_pool, waiter()); });
+    if (installed.isEmpty()) {
+        m_dialogs.showMessage(
+            m_pool->cannotStart()
+                ? QStringLiteral("The OCR languages cannot be listed: the extraction program "
+                                 "could not be started.")
+                : QStringLiteral("No OCR language is installed. English comes with the package "
+                                 "tesseract-ocr-eng, other languages with "
+                                 "tesseract-ocr-LANG (for example tesseract-ocr-deu)."));
+        return;
+    }
+    const QStringList current = corvander::storedOcrLanguages(m_settings, installed);
+    const std::optional<QStringList> chosen = m_dialogs.chooseItems(
+        QStringLiteral("OCR Languages"), QStringLiteral("Read scanned pages in these languages:"),
+        installed, current);
+    // OCR needs a language: a choice of none changes nothing, as Cancel does.
+    if (!chosen || chosen->isEmpty())
+        return;
+    const QStringList languages = inFormerOrder(*chosen, current);
+    proc.step([&] { corvander::storeOcrLanguages(m_settings, languages); });
+    if (languages != current && mnuOcr->isChecked() && m_previewShown && !m_runInProgress)
+        discardPreview();
+}
+
+void Form1::applyOcrSettings() {
+    corvander::OcrSettings ocr = m_pool->ocr();
+    ocr.enabled = false;
+    ocr.languages.clear();
+    // With OCR off, no worker is asked anything more than before.
+    if (mnuOcr->isChecked()) {
+        const QStringList installed = corvander::installedOcrLanguages(*m_pool, waiter());
+        // Without a language OCR cannot read anything; the pages stay without text, as before.
+        if (!installed.isEmpty()) {
+            ocr.enabled = true;
+            ocr.languages =
+                corvander::storedOcrLanguages(m_settings, installed).join(QLatin1Char('+'));
+        }
+    }
+    m_pool->setOcr(ocr);
+}

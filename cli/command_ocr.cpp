@@ -1,0 +1,37 @@
+#include "cli/command_ocr.h"
+
+#include "extract/extraction_pool.h"
+#include "extract/ocr_languages.h"
+
+namespace corvander {
+
+void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter& waiter) {
+    if (!settings.ocr)
+        return;
+    const QStringList installed = installedOcrLanguages(pool, waiter);
+    if (pool.cannotStart())
+        return;
+    // The pool's own time limit per page stays.
+    OcrSettings ocr = pool.ocr();
+    ocr.enabled = true;
+    const QString listed =
+        installed.isEmpty() ? QStringLiteral("none") : installed.join(QStringLiteral(", "));
+    if (settings.ocrLanguages.isEmpty()) {
+        if (installed.isEmpty())
+            throw UsageError(QStringLiteral("--ocr: no OCR language is installed (English comes "
+                                            "with the package tesseract-ocr-eng)"));
+        ocr.languages = defaultOcrLanguages(installed, QLocale());
+        pool.setOcr(ocr);
+        return;
+    }
+    for (const QString& language : settings.ocrLanguages) {
+        if (!installed.contains(language))
+            throw UsageError(
+                QStringLiteral("--ocr-languages: the language %1 is not installed (installed: %2)")
+                    .arg(language, listed));
+    }
+    ocr.languages = settings.ocrLanguages.join(QLatin1Char('+'));
+    pool.setOcr(ocr);
+}
+
+} // namespace corvander
