@@ -74,9 +74,11 @@ PlannedFile planByContent(int mode, const QString& path, int count, int page,
     planned.provenance.pick = pickFor(mode, text, count, wordList, searchText, path);
     const WordPick& pick = planned.provenance.pick;
     if (pick.text.isEmpty()) {
-        planned.skip = pick.wordCount != 0                ? SkipReason::TooFewWords
-                       : extracted->ocrTimedOut.isEmpty() ? SkipReason::NoText
-                                                          : SkipReason::OcrTimedOut;
+        // A page OCR could not finish is why words are missing.
+        if (!extracted->ocrTimedOut.isEmpty())
+            planned.skip = SkipReason::OcrTimedOut;
+        else
+            planned.skip = pick.wordCount == 0 ? SkipReason::NoText : SkipReason::TooFewWords;
         return planned;
     }
     nameFrom(planned, pick.text, false);

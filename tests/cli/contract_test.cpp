@@ -2,6 +2,7 @@
 // the escaping of odd names, and where its progress goes.
 #include "tests/cli/program_runner.h"
 #include "tests/support/pdf_writer.h"
+#include "tests/support/scanned_pages.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -115,6 +116,30 @@ TEST_F(ContractTest, OcrIsTakenWithInstalledLanguagesAndChangesNothingForTextDoc
         EXPECT_EQ(rename.status, 0) << rename.err.constData();
         EXPECT_EQ(rename.out, "would-copy\t" + file + "\tSome words.pdf\n");
     }
+}
+
+TEST_F(ContractTest, AScanIsNamedAndReadableByOcrOnlyWithOcr) {
+    PdfDocument printed;
+    printed.pages = {{QStringLiteral("Minutes of the Harbour Board meeting")}};
+    const std::optional<PdfGreyImage> picture = renderedPage(printed, 1, 300);
+    ASSERT_TRUE(picture) << "pdftoppm could not draw the page";
+    PdfDocument scanned;
+    addScannedPage(scanned, *picture, 300);
+    const QString path = sources.filePath(QStringLiteral("scan0001.pdf"));
+    ASSERT_TRUE(writePdf(path, scanned));
+    const QByteArray scan = arg(path);
+    const QByteArray to = arg(results.path());
+
+    const ProgramResult without = program.run({"rename", "--words", "3", "--to", to, scan});
+    EXPECT_EQ(without.status, 1);
+    EXPECT_EQ(without.out, "skipped\t" + scan + "\ttoo few words\n");
+    EXPECT_EQ(program.run({"check", scan}).out, "unreadable\t" + scan + "\tno text\n");
+
+    EXPECT_EQ(program.run({"check", "--ocr", scan}).out, "readable\t" + scan + "\n");
+    const ProgramResult with = program.run({"rename", "--words", "3", "--ocr", "--to", to, scan});
+    EXPECT_EQ(with.status, 0) << with.err.constData();
+    EXPECT_EQ(with.out, "copied\t" + scan + "\tMinutes of the.pdf\n");
+    EXPECT_TRUE(QFile::exists(results.filePath(QStringLiteral("Minutes of the.pdf"))));
 }
 
 TEST_F(ContractTest, ExitStatusesForDoneSkippedFailedAndNothingStarted) {
