@@ -63,8 +63,8 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
         pagesLength += page.size();
     job.rest = result.text.mid(pagesLength);
     const int firstPage = std::max(1, job.request.firstPage);
-    // Page requests go to the head of the queue, in page order, so that this document is done
-    // before the workers turn to the ones sent ahead.
+    // Page requests go ahead of the documents sent ahead, in page order, so that the document
+    // whose turn it is is done first.
     QList<std::pair<Ticket, ExtractRequest>> parts;
     for (int index = 0; index < job.pages.size(); ++index) {
         if (pageHasWords(job.pages.at(index)))
@@ -92,8 +92,11 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
         finishOcrJob(ticket);
         return true;
     }
-    for (auto part = parts.crbegin(); part != parts.crend(); ++part)
-        m_queue.emplace_front(part->first, part->second);
+    // After the pages of documents asked for earlier, before everything else.
+    auto place = m_queue.begin();
+    while (place != m_queue.end() && m_ocrPartOf.value(place->first, ticket) < ticket)
+        ++place;
+    m_queue.insert(place, parts.cbegin(), parts.cend());
     return true;
 }
 
