@@ -24,6 +24,8 @@ const QStringList kRenameFlags = {QStringLiteral("--dry-run"), QStringLiteral("-
 const QStringList kCheckValues = {QStringLiteral("--jobs"), QStringLiteral("--password-file"),
                                   QStringLiteral("--extension"), QStringLiteral("--ocr-languages")};
 const QStringList kCheckFlags = {QStringLiteral("--json"), QStringLiteral("--ocr")};
+const QStringList kUndoValues = {};
+const QStringList kUndoFlags = {QStringLiteral("--json")};
 
 bool asksForHelp(const QByteArray& argument) {
     return argument == "--help" || argument == "-h";
@@ -37,8 +39,9 @@ QString displayed(const QByteArray& bytes) {
 
 CommandArguments parseArguments(const QString& command, const QList<QByteArray>& arguments) {
     const bool rename = command == QLatin1String("rename");
-    const QStringList& valued = rename ? kRenameValues : kCheckValues;
-    const QStringList& flags = rename ? kRenameFlags : kCheckFlags;
+    const bool undo = command == QLatin1String("undo");
+    const QStringList& valued = rename ? kRenameValues : undo ? kUndoValues : kCheckValues;
+    const QStringList& flags = rename ? kRenameFlags : undo ? kUndoFlags : kCheckFlags;
     CommandArguments parsed;
     parsed.command = command;
     // Help is asked for by an option, never by another option's value ("--after -h").
@@ -76,7 +79,7 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
             continue;
         }
         if (!valued.contains(name)) {
-            if (kRenameValues.contains(name) || kRenameFlags.contains(name))
+            if (!undo && (kRenameValues.contains(name) || kRenameFlags.contains(name)))
                 throw UsageError(QStringLiteral("%1 belongs to rename, not to check").arg(name));
             throw UsageError(QStringLiteral("unknown option %1").arg(name));
         }

@@ -49,17 +49,15 @@ int runCommandLine(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));
 
-    // The run journal that undo works from is not part of this build yet.
-    if (command == QLatin1String("undo")) {
-        tellError(nullptr, QStringLiteral("undo is not available in this build"));
-        return kExitUsage;
-    }
+    const bool rename = command == QLatin1String("rename");
+    const bool undo = command == QLatin1String("undo");
     try {
         const CommandArguments parsed = parseArguments(command, arguments);
         if (parsed.help)
-            return printHelp(command == QLatin1String("rename") ? renameHelp() : checkHelp());
-        return command == QLatin1String("rename") ? runRenameCommand(parsed)
-                                                  : runCheckCommand(parsed);
+            return printHelp(rename ? renameHelp() : undo ? undoHelp() : checkHelp());
+        if (undo)
+            return runUndoCommand(parsed);
+        return rename ? runRenameCommand(parsed) : runCheckCommand(parsed);
     } catch (const UsageError& error) {
         return usageError(command, error.problem());
     }
@@ -71,6 +69,8 @@ const char* commandsHelp() {
            "                 copy PDF files into DIR under names from their text or metadata\n"
            "  corvander check [options] PATH...\n"
            "                 tell which PDF files have text to rename by\n"
+           "  corvander undo [options] [JOURNAL]\n"
+           "                 remove the copies of the last run again, or of the run of JOURNAL\n"
            "\n";
 }
 

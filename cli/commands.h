@@ -11,4 +11,8 @@ int runRenameCommand(const CommandArguments& arguments);
 // `corvander check`: the window's readability check, one output line per file.
 int runCheckCommand(const CommandArguments& arguments);
 
+// `corvander undo [JOURNAL]`: the window's "Undo Last Run" for the newest run journal that can be
+// undone, or for the given one; one output line per copy the run made. Raises a UsageError.
+int runUndoCommand(const CommandArguments& arguments);
+
 } // namespace corvander

@@ -82,4 +82,32 @@ const char* checkHelp() {
            "could start (no worker program).\n";
 }
 
+const char* undoHelp() {
+    return "Usage: corvander undo [options] [JOURNAL]\n"
+           "\n"
+           "Removes the copies a rename run made, as the window's \"Undo Last Run\" does:\n"
+           "without JOURNAL, those of the newest run (of the window or of the command line)\n"
+           "that made copies and was not undone yet; a run still going is passed over. A copy\n"
+           "is removed only while it is still the file the run made (the same size and\n"
+           "SHA-256, not a link); anything else is kept. The source files are never touched.\n"
+           "The journal is then marked as undone, so the next undo steps back to the run\n"
+           "before.\n"
+           "\n"
+           "JOURNAL: a run journal, as kept in $XDG_STATE_HOME/corvander (by default\n"
+           "~/.local/state/corvander), one file per run.\n"
+           "\n"
+           "Options:\n"
+           "  --json                     print JSON Lines instead of TAB-separated lines\n"
+           "  -h, --help                 show this help and exit\n"
+           "\n"
+           "Output, one line per copy the run made, fields separated by TABs:\n"
+           "  removed  PATH\n"
+           "  kept     PATH  REASON      (changed since the run, no longer there, ...)\n"
+           "Fields are escaped as for \"corvander rename\".\n"
+           "\n"
+           "Exit status: 0 every copy removed, 1 some kept, 2 usage error, 3 nothing undone:\n"
+           "no run to undo, or JOURNAL cannot be read, is in use, was undone already or\n"
+           "records no copy.\n";
+}
+
 } // namespace corvander

@@ -2,8 +2,9 @@
 
 namespace corvander {
 
-// What `corvander rename --help` and `corvander check --help` print.
+// What `corvander rename --help`, `corvander check --help` and `corvander undo --help` print.
 const char* renameHelp();
 const char* checkHelp();
+const char* undoHelp();
 
 } // namespace corvander

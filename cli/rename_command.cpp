@@ -11,8 +11,10 @@
 #include "cli/worker_program.h"
 #include "common/path_helpers.h"
 #include "extract/extraction_pool.h"
+#include "rename/journal_folder.h"
 #include "rename/rename_run.h"
 
+#include <QDir>
 #include <cstdlib>
 
 namespace corvander {
@@ -32,7 +34,9 @@ public:
         m_controls.mode = settings.mode;
         m_controls.metadata = settings.metadata;
         m_controls.format = settings.format;
-        m_controls.folder = settings.resultsFolder;
+        // The journal names each copy by the folder's path: a relative one would send an undo
+        // from another working folder (or the window's) to other files.
+        m_controls.folder = QDir(settings.resultsFolder).absolutePath();
         m_plan.parameters = settings.parameters;
         m_plan.password = password;
     }
@@ -56,6 +60,12 @@ public:
         options.stopRequested = [this] { return m_pool.cannotStart(); };
         options.fileDone = [this](int position, const FileOutcome& outcome) {
             fileDone(position, outcome);
+        };
+        // The copies are whole all the same; only their undo is lost.
+        options.journalFailed = [this](const QString& failure) {
+            tellError(&m_progress, QStringLiteral("the journal of this run could not be written "
+                                                  "(%1), so the run cannot be undone")
+                                       .arg(failure));
         };
         const StopSignals stop([this](int signal) { stopNow(signal); });
         setCommandOcr(m_settings.common, m_pool, m_waiter);
@@ -147,6 +157,9 @@ int runRenameCommand(const CommandArguments& arguments) {
         tellError(nullptr, QStringLiteral("no files to rename"));
         return kExitAllDone;
     }
+    // As the window does when it starts: scripts and cron jobs may never open the window.
+    if (!settings.dryRun)
+        pruneJournals(QDateTime::currentDateTime());
     return RenameCommand(settings, password, sources, program).run();
 }
 

@@ -249,6 +249,10 @@ private:
         }
         // The run goes on without it; the user learns once that it cannot be undone.
         m_journal = corvander::RunJournal::begin(start, [this](const QString& failure) {
+            if (m_options.journalFailed) {
+                m_options.journalFailed(failure);
+                return;
+            }
             m_dialogs.showMessage(
                 QStringLiteral("The journal of this run could not be written (%1), so the run "
                                "cannot be undone.")

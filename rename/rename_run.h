@@ -39,6 +39,9 @@ struct RunOptions {
     const corvander::RunPlan* plan = nullptr;
     // A run that copies keeps a journal (for undo and the report) unless told otherwise.
     bool journal = true;
+    // Told when the journal cannot be written, instead of the message that says the run cannot be
+    // undone; the run goes on either way.
+    std::function<void(const QString& failure)> journalFailed;
     // Asked after each file: true ends the run there.
     std::function<bool()> stopRequested;
     // Told how each file ended, with its list position.

@@ -37,7 +37,7 @@ offered() {
     printf '%s\n' "${COMPREPLY[@]}"
 }
 
-for command in rename check; do
+for command in rename check undo; do
     HELP=$("$CORVANDER" "$command" --help)
     OPTIONS=$(grep -oE -- '--[a-z][a-z-]*' <<<"$HELP" | sort -u)
     [ -n "$OPTIONS" ] || fail "$command --help lists no options"
@@ -50,6 +50,9 @@ done
 
 [ "$(offered corvander re)" = rename ] || fail "the command rename is not completed"
 [ "$(offered corvander check --dr)" = "" ] || fail "check is offered --dry-run"
+[ "$(offered corvander undo --)" = "$(printf '%s\n' --json --help)" ] ||
+    fail "undo is offered other options than --json and --help: $(offered corvander undo --)"
+grep -qF -- "corvander undo" <<<"$("$CORVANDER" --help)" || fail "corvander --help lacks undo"
 [ "$(offered corvander rename --words 3 --page l)" = last ] || fail "--page last is not offered"
 
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/corvander-completion.XXXXXX")
@@ -58,4 +61,7 @@ mkdir "$DIR/results" && touch "$DIR/report.pdf"
 [ "$(offered corvander rename --to "$DIR/r")" = "$DIR/results" ] ||
     fail "--to does not complete a folder: $(offered corvander rename --to "$DIR/r")"
 [ "$(offered corvander check "$DIR/rep")" = "$DIR/report.pdf" ] || fail "a PATH is not completed"
+touch "$DIR/run-20240501-093000-000-42.jsonl"
+[ "$(offered corvander undo "$DIR/run")" = "$DIR/run-20240501-093000-000-42.jsonl" ] ||
+    fail "undo does not complete a journal: $(offered corvander undo "$DIR/run")"
 echo "PASS: every option documented and completed"

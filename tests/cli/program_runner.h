@@ -31,6 +31,9 @@ public:
     // Runs it with standard error on a pseudo-terminal, which is read meanwhile.
     ProgramResult runOnTerminal(const QList<QByteArray>& arguments);
 
+    // The child's $XDG_STATE_HOME, which holds its run journals in "corvander".
+    QString stateFolder() const { return m_home.filePath(QStringLiteral("state")); }
+
     // The program run; another copy of it may stand in.
     QString program = QStringLiteral(CORVANDER_PROGRAM);
 

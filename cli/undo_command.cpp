@@ -1,0 +1,119 @@
+#include "cli/commands.h"
+
+#include "cli/exit_status.h"
+#include "cli/output_fields.h"
+#include "cli/terminal_progress.h"
+#include "rename/journal_folder.h"
+#include "rename/journal_lines.h"
+#include "rename/journal_undo.h"
+
+#include <QFile>
+
+namespace corvander {
+
+namespace {
+
+// Why nothing was undone, for standard error; empty when the undo went ahead.
+QString nothingUndone(UndoStatus status, const QString& journal) {
+    switch (status) {
+    case UndoStatus::Done:
+        break;
+    case UndoStatus::AlreadyUndone:
+        return QStringLiteral("the run of %1 was undone already").arg(journal);
+    case UndoStatus::InUse:
+        return QStringLiteral("the run of %1 is still going or being undone; nothing was removed")
+            .arg(journal);
+    case UndoStatus::Unreadable:
+        return QStringLiteral("%1 cannot be read as a run journal; nothing was removed")
+            .arg(journal);
+    }
+    return {};
+}
+
+// The output: "removed PATH" and "kept PATH REASON", or JSON Lines with the keys "result",
+// "path" and "reason".
+class UndoLines {
+public:
+    explicit UndoLines(bool json) : m_json(json) {}
+
+    void removed(const QString& path) { write("removed", path, {}); }
+    void kept(const QString& path, const QString& reason) { write("kept", path, reason); }
+    bool writeFailed() const { return m_writeFailed; }
+
+private:
+    void write(const char* result, const QString& path, const QString& reason) {
+        const OutputField pathField = QFile::encodeName(path);
+        QByteArray line;
+        if (m_json) {
+            QList<std::pair<const char*, OutputField>> members{{"result", result},
+                                                               {"path", pathField}};
+            if (!reason.isEmpty())
+                members.append({"reason", reason.toUtf8()});
+            line = jsonLine(members);
+        } else {
+            QList<OutputField> fields{result, pathField};
+            if (!reason.isEmpty())
+                fields.append(reason.toUtf8());
+            line = tsvLine(fields);
+        }
+        if (!m_writeFailed && !writeLine(1, line))
+            m_writeFailed = true;
+    }
+
+    bool m_json;
+    bool m_writeFailed = false;
+};
+
+// The journal the command acts on: the one named, or the one the window's "Undo Last Run"
+// would pick. Empty, after telling why, when there is nothing to undo.
+QString chosenJournal(const CommandArguments& arguments) {
+    if (arguments.paths.isEmpty()) {
+        const std::optional<QString> last = lastRunJournal();
+        if (!last)
+            tellError(nullptr, QStringLiteral("there is no run to undo"));
+        return last.value_or(QString());
+    }
+    const QString journal = QFile::decodeName(arguments.paths.first());
+    // The undo itself finds the other reasons under the journal's lock; a run that copied nothing
+    // would only be marked, and nothing said.
+    const std::optional<JournalContent> content = readJournal(journal);
+    if (content && !content->undone && content->copies() == 0 && !journalInUse(journal)) {
+        tellError(nullptr, QStringLiteral("the run of %1 made no copies").arg(journal));
+        return {};
+    }
+    return journal;
+}
+
+} // namespace
+
+int runUndoCommand(const CommandArguments& arguments) {
+    if (arguments.paths.size() > 1)
+        throw UsageError(QStringLiteral("give at most one journal"));
+    const QString journal = chosenJournal(arguments);
+    if (journal.isEmpty())
+        return kExitCannotStart;
+
+    const UndoOutcome outcome = undoRun(journal);
+    if (const QString problem = nothingUndone(outcome.status, journal); !problem.isEmpty()) {
+        tellError(nullptr, problem);
+        return kExitCannotStart;
+    }
+    UndoLines lines(arguments.flags.contains(QStringLiteral("--json")));
+    for (const QString& path : outcome.removed)
+        lines.removed(path);
+    for (const auto& [path, reason] : outcome.kept)
+        lines.kept(path, reason);
+    // The copies are gone, but an undo of the same run would then act again and call every one
+    // of them missing.
+    if (!outcome.journalError.isEmpty()) {
+        tellError(nullptr, outcome.journalError);
+        return kExitSomeNotDone;
+    }
+    if (lines.writeFailed()) {
+        tellError(nullptr, QStringLiteral("the output could not be written"));
+        return kExitSomeNotDone;
+    }
+    return outcome.kept.isEmpty() ? kExitAllDone : kExitSomeNotDone;
+}
+
+} // namespace corvander
