@@ -7,7 +7,7 @@ PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler
            libpoppler-private-dev file exfat-fuse exfatprogs fuse3 \
            libtesseract-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra \
            fonts-liberation2 xvfb xauth xdotool x11-utils libx11-dev libxfixes-dev \
-           desktop-file-utils appstream dpkg-dev bash-completion
+           desktop-file-utils appstream dpkg-dev bash-completion groff-base man-db
 APT_GET = apt-get -o DPkg::Lock::Timeout=300 install -y --no-install-recommends
 
 .PHONY: all deps configure build run test bench clean
