@@ -1,9 +1,8 @@
 #pragma once
 
-#include <functional>
-#include <memory>
+#include "common/stop_signals.h"
 
-class QSocketNotifier;
+#include <functional>
 
 namespace corvander {
 
@@ -22,11 +21,9 @@ public:
     void setHandler(std::function<void()> handler);
 
 private:
-    void signalArrived();
-
-    std::unique_ptr<QSocketNotifier> m_notifier;
     std::function<void()> m_handler;
     bool m_pending = false;
+    StopSignals m_signals;
 };
 
 } // namespace corvander

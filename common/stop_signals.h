@@ -7,9 +7,11 @@ class QSocketNotifier;
 
 namespace corvander {
 
-// SIGTERM, SIGINT and SIGHUP (a scheduler cancelling the job, Ctrl+C, a closed terminal) end a
-// command between two files, never inside a copy: the handler runs on the event loop, which only
-// turns while the command waits for a worker. It is told the signal's number. One at a time.
+// SIGTERM, SIGINT and SIGHUP (a logout, a scheduler cancelling the job, Ctrl+C, a closed
+// terminal), caught so that the program can end on its own terms: the signal handler only writes
+// to a pipe, and the handler given here runs on the event loop, told the signal's number. A
+// command thus ends between two files, never inside a copy. One instance at a time; without a
+// pipe the signals keep their default action.
 class StopSignals {
 public:
     explicit StopSignals(std::function<void(int signal)> handler);

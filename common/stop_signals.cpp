@@ -1,4 +1,4 @@
-#include "cli/stop_signals.h"
+#include "common/stop_signals.h"
 
 #include <QSocketNotifier>
 
