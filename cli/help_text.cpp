@@ -2,6 +2,20 @@
 
 namespace corvander {
 
+// The options rename and check share: how files are found and read, and how lines are written.
+// clang-format off
+#define READING_OPTIONS \
+    "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n" \
+    "  --jobs N                   extraction workers (default: the number of cores)\n" \
+    "  --password-file FILE       try the first line of FILE on protected documents\n" \
+    "  --json                     print JSON Lines instead of TAB-separated lines\n" \
+    "  --ocr                      read pages without text by OCR, in the default\n" \
+    "                             languages: the desktop's, when installed, and eng\n" \
+    "  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu\n" \
+    "                             (implies --ocr)\n" \
+    "  -h, --help                 show this help and exit\n"
+// clang-format on
+
 const char* renameHelp() {
     return "Usage: corvander rename FAMILY [options] --to DIR PATH...\n"
            "\n"
@@ -30,17 +44,8 @@ const char* renameHelp() {
            "\n"
            "Options:\n"
            "  --to DIR                   the results folder (required; must exist)\n"
-           "  --dry-run                  copy nothing; print what a real run would do now\n"
-           "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n"
-           "  --jobs N                   extraction workers (default: the number of cores)\n"
-           "  --password-file FILE       try the first line of FILE on protected documents\n"
-           "  --json                     print JSON Lines instead of TAB-separated lines\n"
-           "  --ocr                      read pages without text by OCR, in the default\n"
-           "                             languages: the desktop's, when installed, and eng\n"
-           "  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu\n"
-           "                             (implies --ocr)\n"
-           "  -h, --help                 show this help and exit\n"
-           "\n"
+           "  --dry-run                  copy nothing; print what a real run would do "
+           "now\n" READING_OPTIONS "\n"
            "Output, one line per listed file in list order, fields separated by TABs:\n"
            "  copied      SOURCE  NEW-FILE-NAME\n"
            "  would-copy  SOURCE  NEW-FILE-NAME   (--dry-run)\n"
@@ -62,20 +67,11 @@ const char* checkHelp() {
            "Tells for each PDF file whether it has text to rename by, as the window's check\n"
            "after adding files does. PATH: files and folders, as for \"corvander rename\".\n"
            "\n"
-           "Options:\n"
-           "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n"
-           "  --jobs N                   extraction workers (default: the number of cores)\n"
-           "  --password-file FILE       try the first line of FILE on protected documents\n"
-           "  --json                     print JSON Lines instead of TAB-separated lines\n"
-           "  --ocr                      read pages without text by OCR, in the default\n"
-           "                             languages: the desktop's, when installed, and eng\n"
-           "  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu\n"
-           "                             (implies --ocr)\n"
-           "  -h, --help                 show this help and exit\n"
-           "\n"
+           "Options:\n" READING_OPTIONS "\n"
            "Output, one line per listed file in list order, fields separated by TABs:\n"
            "  readable    SOURCE\n"
-           "  unreadable  SOURCE  REASON   (no text, unreadable, timed out, password needed)\n"
+           "  unreadable  SOURCE  REASON   (no text, unreadable, timed out, password needed,\n"
+           "                               OCR timed out)\n"
            "Fields are escaped as for \"corvander rename\".\n"
            "\n"
            "Exit status: 0 every file readable, 1 some unreadable, 2 usage error, 3 nothing\n"
@@ -109,5 +105,7 @@ const char* undoHelp() {
            "no run to undo, or JOURNAL cannot be read, is in use, was undone already or\n"
            "records no copy.\n";
 }
+
+#undef READING_OPTIONS
 
 } // namespace corvander
