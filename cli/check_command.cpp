@@ -6,10 +6,10 @@
 #include "cli/exit_status.h"
 #include "cli/result_lines.h"
 #include "cli/source_list.h"
-#include "common/stop_signals.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
 #include "common/path_helpers.h"
+#include "common/stop_signals.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
 

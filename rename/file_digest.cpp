@@ -11,23 +11,31 @@
 
 namespace corvander {
 
-std::optional<FileDigest> digestOfDescriptor(int fd) {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    FileDigest digest;
-    digest.size = 0;
+bool readChunks(int fd, const std::function<void(QByteArrayView)>& take) {
     char buffer[1 << 16];
     for (off_t offset = 0;;) {
         const ssize_t done = ::pread(fd, buffer, sizeof buffer, offset);
         if (done < 0 && errno == EINTR)
             continue;
         if (done < 0)
-            return std::nullopt;
+            return false;
         if (done == 0)
-            break;
-        hash.addData(QByteArrayView(buffer, done));
+            return true;
+        take(QByteArrayView(buffer, done));
         offset += done;
-        digest.size += done;
     }
+}
+
+std::optional<FileDigest> digestOfDescriptor(int fd) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    FileDigest digest;
+    digest.size = 0;
+    const bool read = readChunks(fd, [&](QByteArrayView chunk) {
+        hash.addData(chunk);
+        digest.size += chunk.size();
+    });
+    if (!read)
+        return std::nullopt;
     digest.sha256 = hash.result().toHex();
     return digest;
 }

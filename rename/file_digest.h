@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace corvander {
@@ -11,6 +13,10 @@ struct FileDigest {
     qint64 size = -1;
     QByteArray sha256; // lower-case hex
 };
+
+// Hands what can be read from fd, from its start, to `take` piece by piece; false on a read
+// error. The descriptor's own position is left alone.
+bool readChunks(int fd, const std::function<void(QByteArrayView)>& take);
 
 // The size and SHA-256 of what can be read from fd from its start; nothing on a read error.
 std::optional<FileDigest> digestOfDescriptor(int fd);

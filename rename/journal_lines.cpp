@@ -1,6 +1,7 @@
 #include "rename/journal_lines.h"
 
 #include "rename/file_descriptor.h"
+#include "rename/file_digest.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -156,18 +157,9 @@ std::optional<JournalContent> readJournal(const QString& path) {
 
 std::optional<QByteArray> readWholeFile(int fd) {
     QByteArray bytes;
-    char buffer[1 << 16];
-    for (off_t offset = 0;;) {
-        const ssize_t done = ::pread(fd, buffer, sizeof buffer, offset);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done < 0)
-            return std::nullopt;
-        if (done == 0)
-            return bytes;
-        bytes.append(buffer, done);
-        offset += done;
-    }
+    if (!readChunks(fd, [&bytes](QByteArrayView chunk) { bytes.append(chunk); }))
+        return std::nullopt;
+    return bytes;
 }
 
 } // namespace corvander
