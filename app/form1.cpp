@@ -4,7 +4,7 @@
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
 #include "app/window_layout.h"
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "common/settings_store.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
@@ -72,7 +72,7 @@ Form1::Form1(Dialogs& dialogs, SettingsStore& settings, Form1Environment environ
     : QWidget(parent), m_dialogs(dialogs), m_settings(settings),
       m_environment(std::move(environment)) {
     setObjectName(QStringLiteral("Form1"));
-    m_waiter = std::make_unique<WindowWaiter>();
+    m_waiter = std::make_unique<corvander::EventLoopWaiter>();
     m_pool = std::make_unique<corvander::ExtractionPool>(
         corvander::PoolSettings::fromEnvironment(extractorProgram()));
     m_check = std::make_unique<corvander::ReadabilityCheck>(

@@ -24,7 +24,6 @@ class FileDropList;
 struct FileListContext;
 class SettingsStore;
 class TextProgressBar;
-class WindowWaiter;
 class QAction;
 struct FileOutcome;
 struct RenameRunPorts;
@@ -32,6 +31,7 @@ namespace corvander {
 class ExtractionPool;
 class ReadabilityCheck;
 class Waiter;
+class EventLoopWaiter;
 class WindowLayout;
 } // namespace corvander
 
@@ -216,7 +216,7 @@ public:
     QString extractorProgram() const;
 
 private:
-    std::unique_ptr<WindowWaiter> m_waiter;
+    std::unique_ptr<corvander::EventLoopWaiter> m_waiter;
     std::unique_ptr<corvander::ExtractionPool> m_pool;
     std::unique_ptr<corvander::ReadabilityCheck> m_check;
 

@@ -1,10 +1,10 @@
 // (a) the readability check over every file, through the program's own check code, against (b)
 // what the program did before its workers: one pdftotext run per file.
-#include "bench/bench_waiter.h"
 #include "bench/headless_window.h"
 #include "bench/measurement.h"
 #include "bench/plain_runs.h"
 #include "common/error_report.h"
+#include "common/event_loop_waiter.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
 
@@ -38,7 +38,7 @@ BenchResult measureCheck(const BenchSetup& setup) {
             HeadlessDialogs dialogs;
             // A check object of its own each round: it remembers what it has read.
             const double seconds = timeSeconds([&] {
-                BenchWaiter waiter;
+                corvander::EventLoopWaiter waiter;
                 corvander::ExtractionPool pool(corvander::PoolSettings::fromEnvironment(
                     QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
                 corvander::ReadabilityCheck check(

@@ -5,9 +5,9 @@
 //
 // The scans are the benchmark's own: pages of known text in English, German and French, drawn at
 // 300 dpi as grey pictures and wrapped as PDFs without text.
-#include "bench/bench_waiter.h"
 #include "bench/measurement.h"
 #include "common/error_report.h"
+#include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
 #include "extract/worker/frame_codec.h"
@@ -259,7 +259,7 @@ double timePool(int workers, const QList<Scan>& scans) {
     corvander::ExtractionPool pool(
         {QStringLiteral(CORVANDER_EXTRACT_PROGRAM), workers, kTimeoutMs, kTimeoutMs});
     pool.setOcr({true, QStringLiteral("eng")});
-    BenchWaiter waiter;
+    corvander::EventLoopWaiter waiter;
     // Started, and the OCR library loaded, before the clock starts.
     for (int i = 0; i < workers; ++i)
         corvander::extractNow(pool, waiter,

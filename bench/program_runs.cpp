@@ -1,9 +1,9 @@
 #include "bench/program_runs.h"
 
-#include "bench/bench_waiter.h"
 #include "bench/headless_window.h"
 #include "bench/plain_runs.h"
 #include "common/error_report.h"
+#include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "rename/rename_run.h"
 
@@ -13,7 +13,7 @@ double timeRenameRun(HeadlessWindow& window, HeadlessDialogs& dialogs, const QSt
     window.results = emptyFolder(scratch, QStringLiteral("results")) + QLatin1Char('/');
     bool running = false;
     const double seconds = timeSeconds([&] {
-        BenchWaiter waiter;
+        corvander::EventLoopWaiter waiter;
         corvander::ExtractionPool pool(
             corvander::PoolSettings::fromEnvironment(QStringLiteral(CORVANDER_EXTRACT_PROGRAM)));
         const RenameRunPorts ports{

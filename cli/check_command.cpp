@@ -47,7 +47,7 @@ int runCheckCommand(const CommandArguments& arguments) {
     for (const QString& path : order.runPaths())
         list.appendEntry(path);
     ExtractionPool pool(poolSettingsFor(settings, program));
-    LoopWaiter waiter;
+    EventLoopWaiter waiter;
     ReadabilityCheck check({dialogs, list, list, progress, pool, waiter, QStringLiteral("check")});
     check.setPassword(password);
     check.setFileChecked([&](const CheckedFile& checked) {

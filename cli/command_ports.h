@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/dialogs.h"
-#include "common/waiter.h"
+#include "common/event_loop_waiter.h"
 #include "common/window_port.h"
 
 #include <QStringList>
@@ -70,13 +70,6 @@ public:
 private:
     TerminalProgress* m_progress;
     QString m_lastError;
-};
-
-// Waits by running the event loop: the workers' answers arrive as events.
-class LoopWaiter : public Waiter {
-public:
-    void yieldOnce() override;
-    void waitUntil(const std::function<bool()>& done, const std::function<void()>& tick) override;
 };
 
 } // namespace corvander

@@ -126,7 +126,7 @@ private:
     CommandList m_list;
     CommandControls m_controls;
     ExtractionPool m_pool;
-    LoopWaiter m_waiter;
+    EventLoopWaiter m_waiter;
     RunPlan m_plan;
 };
 

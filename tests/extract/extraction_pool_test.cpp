@@ -1,4 +1,4 @@
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "common/window_port.h"
 #include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
@@ -55,7 +55,7 @@ protected:
 
     QTemporaryDir dir;
     QDir files;
-    WindowWaiter waiter;
+    corvander::EventLoopWaiter waiter;
 };
 
 TEST_F(PoolTest, QuickAnswersCostNoFixedPollInterval) {

@@ -1,4 +1,4 @@
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/metadata.h"
 #include "extract/waiting_progress.h"
@@ -53,7 +53,7 @@ protected:
     }
 
     std::unique_ptr<corvander::ExtractionPool> pool;
-    WindowWaiter waiter;
+    corvander::EventLoopWaiter waiter;
     QTemporaryDir input;
     QDir files;
     ScriptedDialogs dialogs;

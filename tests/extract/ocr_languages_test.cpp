@@ -1,6 +1,6 @@
 // The OCR languages: which are installed, which OCR reads in until the user chooses, and how the
 // choices are kept in the settings.
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "common/settings_store.h"
 #include "extract/extraction_pool.h"
 #include "extract/ocr_languages.h"
@@ -62,7 +62,7 @@ TEST(InstalledOcrLanguages, AreTheOnesTesseractFinds) {
     ASSERT_FALSE(expected.isEmpty()) << "tesseract lists no language";
     corvander::ExtractionPool pool(
         corvander::PoolSettings{QStringLiteral(CORVANDER_EXTRACT_PROGRAM), 1, 60000, 120000});
-    WindowWaiter waiter;
+    corvander::EventLoopWaiter waiter;
     EXPECT_EQ(corvander::installedOcrLanguages(pool, waiter), expected);
 
     corvander::ExtractionPool missing(

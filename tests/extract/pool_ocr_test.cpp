@@ -1,6 +1,6 @@
 // The pool reading scanned pages by OCR: only pages without words, spread over the workers,
 // each page read once, and the bar telling which page is being read.
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "common/window_port.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
@@ -85,7 +85,7 @@ protected:
 
     static PdfGreyImage* s_letter;
     QTemporaryDir dir;
-    WindowWaiter waiter;
+    corvander::EventLoopWaiter waiter;
 };
 
 PdfGreyImage* PoolOcr::s_letter = nullptr;

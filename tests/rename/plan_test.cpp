@@ -1,5 +1,5 @@
 // The plan a preview shows is the run that follows it.
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
 #include "rename/rename_run.h"

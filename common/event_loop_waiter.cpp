@@ -1,13 +1,16 @@
-#include "app/window_waiter.h"
+#include "common/event_loop_waiter.h"
 
 #include <QCoreApplication>
 #include <QTimer>
 
-void WindowWaiter::yieldOnce() {
+namespace corvander {
+
+void EventLoopWaiter::yieldOnce() {
     QCoreApplication::processEvents();
 }
 
-void WindowWaiter::waitUntil(const std::function<bool()>& done, const std::function<void()>& tick) {
+void EventLoopWaiter::waitUntil(const std::function<bool()>& done,
+                                const std::function<void()>& tick) {
     // The tick only marks that time has passed; it is acted on here, so that a wait started by an
     // event inside this one does not move this wait's progress while it runs.
     bool ticked = false;
@@ -23,3 +26,5 @@ void WindowWaiter::waitUntil(const std::function<bool()>& done, const std::funct
         }
     }
 }
+
+} // namespace corvander
