@@ -1,5 +1,7 @@
 #include "extract/ocr_pages.h"
 
+#include "extract/worker/page_words.h"
+
 namespace corvander {
 
 QList<QByteArray> splitPages(const QByteArray& text) {
@@ -13,11 +15,7 @@ QList<QByteArray> splitPages(const QByteArray& text) {
 }
 
 bool pageHasWords(const QByteArray& page) {
-    for (const char c : page) {
-        if (c != ' ' && c != '\r' && c != '\n' && c != '\f')
-            return true;
-    }
-    return false;
+    return protocol::pageHasWords(std::string_view(page.constData(), size_t(page.size())));
 }
 
 } // namespace corvander

@@ -12,8 +12,8 @@ namespace corvander {
 // a page.
 QList<QByteArray> splitPages(const QByteArray& text);
 
-// Whether a page's text holds anything but blanks, line ends and form feeds: the same test the
-// worker uses before it reads a page by OCR.
+// Whether a page's text holds anything but blanks, line ends and form feeds; see
+// protocol::pageHasWords.
 bool pageHasWords(const QByteArray& page);
 
 } // namespace corvander

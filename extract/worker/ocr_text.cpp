@@ -6,10 +6,6 @@ namespace corvander::worker {
 
 namespace {
 
-bool isWordless(char c) {
-    return c == ' ' || c == '\r' || c == '\n' || c == '\f';
-}
-
 // One line with every run of blanks and control characters made a single blank, none at the
 // ends: a doubled blank would make an empty word.
 std::string tidyLine(std::string_view line) {
@@ -30,14 +26,6 @@ std::string tidyLine(std::string_view line) {
 }
 
 } // namespace
-
-bool hasWords(std::string_view text) {
-    for (const char c : text) {
-        if (!isWordless(c))
-            return true;
-    }
-    return false;
-}
 
 std::string pageTextOf(std::string_view recognised) {
     std::vector<std::string> lines;

@@ -8,9 +8,6 @@
 
 namespace corvander::worker {
 
-// Whether the text holds anything but blanks, line ends and form feeds.
-bool hasWords(std::string_view text);
-
 // Text as the OCR library gives it (lines ending in LF, paragraphs apart by an empty line) laid
 // out as a page of the text answer: each line ending in CR LF, one empty line between paragraphs,
 // and after the last line an empty line and a form feed. Blanks are single and never at a line's

@@ -3,6 +3,7 @@
 #include "extract/worker/extract_protocol.h"
 #include "extract/worker/ocr_text.h"
 #include "extract/worker/page_ocr.h"
+#include "extract/worker/page_words.h"
 #include "extract/worker/pdf_library.h"
 
 #include <poppler/PDFDoc.h>
@@ -46,7 +47,7 @@ void replacePage(TextSink& sink, std::size_t start, const std::string& pageText)
 // Reads the page by OCR when its text, from position start on, has no words.
 void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, TextSink& sink,
                       std::size_t start, Answer& answer) {
-    if (!answer.error.empty() || hasWords(std::string_view(sink.text).substr(start)))
+    if (!answer.error.empty() || protocol::pageHasWords(std::string_view(sink.text).substr(start)))
         return;
     const PageOcr ocr = readPageByOcr(doc, page, options);
     switch (ocr.outcome) {
