@@ -14,7 +14,7 @@ namespace corvander {
 namespace {
 
 // Why nothing was undone, for standard error; empty when the undo went ahead.
-QString nothingUndone(UndoStatus status, const QString& journal) {
+QString nothingUndone(UndoStatus status, const QString& refusal, const QString& journal) {
     switch (status) {
     case UndoStatus::Done:
         break;
@@ -26,6 +26,8 @@ QString nothingUndone(UndoStatus status, const QString& journal) {
     case UndoStatus::Unreadable:
         return QStringLiteral("%1 cannot be read as a run journal; nothing was removed")
             .arg(journal);
+    case UndoStatus::Refused:
+        return QStringLiteral("%1 is refused (%2); nothing was removed").arg(journal, refusal);
     }
     return {};
 }
@@ -36,13 +38,14 @@ class UndoLines {
 public:
     explicit UndoLines(bool json) : m_json(json) {}
 
-    void removed(const QString& path) { write("removed", path, {}); }
-    void kept(const QString& path, const QString& reason) { write("kept", path, reason); }
+    // The path as the file system's bytes: exactly the name removed or left alone.
+    void removed(const QByteArray& path) { write("removed", path, {}); }
+    void kept(const QByteArray& path, const QString& reason) { write("kept", path, reason); }
     bool writeFailed() const { return m_writeFailed; }
 
 private:
-    void write(const char* result, const QString& path, const QString& reason) {
-        const OutputField pathField = QFile::encodeName(path);
+    void write(const char* result, const QByteArray& path, const QString& reason) {
+        const OutputField pathField = path;
         QByteArray line;
         if (m_json) {
             QList<std::pair<const char*, OutputField>> members{{"result", result},
@@ -94,15 +97,16 @@ int runUndoCommand(const CommandArguments& arguments) {
         return kExitCannotStart;
 
     const UndoOutcome outcome = undoRun(journal);
-    if (const QString problem = nothingUndone(outcome.status, journal); !problem.isEmpty()) {
+    if (const QString problem = nothingUndone(outcome.status, outcome.refusal, journal);
+        !problem.isEmpty()) {
         tellError(nullptr, problem);
         return kExitCannotStart;
     }
     UndoLines lines(arguments.flags.contains(QStringLiteral("--json")));
-    for (const QString& path : outcome.removed)
+    for (const QByteArray& path : outcome.removedBytes)
         lines.removed(path);
-    for (const auto& [path, reason] : outcome.kept)
-        lines.kept(path, reason);
+    for (qsizetype i = 0; i < outcome.kept.size(); ++i)
+        lines.kept(outcome.keptBytes.value(i), outcome.kept[i].second);
     // The copies are gone, but an undo of the same run would then act again and call every one
     // of them missing.
     if (!outcome.journalError.isEmpty()) {

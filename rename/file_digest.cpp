@@ -27,9 +27,13 @@ bool readChunks(int fd, const std::function<void(QByteArrayView)>& take) {
 }
 
 std::optional<FileDigest> digestOfDescriptor(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return std::nullopt;
     QCryptographicHash hash(QCryptographicHash::Sha256);
     FileDigest digest;
     digest.size = 0;
+    digest.identity = {quint64(info.st_dev), quint64(info.st_ino)};
     const bool read = readChunks(fd, [&](QByteArrayView chunk) {
         hash.addData(chunk);
         digest.size += chunk.size();

@@ -18,8 +18,14 @@ namespace corvander {
 
 namespace {
 
-constexpr int kKeptJournals = 50;
+// Journals go after 90 days; before that only when they take too much room, and never in their
+// first week, so that a run is always there to undo for a while, however many come after it (a
+// GNU parallel batch keeps one journal per process).
 constexpr int kKeptDays = 90;
+constexpr int kYoungDays = 7;
+// A journal line is a few hundred bytes, so this holds some hundred thousand copies' lines: many
+// runs of ten thousand files, while staying small beside the copies themselves.
+constexpr qint64 kJournalBytesLimit = 64 * 1024 * 1024;
 
 const QRegularExpression
     kJournalName(QStringLiteral("^run-(\\d{8})-(\\d{6}-\\d{3})-(\\d+)(?:-(\\d+))?\\.jsonl$"));
@@ -31,6 +37,7 @@ struct Listed {
     QDateTime start;
     qint64 pid = 0;
     int sequence = 0;
+    qint64 size = 0;
 };
 
 QList<Listed> listNewestFirst() {
@@ -61,6 +68,20 @@ int openJournal(const QByteArray& nativePath) {
     if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
         return -1;
     return file.release();
+}
+
+// Removes the journal unless a run or an undo holds it. False when it is left.
+bool removeUnusedJournal(const QByteArray& path) {
+    FileDescriptor file(openJournal(path));
+    struct stat opened {};
+    struct stat named {};
+    // Held while the name is removed, so that a run or an undo never loses its journal; the name
+    // is checked to still be the file that was locked.
+    if (!file.isOpen() || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0 ||
+        ::fstat(file.get(), &opened) != 0 || ::lstat(path.constData(), &named) != 0 ||
+        opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
+        return false;
+    return ::unlink(path.constData()) == 0;
 }
 
 } // namespace
@@ -110,24 +131,34 @@ std::optional<QString> lastReportJournal() {
 
 int pruneJournals(const QDateTime& now) {
     const QString folder = RunJournal::folder();
-    const QDateTime oldest = now.addDays(-kKeptDays);
-    const QList<Listed> listed = listNewestFirst();
+    QList<Listed> listed = listNewestFirst();
+    qint64 total = 0;
+    for (Listed& journal : listed) {
+        struct stat info {};
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + journal.name);
+        journal.size = ::lstat(path.constData(), &info) == 0 ? qint64(info.st_size) : 0;
+        total += journal.size;
+    }
     int removed = 0;
-    for (qsizetype i = 0; i < listed.size(); ++i) {
-        if (i < kKeptJournals && listed[i].start >= oldest)
-            continue;
-        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + listed[i].name);
-        FileDescriptor file(openJournal(path));
-        struct stat opened {};
-        struct stat named {};
-        // Held while the name is removed, so that a run or an undo never loses its journal; the
-        // name is checked to still be the file that was locked.
-        if (!file.isOpen() || ::flock(file.get(), LOCK_EX | LOCK_NB) != 0 ||
-            ::fstat(file.get(), &opened) != 0 || ::lstat(path.constData(), &named) != 0 ||
-            opened.st_dev != named.st_dev || opened.st_ino != named.st_ino)
-            continue;
-        if (::unlink(path.constData()) == 0)
-            ++removed;
+    const auto removeOne = [&](const Listed& journal) {
+        if (!removeUnusedJournal(QFile::encodeName(folder + QLatin1Char('/') + journal.name)))
+            return;
+        total -= journal.size;
+        ++removed;
+    };
+    const QDateTime old = now.addDays(-kKeptDays);
+    const QDateTime young = now.addDays(-kYoungDays);
+    QList<Listed> left;
+    for (const Listed& journal : std::as_const(listed)) {
+        if (journal.start < old)
+            removeOne(journal);
+        else
+            left.append(journal);
+    }
+    for (auto journal = left.crbegin(); journal != left.crend() && total > kJournalBytesLimit;
+         ++journal) {
+        if (journal->start < young)
+            removeOne(*journal);
     }
     return removed;
 }

@@ -30,8 +30,9 @@ std::optional<QString> lastRunJournal();
 // The newest journal of a run that is no longer going, undone or not: the one a report is about.
 std::optional<QString> lastReportJournal();
 
-// Removes the journals that started more than 90 days before now and those beyond the newest
-// 50, except any still in use. Returns how many were removed.
+// Removes the journals that started more than 90 days before now; then, while all of them
+// together pass 64 MiB, the oldest that started more than 7 days before now. A journal in use is
+// never removed. Returns how many were removed.
 int pruneJournals(const QDateTime& now);
 
 } // namespace corvander

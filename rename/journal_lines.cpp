@@ -34,13 +34,43 @@ void putPath(QJsonObject& object, const QString& key, const QString& text,
         object.insert(key + QStringLiteral("Bytes"), QString::fromLatin1(native.toBase64()));
 }
 
-// The path's text into text, and its bytes as the result.
-QByteArray takePath(const QJsonObject& object, const QString& key, QString& text) {
+// The path's text into text, and its bytes as the result. disagree is set when the line holds
+// bytes that are not the file name of the text, or bytes that cannot be read: which file the line
+// means is then in doubt.
+QByteArray takePath(const QJsonObject& object, const QString& key, QString& text, bool& disagree) {
     text = object.value(key).toString();
     const QJsonValue bytes = object.value(key + QStringLiteral("Bytes"));
-    if (bytes.isString())
-        return QByteArray::fromBase64(bytes.toString().toLatin1());
+    if (!bytes.isUndefined()) {
+        const auto decoded = QByteArray::fromBase64Encoding(
+            bytes.toString().toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        if (bytes.isString() && decoded) {
+            disagree = QFile::decodeName(*decoded) != text;
+            return *decoded;
+        }
+        disagree = true;
+    }
     return QFile::encodeName(text);
+}
+
+// A value past 2^63 stands as its negative two's complement, so that JSON holds it exactly.
+qint64 asJsonInteger(quint64 value) {
+    return qint64(value);
+}
+
+// Nothing when the line has neither field (a journal from before they were recorded). Fields
+// that are there but unreadable give an identity no file has (inode 0), so that its copy is kept.
+std::optional<DeviceAndInode> takeIdentity(const QJsonObject& object) {
+    const QJsonValue device = object.value(QStringLiteral("device"));
+    const QJsonValue inode = object.value(QStringLiteral("inode"));
+    if (device.isUndefined() && inode.isUndefined())
+        return std::nullopt;
+    const std::optional<qint64> deviceNumber =
+        device.isDouble() ? std::optional(device.toInteger(0)) : std::nullopt;
+    const std::optional<qint64> inodeNumber =
+        inode.isDouble() ? std::optional(inode.toInteger(0)) : std::nullopt;
+    if (!deviceNumber || !inodeNumber)
+        return DeviceAndInode{};
+    return DeviceAndInode{quint64(*deviceNumber), quint64(*inodeNumber)};
 }
 
 RunStart startOf(const QJsonObject& object) {
@@ -57,10 +87,13 @@ RunStart startOf(const QJsonObject& object) {
 
 FileRecord fileOf(const QJsonObject& object) {
     FileRecord file;
-    file.nativeSource = takePath(object, QStringLiteral("source"), file.source);
-    file.nativeNewPath = takePath(object, QStringLiteral("newPath"), file.newPath);
+    bool sourceDisagrees = false;
+    file.nativeSource = takePath(object, QStringLiteral("source"), file.source, sourceDisagrees);
+    file.nativeNewPath =
+        takePath(object, QStringLiteral("newPath"), file.newPath, file.pathsDisagree);
     file.size = object.value(QStringLiteral("size")).toInteger(-1);
     file.sha256 = object.value(QStringLiteral("sha256")).toString().toLatin1();
+    file.identity = takeIdentity(object);
     file.provenance = object.value(QStringLiteral("provenance")).toString();
     file.skipReason = object.value(QStringLiteral("skipReason")).toString();
     return file;
@@ -93,6 +126,10 @@ QByteArray fileLine(const FileRecord& file) {
         putPath(object, QStringLiteral("newPath"), file.newPath, file.nativeNewPath);
         object.insert(QStringLiteral("size"), file.size);
         object.insert(QStringLiteral("sha256"), QString::fromLatin1(file.sha256.toLower()));
+        if (file.identity) {
+            object.insert(QStringLiteral("device"), asJsonInteger(file.identity->device));
+            object.insert(QStringLiteral("inode"), asJsonInteger(file.identity->inode));
+        }
     }
     object.insert(QStringLiteral("provenance"), file.provenance);
     return lineOf(object);

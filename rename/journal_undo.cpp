@@ -29,6 +29,39 @@ bool lockForUndo(int fd) {
     }
 }
 
+// A journal undo may act on: the user's own, and nobody else's to change, since a line put into it
+// names a file to remove. Root is held to the same: another user's journal is never root's.
+std::optional<QString> refusalOf(const struct stat& info) {
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("the journal is not yours");
+    if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return QStringLiteral("the journal is writable by others");
+    return std::nullopt;
+}
+
+// Opens the journal for reading and appending, never through a link. Should it not open for
+// writing, it is looked at read-only, so that a journal of someone else is named as such.
+int openJournal(const QByteArray& path, struct stat& info, UndoOutcome& outcome) {
+    FileDescriptor file(::open(path.constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.isOpen() && (errno == EACCES || errno == EPERM || errno == EROFS))
+        file.reset(::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        outcome.status = UndoStatus::Unreadable;
+        return -1;
+    }
+    if (const std::optional<QString> refusal = refusalOf(info)) {
+        outcome.status = UndoStatus::Refused;
+        outcome.refusal = *refusal;
+        return -1;
+    }
+    const int accessMode = ::fcntl(file.get(), F_GETFL) & O_ACCMODE;
+    if (accessMode != O_RDWR) {
+        outcome.status = UndoStatus::Unreadable;
+        return -1;
+    }
+    return file.release();
+}
+
 // 0 or the errno.
 int appendLine(int fd, QByteArray line, bool afterTornLine) {
     if (afterTornLine)
@@ -55,13 +88,10 @@ std::optional<UndoPlan> planUndo(const QString& journal) {
 
 UndoOutcome undoRun(const QString& journal) {
     UndoOutcome outcome;
-    FileDescriptor file(
-        ::open(QFile::encodeName(journal).constData(), O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        outcome.status = UndoStatus::Unreadable;
+    FileDescriptor file(openJournal(QFile::encodeName(journal), info, outcome));
+    if (!file.isOpen())
         return outcome;
-    }
     // Held until the journal is marked, so that two undos of one run never both act, and never
     // while the run still writes.
     if (!lockForUndo(file.get())) {
@@ -80,14 +110,19 @@ UndoOutcome undoRun(const QString& journal) {
         return outcome;
     }
 
+    const QByteArray resultsFolder = QFile::encodeName(content->start.resultsFolder);
     for (const FileRecord& copy : content->files) {
         if (copy.nativeNewPath.isEmpty())
             continue;
-        if (const std::optional<QString> reason =
-                removeUnchangedCopy(copy.nativeNewPath, copy.size, copy.sha256))
-            outcome.kept.append({copy.newPath, *reason});
-        else
-            outcome.removed.append(copy.newPath);
+        // Told by the bytes acted on, never by a text that might name another file.
+        const QString shown = QFile::decodeName(copy.nativeNewPath);
+        if (const std::optional<QString> reason = removeUnchangedCopy(resultsFolder, copy)) {
+            outcome.kept.append({shown, *reason});
+            outcome.keptBytes.append(copy.nativeNewPath);
+        } else {
+            outcome.removed.append(shown);
+            outcome.removedBytes.append(copy.nativeNewPath);
+        }
     }
 
     const QByteArray mark = undoneLine(QDateTime::currentDateTimeUtc(), int(outcome.removed.size()),
@@ -114,6 +149,10 @@ QString undoMessage(const UndoOutcome& outcome) {
         break;
     case UndoStatus::Unreadable:
         text = QStringLiteral("The record of this run cannot be read. Nothing was removed.");
+        break;
+    case UndoStatus::Refused:
+        text = QStringLiteral("The record of this run was refused (%1). Nothing was removed.")
+                   .arg(outcome.refusal);
         break;
     }
     if (!outcome.kept.isEmpty()) {

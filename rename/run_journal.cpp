@@ -46,6 +46,7 @@ FileRecord FileRecord::copied(const QString& source, const QString& newPath,
     if (const std::optional<FileDigest> digest = digestOfFile(QFile::encodeName(newPath))) {
         file.size = digest->size;
         file.sha256 = digest->sha256;
+        file.identity = digest->identity;
     }
     return file;
 }

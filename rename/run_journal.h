@@ -1,11 +1,14 @@
 #pragma once
 
+#include "rename/file_digest.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The run journal: what each rename run did, written as it goes, so that the run can be undone
 // and reported on later, also after a crash or a kill.
@@ -18,7 +21,8 @@
 //   {"type":"start","version":1,"time":"2024-05-01T09:30:00.000Z","pid":4242,
 //    "family":"content","mode":3,"parameters":["x=3","y=2"],"resultsFolder":"/home/u/out"}
 //   {"type":"file","source":"/in/a.pdf","newPath":"/home/u/out/Alpha.pdf","size":5120,
-//    "sha256":"<64 lower-case hex digits>","provenance":"words 1-3 of page 2"}
+//    "sha256":"<64 lower-case hex digits>","device":2049,"inode":1835011,
+//    "provenance":"words 1-3 of page 2"}
 //   {"type":"file","source":"/in/b.pdf","skipReason":"no text","provenance":"page 2"}
 //   {"type":"end","time":"...","stopped":false,"handled":2,"total":2}
 //   {"type":"undone","time":"...","removed":1,"kept":0}
@@ -26,8 +30,11 @@
 // A path is stored as its text ("source", "newPath"). A file name whose bytes are not UTF-8
 // cannot be held by a QString, so when the bytes the file system knows a path by differ from the
 // UTF-8 of its text, they are stored beside it in base64 ("sourceBytes", "newPathBytes"); readers
-// take those bytes when present, and show the text. Readers skip fields they do not know and lines
-// they cannot parse: only the last line can be torn, by a crash while it was being written.
+// take those bytes when present, and show the text. "device" and "inode" name the copy the run
+// made (st_dev and st_ino, a value past 2^63 written as its negative two's complement), so that
+// another file put at its name, even with the same bytes, is never taken for it. Readers skip
+// fields they do not know and lines they cannot parse: only the last line can be torn, by a crash
+// while it was being written.
 //
 // While a run writes its journal, the journal is locked (flock, exclusive); the lock goes with the
 // process, so an unlocked journal without an "end" line is the journal of a run that was killed.
@@ -54,9 +61,16 @@ struct FileRecord {
     // bytes QFile::encodeName gives for the text. Readers of a journal always fill them.
     QByteArray nativeSource;
     QByteArray nativeNewPath;
+    // The copy's device and inode, read from the descriptor its digest was read from. Nothing in
+    // journals written before they were recorded.
+    std::optional<DeviceAndInode> identity;
+    // Set by readers when a line's newPath text and its newPathBytes name different files: such
+    // a record cannot say which of the two the run made.
+    bool pathsDisagree = false;
 
-    // A copy just made at newPath, with its size and SHA-256 read from the copy itself. Should the
-    // copy be unreadable, no digest is recorded and an undo will leave that copy alone.
+    // A copy just made at newPath, with its size, SHA-256, device and inode read from the copy
+    // itself. Should the copy be unreadable, no digest is recorded and an undo will leave that copy
+    // alone.
     static FileRecord copied(const QString& source, const QString& newPath,
                              const QString& provenance);
     static FileRecord skipped(const QString& source, const QString& reason,

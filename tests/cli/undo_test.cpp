@@ -3,6 +3,7 @@
 #include "tests/cli/program_runner.h"
 #include "tests/rename/rename_fixture.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -190,6 +191,63 @@ TEST_F(UndoTest, AKilledRunLeavesWholeJournalLinesAndItsCopiesAreUndone) {
         removed += "removed\t" + arg(path) + '\n';
     EXPECT_EQ(undo.out, removed);
     EXPECT_EQ(copies(), present);
+}
+
+// A journal is a plain file that could be written by hand: the command refuses one that others may
+// write, never removes what one names outside its results folder, and prints the very path that
+// would be touched.
+TEST_F(UndoTest, AHandWrittenJournalRemovesNothingOutsideItsResultsFolder) {
+    const QByteArray bytes = "%PDF-1.4 precious";
+    const QString outside = sources.filePath(QStringLiteral("precious.pdf"));
+    const QString named = results.filePath(QStringLiteral("named.pdf"));
+    for (const QString& path : {outside, named}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    const QString sha256 =
+        QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    const auto line = [](const QJsonObject& object) {
+        return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    };
+    const QByteArray lines =
+        line({{"type", "start"},
+              {"version", 1},
+              {"time", "2024-05-01T09:30:00.000Z"},
+              {"pid", 1},
+              {"family", "content"},
+              {"mode", 0},
+              {"resultsFolder", results.path()}}) +
+        line({{"type", "file"},
+              {"source", "/in/a.pdf"},
+              {"newPath", outside},
+              {"size", bytes.size()},
+              {"sha256", sha256}}) +
+        line({{"type", "file"},
+              {"source", "/in/b.pdf"},
+              {"newPath", named},
+              {"newPathBytes", QString::fromLatin1(QFile::encodeName(outside).toBase64())},
+              {"size", bytes.size()},
+              {"sha256", sha256}});
+    const QString journal = sources.filePath(QStringLiteral("hand.jsonl"));
+    QFile file(journal);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size());
+    file.close();
+
+    ASSERT_TRUE(file.setPermissions(file.permissions() | QFile::WriteOther));
+    const ProgramResult refused = program.run({"undo", arg(journal)});
+    EXPECT_EQ(refused.status, 3);
+    EXPECT_EQ(refused.err, arg("corvander: " + journal +
+                               " is refused (the journal is writable by others); nothing was "
+                               "removed\n"));
+    EXPECT_EQ(refused.out, "");
+
+    ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    const ProgramResult undo = program.run({"undo", arg(journal)});
+    EXPECT_EQ(undo.status, 1) << undo.err.constData();
+    EXPECT_EQ(undo.out, "kept\t" + arg(outside) + "\toutside the results folder\nkept\t" +
+                            arg(outside) + "\tits name and its bytes disagree\n");
+    EXPECT_EQ(fileBytes(outside), bytes);
+    EXPECT_EQ(fileBytes(named), bytes);
 }
 
 // The window and the command line keep their journals in one folder, each undoing the other's.
