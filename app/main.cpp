@@ -4,6 +4,7 @@
 #include "app/qt_dialogs.h"
 #include "app/shutdown_signals.h"
 #include "cli/command_line.h"
+#include "cli/output_fields.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
 
@@ -56,7 +57,8 @@ std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine
         return finishOutput();
     case corvander::CommandLine::Action::RefuseOption:
         std::fprintf(stderr, "corvander: unknown option \"%s\"\n%s\n",
-                     commandLine.refused.toLocal8Bit().constData(), corvander::kUsageLine);
+                     corvander::terminalSafe(commandLine.refused).constData(),
+                     corvander::kUsageLine);
         return 2;
     case corvander::CommandLine::Action::OpenWindow:
         break;
@@ -100,7 +102,9 @@ int main(int argc, char* argv[]) {
         std::_Exit(0);
     };
 
-    // Before the window exists, so that no signal can end the program in any other way.
+    // Before the window exists: from the first event loop on (a start-up message's or the
+    // window's own), a signal ends the program as closing the window does. Before that, nothing
+    // has been started or written that would outlive it, and a signal ends it at once.
     corvander::ShutdownSignals shutdownSignals;
     Form1 window(dialogs, settings, environment);
     shutdownSignals.setHandler([&window] { window.Form_Unload(); });

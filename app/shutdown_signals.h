@@ -12,7 +12,8 @@ namespace corvander {
 // also inside a modal box or a long operation that lets events through. One instance at a time.
 class ShutdownSignals {
 public:
-    // Catches the signals from now on; until a handler is set, one that arrives waits for it.
+    // Catches the signals once an event loop runs (before, they end the program at once); until
+    // a handler is set, one that arrives waits for it.
     ShutdownSignals();
     ~ShutdownSignals();
     ShutdownSignals(const ShutdownSignals&) = delete;

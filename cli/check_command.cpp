@@ -41,7 +41,7 @@ int runCheckCommand(const CommandArguments& arguments) {
     ResultLines lines(settings.json, &progress);
     ListOrder order(sources, [&](const ListedSource& source) {
         lines.shortfall("unreadable", source.name,
-                        source.readable() ? QStringLiteral("unreadable") : notUtf8Reason());
+                        source.readable() ? QStringLiteral("unreadable") : source.reason);
     });
     CommandList list;
     for (const QString& path : order.runPaths())

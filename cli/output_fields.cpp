@@ -13,17 +13,21 @@ QByteArray hexEscape(uint code) {
 } // namespace
 
 QByteArray tsvField(const OutputField& field) {
-    // The three are ASCII and never part of a longer UTF-8 sequence, so they can be written out
-    // before the rest is checked.
+    // ASCII is never part of a longer UTF-8 sequence, so it can be written out before the rest is
+    // checked. No control character goes out raw: a name could move the cursor or change the
+    // terminal's state, and a carriage return would hide the start of a line.
     QByteArray escaped;
     escaped.reserve(field.size());
     for (const char byte : field) {
+        const auto code = static_cast<unsigned char>(byte);
         if (byte == '\\')
             escaped += "\\\\";
         else if (byte == '\t')
             escaped += "\\t";
         else if (byte == '\n')
             escaped += "\\n";
+        else if (code < 0x20 || code == 0x7f)
+            escaped += hexEscape(code);
         else
             escaped += byte;
     }

@@ -10,11 +10,13 @@ namespace corvander {
 using OutputField = QByteArray;
 
 // A field as a TAB-separated line holds it: a backslash, TAB or line feed written as "\\", "\t",
-// "\n", and each byte that is not part of well-formed UTF-8 as "\xHH".
+// "\n", every other control character (C0 and DEL) and each byte that is not part of
+// well-formed UTF-8 as "\xHH".
 QByteArray tsvField(const OutputField& field);
 
-// A field as a JSON string (quotes included): the text itself, with JSON's escapes, and each byte
-// that is not well-formed UTF-8 as the text "\xHH".
+// A field as a JSON string (quotes included): the text itself, with JSON's escapes (every control
+// character among them, as "\u001b" for ESC), and each byte that is not well-formed UTF-8 as the
+// text "\xHH".
 QByteArray jsonString(const OutputField& field);
 
 // A line of output, ending in a line feed: the fields joined by TABs, or a JSON object whose keys

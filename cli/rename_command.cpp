@@ -108,10 +108,10 @@ private:
                                                     : skipReasonText(outcome.plan.skip));
     }
 
-    // A file the run never saw (its name is not UTF-8), or one it ended without telling how
-    // (an error report said why).
+    // A file the run never saw (nothing can read it), or one it ended without telling how (an
+    // error report said why).
     void passedOver(const ListedSource& source) {
-        QString reason = notUtf8Reason();
+        QString reason = source.reason;
         if (source.readable())
             reason = m_dialogs.lastError().isEmpty() ? QStringLiteral("not renamed")
                                                      : m_dialogs.lastError();

@@ -7,6 +7,7 @@
 #include "filelist/list_sources.h"
 
 #include <QFile>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace corvander {
@@ -16,6 +17,30 @@ namespace {
 bool isFolder(const QByteArray& raw) {
     struct stat info {};
     return ::stat(raw.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+ListedSource leftOutSource(const LeftOutPath& item, QStringList& leftOut) {
+    leftOut << item.text();
+    return {item.path, {}, item.reason};
+}
+
+// The files of one walked folder, those left out among the others in name order.
+QList<ListedSource> filesOfFolder(const QString& folder, const QString& pattern,
+                                  QStringList& leftOut) {
+    CommandList walked;
+    LeftOutPaths left;
+    appendFilesOfFolders(walked, {folder}, pattern, &left);
+    QList<ListedSource> files;
+    for (int position = 1; position <= walked.entryCount(); ++position) {
+        const QString file = walked.entryText(position);
+        files.append({QFile::encodeName(file), file, {}});
+    }
+    for (const LeftOutPath& item : std::as_const(left))
+        files.append(leftOutSource(item, leftOut));
+    std::stable_sort(files.begin(), files.end(), [](const ListedSource& a, const ListedSource& b) {
+        return escapeInvalidUtf8(a.name) < escapeInvalidUtf8(b.name);
+    });
+    return files;
 }
 
 } // namespace
@@ -31,23 +56,22 @@ QList<ListedSource> listSources(const QList<QByteArray>& paths, const QString& e
         if (!isValidUtf8(raw)) {
             if (isFolder(raw))
                 leftOut << escapeInvalidUtf8(raw) + QStringLiteral(": ") + notUtf8Reason();
-            else
-                sources.append({raw, {}});
+            sources.append({raw, {}, notUtf8Reason()});
             continue;
         }
         const QString path = QFile::decodeName(raw);
         if (!IsDirectory(path)) {
-            sources.append({raw, path});
+            sources.append({raw, path, {}});
             continue;
         }
         QStringList folders{path + QLatin1Char('/')};
-        GetSubDirectories2016(folders, true, dialogs, nullptr, &leftOut);
-        CommandList walked;
-        appendFilesOfFolders(walked, folders, QStringLiteral("*.") + extension, &leftOut);
-        for (int position = 1; position <= walked.entryCount(); ++position) {
-            const QString file = walked.entryText(position);
-            sources.append({QFile::encodeName(file), file});
-        }
+        LeftOutPaths leftFolders;
+        GetSubDirectories2016(folders, true, dialogs, nullptr, &leftFolders);
+        const QString pattern = QStringLiteral("*.") + extension;
+        for (const QString& folder : std::as_const(folders))
+            sources += filesOfFolder(folder, pattern, leftOut);
+        for (const LeftOutPath& item : std::as_const(leftFolders))
+            sources.append(leftOutSource(item, leftOut));
     }
     return sources;
 }

@@ -1,7 +1,6 @@
 #include "common/settings_store.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -9,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +33,22 @@ int moveWithoutReplacing(const QString& from, const QString& to) {
     ::unlink(source.constData());
     return 0;
 }
+
+enum class FileKind {
+    Missing,
+    Regular,
+    // A pipe, a device, a folder, a socket, a link loop: opening it may wait for ever, reading it
+    // may never end, and it holds no settings either way.
+    Other,
+};
+
+// What stands at the path, links followed: a link to a regular file is one.
+FileKind kindOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
+    return S_ISREG(info.st_mode) ? FileKind::Regular : FileKind::Other;
+}
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath) : m_filePath(std::move(filePath)) {}
@@ -43,6 +59,8 @@ QString SettingsStore::defaultFilePath() {
 }
 
 QString SettingsStore::get(const QString& key, const QString& defaultValue) const {
+    if (!usable())
+        return defaultValue;
     QSettings settings(m_filePath, QSettings::IniFormat);
     const QVariant value = settings.value(keyPath(key));
     if (!value.isValid())
@@ -54,12 +72,14 @@ QString SettingsStore::get(const QString& key, const QString& defaultValue) cons
 }
 
 bool SettingsStore::contains(const QString& key) const {
+    if (!usable())
+        return false;
     QSettings settings(m_filePath, QSettings::IniFormat);
     return settings.contains(keyPath(key));
 }
 
 void SettingsStore::save(const QString& key, const QString& value) {
-    if (m_writesRefused) {
+    if (m_writesRefused || !usable()) {
         writeFailed();
         return;
     }
@@ -70,10 +90,15 @@ void SettingsStore::save(const QString& key, const QString& value) {
         writeFailed();
 }
 
+bool SettingsStore::usable() const {
+    return kindOf(m_filePath) != FileKind::Other;
+}
+
 SettingsStore::UnreadableFile SettingsStore::keepUnreadableFileAside() {
-    if (!QFileInfo(m_filePath).isFile())
+    const FileKind kind = kindOf(m_filePath);
+    if (kind == FileKind::Missing)
         return {};
-    {
+    if (kind == FileKind::Regular) {
         const QSettings settings(m_filePath, QSettings::IniFormat);
         // The file is parsed at the first look inside, and only then is its status known.
         settings.allKeys();

@@ -5,7 +5,9 @@
 
 // The per-user settings: the file Fernwick.ini in the XDG config folder, section [Corvander].
 // Every value is text; a missing key gives the reader's default. Each save reaches the disk at
-// once, so a crash or a hard exit never loses a choice already made.
+// once, so a crash or a hard exit never loses a choice already made. Only a regular file (or a
+// link to one) is ever opened: while something else stands at the path, every key reads as
+// missing and every save fails.
 class SettingsStore {
 public:
     explicit SettingsStore(QString filePath = defaultFilePath());
@@ -17,7 +19,8 @@ public:
     bool contains(const QString& key) const;
     void save(const QString& key, const QString& value);
 
-    // What became of a settings file that exists but cannot be read as settings.
+    // What became of a settings file that exists but cannot be read as settings: one that does
+    // not parse, or something that is no regular file (a pipe, a device, a folder).
     struct UnreadableFile {
         bool found = false;
         // Where it was kept, beside the settings file; empty when it could not be moved, and then
@@ -34,6 +37,8 @@ public:
     void setWriteFailureHandler(std::function<void()> handler);
 
 private:
+    // False while something other than a regular file stands at the path.
+    bool usable() const;
     void writeFailed();
 
     QString m_filePath;

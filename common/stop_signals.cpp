@@ -1,6 +1,7 @@
 #include "common/stop_signals.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -32,12 +33,17 @@ StopSignals::StopSignals(std::function<void(int)> handler) : m_handler(std::move
         if (::read(g_pipe[0], &byte, 1) == 1)
             m_handler(int(byte));
     });
-    struct sigaction action {};
-    action.sa_handler = onStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int number : kSignals)
-        ::sigaction(number, &action, nullptr);
+    // Caught only once an event loop runs, which is what reads the pipe: a start that waits
+    // before that (a slow disk, a file that never answers) could otherwise not be ended at all.
+    // Until then the signals keep their default action and end the program at once.
+    QTimer::singleShot(0, m_notifier.get(), [] {
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (const int number : kSignals)
+            ::sigaction(number, &action, nullptr);
+    });
 }
 
 StopSignals::~StopSignals() {

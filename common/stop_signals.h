@@ -10,8 +10,9 @@ namespace corvander {
 // SIGTERM, SIGINT and SIGHUP (a logout, a scheduler cancelling the job, Ctrl+C, a closed
 // terminal), caught so that the program can end on its own terms: the signal handler only writes
 // to a pipe, and the handler given here runs on the event loop, told the signal's number. A
-// command thus ends between two files, never inside a copy. One instance at a time; without a
-// pipe the signals keep their default action.
+// command thus ends between two files, never inside a copy. The signals are caught from the
+// moment an event loop first runs after construction; before that, and without a pipe, they keep
+// their default action. One instance at a time.
 class StopSignals {
 public:
     explicit StopSignals(std::function<void(int signal)> handler);

@@ -1,5 +1,7 @@
 #include "extract/extraction_pool.h"
 
+#include "common/environment_value.h"
+#include "extract/worker/worker_limits.h"
 #include "extract/worker_slot.h"
 
 #include <QDir>
@@ -11,13 +13,20 @@ namespace corvander {
 namespace {
 
 constexpr int kMostWorkers = 64;
-constexpr int kDefaultTimeoutSeconds = 60;
-constexpr double kMostOcrSeconds = 86400;
+constexpr qint64 kDefaultTimeoutSeconds = 60;
+// A day: no document is worth more, and twice this many milliseconds still fit in an int.
+constexpr qint64 kMostSeconds = 86400;
 
-int positiveFromEnvironment(const char* name, int fallback) {
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok && value > 0 ? value : fallback;
+// The worker reads its own limits, but its standard error goes nowhere: what is wrong with them
+// is said here, by the same rules.
+void checkWorkerLimits() {
+    const worker::Limits defaults;
+    wholeNumberFromEnvironment(worker::kMemoryVariable, qint64(worker::kMemoryMegabytes.least),
+                               qint64(worker::kMemoryMegabytes.most),
+                               qint64(defaults.addressSpaceBytes >> 20));
+    wholeNumberFromEnvironment(worker::kCpuSecondsVariable, qint64(worker::kCpuSeconds.least),
+                               qint64(worker::kCpuSeconds.most),
+                               qint64(defaults.cpuSecondsPerRequest));
 }
 
 ExtractResult withOutcome(ExtractResult::Outcome outcome) {
@@ -32,15 +41,16 @@ PoolSettings PoolSettings::fromEnvironment(const QString& program) {
     PoolSettings settings;
     settings.program = program;
     settings.workers =
-        std::min(kMostWorkers, positiveFromEnvironment("CORVANDER_WORKERS",
-                                                       std::max(1, QThread::idealThreadCount())));
+        int(wholeNumberFromEnvironment("CORVANDER_WORKERS", 1, kMostWorkers,
+                                       std::clamp(QThread::idealThreadCount(), 1, kMostWorkers)));
     settings.timeoutMilliseconds =
-        positiveFromEnvironment("CORVANDER_EXTRACT_TIMEOUT", kDefaultTimeoutSeconds) * 1000;
+        int(wholeNumberFromEnvironment("CORVANDER_EXTRACT_TIMEOUT", 1, kMostSeconds,
+                                       kDefaultTimeoutSeconds) *
+            1000);
     // Fractions of a second are taken too, so that a test can cut OCR short.
-    bool ok = false;
-    const double ocrSeconds = qEnvironmentVariable("CORVANDER_OCR_TIMEOUT").toDouble(&ok);
-    if (ok && ocrSeconds > 0 && ocrSeconds <= kMostOcrSeconds)
-        settings.ocrPageTimeoutMilliseconds = std::max(1, int(ocrSeconds * 1000));
+    settings.ocrPageTimeoutMilliseconds = int(millisecondsFromEnvironment(
+        "CORVANDER_OCR_TIMEOUT", 0.001, double(kMostSeconds), settings.ocrPageTimeoutMilliseconds));
+    checkWorkerLimits();
     return settings;
 }
 

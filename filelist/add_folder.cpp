@@ -34,19 +34,34 @@ size_t qHash(const FolderIdentity& id, size_t seed = 0) {
     return qHashMulti(seed, quint64(id.device), quint64(id.inode));
 }
 
+// What a folder path names, links followed, at any length.
+bool folderInfo(const QString& folder, struct stat& info) {
+    const QByteArray encoded = QFile::encodeName(folder);
+    if (encoded.size() < kPathLimit)
+        return ::stat(encoded.constData(), &info) == 0;
+    const int descriptor = openFolder(encoded, O_PATH);
+    if (descriptor < 0)
+        return false;
+    const bool known = ::fstat(descriptor, &info) == 0;
+    ::close(descriptor);
+    return known;
+}
+
+bool isFolder(const QString& path) {
+    struct stat info {};
+    return folderInfo(path, info) && S_ISDIR(info.st_mode);
+}
+
 bool identityOf(const QString& folder, FolderIdentity& id) {
     struct stat info {};
-    if (::stat(QFile::encodeName(folder).constData(), &info) != 0)
+    if (!folderInfo(folder, info))
         return false;
     id = {info.st_dev, info.st_ino};
     return true;
 }
 
-bool searchable(const QString& folder) {
-    return IsDirectory(folder) && QFile::encodeName(folder).size() < kPathLimit;
-}
-
 const QString kNotUtf8 = QStringLiteral("the name is not valid UTF-8");
+const QString kTooLong = QStringLiteral("the path is too long");
 
 // Why a subfolder's name keeps it out of the walk; empty when it may go in.
 QString refusal(const QString& name) {
@@ -57,9 +72,13 @@ QString refusal(const QString& name) {
     return {};
 }
 
-void note(QStringList* leftOut, const QString& path, const QString& reason) {
+void note(LeftOutPaths* leftOut, const QByteArray& path, const QString& reason) {
     if (leftOut)
-        leftOut->append(path + QStringLiteral(": ") + reason);
+        leftOut->append({path, reason});
+}
+
+void note(LeftOutPaths* leftOut, const QString& path, const QString& reason) {
+    note(leftOut, QFile::encodeName(path), reason);
 }
 
 // Windows-style wildcards: "*" any run, "?" one character, everything else literal; letter case
@@ -86,7 +105,7 @@ QRegularExpression patternExpression(const QString& pattern) {
 class Walk {
 public:
     Walk(Dialogs& dialogs, const FolderLister& lister, corvander::Waiter* waiter,
-         QStringList* leftOut)
+         LeftOutPaths* leftOut)
         : m_proc(dialogs, QStringLiteral("AddFolder.GetSubDirectories2016"),
                  QString::fromLatin1(kFolderStamp)),
           m_lister(lister), m_waiter(waiter), m_leftOut(leftOut) {}
@@ -108,13 +127,13 @@ public:
                 bool keep = true;
                 m_proc.at(102, [&] { keep = search(folder, next); });
                 // A starting folder stays whatever it is; a deeper one only while it is a folder.
-                if (keep && (startLevel || IsDirectory(folder)))
+                if (keep && (startLevel || isFolder(folder)))
                     result << folder;
             }
             startLevel = false;
             if (!recurse) {
                 for (const QString& folder : std::as_const(next)) {
-                    if (IsDirectory(folder))
+                    if (isFolder(folder))
                         result << folder;
                 }
                 break;
@@ -127,12 +146,8 @@ public:
 private:
     // Adds the folder's subfolders to `found`; false when the folder cannot be listed.
     bool search(const QString& folder, QStringList& found) {
-        if (!IsDirectory(folder))
+        if (!isFolder(folder))
             return true;
-        if (!searchable(folder)) {
-            note(m_leftOut, folder, QStringLiteral("the path is too long"));
-            return true;
-        }
         yieldToWindow();
         const SubfolderListing listing = m_lister.subfolders(folder);
         if (listing.outcome == SubfolderListing::Outcome::Unlistable) {
@@ -140,7 +155,7 @@ private:
             return false;
         }
         for (const QByteArray& raw : listing.unusableNames)
-            note(m_leftOut, folder + escapeInvalidUtf8(raw), kNotUtf8);
+            note(m_leftOut, QFile::encodeName(folder) + raw, kNotUtf8);
         for (const QString& name : listing.names) {
             yieldToWindow();
             if (name == QLatin1String(".") || name == QLatin1String(".."))
@@ -167,11 +182,15 @@ private:
     TrappedProcedure m_proc;
     const FolderLister& m_lister;
     corvander::Waiter* m_waiter;
-    QStringList* m_leftOut;
+    LeftOutPaths* m_leftOut;
     QSet<FolderIdentity> m_seen;
 };
 
 } // namespace
+
+QString LeftOutPath::text() const {
+    return escapeInvalidUtf8(path) + QStringLiteral(": ") + reason;
+}
 
 QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& startFolder) {
     QString folder = dialogs.browseForFolder(title, startFolder);
@@ -182,23 +201,28 @@ QString BrowseForFolder(Dialogs& dialogs, const QString& title, const QString& s
 
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
                            const FolderLister& lister, corvander::Waiter* waiter,
-                           QStringList* leftOut) {
+                           LeftOutPaths* leftOut) {
     Walk(dialogs, lister, waiter, leftOut).run(folders, recurse);
 }
 
 void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
-                           corvander::Waiter* waiter, QStringList* leftOut) {
+                           corvander::Waiter* waiter, LeftOutPaths* leftOut) {
     GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister(), waiter, leftOut);
 }
 
-QStringList ListFilesInFolder(const QString& folder, const QString& pattern, QStringList* leftOut) {
+QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
+                              LeftOutPaths* leftOut) {
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     const QByteArray encodedBase = QFile::encodeName(base);
     const QRegularExpression expression = patternExpression(pattern);
     QStringList names;
-    DIR* dir = ::opendir(encodedBase.constData());
-    if (!dir)
+    const int descriptor = openFolder(encodedBase, O_RDONLY);
+    DIR* dir = descriptor >= 0 ? ::fdopendir(descriptor) : nullptr;
+    if (!dir) {
+        if (descriptor >= 0)
+            ::close(descriptor);
         return names;
+    }
     while (const dirent* entry = ::readdir(dir)) {
         const QByteArray raw(entry->d_name);
         if (raw == "." || raw == "..")
@@ -209,22 +233,27 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern, QSt
         if (!expression.match(name).hasMatch())
             continue;
         struct stat info {};
-        if (::stat((encodedBase + raw).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        if (::fstatat(::dirfd(dir), raw.constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
             continue;
-        if (usable)
-            names << name;
+        if (!usable)
+            note(leftOut, encodedBase + raw, kNotUtf8);
+        else if (encodedBase.size() + raw.size() >= kPathLimit)
+            note(leftOut, encodedBase + raw, kTooLong);
         else
-            note(leftOut, base + name, kNotUtf8);
+            names << name;
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
     return names;
 }
 
-QString leftOutMessage(const QStringList& leftOut) {
+QString leftOutMessage(const LeftOutPaths& leftOut) {
     if (leftOut.isEmpty())
         return {};
-    return QStringLiteral("These were left out:\r\n\r\n") + leftOut.join(QStringLiteral("\r\n"));
+    QStringList lines;
+    for (const LeftOutPath& item : leftOut)
+        lines << item.text();
+    return QStringLiteral("These were left out:\r\n\r\n") + lines.join(QStringLiteral("\r\n"));
 }
 
 bool FileExistsByOpen(const QString& path) {

@@ -14,7 +14,7 @@
 void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
                          const FolderLister& lister) {
     TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.OpenCommandLinePaths"));
-    QStringList leftOut;
+    LeftOutPaths leftOut;
     for (const QString& given : paths) {
         const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
         if (!IsDirectory(path)) {

@@ -6,33 +6,37 @@
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-bool namesFolder(const QByteArray& folder, const dirent& entry) {
+// The longest path one system call takes, without its terminating zero.
+constexpr qsizetype kLongestPath = 4095;
+
+bool namesFolder(DIR* folder, const dirent& entry) {
     if (entry.d_type == DT_DIR)
         return true;
     if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
         return false;
     // A link counts as what it points to; some file systems report no type at all.
-    QByteArray full = folder;
-    if (!full.endsWith('/'))
-        full += '/';
-    full += entry.d_name;
     struct stat info {};
-    return ::stat(full.constData(), &info) == 0 && S_ISDIR(info.st_mode);
+    return ::fstatat(::dirfd(folder), entry.d_name, &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
 
 class SystemFolderLister : public FolderLister {
 public:
     SubfolderListing subfolders(const QString& folder) const override {
         SubfolderListing listing;
-        const QByteArray encoded = QFile::encodeName(folder);
-        DIR* dir = ::opendir(encoded.constData());
+        const int descriptor = openFolder(QFile::encodeName(folder), O_RDONLY);
+        DIR* dir = descriptor >= 0 ? ::fdopendir(descriptor) : nullptr;
         if (!dir) {
+            const int error = errno;
+            if (descriptor >= 0)
+                ::close(descriptor);
             const bool gone =
-                errno == EACCES || errno == EPERM || errno == ENOENT || errno == ENOTDIR;
+                error == EACCES || error == EPERM || error == ENOENT || error == ENOTDIR;
             listing.outcome = gone ? SubfolderListing::Outcome::Unlistable
                                    : SubfolderListing::Outcome::Interrupted;
             return listing;
@@ -48,7 +52,7 @@ public:
             const QByteArray name(entry->d_name);
             if (name == "." || name == "..")
                 continue;
-            if (!namesFolder(encoded, *entry))
+            if (!namesFolder(dir, *entry))
                 continue;
             if (isValidUtf8(name))
                 listing.names << QFile::decodeName(name);
@@ -62,6 +66,44 @@ public:
 };
 
 } // namespace
+
+int openFolder(const QByteArray& path, int access) {
+    const int flags = O_DIRECTORY | O_CLOEXEC;
+    if (path.size() <= kLongestPath)
+        return ::open(path.constData(), access | flags);
+    // Each step takes the longest part that ends at a "/" and fits, relative to the last.
+    int at = AT_FDCWD;
+    qsizetype start = 0;
+    while (path.size() - start > kLongestPath) {
+        const qsizetype cut = path.lastIndexOf('/', start + kLongestPath - 1);
+        if (cut < start) {
+            if (at != AT_FDCWD)
+                ::close(at);
+            errno = ENAMETOOLONG;
+            return -1;
+        }
+        const QByteArray part = cut == 0 ? QByteArray("/") : path.mid(start, cut - start);
+        const int next = ::openat(at, part.isEmpty() ? "." : part.constData(), O_PATH | flags);
+        const int error = errno;
+        if (at != AT_FDCWD)
+            ::close(at);
+        if (next < 0) {
+            errno = error;
+            return -1;
+        }
+        at = next;
+        start = cut + 1;
+        // Relative to a folder, a part must not start as an absolute path does.
+        while (start < path.size() && path.at(start) == '/')
+            ++start;
+    }
+    const QByteArray rest = path.mid(start);
+    const int descriptor = ::openat(at, rest.isEmpty() ? "." : rest.constData(), access | flags);
+    const int error = errno;
+    ::close(at);
+    errno = error;
+    return descriptor;
+}
 
 const FolderLister& systemFolderLister() {
     static const SystemFolderLister lister;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -30,5 +31,11 @@ public:
     virtual SubfolderListing subfolders(const QString& folder) const = 0;
 };
 
-// The lister that reads the file system.
+// The lister that reads the file system. It lists folders at any depth, also those whose paths
+// are too long for one system call.
 const FolderLister& systemFolderLister();
+
+// Opens a folder by a path of any length, the final step with `access` (O_RDONLY to read its
+// entries, O_PATH only to learn what it is): a path too long for one system call is opened part
+// by part. A descriptor to close, or -1 with errno set.
+int openFolder(const QByteArray& path, int access);

@@ -73,7 +73,7 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
         proc.at(108, [&] { context.settings.save(kLastFolderKey, folder); });
         proc.at(116, [&] { context.busy.setBusy(true); });
         QStringList folders;
-        QStringList leftOut;
+        LeftOutPaths leftOut;
         proc.at(118, [&] { folders = QStringList{folder + QLatin1Char('/')}; });
         proc.at(120, [&] {
             GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter, &leftOut);
@@ -95,7 +95,7 @@ void AddAllFilesInFolder(FileListContext& context) {
 }
 
 void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
-                          QStringList* leftOut) {
+                          LeftOutPaths* leftOut) {
     for (const QString& folderWithSlash : folders) {
         const QString folder = folderWithSlash.endsWith(QLatin1Char('/'))
                                    ? folderWithSlash.chopped(1)
@@ -112,7 +112,7 @@ void appendFilesOfFolders(FileListView& list, const QStringList& folders, const 
 
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
                         const FolderLister& lister, corvander::Waiter* waiter) {
-    QStringList leftOut;
+    LeftOutPaths leftOut;
     for (const QString& path : paths) {
         if (!IsDirectory(path)) {
             list.appendEntry(path);

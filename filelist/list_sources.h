@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "filelist/add_folder.h"
+
 class BusyPointer;
 class Dialogs;
 class FileListView;
@@ -35,9 +37,9 @@ void AddAllFilesInFolder(FileListContext& context);
 
 // Appends, folder by folder in the given order, every file matching the pattern, except names
 // starting with "~" and hidden ("." names) ones. Each folder ends in "/". Files left out for their
-// names go into leftOut.
+// names or the length of their paths go into leftOut.
 void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
-                          QStringList* leftOut = nullptr);
+                          LeftOutPaths* leftOut = nullptr);
 
 // Dropped paths in their order: a folder adds every file of its tree at its place, anything else
 // is appended as delivered. What the walks left out is told in one message.

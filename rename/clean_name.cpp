@@ -21,6 +21,13 @@ QString CleanName(const QString& nameText, bool removePercent) {
                                        u':',  u'?',  u'<',  u'>', u'|'};
     for (const char16_t character : removed)
         name.remove(QChar(character));
+    // The controls that reorder what follows them: "abc<RLO>exe" + ".pdf" would show as
+    // "abcfdp.exe" in every file manager. The marks that only nudge neutral characters stay.
+    static const char16_t directionControls[] = {u'\u202a', u'\u202b', u'\u202c',
+                                                 u'\u202d', u'\u202e', u'\u2066',
+                                                 u'\u2067', u'\u2068', u'\u2069'};
+    for (const char16_t character : directionControls)
+        name.remove(QChar(character));
     if (removePercent)
         name.remove(QLatin1Char('%'));
     return name;

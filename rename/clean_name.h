@@ -7,7 +7,8 @@
 
 // Keeps every character a name may hold (all but controls, surrogates, private-use, unassigned
 // characters and line or paragraph separators), then removes those a file name cannot hold (and
-// "%" for the metadata family). An empty result means the file is skipped.
+// "%" for the metadata family) and the bidirectional embeddings, overrides and isolates
+// (U+202A to U+202E, U+2066 to U+2069). An empty result means the file is skipped.
 QString CleanName(const QString& nameText, bool removePercent);
 
 // Copies the PDF into the results folder as the cleaned name plus ".pdf", taking the first free

@@ -1,6 +1,5 @@
 #include "extract/worker/worker_limits.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <cstring>
 #include <malloc.h>
@@ -10,16 +9,6 @@
 namespace corvander::worker {
 
 namespace {
-
-std::uint64_t positiveFromEnvironment(const char* name, std::uint64_t fallback) {
-    const char* text = std::getenv(name);
-    if (text == nullptr)
-        return fallback;
-    std::uint64_t value = 0;
-    const char* end = text + std::strlen(text);
-    const auto [stop, error] = std::from_chars(text, end, value);
-    return error == std::errc() && stop == end && value > 0 ? value : fallback;
-}
 
 // Lowers or raises the soft limit, never past the hard one, which an unprivileged process can
 // only lower for good.
@@ -36,11 +25,11 @@ void setSoftLimit(int resource, rlim_t wanted) {
 
 Limits limitsFromEnvironment() {
     Limits limits;
-    limits.addressSpaceBytes =
-        positiveFromEnvironment("CORVANDER_EXTRACT_MEMORY_MB", limits.addressSpaceBytes >> 20)
-        << 20;
+    limits.addressSpaceBytes = wholeNumberFromEnvironment(kMemoryVariable, kMemoryMegabytes,
+                                                          limits.addressSpaceBytes >> 20)
+                               << 20;
     limits.cpuSecondsPerRequest =
-        positiveFromEnvironment("CORVANDER_EXTRACT_CPU_SECONDS", limits.cpuSecondsPerRequest);
+        wholeNumberFromEnvironment(kCpuSecondsVariable, kCpuSeconds, limits.cpuSecondsPerRequest);
     return limits;
 }
 

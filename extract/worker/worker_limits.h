@@ -4,6 +4,8 @@
 // never the machine: a ceiling on its address space for the whole life of the process, and a
 // budget of processor time for each request.
 
+#include "extract/worker/environment_value.h"
+
 #include <cstdint>
 
 namespace corvander::worker {
@@ -13,8 +15,15 @@ struct Limits {
     std::uint64_t cpuSecondsPerRequest = 120;
 };
 
-// The defaults, or CORVANDER_EXTRACT_MEMORY_MB and CORVANDER_EXTRACT_CPU_SECONDS when they hold
-// a positive number.
+// The variables that change the limits, and what they may say: from 128 MiB of address space
+// (the libraries alone take most of 64 MiB, and then not even a small document can be read) to
+// 1 TiB; from a second to a day of processor time.
+inline constexpr char kMemoryVariable[] = "CORVANDER_EXTRACT_MEMORY_MB";
+inline constexpr WholeRange kMemoryMegabytes{128, 1u << 20};
+inline constexpr char kCpuSecondsVariable[] = "CORVANDER_EXTRACT_CPU_SECONDS";
+inline constexpr WholeRange kCpuSeconds{1, 86400};
+
+// The defaults, or what the variables above say when it is within their ranges.
 Limits limitsFromEnvironment();
 
 // The address-space ceiling, and no core files: a worker that dies on a bad document should

@@ -7,8 +7,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <fcntl.h>
+#include <functional>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -77,6 +80,71 @@ TEST_F(SettingsFile, GarbageIsKeptAsideWithOneMessageAndTheDefaultsFollow) {
     window.reset();
     load();
     EXPECT_TRUE(dialogs.messages().isEmpty());
+}
+
+// Something that is no regular file stands where the settings belong: opening a pipe waits for a
+// writer, reading a device never ends, a folder holds no settings. None is ever opened.
+TEST_F(SettingsFile, NoRegularFileIsKeptAsideUnopenedWithOneMessage) {
+    const QString file = settings.filePath();
+    const QByteArray encoded = QFile::encodeName(file);
+    // The targets of the links live in the test's own folder: were the settings ever saved
+    // through a link, only these would be replaced, never the system's /dev/zero.
+    const QByteArray pipe = QFile::encodeName(home.filePath(QStringLiteral("pipe")));
+    const QByteArray zero = QFile::encodeName(home.filePath(QStringLiteral("zero")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const bool device = ::mknod(zero.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+    const struct {
+        const char* what;
+        std::function<bool()> make;
+        mode_t type;
+    } cases[] = {
+        {"pipe", [&] { return ::mkfifo(encoded.constData(), 0600) == 0; }, S_IFIFO},
+        {"folder", [&] { return QDir().mkdir(file); }, S_IFDIR},
+        {"link to a pipe", [&] { return ::symlink(pipe.constData(), encoded.constData()) == 0; },
+         S_IFLNK},
+        {"link to a device like /dev/zero",
+         [&] { return device && ::symlink(zero.constData(), encoded.constData()) == 0; }, S_IFLNK},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString keptAs = file + QStringLiteral(".unreadable");
+        QFile::remove(file);
+        QDir(keptAs).removeRecursively();
+        QFile::remove(keptAs);
+        if (!c.make()) {
+            // Making a device node needs the right to; the other cases still run.
+            EXPECT_FALSE(device) << "could not make the " << c.what;
+            continue;
+        }
+        // Straight through the store, before anything is kept aside: defaults, and a failed save.
+        int failures = 0;
+        SettingsStore direct(file);
+        direct.setWriteFailureHandler([&] { ++failures; });
+        EXPECT_EQ(direct.get(QStringLiteral("Text2"), QStringLiteral("%t")), QStringLiteral("%t"));
+        EXPECT_FALSE(direct.contains(QStringLiteral("Text2")));
+        direct.save(QStringLiteral("Text2"), QStringLiteral("%a"));
+        EXPECT_EQ(failures, 1);
+
+        settings = SettingsStore(file);
+        dialogs.clear();
+        window.reset();
+        Form1& form = load();
+        ASSERT_EQ(dialogs.messages().size(), 1);
+        EXPECT_TRUE(
+            dialogs.messages().first().contains(file + QStringLiteral(" could not be read")))
+            << dialogs.messages().first().toStdString();
+        EXPECT_TRUE(dialogs.messages().first().contains(keptAs));
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(keptAs).constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & S_IFMT, c.type) << "kept as it was";
+        EXPECT_EQ(form.Combo1->currentIndex(), 0);
+        EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%a - %t"));
+        EXPECT_TRUE(QFileInfo(file).isFile()) << "the defaults were written to a new file";
+    }
+    struct stat info {};
+    EXPECT_TRUE(::stat(pipe.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(!device || (::stat(zero.constData(), &info) == 0 && S_ISCHR(info.st_mode)))
+        << "nothing was written through a link";
 }
 
 // Where the unreadable file cannot be moved, nothing is written over it.

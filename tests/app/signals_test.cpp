@@ -9,7 +9,11 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +32,22 @@ protected:
 
     QTemporaryDir m_root;
 };
+
+// The program's own folders under root, and the offscreen platform.
+QProcessEnvironment isolatedEnvironment(const QTemporaryDir& root) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* folder : {"tmp", "config", "home", "runtime"}) {
+        const QString path = root.filePath(QString::fromLatin1(folder));
+        QDir().mkpath(path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("TMPDIR"), root.filePath(QStringLiteral("tmp")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), root.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("HOME"), root.filePath(QStringLiteral("home")));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
+    return environment;
+}
 
 // True once the process catches the signal (its handler is in place).
 bool catches(qint64 pid, int signal) {
@@ -62,19 +82,7 @@ QList<qint64> childrenOf(qint64 pid) {
 } // namespace
 
 TEST_P(EndBySignal, EndsPromptlyAndLeavesNothingInTheTemporaryFolder) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* folder : {"tmp", "config", "home", "runtime"}) {
-        const QString path = m_root.filePath(QString::fromLatin1(folder));
-        ASSERT_TRUE(QDir().mkpath(path));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    environment.insert(QStringLiteral("TMPDIR"), m_root.filePath(QStringLiteral("tmp")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                       m_root.filePath(QStringLiteral("config")));
-    environment.insert(QStringLiteral("HOME"), m_root.filePath(QStringLiteral("home")));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
-                       m_root.filePath(QStringLiteral("runtime")));
+    const QProcessEnvironment environment = isolatedEnvironment(m_root);
     if (GetParam().boxOpen) {
         QFile settings(m_root.filePath(QStringLiteral("config/Fernwick.ini")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
@@ -130,3 +138,168 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{SIGHUP, false, "HupIdle"}, Case{SIGTERM, true, "TermInABox"},
                       Case{SIGINT, true, "IntInABox"}, Case{SIGHUP, true, "HupInABox"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+namespace {
+
+// Where the start is held: a file it reads is a pipe that nobody writes to.
+enum class Hold {
+    WindowDesktopFolder, // the window, reading where the desktop folder is
+    CommandPasswordFile, // a command, reading its password file
+};
+
+struct HeldCase {
+    int signal;
+    Hold hold;
+    const char* label;
+};
+
+class HeldStart : public ::testing::TestWithParam<HeldCase> {
+protected:
+    QTemporaryDir m_root;
+};
+
+// True while the process waits in opening a pipe that no one writes to.
+bool waitsForAWriter(qint64 pid) {
+    QFile channel(QStringLiteral("/proc/%1/wchan").arg(pid));
+    return channel.open(QIODevice::ReadOnly) && channel.readAll() == "wait_for_partner";
+}
+
+} // namespace
+
+// Until its event loop runs, nothing would act on a caught signal: it must end the program.
+TEST_P(HeldStart, ASignalEndsAProgramHeldBeforeItsEventLoopRuns) {
+    const QProcessEnvironment environment = isolatedEnvironment(m_root);
+    const QString pdf = m_root.filePath(QStringLiteral("home/a.pdf"));
+    ASSERT_TRUE(writePdf(pdf, pdfOfPages({QStringLiteral("Alpha beta")})));
+    const bool window = GetParam().hold == Hold::WindowDesktopFolder;
+    const QString pipe = window ? m_root.filePath(QStringLiteral("config/user-dirs.dirs"))
+                                : m_root.filePath(QStringLiteral("home/password"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QStringLiteral(CORVANDER_PROGRAM),
+                  window ? QStringList{}
+                         : QStringList{QStringLiteral("check"), QStringLiteral("--password-file"),
+                                       pipe, pdf});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // Opening a pipe for reading waits until a writer comes; the test comes only at the end.
+    QElapsedTimer waited;
+    waited.start();
+    while (!waitsForAWriter(program.processId()) && waited.elapsed() < 20000 &&
+           program.state() == QProcess::Running)
+        QThread::msleep(20);
+    ASSERT_TRUE(waitsForAWriter(program.processId()))
+        << "the program never waited for " << pipe.toStdString();
+
+    ::kill(pid_t(program.processId()), GetParam().signal);
+    const bool ended = program.waitForFinished(5000);
+    if (!ended) {
+        // Let it go on, and end it.
+        const int writer =
+            ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        program.kill();
+        program.waitForFinished();
+        if (writer >= 0)
+            ::close(writer);
+    }
+    EXPECT_TRUE(ended) << "still running 5 seconds after the signal";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, HeldStart,
+    ::testing::Values(HeldCase{SIGTERM, Hold::WindowDesktopFolder, "TermWindow"},
+                      HeldCase{SIGINT, Hold::WindowDesktopFolder, "IntWindow"},
+                      HeldCase{SIGHUP, Hold::WindowDesktopFolder, "HupWindow"},
+                      HeldCase{SIGTERM, Hold::CommandPasswordFile, "TermCommand"},
+                      HeldCase{SIGHUP, Hold::CommandPasswordFile, "HupCommand"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+namespace {
+
+// A settings file that is no regular file: reading it would wait for ever (a pipe) or never
+// end (a device).
+enum class NoFile { Pipe, Folder, LinkToDevice };
+
+class SettingsNoFile : public ::testing::TestWithParam<NoFile> {
+protected:
+    QTemporaryDir m_root;
+};
+
+mode_t typeAt(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & S_IFMT : 0;
+}
+
+} // namespace
+
+TEST_P(SettingsNoFile, TheWindowStartsWithItsMessageAndEndsOnASignal) {
+    const QProcessEnvironment environment = isolatedEnvironment(m_root);
+    const QString file = m_root.filePath(QStringLiteral("config/Fernwick.ini"));
+    const QByteArray encoded = QFile::encodeName(file);
+    mode_t type = 0;
+    switch (GetParam()) {
+    case NoFile::Pipe:
+        ASSERT_EQ(::mkfifo(encoded.constData(), 0600), 0);
+        type = S_IFIFO;
+        break;
+    case NoFile::Folder:
+        ASSERT_TRUE(QDir().mkdir(file));
+        type = S_IFDIR;
+        break;
+    case NoFile::LinkToDevice: {
+        // A device like /dev/zero of the test's own: were the settings ever saved through the
+        // link, only this one would be replaced.
+        const QByteArray zero = QFile::encodeName(m_root.filePath(QStringLiteral("zero")));
+        if (::mknod(zero.constData(), S_IFCHR | 0600, makedev(1, 5)) != 0)
+            GTEST_SKIP() << "cannot make a device node here (needs the right to)";
+        ASSERT_EQ(::symlink(zero.constData(), encoded.constData()), 0);
+        type = S_IFLNK;
+        break;
+    }
+    }
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedChannels);
+    program.start(QStringLiteral(CORVANDER_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    // The signal is caught once an event loop runs: here the loop of the message about the
+    // settings file, which the start-up shows before it reads or writes any setting.
+    QElapsedTimer waited;
+    waited.start();
+    while (!catches(program.processId(), SIGTERM) && waited.elapsed() < 20000 &&
+           program.state() == QProcess::Running)
+        QThread::msleep(20);
+    const bool started = catches(program.processId(), SIGTERM);
+    EXPECT_TRUE(started) << "the start never reached an event loop";
+    EXPECT_EQ(typeAt(file + QStringLiteral(".unreadable")), type) << "kept aside as it was";
+    EXPECT_EQ(typeAt(file), mode_t(0)) << "nothing written while the message waits";
+
+    ::kill(pid_t(program.processId()), SIGTERM);
+    const bool ended = program.waitForFinished(5000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished();
+    }
+    EXPECT_TRUE(ended) << "still running 5 seconds after the signal";
+    if (started) {
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsNoFile,
+                         ::testing::Values(NoFile::Pipe, NoFile::Folder, NoFile::LinkToDevice),
+                         [](const auto& info) {
+                             switch (info.param) {
+                             case NoFile::Pipe:
+                                 return std::string("Pipe");
+                             case NoFile::Folder:
+                                 return std::string("Folder");
+                             case NoFile::LinkToDevice:
+                                 return std::string("LinkToDevice");
+                             }
+                             return std::string();
+                         });

@@ -227,7 +227,8 @@ TEST_F(ContractTest, OddBytesInPathsAreEscaped) {
     pdf(QStringLiteral("in/tab\there.pdf"), QStringLiteral("Tabbed"));
     pdf(QStringLiteral("in/line\nfeed.pdf"), QStringLiteral("Fed"));
     pdf(QStringLiteral("in/back\\slash.pdf"), QStringLiteral("Slashed"));
-    // A name that is not UTF-8: the walk leaves it out and says so; named, it is listed.
+    // A name that is not UTF-8: the walk leaves it out and says so, on its line and on standard
+    // error; named, it is listed.
     const QByteArray latin1 = QFile::encodeName(sources.path()) + "/in/caf\xe9.pdf";
     const int descriptor = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     ASSERT_GE(descriptor, 0);
@@ -241,6 +242,7 @@ TEST_F(ContractTest, OddBytesInPathsAreEscaped) {
                     sources.path());
     EXPECT_EQ(tsv.status, 1);
     EXPECT_EQ(tsv.out, "copied\tin/back\\\\slash.pdf\tSlashed.pdf\n"
+                       "skipped\tin/caf\\xe9.pdf\tthe name is not valid UTF-8\n"
                        "copied\tin/line\\nfeed.pdf\tFed.pdf\n"
                        "copied\tin/tab\\there.pdf\tTabbed.pdf\n"
                        "skipped\tin/caf\\xe9.pdf\tthe name is not valid UTF-8\n");

@@ -2,6 +2,7 @@
 #include "app/file_drop_list.h"
 #include "common/app_title.h"
 #include "tests/filelist/tree_helpers.h"
+#include "tests/support/deep_tree.h"
 #include "tests/support/window_fixture.h"
 
 #include <QPushButton>
@@ -167,6 +168,9 @@ TEST_F(FolderButton, SaysInOneMessageWhatItLeftOutBeforeTheCheck) {
     const int file = ::open((rawRoot + "/scan \xfc.pdf").constData(), O_CREAT | O_WRONLY, 0600);
     ASSERT_GE(file, 0);
     ::close(file);
+    // A path too long for the rest of the program, made one folder at a time.
+    const QString deep = makeDeepFolders(root, 17);
+    ASSERT_TRUE(writeDeepFile(deep + QStringLiteral("/deep.pdf"), "%PDF-1.4\n"));
     load();
     addFolder(QStringLiteral("pdf"), root);
     EXPECT_EQ(entriesOf(*window),
@@ -174,6 +178,8 @@ TEST_F(FolderButton, SaysInOneMessageWhatItLeftOutBeforeTheCheck) {
     ASSERT_GE(dialogs.messages().size(), 2);
     EXPECT_EQ(dialogs.messages().first(),
               QStringLiteral("These were left out:\r\n\r\n") + root +
-                  QStringLiteral("/scan \\xfc.pdf: the name is not valid UTF-8"));
+                  QStringLiteral("/scan \\xfc.pdf: the name is not valid UTF-8\r\n") + deep +
+                  QStringLiteral("/deep.pdf: the path is too long"));
     EXPECT_TRUE(checkNamed(entriesOf(*window).first())) << "the check comes after";
+    removeDeepTree(root);
 }

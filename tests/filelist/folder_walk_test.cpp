@@ -4,6 +4,7 @@
 #include "filelist/folder_lister.h"
 #include "filelist/list_sources.h"
 #include "tests/filelist/tree_helpers.h"
+#include "tests/support/deep_tree.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QTemporaryDir>
@@ -27,6 +28,14 @@ private:
     QString m_folder;
     std::function<SubfolderListing()> m_answer;
 };
+
+QStringList sortedTexts(const LeftOutPaths& leftOut) {
+    QStringList texts;
+    for (const LeftOutPath& item : leftOut)
+        texts << item.text();
+    texts.sort();
+    return texts;
+}
 
 class FolderWalk : public ::testing::Test {
 protected:
@@ -95,7 +104,7 @@ TEST_F(FolderWalk, EveryScriptIsWalkedAndWhatIsLeftOutIsSaid) {
     ASSERT_GE(file, 0);
     ::close(file);
 
-    QStringList leftOut;
+    LeftOutPaths leftOut;
     QStringList folders{top()};
     GetSubDirectories2016(folders, true, dialogs, nullptr, &leftOut);
     EXPECT_EQ(folders, QStringList{top()} + under(root(), {"plain/", "soft\u00adhyphen/",
@@ -107,14 +116,36 @@ TEST_F(FolderWalk, EveryScriptIsWalkedAndWhatIsLeftOutIsSaid) {
               under(root(), {"\u03a9.pdf", "plain/ok.pdf", "plain/p.pdf", "soft\u00adhyphen/s.pdf",
                              "\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf",
                              "\u65e5\u672c/\u8acb\u6c42\u66f8.pdf", "\U0001F4C4 why?/q.pdf"}));
-    leftOut.sort();
-    EXPECT_EQ(leftOut,
+    EXPECT_EQ(sortedTexts(leftOut),
               (QStringList{
                   top() + QStringLiteral("c1 \u0085: the name holds control characters"),
                   top() + QStringLiteral("latin1 \\xe9: the name is not valid UTF-8"),
                   top() + QStringLiteral("plain/Rechnung \\xfc.pdf: the name is not valid UTF-8"),
                   top() + QStringLiteral("tab\there: the name holds control characters")}));
     EXPECT_TRUE(dialogs.shown().isEmpty()) << "the walk itself shows nothing";
+}
+
+TEST_F(FolderWalk, FoldersPastThePathLimitAreWalkedAndTheirFilesNamed) {
+    makeFile(root(), QStringLiteral("a/a.pdf"));
+    const QString deep = makeDeepFolders(root() + QStringLiteral("/a"), 17);
+    ASSERT_FALSE(deep.isEmpty());
+    ASSERT_GE(QFile::encodeName(deep).size(), 4096);
+    ASSERT_TRUE(writeDeepFile(deep + QStringLiteral("/deep.pdf"), "%PDF-1.4\n"));
+    ASSERT_TRUE(writeDeepFile(deep + QStringLiteral("/notes.txt"), "not asked for\n"));
+
+    LeftOutPaths leftOut;
+    QStringList folders{top()};
+    GetSubDirectories2016(folders, true, dialogs, nullptr, &leftOut);
+    EXPECT_EQ(folders.size(), 2 + 17);
+    EXPECT_EQ(folders.last(), deep + QLatin1Char('/'));
+    EXPECT_TRUE(leftOut.isEmpty()) << "every folder was searched";
+    PathList list;
+    appendFilesOfFolders(list, folders, QStringLiteral("*.pdf"), &leftOut);
+    EXPECT_EQ(list.entries, under(root(), {"a/a.pdf"}));
+    EXPECT_EQ(sortedTexts(leftOut),
+              QStringList{deep + QStringLiteral("/deep.pdf: the path is too long")});
+    EXPECT_TRUE(dialogs.shown().isEmpty());
+    removeDeepTree(root());
 }
 
 TEST_F(FolderWalk, LinkLoopsEndAndALinkedFolderIsWalkedOnce) {

@@ -31,6 +31,12 @@ TEST(CleanName, KeepsNameCharactersAndRemovesForbiddenOnes) {
         {u"50%", true, u"50"},
         {u"%", true, u""},
         {u"", false, u""},
+        // Direction controls go in both families; the marks that reorder nothing stay.
+        {u"abc\u202Eexe", false, u"abcexe"},
+        {u"abc\u202Eexe", true, u"abcexe"},
+        {u"\u202A1\u202B2\u202C3\u202D4\u20665\u20676\u20687\u2069", false, u"1234567"},
+        {u"\u202E", true, u""},
+        {u"left\u200Emark\u200F", false, u"left\u200Emark\u200F"},
     };
     for (const auto& c : cases) {
         const QString text = QString::fromUtf16(c.text);
