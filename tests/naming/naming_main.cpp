@@ -1,3 +1,4 @@
+// The naming tests need Qt's locale and text data only, so a core application is enough.
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
