@@ -61,7 +61,7 @@ bool identityOf(const QString& folder, FolderIdentity& id) {
 }
 
 const QString kNotUtf8 = QStringLiteral("the name is not valid UTF-8");
-const QString kTooLong = QStringLiteral("the path is too long");
+const QString kTooLong = QStringLiteral("path too long");
 
 // Why a subfolder's name keeps it out of the walk; empty when it may go in.
 QString refusal(const QString& name) {

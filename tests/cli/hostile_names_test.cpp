@@ -87,12 +87,12 @@ TEST_F(HostileNames, FilesAWalkLeavesOutGetALineEachAndStatusOne) {
                           "skipped\tin/caf\\xe9.pdf\tthe name is not valid UTF-8\n"
                           "skipped\t" +
                               in16 + '/' + arg(longName) +
-                              "\tthe path is too long\n"
+                              "\tpath too long\n"
                               "would-copy\t" +
                               in16 +
                               "/ok.pdf\tFits.pdf\n"
                               "skipped\t" +
-                              in17 + "/deep.pdf\tthe path is too long\n");
+                              in17 + "/deep.pdf\tpath too long\n");
 
     const ProgramResult check = program.run({"check", "--json", "in"}, sources.path());
     EXPECT_EQ(check.status, 1) << check.err.constData();
@@ -105,9 +105,9 @@ TEST_F(HostileNames, FilesAWalkLeavesOutGetALineEachAndStatusOne) {
     } expected[] = {
         {"readable", "in/a.pdf", nullptr},
         {"unreadable", "in/caf\\xe9.pdf", "the name is not valid UTF-8"},
-        {"unreadable", in16 + '/' + arg(longName), "the path is too long"},
+        {"unreadable", in16 + '/' + arg(longName), "path too long"},
         {"readable", in16 + "/ok.pdf", nullptr},
-        {"unreadable", in17 + "/deep.pdf", "the path is too long"},
+        {"unreadable", in17 + "/deep.pdf", "path too long"},
     };
     for (int i = 0; i < 5; ++i) {
         const QJsonObject line = QJsonDocument::fromJson(lines.at(i)).object();
