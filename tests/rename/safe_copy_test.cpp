@@ -1,6 +1,7 @@
 #include "common/error_report.h"
 #include "rename/clean_name.h"
 #include "rename/leftovers.h"
+#include "rename/results_folder.h"
 #include "rename/safe_copy.h"
 #include "rename/safe_copy_testing.h"
 #include "tests/support/test_files.h"
@@ -9,9 +10,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using corvander::ResultsFolder;
 
 namespace {
 
@@ -77,7 +81,7 @@ protected:
 TEST_P(SafeCopy, TakesTheFirstFreeExclamationSuffix) {
     writeFile(out + QStringLiteral("/name.pdf"), "old");
     writeFile(out + QStringLiteral("/name!.pdf"), "older");
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, out));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, ResultsFolder(out)));
     EXPECT_EQ(entries(out), (QStringList{"name!!.pdf", "name!.pdf", "name.pdf"}));
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name!!.pdf")), content);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name.pdf")), "old");
@@ -97,7 +101,8 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(out + QStringLiteral("/pipe.pdf")).constData(), 0600), 0);
 
     for (const char* name : {"folder", "link", "dangling", "pipe"}) {
-        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, out)) << name;
+        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, ResultsFolder(out)))
+            << name;
         EXPECT_EQ(fileBytes(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("!.pdf")),
                   content)
             << name;
@@ -112,18 +117,20 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
 }
 
 TEST_P(SafeCopy, SameFolderAndSameNameLeavesTheSourceUntouched) {
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path()));
+    EXPECT_TRUE(
+        CopyWithCleanName(source, QStringLiteral("in"), false, ResultsFolder(sources.path())));
     EXPECT_EQ(fileBytes(source), content);
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!.pdf"))), content);
     // A folder text ending in "/" gives the same place.
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path() + "/"));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false,
+                                  ResultsFolder(sources.path() + "/")));
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!!.pdf"))), content);
     EXPECT_EQ(entries(sources.path()), (QStringList{"in!!.pdf", "in!.pdf", "in.pdf"}));
 }
 
 TEST_P(SafeCopy, EmptyNameWritesNothing) {
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, out));
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, out));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, ResultsFolder(out)));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, ResultsFolder(out)));
     EXPECT_TRUE(entries(out).isEmpty());
 }
 
@@ -142,7 +149,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
     };
     for (const auto& c : cases) {
         try {
-            CopyWithCleanName(c.source, c.name, false, c.folder);
+            CopyWithCleanName(c.source, c.name, false, ResultsFolder(c.folder));
             ADD_FAILURE() << c.what << ": no error";
         } catch (const AppError& error) {
             EXPECT_FALSE(error.description().isEmpty()) << c.what;
@@ -155,7 +162,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
 TEST_P(SafeCopy, CopyIsAPlainFileWithTheSourcesReadWriteBits) {
     const mode_t previous = ::umask(022);
     ::chmod(QFile::encodeName(source).constData(), 0764);
-    const QString made = CopyToFreeName(source, out, QStringLiteral("perm"));
+    const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("perm"));
     ::umask(previous);
     EXPECT_EQ(made, out + QStringLiteral("/perm.pdf"));
     struct stat info {};
@@ -186,7 +193,7 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
         else if (candidate.endsWith(QStringLiteral("/race!.pdf")))
             makeLink(nowhere, candidate);
     });
-    EXPECT_EQ(CopyToFreeName(source, out, QStringLiteral("race")),
+    EXPECT_EQ(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("race")),
               out + QStringLiteral("/race!!.pdf"));
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/race.pdf")), "theirs");
@@ -198,7 +205,7 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
 // The first copy into a folder finds the way that works there; the next ones take it at once.
 TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
     for (const char* name : {"one", "two", "three"})
-        CopyToFreeName(source, out, QString::fromLatin1(name));
+        CopyToFreeName(source, ResultsFolder(out), QString::fromLatin1(name));
     EXPECT_EQ(entries(out), (QStringList{"one.pdf", "three.pdf", "two.pdf"}));
     for (int way = 0; way < int(GetParam().way); ++way)
         EXPECT_EQ(asked[way], 1) << "way " << way;
@@ -210,11 +217,11 @@ TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
 TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     writeFile(out + QStringLiteral("/kept.pdf"), "kept");
     // The folder's way is known from the first copy, so the kill meets that way.
-    CopyToFreeName(source, out, QStringLiteral("first"));
+    CopyToFreeName(source, ResultsFolder(out), QStringLiteral("first"));
     EXPECT_EXIT(
         {
             safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
-            CopyToFreeName(source, out, QStringLiteral("killed"));
+            CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"));
         },
         ::testing::KilledBySignal(SIGKILL), "");
     const QStringList left = entries(out);
@@ -225,7 +232,7 @@ TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     // Besides the two copies: nothing, a hidden work file, or the partial copy and its marker.
     const int leftovers[] = {0, 1, 1, 2};
     EXPECT_EQ(left.size(), 2 + leftovers[int(GetParam().way)]) << left.join(' ').toStdString();
-    corvander::removeLeftovers(out);
+    corvander::removeLeftovers(ResultsFolder(out));
     EXPECT_EQ(entries(out), (QStringList{"first.pdf", "kept.pdf"}));
 }
 
@@ -243,7 +250,7 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
         safe_copy_testing::forgetFolders();
         safe_copy_testing::setForcedError(
             [&](CopyWay way) { return way == CopyWay::Exclusive ? 0 : refusal; });
-        const QString made = CopyToFreeName(source, out, QStringLiteral("next"));
+        const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("next"));
         EXPECT_EQ(fileBytes(made), content) << strerror(refusal);
         EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive) << strerror(refusal);
         QFile::remove(made);
@@ -251,9 +258,62 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
     for (const int failure : {EIO, ENOSPC, EACCES, EROFS}) {
         safe_copy_testing::forgetFolders();
         safe_copy_testing::setForcedError([&](CopyWay) { return failure; });
-        EXPECT_THROW(CopyToFreeName(source, out, QStringLiteral("failed")), AppError)
+        EXPECT_THROW(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("failed")), AppError)
             << strerror(failure);
         EXPECT_EQ(safe_copy_testing::rememberedWay(out), std::nullopt);
     }
     EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
+}
+
+// The source is copied only while it is still the file whose text named it: replaced by another
+// file of the same size and time, grown, or only touched since, it is not copied at all.
+TEST_F(CopyFolders, ASourceChangedSinceItWasReadIsNotCopied) {
+    const auto setTime = [](const QString& path, const timespec& time) {
+        const timespec times[2] = {time, time};
+        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
+    };
+    const struct {
+        const char* what;
+        std::function<void(const QString& path, const timespec& read)> change;
+    } cases[] = {
+        {"replaced",
+         [&](const QString& path, const timespec& read) {
+             const QString other = path + QStringLiteral(".new");
+             writeFile(other, content);
+             setTime(other, read);
+             ASSERT_EQ(::rename(QFile::encodeName(other).constData(),
+                                QFile::encodeName(path).constData()),
+                       0);
+         }},
+        {"grown",
+         [&](const QString& path, const timespec& read) {
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::Append));
+             file.write("more");
+             file.close();
+             setTime(path, read);
+         }},
+        {"touched",
+         [&](const QString& path, const timespec& read) {
+             setTime(path, {read.tv_sec, read.tv_nsec ^ 1});
+         }},
+    };
+    for (const auto& c : cases) {
+        writeFile(source, content);
+        const std::optional<corvander::FileIdentity> read = corvander::identityOfFile(source);
+        ASSERT_TRUE(read);
+        const timespec readTime{time_t(read->modifiedNanoseconds / 1000000000),
+                                long(read->modifiedNanoseconds % 1000000000)};
+        c.change(source, readTime);
+        EXPECT_THROW(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("changed"), read),
+                     SourceChanged)
+            << c.what;
+        EXPECT_TRUE(entries(out).isEmpty())
+            << c.what << ": " << entries(out).join(' ').toStdString();
+        // Read again, it is copied.
+        const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("changed"),
+                                            corvander::identityOfFile(source));
+        EXPECT_EQ(fileBytes(made), fileBytes(source)) << c.what;
+        QFile::remove(made);
+    }
 }
