@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -263,57 +262,4 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
         EXPECT_EQ(safe_copy_testing::rememberedWay(out), std::nullopt);
     }
     EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
-}
-
-// The source is copied only while it is still the file whose text named it: replaced by another
-// file of the same size and time, grown, or only touched since, it is not copied at all.
-TEST_F(CopyFolders, ASourceChangedSinceItWasReadIsNotCopied) {
-    const auto setTime = [](const QString& path, const timespec& time) {
-        const timespec times[2] = {time, time};
-        ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
-    };
-    const struct {
-        const char* what;
-        std::function<void(const QString& path, const timespec& read)> change;
-    } cases[] = {
-        {"replaced",
-         [&](const QString& path, const timespec& read) {
-             const QString other = path + QStringLiteral(".new");
-             writeFile(other, content);
-             setTime(other, read);
-             ASSERT_EQ(::rename(QFile::encodeName(other).constData(),
-                                QFile::encodeName(path).constData()),
-                       0);
-         }},
-        {"grown",
-         [&](const QString& path, const timespec& read) {
-             QFile file(path);
-             ASSERT_TRUE(file.open(QIODevice::Append));
-             file.write("more");
-             file.close();
-             setTime(path, read);
-         }},
-        {"touched",
-         [&](const QString& path, const timespec& read) {
-             setTime(path, {read.tv_sec, read.tv_nsec ^ 1});
-         }},
-    };
-    for (const auto& c : cases) {
-        writeFile(source, content);
-        const std::optional<corvander::FileIdentity> read = corvander::identityOfFile(source);
-        ASSERT_TRUE(read);
-        const timespec readTime{time_t(read->modifiedNanoseconds / 1000000000),
-                                long(read->modifiedNanoseconds % 1000000000)};
-        c.change(source, readTime);
-        EXPECT_THROW(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("changed"), read),
-                     SourceChanged)
-            << c.what;
-        EXPECT_TRUE(entries(out).isEmpty())
-            << c.what << ": " << entries(out).join(' ').toStdString();
-        // Read again, it is copied.
-        const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("changed"),
-                                            corvander::identityOfFile(source));
-        EXPECT_EQ(fileBytes(made), fileBytes(source)) << c.what;
-        QFile::remove(made);
-    }
 }
