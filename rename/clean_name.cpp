@@ -34,7 +34,7 @@ QString CleanName(const QString& nameText, bool removePercent) {
 }
 
 bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool removePercent,
-                       const QString& resultsFolder) {
+                       const corvander::ResultsFolder& resultsFolder) {
     const QString name = CleanName(nameText, removePercent);
     if (name.isEmpty())
         return false;

@@ -1,10 +1,11 @@
 #include "rename/copy_markers.h"
 
+#include <QList>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <climits>
-#include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace corvander {
@@ -85,34 +86,49 @@ std::optional<OwnFileName> parseOwnFileName(const QByteArray& name) {
     return OwnFileName{kind, number, host};
 }
 
-bool processRuns(qint64 pid) {
-    if (pid <= 0 || pid > INT_MAX)
-        return false;
-    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+WorkFileLock lockWorkFile(int fd) {
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET; // from the start to the end, however the file grows
+    if (::fcntl(fd, F_OFD_SETLK, &whole) == 0)
+        return WorkFileLock::Taken;
+    return errno == EAGAIN || errno == EACCES ? WorkFileLock::Held : WorkFileLock::Unsupported;
 }
 
+// "state", the whole size, the created file's device and inode, and last the name, which may hold
+// any byte but "/" and NUL.
 QByteArray encodeMarker(const CopyMarker& marker) {
     return QByteArray(marker.state == CopyMarker::State::Created ? "created" : "pending") + '\n' +
-           QByteArray::number(marker.size) + '\n' + marker.name;
+           QByteArray::number(marker.size) + '\n' + QByteArray::number(marker.device) + '\n' +
+           QByteArray::number(marker.inode) + '\n' + marker.name;
 }
 
 std::optional<CopyMarker> decodeMarker(const QByteArray& bytes) {
-    const qsizetype firstEnd = bytes.indexOf('\n');
-    const qsizetype secondEnd = firstEnd < 0 ? -1 : bytes.indexOf('\n', firstEnd + 1);
-    if (secondEnd < 0)
-        return std::nullopt;
+    QList<QByteArray> fields;
+    qsizetype from = 0;
+    for (int field = 0; field < 4; ++field) {
+        const qsizetype end = bytes.indexOf('\n', from);
+        if (end < 0)
+            return std::nullopt;
+        fields << bytes.mid(from, end - from);
+        from = end + 1;
+    }
     CopyMarker marker;
-    const QByteArray state = bytes.left(firstEnd);
-    if (state == "created")
+    if (fields[0] == "created")
         marker.state = CopyMarker::State::Created;
-    else if (state != "pending")
+    else if (fields[0] != "pending")
         return std::nullopt;
-    const QByteArray size = bytes.mid(firstEnd + 1, secondEnd - firstEnd - 1);
-    bool ok = false;
-    marker.size = size.toLongLong(&ok);
-    marker.name = bytes.mid(secondEnd + 1);
+    bool sizeOk = false, deviceOk = false, inodeOk = false;
+    marker.size = fields[1].toLongLong(&sizeOk);
+    marker.device = fields[2].toULongLong(&deviceOk);
+    marker.inode = fields[3].toULongLong(&inodeOk);
+    marker.name = bytes.mid(from);
+    for (int field = 1; field < 4; ++field) {
+        if (!allDigits(fields[field]))
+            return std::nullopt;
+    }
     // Only a plain name in the same folder, never a path that leads elsewhere.
-    if (!allDigits(size) || !ok || marker.name.isEmpty() || marker.name.contains('/') ||
+    if (!sizeOk || !deviceOk || !inodeOk || marker.name.isEmpty() || marker.name.contains('/') ||
         marker.name.contains('\0') || marker.name == "." || marker.name == "..")
         return std::nullopt;
     return marker;

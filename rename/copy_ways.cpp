@@ -3,6 +3,7 @@
 #include "common/error_report.h"
 #include "rename/copy_markers.h"
 #include "rename/file_descriptor.h"
+#include "rename/own_work_file.h"
 #include "rename/safe_copy_testing.h"
 
 #include <QFile>
@@ -91,11 +92,13 @@ int copyContent(int from, int to) {
     }
 }
 
-void writeWhole(const CopyJob& job, int to, bool flush) {
+// The run flushes all its copies to the disk with one call at its end, so a copy is not flushed
+// on its own; its writing to the disk is started here, so that the call at the end mostly waits
+// for what is under way.
+void writeWhole(const CopyJob& job, int to) {
     if (const int error = copyContent(job.source, to); error != 0)
         failCopy("Cannot copy the file", {}, error);
-    if (flush && ::fsync(to) != 0)
-        failCopy("Cannot copy the file", {}, errno);
+    ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 // The process's file creation mask, read without changing it (changing it, even for a moment,
@@ -153,37 +156,6 @@ CopyAttempt placeUnderFreeName(CopyWay way, const CopyJob& job, Place place) {
     }
 }
 
-// Removes a name in the results folder when it goes, unless kept.
-class NameInFolder {
-public:
-    NameInFolder(int directory, QByteArray name)
-        : m_directory(directory), m_name(std::move(name)) {}
-    NameInFolder(const NameInFolder&) = delete;
-    NameInFolder& operator=(const NameInFolder&) = delete;
-    ~NameInFolder() {
-        if (!m_name.isEmpty())
-            ::unlinkat(m_directory, m_name.constData(), 0);
-    }
-    void keep() { m_name.clear(); }
-
-private:
-    int m_directory;
-    QByteArray m_name;
-};
-
-// A new owner-only file of this process under a hidden name in the results folder.
-int createOwnFile(const CopyJob& job, OwnFileKind kind, QByteArray& name) {
-    int fd = -1;
-    do {
-        name = ownFileName(kind);
-        fd = ::openat(job.directory, name.constData(),
-                      O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC, 0600);
-    } while (fd < 0 && errno == EEXIST);
-    if (fd < 0)
-        failCopy("Cannot write into", job.folder, errno);
-    return fd;
-}
-
 CopyAttempt copyUnnamed(const CopyJob& job) {
     static const bool procAvailable = ::access("/proc/self/fd", X_OK) == 0;
     if (!procAvailable)
@@ -195,7 +167,7 @@ CopyAttempt copyUnnamed(const CopyJob& job) {
         failCopy("Cannot write into", job.folder, errno);
     }
     // Until it is linked the file has no name, and it vanishes with the process.
-    writeWhole(job, copy.get(), false);
+    writeWhole(job, copy.get());
     const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(copy.get());
     return placeUnderFreeName(CopyWay::Unnamed, job, [&](const QByteArray& candidate) {
         return ::linkat(AT_FDCWD, procPath.constData(), job.directory, candidate.constData(),
@@ -205,16 +177,15 @@ CopyAttempt copyUnnamed(const CopyJob& job) {
     });
 }
 
-// The named ways: a hidden file of this process, whole and flushed, then put under the free name.
+// The named ways: a hidden file of this run, whole, then put under the free name.
 CopyAttempt copyNamed(CopyWay way, const CopyJob& job) {
-    QByteArray tempName;
-    FileDescriptor copy(createOwnFile(job, OwnFileKind::Part, tempName));
-    NameInFolder temporary(job.directory, tempName);
-    writeWhole(job, copy.get(), true);
+    OwnWorkFile temporary(job.directory, job.folder, OwnFileKind::Part);
+    const QByteArray& tempName = temporary.name();
+    writeWhole(job, temporary.fd());
     // Owner-only while it is being written; the finished copy gets the source's read and write
     // bits. A file system without permissions may refuse, and the copy then stays owner-only.
-    ::fchmod(copy.get(), job.mode & ~creationMask());
-    if (!copy.close())
+    ::fchmod(temporary.fd(), job.mode & ~creationMask());
+    if (!temporary.flushByClose())
         failCopy("Cannot copy the file", {}, errno);
     const CopyAttempt attempt = placeUnderFreeName(way, job, [&](const QByteArray& candidate) {
         const int placed = way == CopyWay::NamedRename
@@ -229,21 +200,23 @@ CopyAttempt copyNamed(CopyWay way, const CopyJob& job) {
     return attempt;
 }
 
+// A marker that names a created file is flushed before a byte of the copy is written: a copy
+// that reached the disk with its marker still pending would look finished after a crash.
 void writeMarker(const CopyJob& job, int fd, const CopyMarker& marker) {
     const QByteArray bytes = encodeMarker(marker);
     errno = 0;
+    const bool flush = marker.state == CopyMarker::State::Created;
     if (::pwrite(fd, bytes.constData(), size_t(bytes.size()), 0) != bytes.size() ||
-        ::ftruncate(fd, bytes.size()) != 0 || ::fdatasync(fd) != 0)
+        ::ftruncate(fd, bytes.size()) != 0 || (flush && ::fdatasync(fd) != 0))
         failCopy("Cannot write into", job.folder, errno == 0 ? EIO : errno);
 }
 
 // The last resort, for file systems with neither renaming without replacing nor links: the final
-// name itself is created exclusively. A marker beside it says which name is not yet whole, so that
-// a kill in the middle leaves nothing the next run cannot clear away.
+// name itself is created exclusively. A marker beside it names the created file (by its device
+// and inode) while it is not yet whole, so that a kill in the middle leaves nothing the next run
+// cannot clear away, and nothing else for it to clear.
 CopyAttempt copyExclusive(const CopyJob& job) {
-    QByteArray markerName;
-    FileDescriptor marker(createOwnFile(job, OwnFileKind::Mark, markerName));
-    NameInFolder markerFile(job.directory, markerName);
+    OwnWorkFile marker(job.directory, job.folder, OwnFileKind::Mark);
     struct stat sourceInfo {};
     if (::fstat(job.source, &sourceInfo) != 0)
         failCopy("Cannot read the file", {}, errno);
@@ -253,9 +226,8 @@ CopyAttempt copyExclusive(const CopyJob& job) {
         const QByteArray candidate = candidateName(job.name, suffix);
         if (nameTaken(job, candidate))
             continue;
-        note.state = CopyMarker::State::Pending;
-        note.name = candidate;
-        writeMarker(job, marker.get(), note);
+        note = {CopyMarker::State::Pending, qint64(sourceInfo.st_size), candidate};
+        writeMarker(job, marker.fd(), note);
         if (g_beforePlacing)
             g_beforePlacing(pathIn(job, candidate));
         // O_EXCL never opens what stands at the name, a link included.
@@ -268,10 +240,17 @@ CopyAttempt copyExclusive(const CopyJob& job) {
             failCopy("Cannot create the copy", {}, errno);
         }
         NameInFolder partial(job.directory, candidate);
+        struct stat created {};
+        if (::fstat(copy.get(), &created) != 0)
+            failCopy("Cannot create the copy", {}, errno);
         note.state = CopyMarker::State::Created;
-        writeMarker(job, marker.get(), note);
-        writeWhole(job, copy.get(), true);
-        if (!copy.close())
+        note.device = created.st_dev;
+        note.inode = created.st_ino;
+        writeMarker(job, marker.fd(), note);
+        writeWhole(job, copy.get());
+        // Unlike the other ways, this copy is flushed on its own: its marker goes right after,
+        // and a crash must not leave a partial copy whose marker is already gone.
+        if (::fsync(copy.get()) != 0 || !copy.close())
             failCopy("Cannot copy the file", {}, errno);
         partial.keep();
         return {false, pathIn(job, candidate)};

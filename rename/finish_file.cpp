@@ -2,9 +2,11 @@
 #include "common/window_port.h"
 #include "rename/name_reservations.h"
 #include "rename/rename_context.h"
+#include "rename/results_folder.h"
 #include "rename/safe_copy.h"
 
 #include <QFileInfo>
+#include <optional>
 
 bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan) {
     FileOutcome outcome{plan, {}, {}};
@@ -16,14 +18,18 @@ bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan
         tell();
         return false;
     }
-    const QString folder = context.controls.resultsFolder();
+    std::optional<corvander::ResultsFolder> ownFolder;
+    const corvander::ResultsFolder& folder =
+        context.resultsFolder ? *context.resultsFolder
+                              : ownFolder.emplace(context.controls.resultsFolder());
     if (context.preview) {
         outcome.fileName = context.preview->reserve(folder, plan.name);
         tell();
         return true;
     }
     try {
-        outcome.fileName = QFileInfo(CopyToFreeName(plan.source, folder, plan.name)).fileName();
+        outcome.fileName =
+            QFileInfo(CopyToFreeName(plan.source, folder, plan.name, plan.readIdentity)).fileName();
     } catch (const AppError& error) {
         outcome.copyFailure = error.description();
         tell();

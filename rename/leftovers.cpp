@@ -2,8 +2,8 @@
 
 #include "rename/copy_markers.h"
 #include "rename/file_descriptor.h"
+#include "rename/results_folder.h"
 
-#include <QFile>
 #include <QList>
 
 #include <dirent.h>
@@ -33,58 +33,82 @@ QList<QByteArray> namesIn(int directory) {
     return names;
 }
 
-bool regularFile(int directory, const QByteArray& name, struct stat& info) {
+// A regular file of the user running the clean-up, seen without following a link.
+bool ownRegularFile(int directory, const QByteArray& name, struct stat& info) {
     return ::fstatat(directory, name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISREG(info.st_mode);
+           S_ISREG(info.st_mode) && info.st_uid == ::geteuid();
 }
 
-std::optional<CopyMarker> readMarker(int directory, const QByteArray& name) {
-    const FileDescriptor file(
-        ::openat(directory, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (!file.isOpen())
-        return std::nullopt;
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// The work file opened and locked, when it is the file seen and its run is dead: nobody else
+// holds its lock. Otherwise -1. A run locks its work file right after creating it and writes
+// nothing into it before it is sure the lock is its own and the name still stands for the file
+// (OwnWorkFile), so a file taken in that moment is an empty one its run makes again.
+int lockIfDead(int directory, const QByteArray& name, const struct stat& seen) {
+    FileDescriptor file(::openat(directory, name.constData(),
+                                 O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat opened {};
+    if (!file.isOpen() || ::fstat(file.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        !sameFile(opened, seen) || opened.st_uid != ::geteuid())
+        return -1;
+    // A file system that keeps no locks cannot tell a live run from a dead one: its files stay.
+    return lockWorkFile(file.get()) == WorkFileLock::Taken ? file.release() : -1;
+}
+
+std::optional<CopyMarker> readMarker(int fd) {
     QByteArray bytes(kMarkerLimit, '\0');
-    const ssize_t size = ::read(file.get(), bytes.data(), size_t(bytes.size()));
+    const ssize_t size = ::pread(fd, bytes.data(), size_t(bytes.size()), 0);
     if (size <= 0 || size >= kMarkerLimit)
         return std::nullopt;
     bytes.truncate(size);
     return decodeMarker(bytes);
 }
 
-// The final-name file of a killed exclusive copy. Created by the copy: anything up to the whole
-// size is its own unfinished work. Only about to be created: the name may have been free and
-// taken by someone else since, so only the empty file a kill right after the creation leaves
-// goes.
-void removeUnfinishedCopy(int directory, const CopyMarker& marker) {
+// The final-name file of a dead exclusive copy: anything up to the whole size is its own
+// unfinished work, as long as it is still the file that copy created. A marker that never got to
+// name a created file removes nothing: the name may have been free and taken by someone else.
+void removeUnfinishedCopy(int directory, const CopyMarker& marker,
+                          const RunSourceTest& isRunSource) {
     struct stat info {};
-    if (!regularFile(directory, marker.name, info))
+    if (marker.state != CopyMarker::State::Created ||
+        !ownRegularFile(directory, marker.name, info) || quint64(info.st_dev) != marker.device ||
+        quint64(info.st_ino) != marker.inode || qint64(info.st_size) > marker.size)
         return;
-    const bool unfinished = marker.state == CopyMarker::State::Created
-                                ? qint64(info.st_size) <= marker.size
-                                : info.st_size == 0;
-    if (unfinished)
-        ::unlinkat(directory, marker.name.constData(), 0);
+    if (isRunSource && isRunSource(info.st_dev, info.st_ino))
+        return;
+    ::unlinkat(directory, marker.name.constData(), 0);
 }
 
 } // namespace
 
-void removeLeftovers(const QString& folder) {
-    const FileDescriptor directory(
-        ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!directory.isOpen())
+void removeLeftovers(const ResultsFolder& folder, const RunSourceTest& isRunSource) {
+    if (!folder.isOpen())
         return;
-    const QByteArray host = thisHost();
-    for (const QByteArray& name : namesIn(directory.get())) {
+    const int directory = folder.descriptor();
+    for (const QByteArray& name : namesIn(directory)) {
+        // The pid and host in the name only tell a person who made the file.
         const std::optional<OwnFileName> own = parseOwnFileName(name);
-        struct stat info {};
-        if (!own || own->host != host || processRuns(own->pid) ||
-            !regularFile(directory.get(), name, info))
+        struct stat seen {};
+        if (!own || !ownRegularFile(directory, name, seen))
+            continue;
+        // Held until the name is gone, so that nobody takes the file for theirs meanwhile.
+        const FileDescriptor locked(lockIfDead(directory, name, seen));
+        // A run removes the name of its work file before it lets the lock go: a file whose name
+        // is gone by the time its lock came free was finished with, not left behind, and its
+        // marker names a whole copy.
+        struct stat now {};
+        if (!locked.isOpen() ||
+            ::fstatat(directory, name.constData(), &now, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !sameFile(now, seen))
             continue;
         if (own->kind == OwnFileKind::Mark) {
-            if (const std::optional<CopyMarker> marker = readMarker(directory.get(), name))
-                removeUnfinishedCopy(directory.get(), *marker);
+            if (const std::optional<CopyMarker> marker = readMarker(locked.get()))
+                removeUnfinishedCopy(directory, *marker, isRunSource);
         }
-        ::unlinkat(directory.get(), name.constData(), 0);
+        ::unlinkat(directory, name.constData(), 0);
     }
 }
 

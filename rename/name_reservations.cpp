@@ -1,25 +1,32 @@
 #include "rename/name_reservations.h"
 
+#include "rename/results_folder.h"
+
 #include <QFile>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace corvander {
 
 namespace {
 
-bool somethingAt(const QString& path) {
+bool somethingAt(const ResultsFolder& folder, const QString& fileName) {
     struct stat info {};
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+    if (folder.isOpen())
+        return ::fstatat(folder.descriptor(), QFile::encodeName(fileName).constData(), &info,
+                         AT_SYMLINK_NOFOLLOW) == 0;
+    const QString& path = folder.path();
+    const QString base = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
+    return ::lstat(QFile::encodeName(base + fileName).constData(), &info) == 0;
 }
 
 } // namespace
 
-QString NameReservations::reserve(const QString& folder, const QString& name) {
-    const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+QString NameReservations::reserve(const ResultsFolder& folder, const QString& name) {
     QString marks;
     for (;;) {
         const QString fileName = name + marks + QStringLiteral(".pdf");
-        if (!m_taken.contains(fileName) && !somethingAt(base + fileName)) {
+        if (!m_taken.contains(fileName) && !somethingAt(folder, fileName)) {
             m_taken.insert(fileName);
             return fileName;
         }

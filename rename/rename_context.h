@@ -12,7 +12,8 @@ class RenameControls;
 
 namespace corvander {
 class NameReservations;
-}
+class ResultsFolder;
+} // namespace corvander
 
 // The names under which the rename steps report errors; each caller gives its own.
 struct RenameLabels {
@@ -46,6 +47,9 @@ struct RenameContext {
     corvander::NameReservations* preview = nullptr;
     // Told how each file ended.
     std::function<void(const FileOutcome&)> finished;
+    // The results folder a run opened once for all its files; without it (a file renamed on its
+    // own) the folder the controls name is opened for the one copy.
+    const corvander::ResultsFolder* resultsFolder = nullptr;
 };
 
 // The last step of both families: copies the file under its planned name (or reserves the name

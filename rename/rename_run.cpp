@@ -8,9 +8,12 @@
 #include "common/window_port.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
+#include "rename/copy_ways.h"
 #include "rename/leftovers.h"
+#include "rename/listed_files.h"
 #include "rename/name_reservations.h"
 #include "rename/repeated_reports.h"
+#include "rename/results_folder.h"
 #include "rename/run_journal.h"
 #include "rename/run_requests.h"
 
@@ -90,9 +93,13 @@ private:
             m_dialogs.showMessage(QStringLiteral("Please choose a rename mode first."));
             return false;
         }
+        // Opened once: the run's copies all go where it started, whatever the folder's path
+        // leads to later.
+        m_folder.emplace(m_ports.controls.resultsFolder());
+        m_context.resultsFolder = &*m_folder;
         // What a killed run of this program left in the folder goes before new copies come.
         if (!m_options.preview)
-            corvander::removeLeftovers(m_ports.controls.resultsFolder());
+            corvander::removeLeftovers(*m_folder, corvander::listedFiles(m_ports.list));
         return ok;
     }
 
@@ -188,10 +195,14 @@ private:
                                                      "because they could not be read or renamed:"));
         });
         m_proc.step([&] {
+            // The copies are on the disk before the journal says the run is finished.
+            const int flushError = m_copied ? m_folder->flushToDisk() : 0;
             if (m_journal)
                 m_journal->end(stopped, m_handled, m_count);
             // Gone, the journal is free for an undo.
             m_journal.reset();
+            if (flushError != 0)
+                corvander::failCopy("Cannot write into", m_folder->path(), flushError);
         });
         m_proc.step([&] { m_ports.busy.setBusy(false); });
         m_proc.step([&] {
@@ -238,7 +249,7 @@ private:
             return;
         corvander::RunStart start;
         start.time = QDateTime::currentDateTime();
-        start.resultsFolder = m_ports.controls.resultsFolder();
+        start.resultsFolder = m_folder->path();
         if (m_ports.controls.contentSelected()) {
             start.family = QStringLiteral("content");
             start.mode = m_ports.controls.modeIndex();
@@ -264,7 +275,7 @@ private:
         const corvander::Provenance& provenance = outcome.plan.provenance;
         const QString madeFrom = provenance.family() + QStringLiteral(": ") + provenance.describe();
         if (outcome.copied()) {
-            const QString folder = m_ports.controls.resultsFolder();
+            const QString& folder = m_folder->path();
             const QString base =
                 folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
             m_journal->record(corvander::FileRecord::copied(outcome.plan.source,
@@ -279,6 +290,7 @@ private:
 
     void fileFinished(const FileOutcome& outcome) {
         m_told = true;
+        m_copied = m_copied || (outcome.copied() && !m_options.preview);
         if (m_journal)
             record(outcome);
         if (m_options.planOut && m_position <= m_options.planOut->rows.size())
@@ -294,6 +306,7 @@ private:
     TrappedProcedure m_proc;
     corvander::Lookahead m_ahead;
     corvander::NameReservations m_reservations;
+    std::optional<corvander::ResultsFolder> m_folder;
     RenameContext m_context;
     RunParameters m_parameters;
     QString m_password;
@@ -301,6 +314,7 @@ private:
     std::optional<corvander::FileIdentity> m_identity;
     std::unique_ptr<corvander::RunJournal> m_journal;
     bool m_told = false;
+    bool m_copied = false;
     int m_count = 0;
     int m_position = 0;
     int m_handled = 0;

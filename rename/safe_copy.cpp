@@ -3,6 +3,7 @@
 #include "common/error_report.h"
 #include "rename/copy_ways.h"
 #include "rename/file_descriptor.h"
+#include "rename/results_folder.h"
 #include "rename/safe_copy_testing.h"
 
 #include <QFile>
@@ -31,6 +32,12 @@ std::optional<FolderIdentity> identityOf(int directory) {
     return FolderIdentity{info.st_dev, info.st_ino};
 }
 
+bool sameState(const struct stat& info, const corvander::FileIdentity& expected) {
+    const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return quint64(info.st_dev) == expected.device && quint64(info.st_ino) == expected.inode &&
+           qint64(info.st_size) == expected.size && modified == expected.modifiedNanoseconds;
+}
+
 CopyWay nextWay(CopyWay way) {
     return CopyWay(int(way) + 1);
 }
@@ -51,7 +58,9 @@ std::optional<CopyWay> safe_copy_testing::rememberedWay(const QString& folder) {
     return found->second;
 }
 
-QString CopyToFreeName(const QString& sourcePath, const QString& folder, const QString& name) {
+QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder& folder,
+                       const QString& name,
+                       const std::optional<corvander::FileIdentity>& expected) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
         raiseError(QStringLiteral("Bad file name"));
 
@@ -65,21 +74,22 @@ QString CopyToFreeName(const QString& sourcePath, const QString& folder, const Q
     if (!S_ISREG(sourceInfo.st_mode))
         corvander::failCopy("Cannot read the file", {},
                             S_ISDIR(sourceInfo.st_mode) ? EISDIR : EINVAL);
+    // The file opened, not whatever the path leads to now, is the one that is copied.
+    if (expected && !sameState(sourceInfo, *expected))
+        throw SourceChanged();
 
-    const FileDescriptor directory(
-        ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!directory.isOpen())
-        corvander::failCopy("Cannot open the results folder", folder, errno);
+    if (!folder.isOpen())
+        corvander::failCopy("Cannot open the results folder", folder.path(), folder.openError());
 
     corvander::CopyJob job;
     job.sourcePath = sourcePath;
     job.source = source.get();
     job.mode = sourceInfo.st_mode & 0666; // no execute or special bits; umask applies
-    job.folder = folder;
-    job.directory = directory.get();
+    job.folder = folder.path();
+    job.directory = folder.descriptor();
     job.name = name;
 
-    const std::optional<FolderIdentity> identity = identityOf(directory.get());
+    const std::optional<FolderIdentity> identity = identityOf(folder.descriptor());
     CopyWay way = CopyWay::Unnamed;
     if (identity) {
         if (const auto known = g_wayOfFolder.find(*identity); known != g_wayOfFolder.end())

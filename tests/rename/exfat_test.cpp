@@ -2,6 +2,7 @@
 // neither unnamed files, renaming without replacing nor links.
 #include "rename/clean_name.h"
 #include "rename/leftovers.h"
+#include "rename/results_folder.h"
 #include "rename/safe_copy.h"
 #include "rename/safe_copy_testing.h"
 #include "tests/support/test_files.h"
@@ -15,6 +16,8 @@
 #include <sys/mount.h>
 #include <sys/vfs.h>
 #include <unistd.h>
+
+using corvander::ResultsFolder;
 
 namespace {
 
@@ -108,9 +111,9 @@ TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
     ASSERT_TRUE(QDir(out).mkdir(QStringLiteral("folder.pdf")));
 
     // exFAT does not tell names apart by letter case.
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, out));
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, out));
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("Folder"), false, out));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out)));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out)));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("Folder"), false, ResultsFolder(out)));
 
     EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive);
     EXPECT_EQ(entries(), (QStringList{"Folder!.pdf", "Report.pdf", "folder.pdf", "report!!.pdf",
@@ -122,18 +125,19 @@ TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
 }
 
 TEST_F(ExfatFolder, AKilledCopyIsClearedAwayByTheNextRun) {
-    const QString first = CopyToFreeName(source, out, QStringLiteral("first"));
+    const QString first = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("first"));
     EXPECT_EXIT(
         {
             safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
-            CopyToFreeName(source, out, QStringLiteral("killed"));
+            CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"));
         },
         ::testing::KilledBySignal(SIGKILL), "");
     EXPECT_TRUE(entries().contains(QStringLiteral("killed.pdf")));
     EXPECT_EQ(entries().size(), 3) << entries().join(' ').toStdString();
 
-    corvander::removeLeftovers(out);
+    corvander::removeLeftovers(ResultsFolder(out));
     EXPECT_EQ(entries(), QStringList{"first.pdf"});
     EXPECT_EQ(fileBytes(first), content);
-    EXPECT_EQ(fileBytes(CopyToFreeName(source, out, QStringLiteral("killed"))), content);
+    EXPECT_EQ(fileBytes(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"))),
+              content);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rename/results_folder.h"
 #include "rename/run_journal.h"
 #include "rename/safe_copy.h"
 #include "tests/support/test_files.h"
@@ -28,7 +29,8 @@ protected:
     // A source and its copy in the results folder, as a run makes them.
     std::pair<QString, QString> sourceAndCopy(const QString& name, const QByteArray& bytes) {
         const QString from = source(name, bytes);
-        return {from, CopyToFreeName(from, results.path(), withoutPdf(name))};
+        return {from,
+                CopyToFreeName(from, corvander::ResultsFolder(results.path()), withoutPdf(name))};
     }
 
     corvander::RunStart runStart(const QDateTime& time = QDateTime::currentDateTime()) const {

@@ -1,6 +1,7 @@
 #include "common/error_report.h"
 #include "rename/clean_name.h"
 #include "rename/leftovers.h"
+#include "rename/results_folder.h"
 #include "rename/safe_copy.h"
 #include "rename/safe_copy_testing.h"
 #include "tests/support/test_files.h"
@@ -12,6 +13,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using corvander::ResultsFolder;
 
 namespace {
 
@@ -77,7 +80,7 @@ protected:
 TEST_P(SafeCopy, TakesTheFirstFreeExclamationSuffix) {
     writeFile(out + QStringLiteral("/name.pdf"), "old");
     writeFile(out + QStringLiteral("/name!.pdf"), "older");
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, out));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, ResultsFolder(out)));
     EXPECT_EQ(entries(out), (QStringList{"name!!.pdf", "name!.pdf", "name.pdf"}));
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name!!.pdf")), content);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name.pdf")), "old");
@@ -97,7 +100,8 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(out + QStringLiteral("/pipe.pdf")).constData(), 0600), 0);
 
     for (const char* name : {"folder", "link", "dangling", "pipe"}) {
-        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, out)) << name;
+        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, ResultsFolder(out)))
+            << name;
         EXPECT_EQ(fileBytes(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("!.pdf")),
                   content)
             << name;
@@ -112,18 +116,20 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
 }
 
 TEST_P(SafeCopy, SameFolderAndSameNameLeavesTheSourceUntouched) {
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path()));
+    EXPECT_TRUE(
+        CopyWithCleanName(source, QStringLiteral("in"), false, ResultsFolder(sources.path())));
     EXPECT_EQ(fileBytes(source), content);
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!.pdf"))), content);
     // A folder text ending in "/" gives the same place.
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, sources.path() + "/"));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false,
+                                  ResultsFolder(sources.path() + "/")));
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!!.pdf"))), content);
     EXPECT_EQ(entries(sources.path()), (QStringList{"in!!.pdf", "in!.pdf", "in.pdf"}));
 }
 
 TEST_P(SafeCopy, EmptyNameWritesNothing) {
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, out));
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, out));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, ResultsFolder(out)));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, ResultsFolder(out)));
     EXPECT_TRUE(entries(out).isEmpty());
 }
 
@@ -142,7 +148,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
     };
     for (const auto& c : cases) {
         try {
-            CopyWithCleanName(c.source, c.name, false, c.folder);
+            CopyWithCleanName(c.source, c.name, false, ResultsFolder(c.folder));
             ADD_FAILURE() << c.what << ": no error";
         } catch (const AppError& error) {
             EXPECT_FALSE(error.description().isEmpty()) << c.what;
@@ -155,7 +161,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
 TEST_P(SafeCopy, CopyIsAPlainFileWithTheSourcesReadWriteBits) {
     const mode_t previous = ::umask(022);
     ::chmod(QFile::encodeName(source).constData(), 0764);
-    const QString made = CopyToFreeName(source, out, QStringLiteral("perm"));
+    const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("perm"));
     ::umask(previous);
     EXPECT_EQ(made, out + QStringLiteral("/perm.pdf"));
     struct stat info {};
@@ -186,7 +192,7 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
         else if (candidate.endsWith(QStringLiteral("/race!.pdf")))
             makeLink(nowhere, candidate);
     });
-    EXPECT_EQ(CopyToFreeName(source, out, QStringLiteral("race")),
+    EXPECT_EQ(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("race")),
               out + QStringLiteral("/race!!.pdf"));
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/race.pdf")), "theirs");
@@ -198,7 +204,7 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
 // The first copy into a folder finds the way that works there; the next ones take it at once.
 TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
     for (const char* name : {"one", "two", "three"})
-        CopyToFreeName(source, out, QString::fromLatin1(name));
+        CopyToFreeName(source, ResultsFolder(out), QString::fromLatin1(name));
     EXPECT_EQ(entries(out), (QStringList{"one.pdf", "three.pdf", "two.pdf"}));
     for (int way = 0; way < int(GetParam().way); ++way)
         EXPECT_EQ(asked[way], 1) << "way " << way;
@@ -210,11 +216,11 @@ TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
 TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     writeFile(out + QStringLiteral("/kept.pdf"), "kept");
     // The folder's way is known from the first copy, so the kill meets that way.
-    CopyToFreeName(source, out, QStringLiteral("first"));
+    CopyToFreeName(source, ResultsFolder(out), QStringLiteral("first"));
     EXPECT_EXIT(
         {
             safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
-            CopyToFreeName(source, out, QStringLiteral("killed"));
+            CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"));
         },
         ::testing::KilledBySignal(SIGKILL), "");
     const QStringList left = entries(out);
@@ -225,7 +231,7 @@ TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     // Besides the two copies: nothing, a hidden work file, or the partial copy and its marker.
     const int leftovers[] = {0, 1, 1, 2};
     EXPECT_EQ(left.size(), 2 + leftovers[int(GetParam().way)]) << left.join(' ').toStdString();
-    corvander::removeLeftovers(out);
+    corvander::removeLeftovers(ResultsFolder(out));
     EXPECT_EQ(entries(out), (QStringList{"first.pdf", "kept.pdf"}));
 }
 
@@ -243,7 +249,7 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
         safe_copy_testing::forgetFolders();
         safe_copy_testing::setForcedError(
             [&](CopyWay way) { return way == CopyWay::Exclusive ? 0 : refusal; });
-        const QString made = CopyToFreeName(source, out, QStringLiteral("next"));
+        const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("next"));
         EXPECT_EQ(fileBytes(made), content) << strerror(refusal);
         EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive) << strerror(refusal);
         QFile::remove(made);
@@ -251,7 +257,7 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
     for (const int failure : {EIO, ENOSPC, EACCES, EROFS}) {
         safe_copy_testing::forgetFolders();
         safe_copy_testing::setForcedError([&](CopyWay) { return failure; });
-        EXPECT_THROW(CopyToFreeName(source, out, QStringLiteral("failed")), AppError)
+        EXPECT_THROW(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("failed")), AppError)
             << strerror(failure);
         EXPECT_EQ(safe_copy_testing::rememberedWay(out), std::nullopt);
     }
