@@ -1,10 +1,12 @@
 #pragma once
 
 #include "extract/extract_request.h"
+#include "extract/file_identity.h"
 #include "rename/content_words.h"
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace corvander {
 
@@ -60,6 +62,8 @@ struct PlannedFile {
     QString name;
     SkipReason skip = SkipReason::None;
     Provenance provenance;
+    // The state of the source when its text was read; the copy is made only from that state.
+    std::optional<FileIdentity> readIdentity;
 
     bool copies() const { return skip == SkipReason::None; }
 };

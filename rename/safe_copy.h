@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <exception>
+
+// The source no longer is the file whose text named it (replaced, rewritten or touched since).
+class SourceChanged : public std::exception {};
 
 // Copies sourcePath into folder as name + suffix + ".pdf", where the suffix is the shortest run of
 // "!" that gives a name nothing stands at (a file, a folder, a link, a dangling link, a pipe). The
