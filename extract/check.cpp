@@ -26,6 +26,8 @@ private:
     bool& m_flag;
 };
 
+} // namespace
+
 Readability readabilityOf(const ExtractResult& result) {
     if (result.outcome == ExtractResult::Outcome::TimedOut)
         return Readability::TimedOut;
@@ -37,8 +39,6 @@ Readability readabilityOf(const ExtractResult& result) {
         return Readability::Readable;
     return result.ocrTimedOut.isEmpty() ? Readability::NoText : Readability::OcrTimedOut;
 }
-
-} // namespace
 
 QString readabilityText(Readability readability) {
     switch (readability) {
@@ -83,7 +83,8 @@ std::optional<Readability> ReadabilityCheck::knownReadability(const QString& pat
 }
 
 ExtractRequest ReadabilityCheck::checkRequest(const QString& path) const {
-    ExtractRequest request = ExtractRequest::wholeText(path);
+    // The text up to the page that brings it to the threshold: more cannot change the finding.
+    ExtractRequest request = ExtractRequest::textUntil(path, StopRule::bytes(kReadableSize));
     request.password = m_password;
     return request;
 }

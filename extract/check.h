@@ -41,6 +41,9 @@ enum class Readability {
     OcrTimedOut,    // no text, and reading a page by OCR took longer than its time limit
 };
 
+// What an answer to the check's request says of the file.
+Readability readabilityOf(const ExtractResult& result);
+
 // The finding in a few words, in the same words a run gives for a file it skips.
 QString readabilityText(Readability readability);
 

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "extract/file_identity.h"
+#include "textrules/stop_rule.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace corvander {
 
@@ -22,24 +26,34 @@ struct ExtractRequest {
     // Pages without words are read by OCR in these languages; empty: no OCR. The pool sets it
     // from its OCR settings.
     QString ocrLanguages;
+    // How much of the text the answer needs: the pages are read in order up to the page that
+    // completes the rule (see extract_protocol.h).
+    StopRule stop;
+    // The reading also stops at the first page without words, which it leaves out; the pool
+    // reads such pages by OCR on their own.
+    bool stopAtWordless = false;
 
     bool operator==(const ExtractRequest&) const = default;
 
     static ExtractRequest wholeText(const QString& path) {
-        return {Kind::Text, path, 0, 0, false, {}, {}};
+        return {Kind::Text, path, 0, 0, false, {}, {}, {}, false};
+    }
+    // The text from the first page up to the page that completes the rule.
+    static ExtractRequest textUntil(const QString& path, const StopRule& stop) {
+        return {Kind::Text, path, 0, 0, false, {}, {}, stop, false};
     }
     static ExtractRequest pageText(const QString& path, int page) {
-        return {Kind::Text, path, page, page, false, {}, {}};
+        return {Kind::Text, path, page, page, false, {}, {}, {}, false};
     }
     static ExtractRequest lastPageText(const QString& path) {
-        return {Kind::Text, path, 0, 0, true, {}, {}};
+        return {Kind::Text, path, 0, 0, true, {}, {}, {}, false};
     }
     static ExtractRequest information(const QString& path) {
-        return {Kind::Info, path, 0, 0, false, {}, {}};
+        return {Kind::Info, path, 0, 0, false, {}, {}, {}, false};
     }
     // The OCR languages installed on this machine.
     static ExtractRequest installedLanguages() {
-        return {Kind::Languages, {}, 0, 0, false, {}, {}};
+        return {Kind::Languages, {}, 0, 0, false, {}, {}, {}, false};
     }
 };
 
@@ -70,6 +84,18 @@ struct ExtractResult {
     QStringList languages;
     // A short description from the worker (for people), when it gave one.
     QString error;
+    // "text": how many pages were read for it; how many characters of the prepared text stand
+    // before the text and were left out (the search text's place counts from the document's
+    // start); with stopAtWordless, the page without words the reading stopped at (0: none).
+    int pagesRead = 0;
+    qint64 textOffset = 0;
+    // Words before the search text that were left out with that text: the picked words' numbers
+    // count from the document's start.
+    qint64 wordOffset = 0;
+    int wordlessPage = 0;
+    // The state of the file that was read (its path left empty), once the worker had it open: a
+    // copy is made only from that state.
+    std::optional<FileIdentity> file;
 
     // The text extractor would have written an output file.
     bool hasText() const { return outcome == Outcome::Answered && status == 0; }

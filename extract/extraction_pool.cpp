@@ -105,6 +105,13 @@ bool ExtractionPool::isFinished(Ticket ticket) const {
     return m_results.contains(ticket) || !m_open.contains(ticket);
 }
 
+qint64 ExtractionPool::resultBytes(Ticket ticket) const {
+    const auto found = m_results.constFind(ticket);
+    if (found == m_results.constEnd())
+        return -1;
+    return found->text.size() + found->info.size() + found->xml.size();
+}
+
 ExtractResult ExtractionPool::take(Ticket ticket) {
     return m_results.take(ticket);
 }
@@ -126,6 +133,7 @@ void ExtractionPool::shutdown() {
     m_shutDown = true;
     m_queue.clear();
     m_ocrJobs.clear();
+    m_orderedJobs.clear();
     m_ocrPartOf.clear();
     for (const auto& slot : m_slots)
         slot->stop(ExtractResult::Outcome::Dropped);
@@ -169,7 +177,7 @@ void ExtractionPool::answered(Ticket ticket, const ExtractResult& result) {
     }
     if (m_ocrPartOf.contains(ticket))
         ocrPartAnswered(ticket, result);
-    else if (!textOfOcrJobRead(ticket, result))
+    else if (!textOfOcrJobRead(ticket, result) && !textOfOrderedJobRead(ticket, result))
         complete(ticket, result);
     dispatch();
 }
@@ -181,10 +189,11 @@ void ExtractionPool::workersCannotStart(const QString& description) {
                                         "Please reinstall Corvander.")
                              .arg(m_settings.program, description);
     }
+    // As answers, so that a document read in parts ends with its parts.
     while (!m_queue.empty()) {
         const Ticket ticket = m_queue.front().first;
         m_queue.pop_front();
-        complete(ticket, withOutcome(ExtractResult::Outcome::NoWorker));
+        answered(ticket, withOutcome(ExtractResult::Outcome::NoWorker));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "extract/extract_request.h"
 #include "extract/ocr_cache.h"
 #include "extract/ocr_settings.h"
+#include "textrules/text_gatherer.h"
 
 #include <QHash>
 #include <QList>
@@ -47,6 +48,9 @@ public:
 
     Ticket submit(const ExtractRequest& request);
     bool isFinished(Ticket ticket) const;
+    // The bytes a finished request's result holds (text, information, XML); -1 while it is not
+    // finished.
+    qint64 resultBytes(Ticket ticket) const;
     // The result of a finished request; the pool forgets the ticket.
     ExtractResult take(Ticket ticket);
     // Withdraws a request: it is not sent if it still waits, and its answer is thrown away.
@@ -90,7 +94,30 @@ private:
         QHash<Ticket, int> parts; // page requests still under way, by their index in pages
     };
 
+    // A text request with a stop rule and OCR over several pages: the text up to the first page
+    // without words comes first, read without OCR; from that page on each page is read on its
+    // own (by OCR when it has no words), a few at a time, and taken in page order until the rule
+    // has all it needs. Pages sent ahead that it turns out not to need are withdrawn.
+    struct OrderedOcrJob {
+        ExtractRequest request;
+        ExtractResult result;
+        std::optional<TextGatherer> gatherer;
+        int nextPage = 0;  // the next page to send
+        int nextToAdd = 0; // the next page the gatherer takes
+        int lastPage = 0;
+        QHash<int, ExtractResult> arrived; // pages answered before the pages ahead of them
+        QHash<Ticket, int> parts;          // pages under way
+        QSet<int> withoutOcr;              // pages read again without OCR, which ran out of time
+    };
+
     void enqueue(Ticket ticket, const ExtractRequest& request, bool first = false);
+    void startOrderedJob(Ticket ticket, const ExtractRequest& request);
+    bool textOfOrderedJobRead(Ticket ticket, const ExtractResult& result);
+    void orderedPartAnswered(Ticket ticket, int page, const ExtractResult& result);
+    void sendOrderedPage(Ticket ticket, OrderedOcrJob& job, int page, bool ocr);
+    void advanceOrderedJob(Ticket ticket);
+    void endOrderedJob(Ticket ticket, const ExtractResult* failure);
+    void queuePart(Ticket part, Ticket caller, const ExtractRequest& request);
     void submitWithOcr(Ticket ticket, ExtractRequest request);
     bool textOfOcrJobRead(Ticket ticket, const ExtractResult& result);
     void ocrPartAnswered(Ticket part, const ExtractResult& result);
@@ -105,11 +132,12 @@ private:
     PoolSettings m_settings;
     OcrSettings m_ocr;
     OcrCache m_ocrCache;
-    QHash<Ticket, OcrCache::Key> m_ocrKeys; // requests sent with OCR, to keep their answers
-    QHash<Ticket, QString> m_ocrPaths;      // the same requests' files
-    QHash<Ticket, OcrJob> m_ocrJobs;        // by the caller's ticket
-    QHash<Ticket, Ticket> m_ocrPartOf;      // a page request's job
-    QHash<Ticket, OcrPage> m_ocrUnderWay;   // by the caller's ticket
+    QHash<Ticket, OcrCache::Key> m_ocrKeys;     // requests sent with OCR, to keep their answers
+    QHash<Ticket, QString> m_ocrPaths;          // the same requests' files
+    QHash<Ticket, OcrJob> m_ocrJobs;            // by the caller's ticket
+    QHash<Ticket, OrderedOcrJob> m_orderedJobs; // by the caller's ticket
+    QHash<Ticket, Ticket> m_ocrPartOf;          // a page request's job
+    QHash<Ticket, OcrPage> m_ocrUnderWay;       // by the caller's ticket
     std::vector<std::unique_ptr<WorkerSlot>> m_slots;
     std::deque<std::pair<Ticket, ExtractRequest>> m_queue;
     QSet<Ticket> m_open;

@@ -3,6 +3,9 @@
 namespace corvander {
 
 std::optional<OcrCache::Key> OcrCache::keyFor(const ExtractRequest& request) {
+    // A text cut short by its rule answers that rule alone.
+    if (request.stop.kind != StopRule::Kind::None || request.stopAtWordless)
+        return std::nullopt;
     const std::optional<FileIdentity> file = identityOfFile(request.path);
     if (!file)
         return std::nullopt;

@@ -12,7 +12,8 @@ namespace corvander {
 // run reads each page once. A file changed since (size, time, or replaced) is read again.
 class OcrCache {
 public:
-    // The key for a text request with OCR; nothing for a file that cannot be looked at.
+    // The key for a text request with OCR; nothing for a file that cannot be looked at, and for
+    // a request whose text stops where its rule is satisfied.
     struct Key {
         FileIdentity file;
         int firstPage = 0;

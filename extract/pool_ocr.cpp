@@ -27,6 +27,10 @@ void addPages(QList<int>& into, const QList<int>& pages) {
 void ExtractionPool::submitWithOcr(Ticket ticket, ExtractRequest request) {
     request.ocrLanguages =
         m_ocr.languages.isEmpty() ? QStringLiteral("eng") : m_ocr.languages.trimmed();
+    if (!readsOnePage(request) && request.stop.kind != StopRule::Kind::None) {
+        startOrderedJob(ticket, request);
+        return;
+    }
     if (!readsOnePage(request)) {
         // The text comes first, read without OCR, so that the pages that need it can be spread.
         ExtractRequest text = request;
@@ -102,6 +106,10 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
 
 void ExtractionPool::ocrPartAnswered(Ticket part, const ExtractResult& result) {
     const Ticket ticket = m_ocrPartOf.take(part);
+    if (const auto ordered = m_orderedJobs.find(ticket); ordered != m_orderedJobs.end()) {
+        orderedPartAnswered(ticket, ordered->parts.take(part), result);
+        return;
+    }
     const auto found = m_ocrJobs.find(ticket);
     if (found == m_ocrJobs.end())
         return;
@@ -131,7 +139,7 @@ void ExtractionPool::finishOcrJob(Ticket ticket) {
 }
 
 void ExtractionPool::dropOcrParts(Ticket ticket) {
-    if (!m_ocrJobs.remove(ticket))
+    if (!m_ocrJobs.remove(ticket) && !m_orderedJobs.remove(ticket))
         return;
     for (auto part = m_ocrPartOf.begin(); part != m_ocrPartOf.end();) {
         if (part.value() != ticket) {

@@ -1,15 +1,5 @@
 #include "extract/text_reading.h"
 
-#include "common/code_page.h"
-
-#include <QStringDecoder>
-
-QString decodeExtractedText(const QByteArray& bytes) {
-    // The decoder replaces every malformed sequence and carries on with the next byte.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    return toComposedForm(utf8.decode(bytes));
-}
-
 QStringList splitOutputLines(const QByteArray& bytes) {
     const QString text = decodeExtractedText(bytes);
     if (text.isEmpty())

@@ -38,6 +38,47 @@ const char* operationOf(ExtractRequest::Kind kind) {
     return protocol::kOperationText;
 }
 
+void addStopRule(protocol::Fields& fields, const ExtractRequest& request) {
+    const char* kind = nullptr;
+    switch (request.stop.kind) {
+    case StopRule::Kind::None:
+        break;
+    case StopRule::Kind::Bytes:
+        kind = protocol::kStopBytes;
+        break;
+    case StopRule::Kind::Words:
+        kind = protocol::kStopWords;
+        break;
+    case StopRule::Kind::WordsAfter:
+        kind = protocol::kStopAfter;
+        break;
+    case StopRule::Kind::WordsBefore:
+        kind = protocol::kStopBefore;
+        break;
+    }
+    if (kind) {
+        fields.add(Tag::Stop, kind);
+        fields.addNumber(Tag::StopCount, request.stop.count);
+        const QByteArray text = request.stop.searchText.toUtf8();
+        if (!text.isEmpty())
+            fields.add(Tag::StopText, std::string_view(text.constData(), size_t(text.size())));
+    }
+    if (request.stopAtWordless)
+        fields.add(Tag::StopAtWordless, "1");
+}
+
+// The state of the file the worker read, when it said.
+std::optional<FileIdentity> fileOf(const protocol::Fields& answer) {
+    if (!answer.has(Tag::FileDevice) || !answer.has(Tag::FileInode))
+        return std::nullopt;
+    FileIdentity identity;
+    identity.device = std::strtoull(answer.value(Tag::FileDevice).c_str(), nullptr, 10);
+    identity.inode = std::strtoull(answer.value(Tag::FileInode).c_str(), nullptr, 10);
+    identity.size = answer.number(Tag::FileSize, -1);
+    identity.modifiedNanoseconds = answer.number(Tag::FileModified, -1);
+    return identity;
+}
+
 ExtractResult ended(ExtractResult::Outcome outcome) {
     ExtractResult result;
     result.outcome = outcome;
@@ -63,6 +104,8 @@ std::string encodeRequest(quint64 ticket, const ExtractRequest& request,
         const QByteArray password = request.password.toUtf8();
         fields.add(Tag::Password, std::string_view(password.constData(), size_t(password.size())));
     }
+    if (request.kind == ExtractRequest::Kind::Text)
+        addStopRule(fields, request);
     if (request.kind == ExtractRequest::Kind::Text && !request.ocrLanguages.isEmpty()) {
         const QByteArray languages = request.ocrLanguages.toUtf8();
         fields.add(Tag::Ocr, "1");
@@ -88,6 +131,11 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     if (!languages.isEmpty())
         result.languages = QString::fromUtf8(languages).split(QLatin1Char('+'));
     result.error = QString::fromUtf8(bytesOf(answer, Tag::Error));
+    result.pagesRead = int(answer.number(Tag::PagesRead, 0));
+    result.textOffset = answer.number(Tag::TextOffset, 0);
+    result.wordOffset = answer.number(Tag::WordOffset, 0);
+    result.wordlessPage = int(answer.number(Tag::WordlessPage, 0));
+    result.file = fileOf(answer);
     return result;
 }
 

@@ -8,9 +8,19 @@
 #include "rename/metadata_name.h"
 #include "rename/rename_by_content.h"
 
+#include <QFile>
+
 namespace corvander {
 
 namespace {
+
+// The state of the file the worker read, named as the plan names its source.
+std::optional<FileIdentity> readIdentityOf(const QString& path, const ExtractResult& extracted) {
+    std::optional<FileIdentity> identity = extracted.file;
+    if (identity)
+        identity->path = QFile::encodeName(path);
+    return identity;
+}
 
 // What an answer that brought no usable text says about the file.
 SkipReason failureOf(const ExtractResult& extracted) {
@@ -59,20 +69,29 @@ PlannedFile planByContent(int mode, const QString& path, int count, int page,
     PlannedFile planned;
     planned.source = path;
     planned.provenance.mode = mode;
-    if (const auto request = contentRequest(mode, path, page, wordList, searchText))
+    if (const auto request = contentRequest(mode, path, count, page, wordList, searchText))
         planned.provenance.request = *request;
     if (!extracted) {
         planned.skip = missingParameter(mode);
         return planned;
     }
     planned.provenance.pageCount = extracted->pageCount;
+    planned.readIdentity = readIdentityOf(path, *extracted);
     if (!extracted->hasText()) {
         planned.skip = failureOf(*extracted);
         return planned;
     }
     const QString text = decodeExtractedText(extracted->text);
     planned.provenance.pick = pickFor(mode, text, count, wordList, searchText, path);
-    const WordPick& pick = planned.provenance.pick;
+    WordPick& pick = planned.provenance.pick;
+    // The text may begin after the start of the document: the search text's place, and the
+    // numbers of the words before it, count from there.
+    if (pick.hitOffset >= 0)
+        pick.hitOffset += extracted->textOffset;
+    if (mode == 6) {
+        for (int& number : pick.wordNumbers)
+            number += int(extracted->wordOffset);
+    }
     if (pick.text.isEmpty()) {
         // A page OCR could not finish is why words are missing.
         if (!extracted->ocrTimedOut.isEmpty())
@@ -95,6 +114,7 @@ PlannedFile planByMetadata(const QString& format, const QString& path,
         nameFrom(planned, StripExtension(FileNameOf(path)), true);
         return planned;
     }
+    planned.readIdentity = readIdentityOf(path, *extracted);
     const QStringList lines = documentInfoLines(*extracted);
     const qsizetype xmlFrom = lines.indexOf(QStringLiteral("Metadata:"));
     const QString name = composeMetadataName(format, [&](const QString& label) {

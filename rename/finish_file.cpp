@@ -1,5 +1,6 @@
 #include "common/error_report.h"
 #include "common/window_port.h"
+#include "rename/finish_as_read.h"
 #include "rename/name_reservations.h"
 #include "rename/rename_context.h"
 #include "rename/results_folder.h"
@@ -37,4 +38,25 @@ bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan
     }
     tell();
     return true;
+}
+
+QString keptChangingText() {
+    return QStringLiteral("the source kept changing while it was read");
+}
+
+bool finishAsRead(const RenameContext& context, corvander::PlannedFile plan,
+                  const std::function<corvander::PlannedFile()>& readAgain) {
+    for (int reading = 1;; ++reading) {
+        try {
+            return finishFile(context, plan);
+        } catch (const SourceChanged&) {
+            // The copy was not made: nothing was told yet about this file.
+        }
+        if (reading == kMostReadings)
+            break;
+        plan = readAgain();
+    }
+    if (context.finished)
+        context.finished(FileOutcome{plan, {}, keptChangingText()});
+    return false;
 }

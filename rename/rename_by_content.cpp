@@ -5,16 +5,18 @@
 #include "common/window_port.h"
 #include "rename/content_words.h"
 #include "rename/file_planner.h"
+#include "rename/finish_as_read.h"
 #include "rename/rename_context.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;
 
-std::optional<ExtractRequest> contentRequest(int mode, const QString& path, int page,
+std::optional<ExtractRequest> contentRequest(int mode, const QString& path, int count, int page,
                                              const QString& wordList, const QString& searchText) {
+    using corvander::StopRule;
     switch (mode) {
     case 0:
-        return ExtractRequest::wholeText(path);
+        return ExtractRequest::textUntil(path, StopRule::words(count));
     case 1:
         return ExtractRequest::pageText(path, 2);
     case 2:
@@ -27,10 +29,13 @@ std::optional<ExtractRequest> contentRequest(int mode, const QString& path, int 
             return std::nullopt;
         return ExtractRequest::pageText(path, 1);
     case 5:
+        if (searchText.isEmpty())
+            return std::nullopt;
+        return ExtractRequest::textUntil(path, StopRule::wordsAfter(searchText, count));
     case 6:
         if (searchText.isEmpty())
             return std::nullopt;
-        return ExtractRequest::wholeText(path);
+        return ExtractRequest::textUntil(path, StopRule::wordsBefore(searchText, count));
     default:
         return std::nullopt;
     }
@@ -45,7 +50,7 @@ bool RenameFile(const RenameContext& context, const QString& path, int count, in
     std::optional<ExtractResult> extracted;
     corvander::PlannedFile plan;
     proc.step([&] { mode = context.controls.modeIndex(); });
-    proc.step([&] { request = contentRequest(mode, path, page, wordList, searchText); });
+    proc.step([&] { request = contentRequest(mode, path, count, page, wordList, searchText); });
     proc.step([&] {
         if (request)
             extracted = context.extract(*request, true);
@@ -53,7 +58,15 @@ bool RenameFile(const RenameContext& context, const QString& path, int count, in
     proc.step([&] {
         plan = corvander::planByContent(mode, path, count, page, wordList, searchText, extracted);
     });
-    // A copy that fails raises its report here and leaves the file on the skipped list.
-    proc.step([&] { renamed = finishFile(context, plan); });
+    // A copy that fails raises its report here and leaves the file on the skipped list. A source
+    // that changed since its text was read is read again.
+    proc.step([&] {
+        renamed = finishAsRead(context, plan, [&] {
+            if (request)
+                extracted = context.extract(*request, true);
+            return corvander::planByContent(mode, path, count, page, wordList, searchText,
+                                            extracted);
+        });
+    });
     return renamed;
 }

@@ -3,6 +3,7 @@
 #include "common/error_report.h"
 #include "common/text_helpers.h"
 #include "rename/file_planner.h"
+#include "rename/finish_as_read.h"
 #include "rename/rename_context.h"
 
 bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QString& format) {
@@ -16,7 +17,14 @@ bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QStr
             extracted = context.extract(corvander::ExtractRequest::information(pdfPath), false);
     });
     proc.step([&] { plan = corvander::planByMetadata(format, pdfPath, extracted); });
-    // A copy that fails is reported by the step and leaves the file on the skipped list.
-    proc.step([&] { renamed = finishFile(context, plan); });
+    // A copy that fails is reported by the step and leaves the file on the skipped list. A
+    // source that changed since it was read is read again.
+    proc.step([&] {
+        renamed = finishAsRead(context, plan, [&] {
+            if (extracted)
+                extracted = context.extract(corvander::ExtractRequest::information(pdfPath), false);
+            return corvander::planByMetadata(format, pdfPath, extracted);
+        });
+    });
     return renamed;
 }

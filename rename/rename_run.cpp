@@ -16,6 +16,7 @@
 #include "rename/results_folder.h"
 #include "rename/run_journal.h"
 #include "rename/run_requests.h"
+#include "rename/safe_copy.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;
@@ -165,7 +166,7 @@ private:
         m_proc.step([&] {
             const corvander::PlanRow* planned =
                 m_options.plan ? m_options.plan->unchangedRow(m_position, path) : nullptr;
-            skipped = planned ? !finishFile(m_context, planned->outcome.plan)
+            skipped = planned ? !finishPlanned(planned->outcome.plan, path)
                               : renameOne(m_context, m_parameters, path);
         });
         m_proc.step([&] {
@@ -183,6 +184,16 @@ private:
                     path, QStringLiteral("an error was reported"), QString()));
         });
         m_proc.step([&] { m_ports.busy.setBusy(true); });
+    }
+
+    // A preview's plan for a file that changed after the preview read it is made again, from
+    // the file as it is now.
+    bool finishPlanned(const corvander::PlannedFile& plan, const QString& path) {
+        try {
+            return finishFile(m_context, plan);
+        } catch (const SourceChanged&) {
+            return !renameOne(m_context, m_parameters, path);
+        }
     }
 
     void finish() {
@@ -294,7 +305,9 @@ private:
         if (m_journal)
             record(outcome);
         if (m_options.planOut && m_position <= m_options.planOut->rows.size())
-            m_options.planOut->rows[m_position - 1] = {outcome.plan.source, m_identity, outcome};
+            m_options.planOut->rows[m_position - 1] = {
+                outcome.plan.source,
+                outcome.plan.readIdentity ? outcome.plan.readIdentity : m_identity, outcome};
         if (m_options.fileDone)
             m_options.fileDone(m_position, outcome);
     }

@@ -9,7 +9,8 @@
 
 namespace corvander {
 
-// One file of a preview: how it would end, and the state of its source when it was planned.
+// One file of a preview: how it would end, and the state of its source when it was read (when it
+// was planned, for a file that needed no reading).
 struct PlanRow {
     QString source;
     std::optional<FileIdentity> identity;

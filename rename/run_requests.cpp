@@ -16,8 +16,8 @@ std::optional<ExtractRequest> expectedRequest(const RenameControls& controls,
         const int mode = controls.modeIndex();
         const FileArguments arguments = fileArgumentsFor(mode, parameters);
         try {
-            return contentRequest(mode, path, toInt32(arguments.page), arguments.wordList,
-                                  arguments.searchText);
+            return contentRequest(mode, path, toInt32(arguments.count), toInt32(arguments.page),
+                                  arguments.wordList, arguments.searchText);
         } catch (const AppError&) {
             return std::nullopt;
         }

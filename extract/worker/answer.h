@@ -2,10 +2,19 @@
 
 // What reading one document gives, before it becomes an answer frame.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace corvander::worker {
+
+// The state of the file a document was read from.
+struct FileStamp {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    long long size = 0;
+    long long modifiedNanoseconds = 0;
+};
 
 struct Answer {
     int status = 0;
@@ -22,6 +31,15 @@ struct Answer {
     std::vector<int> ocrTimedOut;
     // The installed OCR languages, for "languages".
     std::string languages;
+    // "text": the pages read, the prepared characters left out before the text and what they add
+    // to the numbers of the words before the search text, and the page without words the reading
+    // stopped at (0: none).
+    int pagesRead = 0;
+    long long textOffset = 0;
+    long long wordOffset = 0;
+    int wordlessPage = 0;
+    // The file that was read, once it was open.
+    std::optional<FileStamp> file;
 };
 
 } // namespace corvander::worker

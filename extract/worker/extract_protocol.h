@@ -43,6 +43,24 @@
 //               empty: "eng")
 //   OcrTimeout  milliseconds that OCR may take for each page, drawing included; a positive
 //               number (default 120000, at most 86400000; anything else is refused with status 2)
+//   Stop        "text": how much of the text the answer needs; the pages are read in order and
+//               the reading stops at the end of the page after which more text could no longer
+//               change a name made from it by the word rules (textrules/words.h):
+//                 "bytes"   StopCount bytes of text (the readability check)
+//                 "words"   StopCount complete words, that is a blank follows the StopCount-th
+//                           word and a word follows that blank (the first words of a document)
+//                 "after"   StopText found, then StopCount complete words after it
+//                 "before"  StopText found (the StopCount words before it are what counts)
+//               A rule that is never satisfied reads the whole range. No field, or anything
+//               else: the whole range. With Ocr, a page without words is read by OCR before the
+//               rule looks at it, so the rule sees the text the page will have.
+//   StopCount   the rule's number, in decimal (default 0)
+//   StopText    the rule's search text, UTF-8; found in the prepared text (line feeds removed,
+//               carriage returns as blanks, composed form) without regard to letter case, also
+//               across a page break
+//   StopAtWordless  "1": the reading also stops, without that page, at the first page whose
+//               text has no words (the program then reads that page by OCR on its own and goes
+//               on with the rule itself); WordlessPage says which page it was
 //
 // Answers:
 //   Id          the request's
@@ -52,7 +70,26 @@
 //   PageCount   the document's page count, -1 when it could not be opened (or the request was
 //               refused before a document was opened)
 //   Text        "text" with status 0: the text (UTF-8, CR LF line ends, a form feed after
-//               each page)
+//               each page). With a Stop rule, the text of the pages read, less what the rule can
+//               no longer use, which is what the word rules need to name the file as the whole
+//               text would: when StopText is in no page, no text at all (the file's own name
+//               needs none); with "after" and "before", once more than a mebibyte is held, the
+//               first pages that can no longer hold the search text or the words before it are
+//               left out and counted in TextOffset. Never more than kMaxTextBytes: a text the
+//               rule needs beyond that is not sent, and the answer is status 2 with the Error
+//               "the text is too long to send"
+//   TextOffset  "text": how many characters (UTF-16 code units) of the prepared text of the
+//               pages read stand before Text and were left out; absent when none
+//   WordOffset  "text" with "before": how many more words the whole text before StopText has
+//               than the text before it in Text has, once text was left out: what the numbers
+//               of the words before StopText are to be raised by; absent when 0
+//   PagesRead   "text": how many pages were read (text extracted) for the answer
+//   WordlessPage  with StopAtWordless: the page without words the reading stopped at, not in
+//               Text; absent when the reading stopped for another reason
+//   FileDevice, FileInode, FileSize, FileModified  "text" and "info", once the file is open: the
+//               state of the file that was read, from fstat of the very descriptor the PDF library
+//               reads (the modification time in nanoseconds since the epoch), so that the program
+//               copies only a file that is still the one whose text it used
 //   Info        "info": what `pdfinfo FILE` prints on its standard output (empty unless the
 //               status is 0)
 //   Xml         "info": what `pdfinfo -meta FILE` prints on its standard output (empty when
@@ -79,7 +116,7 @@
 // worker never answers the wrong request.
 //
 // Status 2 also answers a request the worker will not serve: an unknown operation, a page number
-// that is not a decimal number, a path holding a zero byte, a text too long for one frame.
+// that is not a decimal number, a path holding a zero byte, a text longer than kMaxTextBytes.
 //
 // A worker limits itself: 2 GiB of address space (CORVANDER_EXTRACT_MEMORY_MB) and 120 s of
 // processor time for each request (CORVANDER_EXTRACT_CPU_SECONDS); each page read by OCR adds
@@ -102,6 +139,12 @@ namespace corvander::protocol {
 // A frame longer than this is refused; no honest answer comes near it.
 inline constexpr std::uint32_t kMaxFrameLength = 512u * 1024u * 1024u;
 
+// The most text one answer carries. A name never needs as much (about five thousand pages of
+// dense text before its rule is satisfied), and the program, which holds a text several times
+// over while it decodes it and picks words from it, stays within a few hundred megabytes also
+// when a document holds hundreds of megabytes of text.
+inline constexpr std::uint32_t kMaxTextBytes = 16u * 1024u * 1024u;
+
 enum class Tag : unsigned char {
     Operation = 'o',
     Id = 'q',
@@ -123,6 +166,18 @@ enum class Tag : unsigned char {
     OcrPages = 'j',
     OcrTimedOut = 'x',
     Progress = 'y',
+    Stop = 'h',
+    StopCount = 'u',
+    StopText = 'v',
+    StopAtWordless = 'a',
+    PagesRead = 'r',
+    TextOffset = 'b',
+    WordOffset = 'B',
+    WordlessPage = 'W',
+    FileDevice = 'D',
+    FileInode = 'I',
+    FileSize = 'S',
+    FileModified = 'M',
 };
 
 inline constexpr char kOperationText[] = "text";
@@ -144,5 +199,11 @@ inline constexpr long long kOcrDefaultTimeoutMs = 120000;
 inline constexpr long long kOcrMaxTimeoutMs = 86400000;
 
 inline constexpr char kTestRequestsVariable[] = "CORVANDER_EXTRACT_TEST_REQUESTS";
+
+// The Stop rules.
+inline constexpr char kStopBytes[] = "bytes";
+inline constexpr char kStopWords[] = "words";
+inline constexpr char kStopAfter[] = "after";
+inline constexpr char kStopBefore[] = "before";
 
 } // namespace corvander::protocol

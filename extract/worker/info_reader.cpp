@@ -25,7 +25,8 @@ std::string metadataLines(PDFDoc& doc) {
 
 Answer readInfo(const InfoRequest& request) {
     Answer answer;
-    const std::unique_ptr<PDFDoc> doc = openDocument(request.path, request.password);
+    const OpenedDocument doc = openDocument(request.path, request.password);
+    answer.file = doc.stamp;
     if (!openedFor(*doc, answer))
         return answer;
     answer.pageCount = doc->getNumPages();

@@ -7,7 +7,13 @@
 #include <poppler/ErrorCodes.h>
 #include <poppler/GlobalParams.h>
 #include <poppler/PDFDoc.h>
+#include <poppler/Stream.h>
 #include <poppler/goo/GooString.h>
+#include <poppler/goo/gfile.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace corvander::worker {
 
@@ -32,15 +38,39 @@ void startPdfLibrary() {
     globalParams = std::make_unique<GlobalParams>();
 }
 
-std::unique_ptr<PDFDoc> openDocument(const std::string& path,
-                                     const std::optional<std::string>& password) {
+OpenedDocument::OpenedDocument() = default;
+OpenedDocument::OpenedDocument(OpenedDocument&&) noexcept = default;
+OpenedDocument::~OpenedDocument() = default;
+
+OpenedDocument openDocument(const std::string& path, const std::optional<std::string>& password) {
     firstComplaint().clear();
     std::optional<GooString> secret;
     if (password)
         secret.emplace(*password);
-    // Straight to the file: the command-line tools' factory would take "fd://0" as the standard
-    // input, which here is the program's own request stream.
-    return std::make_unique<PDFDoc>(std::make_unique<GooString>(path), secret, secret);
+    OpenedDocument opened;
+    // Opened as the library would open it (read-only, blocking), so that a file that cannot be
+    // opened is left to the library, which fails on it just as before and says why.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (descriptor < 0 || ::fstat(descriptor, &info) != 0) {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        // Straight to the file: the command-line tools' factory would take "fd://0" as the
+        // standard input, which here is the program's own request stream.
+        opened.doc = std::make_unique<PDFDoc>(std::make_unique<GooString>(path), secret, secret);
+        return opened;
+    }
+    opened.stamp = FileStamp{
+        static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+        static_cast<long long>(info.st_size),
+        static_cast<long long>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+    opened.file = GooFile::open(descriptor);
+    // The library's own way of reading a named file, from this descriptor: the document owns
+    // the stream, the stream only reads the file.
+    auto* stream =
+        new FileStream(opened.file.get(), 0, false, opened.file->size(), Object(objNull));
+    opened.doc = std::make_unique<PDFDoc>(stream, secret, secret);
+    return opened;
 }
 
 namespace {

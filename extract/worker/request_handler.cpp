@@ -18,9 +18,6 @@ namespace {
 using protocol::Fields;
 using protocol::Tag;
 
-// Room in an answer frame for the fields around the text.
-constexpr std::size_t kFrameReserve = 64 * 1024;
-
 // A page number as pdftotext reads its -f and -l; numbers beyond an int are taken as the
 // nearest int, which the page range then treats the same way.
 std::optional<int> pageNumber(const Fields& request, Tag tag) {
@@ -36,6 +33,23 @@ std::optional<int> pageNumber(const Fields& request, Tag tag) {
     if (error != std::errc())
         return std::nullopt;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+// The Stop rule; an unknown one reads the whole range, as no rule does.
+StopRule stopRuleOf(const Fields& request) {
+    const std::string kind = request.value(Tag::Stop);
+    const long long count = request.number(Tag::StopCount, 0);
+    const std::string text = request.value(Tag::StopText);
+    const QString searchText = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    if (kind == protocol::kStopBytes)
+        return StopRule::bytes(count);
+    if (kind == protocol::kStopWords)
+        return StopRule::words(count);
+    if (kind == protocol::kStopAfter)
+        return StopRule::wordsAfter(searchText, count);
+    if (kind == protocol::kStopBefore)
+        return StopRule::wordsBefore(searchText, count);
+    return {};
 }
 
 std::optional<std::string> passwordOf(const Fields& request) {
@@ -98,7 +112,9 @@ Answer answerText(const Fields& request, const RequestHooks& hooks) {
     text.firstPage = *first;
     text.lastPage = *last;
     text.lastPageOnly = request.value(Tag::LastPageOnly) == "1";
-    text.maxTextBytes = protocol::kMaxFrameLength - kFrameReserve;
+    text.stop = stopRuleOf(request);
+    text.stopAtWordless = request.value(Tag::StopAtWordless) == "1";
+    text.maxTextBytes = protocol::kMaxTextBytes;
     text.ocr = ocrOptionsOf(request, timeoutMs, hooks);
     return readText(text);
 }
@@ -166,6 +182,20 @@ Fields answerRequest(const Fields& request, const HandlerSettings& settings,
     }
     if (!answer.languages.empty())
         fields.add(Tag::OcrLanguages, answer.languages);
+    if (request.value(Tag::Operation) == protocol::kOperationText)
+        fields.addNumber(Tag::PagesRead, answer.pagesRead);
+    if (answer.textOffset > 0)
+        fields.addNumber(Tag::TextOffset, answer.textOffset);
+    if (answer.wordOffset != 0)
+        fields.addNumber(Tag::WordOffset, answer.wordOffset);
+    if (answer.wordlessPage > 0)
+        fields.addNumber(Tag::WordlessPage, answer.wordlessPage);
+    if (answer.file) {
+        fields.add(Tag::FileDevice, std::to_string(answer.file->device));
+        fields.add(Tag::FileInode, std::to_string(answer.file->inode));
+        fields.addNumber(Tag::FileSize, answer.file->size);
+        fields.addNumber(Tag::FileModified, answer.file->modifiedNanoseconds);
+    }
     return fields;
 }
 

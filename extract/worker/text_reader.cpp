@@ -5,6 +5,7 @@
 #include "extract/worker/page_ocr.h"
 #include "extract/worker/page_words.h"
 #include "extract/worker/pdf_library.h"
+#include "textrules/text_gatherer.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/TextOutputDev.h>
@@ -13,19 +14,20 @@ namespace corvander::worker {
 
 namespace {
 
-struct TextSink {
+// The text of the page being laid out.
+struct PageSink {
     std::string text;
     std::size_t maxBytes = 0;
     bool overflowed = false;
 };
 
 void collect(void* stream, const char* text, int length) {
-    auto* sink = static_cast<TextSink*>(stream);
+    auto* sink = static_cast<PageSink*>(stream);
     if (sink->overflowed || length <= 0)
         return;
     const auto count = static_cast<std::size_t>(length);
     if (sink->text.size() + count > sink->maxBytes) {
-        // Stop growing now rather than after the whole document has been laid out in memory.
+        // Stop growing now rather than after the whole page has been laid out in memory.
         sink->overflowed = true;
         sink->text = std::string();
         return;
@@ -33,21 +35,10 @@ void collect(void* stream, const char* text, int length) {
     sink->text.append(text, count);
 }
 
-// Puts the OCR'd text in place of what the page gave from position start on.
-void replacePage(TextSink& sink, std::size_t start, const std::string& pageText) {
-    if (start + pageText.size() > sink.maxBytes) {
-        sink.overflowed = true;
-        sink.text = std::string();
-        return;
-    }
-    sink.text.resize(start);
-    sink.text += pageText;
-}
-
-// Reads the page by OCR when its text, from position start on, has no words.
-void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, TextSink& sink,
-                      std::size_t start, Answer& answer) {
-    if (!answer.error.empty() || protocol::pageHasWords(std::string_view(sink.text).substr(start)))
+// Reads the page by OCR when its text has no words, and puts what OCR read in its place.
+void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, PageSink& sink,
+                      Answer& answer) {
+    if (!answer.error.empty() || protocol::pageHasWords(sink.text))
         return;
     const PageOcr ocr = readPageByOcr(doc, page, options);
     switch (ocr.outcome) {
@@ -62,17 +53,30 @@ void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, TextSink
         return;
     case PageOcr::Outcome::Read:
         answer.ocrPages.push_back(page);
-        if (!ocr.text.empty())
-            replacePage(sink, start, ocr.text);
+        if (ocr.text.empty())
+            return;
+        if (ocr.text.size() > sink.maxBytes) {
+            sink.overflowed = true;
+            sink.text = std::string();
+            return;
+        }
+        sink.text = ocr.text;
         return;
     }
+}
+
+Answer tooLong(Answer answer) {
+    answer.status = protocol::kStatusOtherError;
+    answer.error = "the text is too long to send";
+    return answer;
 }
 
 } // namespace
 
 Answer readText(const TextRequest& request) {
     Answer answer;
-    const std::unique_ptr<PDFDoc> doc = openDocument(request.path, request.password);
+    const OpenedDocument doc = openDocument(request.path, request.password);
+    answer.file = doc.stamp;
     if (!openedFor(*doc, answer))
         return answer;
     const int pages = doc->getNumPages();
@@ -93,7 +97,7 @@ Answer readText(const TextRequest& request) {
         return answer;
     }
 
-    TextSink sink;
+    PageSink sink;
     sink.maxBytes = request.maxTextBytes;
     TextOutputDev output(&collect, &sink, false, 0, false, false);
     if (!output.isOk()) {
@@ -103,21 +107,35 @@ Answer readText(const TextRequest& request) {
     }
     output.setTextEOL(eolDOS);
     answer.ocrAsked = request.ocr.enabled;
+    TextGatherer gatherer(request.stop, qsizetype(request.maxTextBytes));
     // Page by page, as the library's own loop over a range does, so that each page's text can be
-    // looked at as it is written.
-    for (int page = first; page <= last && !sink.overflowed; ++page) {
-        const std::size_t start = sink.text.size();
+    // looked at as it is written, and the reading can stop at the page that completes the rule.
+    for (int page = first; page <= last; ++page) {
+        sink.text.clear();
         doc->displayPage(&output, page, 72, 72, 0, true, false, false);
+        ++answer.pagesRead;
         if (request.ocr.enabled && !sink.overflowed)
-            readWordlessPage(*doc, page, request.ocr, sink, start, answer);
-    }
-    if (sink.overflowed) {
-        answer.status = protocol::kStatusOtherError;
-        answer.error = "the text is too long to send";
-        return answer;
+            readWordlessPage(*doc, page, request.ocr, sink, answer);
+        if (sink.overflowed)
+            return tooLong(std::move(answer));
+        if (request.stopAtWordless && !protocol::pageHasWords(sink.text)) {
+            answer.wordlessPage = page;
+            break;
+        }
+        gatherer.add(QByteArray::fromStdString(sink.text));
+        if (gatherer.overflowed())
+            return tooLong(std::move(answer));
+        if (gatherer.satisfied())
+            break;
     }
     answer.status = protocol::kStatusDone;
-    answer.text = std::move(sink.text);
+    // Stopped at a page without words, the reading is not over: the program goes on from what
+    // was kept, as it was kept.
+    const QByteArray text = answer.wordlessPage ? gatherer.keptText() : gatherer.answerText();
+    answer.textOffset =
+        answer.wordlessPage ? gatherer.charactersBefore() : gatherer.answerCharactersBefore();
+    answer.wordOffset = answer.wordlessPage ? gatherer.wordsBefore() : gatherer.answerWordsBefore();
+    answer.text = text.toStdString();
     return answer;
 }
 

@@ -4,6 +4,7 @@
 // it into OUT.
 
 #include "extract/worker/answer.h"
+#include "textrules/stop_rule.h"
 
 #include <cstddef>
 #include <functional>
@@ -29,7 +30,11 @@ struct TextRequest {
     int lastPage = 0;
     // The last page alone, whatever firstPage and lastPage say.
     bool lastPageOnly = false;
-    // Text beyond this many bytes is not collected and the request fails instead.
+    // How much of the text the answer needs; the reading stops once the rule has it.
+    StopRule stop;
+    // The reading also stops at the first page without words, leaving that page out.
+    bool stopAtWordless = false;
+    // Text the rule needs beyond this many bytes is not collected and the request fails instead.
     std::size_t maxTextBytes = 0;
     OcrOptions ocr;
 };

@@ -75,7 +75,7 @@ protected:
     // The name a content mode gives the file, or why it skips it.
     QString named(ExtractionPool& on, int mode, const QString& path, int count, int page = 1,
                   const QString& wordList = {}) {
-        const auto request = contentRequest(mode, path, page, wordList, {});
+        const auto request = contentRequest(mode, path, count, page, wordList, {});
         const auto planned =
             corvander::planByContent(mode, path, count, page, wordList, {},
                                      request ? std::optional(read(on, *request)) : std::nullopt);
@@ -143,6 +143,64 @@ TEST_F(PoolOcr, PagesAreSpreadOverTheWorkersReadOnceAndShownOnTheBar) {
     on->setOcr({true, QStringLiteral("eng+deu")});
     read(*on, ExtractRequest::pageText(scans, 3));
     EXPECT_EQ(on->requestsSent(), 5);
+}
+
+TEST_F(PoolOcr, ARuleReadsOnlyTheScannedPagesItNeedsInPageOrder) {
+    const QString mixed = document(QStringLiteral("mixed.pdf"),
+                                   {kInvoice, std::nullopt, std::nullopt, kInvoice, std::nullopt});
+    const auto whole = pool(true, 2);
+    // One worker reads no page ahead, so every page it is sent is a page the rule needed.
+    const auto early = pool(true, 1);
+    // Read as far as the rule needs, or whole.
+    const auto nameOf = [&](ExtractionPool& on, int mode, int count, const QString& search,
+                            ExtractResult* result) {
+        const auto request = &on == early.get() ? *contentRequest(mode, mixed, count, 0, {}, search)
+                                                : ExtractRequest::wholeText(mixed);
+        *result = read(on, request);
+        const auto planned = corvander::planByContent(mode, mixed, count, 0, {}, search, *result);
+        return planned.skip == SkipReason::None ? planned.name
+                                                : corvander::skipReasonText(planned.skip);
+    };
+    const struct {
+        int mode;
+        int count;
+        QString search;
+        QList<int> ocrPages;
+        int requests;
+    } cases[] = {
+        {0, 3, {}, {}, 1},
+        {6, 2, QStringLiteral("crowns"), {}, 1},
+        // Page 1 holds ten words; the eleventh is the scan's first.
+        {0, 12, {}, {2}, 2},
+        // Page 2 is known by now.
+        {5, 1, QStringLiteral("thirty"), {2}, 1},
+        // In no page: every scan is read, and each page after the first scan on its own.
+        {5, 1, QStringLiteral("zebra"), {2, 3, 5}, 4},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::to_string(c.mode) + " " + c.search.toStdString();
+        const qint64 before = early->requestsSent();
+        ExtractResult read;
+        ExtractResult all;
+        EXPECT_EQ(nameOf(*early, c.mode, c.count, c.search, &read),
+                  nameOf(*whole, c.mode, c.count, c.search, &all))
+            << what;
+        EXPECT_EQ(read.ocrPages, c.ocrPages) << what;
+        EXPECT_EQ(early->requestsSent() - before, c.requests) << what;
+    }
+    const qint64 before = early->requestsSent();
+    const ExtractResult checked =
+        read(*early, ExtractRequest::textUntil(mixed, corvander::StopRule::bytes(10)));
+    EXPECT_EQ(corvander::readabilityOf(checked), corvander::Readability::Readable);
+    EXPECT_TRUE(checked.ocrPages.isEmpty());
+    EXPECT_EQ(early->requestsSent() - before, 1);
+
+    // A scan first: OCR reads it, and the text page after it is not needed.
+    const QString scanFirst =
+        document(QStringLiteral("scan-first.pdf"), {std::nullopt, kInvoice, std::nullopt});
+    const ExtractResult first = read(*early, *contentRequest(0, scanFirst, 4, 0, {}, {}));
+    EXPECT_EQ(first.ocrPages, QList<int>{1});
+    EXPECT_EQ(first.pagesRead, 1);
 }
 
 TEST_F(PoolOcr, BlankAndTimedOutScansAreSkippedEachForItsReason) {

@@ -4,7 +4,9 @@
 #include "tests/extract/worker_session.h"
 
 #include <QTemporaryDir>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -146,6 +148,36 @@ TEST_F(WorkerText, APasswordOpensWhatEitherPasswordOptionOpens) {
     const QString damaged = write(dir.path(), QStringLiteral("damaged.pdf"), PdfDocument{});
     QFile::resize(damaged, 40);
     EXPECT_FALSE(worker.ask(textRequest(damaged))->has(Tag::NeedsPassword));
+}
+
+TEST_F(WorkerText, TheAnswerNamesTheStateOfTheFileItRead) {
+    const QString path = write(dir.path(), QStringLiteral("report.pdf"), multiPage());
+    const auto expectStateOf = [&](const Fields& answer, const std::string& what) {
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_EQ(field(answer, Tag::FileDevice), QByteArray::number(quint64(info.st_dev))) << what;
+        EXPECT_EQ(field(answer, Tag::FileInode), QByteArray::number(quint64(info.st_ino))) << what;
+        EXPECT_EQ(field(answer, Tag::FileSize), QByteArray::number(qint64(info.st_size))) << what;
+        EXPECT_EQ(
+            field(answer, Tag::FileModified),
+            QByteArray::number(qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec))
+            << what;
+    };
+    expectStateOf(*worker.ask(textRequest(path)), "text");
+    expectStateOf(*worker.ask(infoRequest(path)), "info");
+
+    // Another file saved under the name: the next reading names that one.
+    const QByteArray before = field(*worker.ask(textRequest(path)), Tag::FileInode);
+    const QString fresh = write(dir.path(), QStringLiteral("fresh.pdf"), pdfOfPages({"Other"}));
+    ASSERT_EQ(
+        std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()), 0);
+    const Fields after = *worker.ask(textRequest(path));
+    EXPECT_NE(field(after, Tag::FileInode), before);
+    expectStateOf(after, "text of the new file");
+
+    // A file that could not be opened has no state to tell.
+    EXPECT_FALSE(
+        worker.ask(textRequest(dir.filePath(QStringLiteral("missing.pdf"))))->has(Tag::FileInode));
 }
 
 } // namespace

@@ -2,12 +2,16 @@
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
+#include "rename/finish_as_read.h"
 #include "rename/rename_run.h"
+#include "rename/safe_copy.h"
+#include "rename/safe_copy_testing.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QThread>
+#include <cstdio>
 
 namespace {
 
@@ -58,6 +62,35 @@ protected:
         RunRenaming(ports(), running, options);
         return names;
     }
+
+    void TearDown() override {
+        safe_copy_testing::setBeforePlacing({});
+        RenameTest::TearDown();
+    }
+
+    // Another program saves the source anew, as an editor does: a new file in the old one's
+    // place, under its name.
+    static void replaceSource(const QString& path, const QString& text) {
+        const QString fresh = path + QStringLiteral(".new");
+        ASSERT_TRUE(writePdf(fresh, pdfOfPages({text})));
+        ASSERT_EQ(
+            std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(path).constData()),
+            0);
+    }
+
+    // The copy finds the source is no longer the file that was read (the first `times` copies):
+    // the test replaces it there and says so, as the copy's own check would.
+    void replaceAtCopy(const QString& path, int times) {
+        safe_copy_testing::setBeforePlacing([this, path, times](const QString&) {
+            if (m_replaced >= times)
+                return;
+            ++m_replaced;
+            replaceSource(path, QStringLiteral("Version %1 text").arg(m_replaced));
+            throw SourceChanged();
+        });
+    }
+
+    int m_replaced = 0;
 };
 
 TEST_F(PlanTest, PreviewAndRunAgreeInEveryModeAndForMetadata) {
@@ -152,6 +185,52 @@ TEST_F(PlanTest, StoppingAfterTheSecondOfFiveFiles) {
     const qint64 sent = window->extractionPool().requestsSent();
     window->waiter().waitUntil([] { return true; }, [] {});
     EXPECT_LE(sent, 2 + corvander::lookaheadDepth(window->extractionPool()));
+}
+
+TEST_F(PlanTest, ASourceReplacedBetweenItsReadingAndItsCopyIsNamedByWhatIsCopied) {
+    const QString a = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Old text")});
+    addPdf(QStringLiteral("b.pdf"), {QStringLiteral("Other file")});
+    setMode(0);
+    dialogs.answerInput(QStringLiteral("2"));
+    replaceAtCopy(a, 1);
+    EXPECT_EQ(run(), (QStringList{"Version 1.pdf", "Other file.pdf"}));
+    EXPECT_EQ(fileBytes(results.filePath(QStringLiteral("Version 1.pdf"))), fileBytes(a));
+    EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.")});
+
+    // A preview's plan, carried out after the file changed under it, is made again.
+    QDir(results.path()).removeRecursively();
+    QDir().mkpath(results.path());
+    replaceSource(a, QStringLiteral("Planned text"));
+    dialogs.answerInput(QStringLiteral("2"));
+    RunPlan plan;
+    EXPECT_EQ(preview(plan), (QStringList{"Planned text.pdf", "Other file.pdf"}));
+    EXPECT_EQ(plan.rows.at(0).outcome.plan.readIdentity, corvander::identityOfFile(a));
+    m_replaced = 0;
+    replaceAtCopy(a, 1);
+    EXPECT_EQ(run(&plan), (QStringList{"Version 1.pdf", "Other file.pdf"}));
+    EXPECT_EQ(fileBytes(results.filePath(QStringLiteral("Version 1.pdf"))), fileBytes(a));
+}
+
+TEST_F(PlanTest, ASourceThatKeepsChangingIsSkippedAndSaysWhy) {
+    const QString a = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("First text")});
+    // By metadata with a blank format: the file's own name, read again all the same.
+    window->Option2->setChecked(true);
+    window->Text2->setText(QString());
+    replaceAtCopy(a, 100);
+    FileOutcome outcome;
+    RunOptions options;
+    options.fileDone = [&](int, const FileOutcome& told) { outcome = told; };
+    bool running = false;
+    RunRenaming(ports(), running, options);
+    EXPECT_EQ(m_replaced, kMostReadings);
+    EXPECT_FALSE(outcome.copied());
+    EXPECT_EQ(outcome.copyFailure, keptChangingText());
+    EXPECT_EQ(resultNames(), QStringList());
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{QStringLiteral("Done.\r\nThe following files were skipped because they "
+                                         "could not be read or renamed:\r\n") +
+                          a});
+    EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 // The run sends extractions ahead to several workers, yet names, marks and the skipped list come
 // out as if every file were read in turn.
 #include "app/text_progress_bar.h"
+#include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
+#include "extract/lookahead.h"
+#include "extract/waiting_progress.h"
 #include "tests/rename/rename_fixture.h"
 #include "tests/support/process_probe.h"
 
@@ -153,6 +156,41 @@ TEST_F(LookaheadRun, TheCheckReadsAFileOnceUntilItChanges) {
     ASSERT_EQ(dialogs.messages().size(), 2);
     EXPECT_TRUE(dialogs.messages().last().contains(a + QStringLiteral("\r\n") + scan))
         << "the message covers the whole list";
+}
+
+TEST(LookaheadBudget, LongTextsAreNotSentAheadPastTheBudget) {
+    // Eight documents of about half a mebibyte of text each.
+    QTemporaryDir dir;
+    PdfDocument longText;
+    for (int page = 0; page < 190; ++page) {
+        QStringList lines;
+        for (int line = 0; line < 50; ++line)
+            lines << QStringLiteral("Line %1 of page %2 with words enough to fill it")
+                         .arg(line)
+                         .arg(page);
+        longText.pages.append(lines);
+    }
+    QStringList paths;
+    for (int file = 1; file <= 8; ++file) {
+        paths << dir.filePath(QStringLiteral("%1.pdf").arg(file));
+        ASSERT_TRUE(writePdf(paths.last(), longText));
+    }
+    corvander::ExtractionPool pool({CORVANDER_EXTRACT_PROGRAM, 2, 60000, 120000});
+    corvander::EventLoopWaiter waiter;
+    constexpr qint64 kBudget = 1280 * 1024;
+    corvander::Lookahead ahead(pool, 8, kBudget);
+    const auto requestFor = [&](int position) {
+        return std::optional(corvander::ExtractRequest::wholeText(paths.at(position - 1)));
+    };
+    for (int position = 1; position <= 8; ++position) {
+        ahead.fill(position, 8, requestFor);
+        // Eight ahead without the budget; once an answer showed their size, two or three.
+        EXPECT_LE(pool.requestsSent() - position, 4) << position;
+        const corvander::ExtractResult result =
+            corvander::waitForResult(pool, waiter, ahead.claim(position, *requestFor(position)));
+        EXPECT_GT(result.text.size(), 400 * 1024) << position;
+        EXPECT_LE(ahead.heldBytes(), kBudget + result.text.size()) << position;
+    }
 }
 
 } // namespace
