@@ -10,7 +10,7 @@
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
-#include "extract/worker/frame_codec.h"
+#include "worker/frame_codec.h"
 #include "tests/support/scanned_pages.h"
 
 #include <QElapsedTimer>

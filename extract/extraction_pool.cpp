@@ -1,8 +1,8 @@
 #include "extract/extraction_pool.h"
 
 #include "common/environment_value.h"
-#include "extract/worker/worker_limits.h"
-#include "extract/worker_slot.h"
+#include "worker/worker_limits.h"
+#include "worker_slot.h"
 
 #include <QDir>
 #include <QThread>

@@ -1,6 +1,6 @@
 #include "extract/ocr_pages.h"
 
-#include "extract/worker/page_words.h"
+#include "worker/page_words.h"
 
 namespace corvander {
 

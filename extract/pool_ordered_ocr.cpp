@@ -4,7 +4,7 @@
 // being read; the pages read ahead meanwhile are what "a few at a time" costs at most.
 
 #include "extract/extraction_pool.h"
-#include "extract/worker/extract_protocol.h"
+#include "worker/extract_protocol.h"
 
 #include <algorithm>
 

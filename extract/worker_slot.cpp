@@ -1,4 +1,4 @@
-#include "extract/worker_slot.h"
+#include "worker_slot.h"
 
 #include <QFile>
 #include <QProcessEnvironment>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/extract_request.h"
-#include "extract/worker/frame_codec.h"
+#include "worker/frame_codec.h"
 
 #include <QObject>
 #include <QProcess>

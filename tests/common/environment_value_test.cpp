@@ -2,7 +2,7 @@
 // of its range is said on standard error and the default is used.
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
-#include "extract/worker/worker_limits.h"
+#include "worker/worker_limits.h"
 
 #include <QElapsedTimer>
 #include <QFile>

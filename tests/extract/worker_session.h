@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/worker/frame_codec.h"
+#include "worker/frame_codec.h"
 
 #include <QByteArray>
 #include <QList>

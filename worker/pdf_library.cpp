@@ -1,7 +1,7 @@
-#include "extract/worker/pdf_library.h"
+#include "worker/pdf_library.h"
 
-#include "extract/worker/answer.h"
-#include "extract/worker/extract_protocol.h"
+#include "worker/answer.h"
+#include "worker/extract_protocol.h"
 
 #include <poppler/Error.h>
 #include <poppler/ErrorCodes.h>

@@ -1,4 +1,4 @@
-#include "extract/worker/page_image.h"
+#include "worker/page_image.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/SplashOutputDev.h>

@@ -2,7 +2,7 @@
 
 // Turns one request frame into its answer frame.
 
-#include "extract/worker/frame_codec.h"
+#include "worker/frame_codec.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,9 +2,9 @@
 
 // Reads requests and writes answers until the program closes the worker's input.
 
-#include "extract/worker/request_handler.h"
-#include "extract/worker/worker_channels.h"
-#include "extract/worker/worker_limits.h"
+#include "worker/request_handler.h"
+#include "worker/worker_channels.h"
+#include "worker/worker_limits.h"
 
 namespace corvander::worker {
 

@@ -1,4 +1,4 @@
-#include "extract/worker/info_text.h"
+#include "worker/info_text.h"
 
 #include <poppler/DateInfo.h>
 #include <poppler/GlobalParams.h>

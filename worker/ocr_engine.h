@@ -3,7 +3,7 @@
 // The OCR library as the worker uses it: set up once for each language string and kept, since
 // setting up takes far longer than reading a page.
 
-#include "extract/worker/page_image.h"
+#include "worker/page_image.h"
 
 #include <list>
 #include <memory>

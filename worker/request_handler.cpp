@@ -1,8 +1,8 @@
-#include "extract/worker/request_handler.h"
+#include "worker/request_handler.h"
 
-#include "extract/worker/info_printer.h"
-#include "extract/worker/ocr_engine.h"
-#include "extract/worker/text_reader.h"
+#include "worker/info_printer.h"
+#include "worker/ocr_engine.h"
+#include "worker/text_reader.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "extract/worker/request_loop.h"
+#include "worker/request_loop.h"
 
 #include <new>
 

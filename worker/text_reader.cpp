@@ -1,10 +1,10 @@
-#include "extract/worker/text_reader.h"
+#include "worker/text_reader.h"
 
-#include "extract/worker/extract_protocol.h"
-#include "extract/worker/ocr_text.h"
-#include "extract/worker/page_ocr.h"
-#include "extract/worker/page_words.h"
-#include "extract/worker/pdf_library.h"
+#include "worker/extract_protocol.h"
+#include "worker/ocr_text.h"
+#include "worker/page_ocr.h"
+#include "worker/page_words.h"
+#include "worker/pdf_library.h"
 #include "textrules/text_gatherer.h"
 
 #include <poppler/PDFDoc.h>

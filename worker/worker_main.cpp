@@ -1,7 +1,7 @@
 // corvander-extract: reads PDF documents for the program, one request at a time, over its
 // standard input and output (see extract_protocol.h).
-#include "extract/worker/pdf_library.h"
-#include "extract/worker/request_loop.h"
+#include "worker/pdf_library.h"
+#include "worker/request_loop.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "extract/worker/info_printer.h"
+#include "worker/info_printer.h"
 
-#include "extract/worker/info_text.h"
+#include "worker/info_text.h"
 
 #include <poppler/Catalog.h>
 #include <poppler/JSInfo.h>

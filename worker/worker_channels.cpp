@@ -1,4 +1,4 @@
-#include "extract/worker/worker_channels.h"
+#include "worker/worker_channels.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // Frames and fields of the worker conversation (see extract_protocol.h), in plain C++ so that the
 // worker needs no Qt.
 
-#include "extract/worker/extract_protocol.h"
+#include "worker/extract_protocol.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "extract/worker/page_words.h"
+#include "worker/page_words.h"
 
 namespace corvander::protocol {
 

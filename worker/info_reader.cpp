@@ -1,6 +1,6 @@
-#include "extract/worker/extract_protocol.h"
-#include "extract/worker/info_printer.h"
-#include "extract/worker/pdf_library.h"
+#include "worker/extract_protocol.h"
+#include "worker/info_printer.h"
+#include "worker/pdf_library.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/goo/GooString.h>

@@ -1,4 +1,4 @@
-#include "extract/worker/frame_codec.h"
+#include "worker/frame_codec.h"
 
 #include <charconv>
 

@@ -2,7 +2,7 @@
 
 // One wordless page read by OCR: drawn, recognised, and laid out as a page's text.
 
-#include "extract/worker/text_reader.h"
+#include "worker/text_reader.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "extract/worker/ocr_text.h"
+#include "worker/ocr_text.h"
 
 #include <vector>
 

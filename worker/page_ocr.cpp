@@ -1,8 +1,8 @@
-#include "extract/worker/page_ocr.h"
+#include "worker/page_ocr.h"
 
-#include "extract/worker/ocr_engine.h"
-#include "extract/worker/ocr_text.h"
-#include "extract/worker/page_image.h"
+#include "worker/ocr_engine.h"
+#include "worker/ocr_text.h"
+#include "worker/page_image.h"
 
 namespace corvander::worker {
 

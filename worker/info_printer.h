@@ -3,7 +3,7 @@
 // The "info" request: what `pdfinfo FILE` and `pdfinfo -meta FILE` print on their standard
 // output.
 
-#include "extract/worker/answer.h"
+#include "worker/answer.h"
 
 #include <optional>
 #include <string>

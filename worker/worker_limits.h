@@ -4,7 +4,7 @@
 // never the machine: a ceiling on its address space for the whole life of the process, and a
 // budget of processor time for each request.
 
-#include "extract/worker/environment_value.h"
+#include "worker/environment_value.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // The PDF library as the worker uses it: set up once, documents opened one at a time, and the
 // library's own complaints kept out of the conversation.
 
-#include "extract/worker/answer.h"
+#include "worker/answer.h"
 
 #include <memory>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "extract/worker/environment_value.h"
+#include "worker/environment_value.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "extract/worker/worker_limits.h"
+#include "worker/worker_limits.h"
 
 #include <cstdlib>
 #include <cstring>

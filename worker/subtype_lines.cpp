@@ -1,5 +1,5 @@
-#include "extract/worker/info_printer.h"
-#include "extract/worker/info_text.h"
+#include "worker/info_printer.h"
+#include "worker/info_text.h"
 
 #include <poppler/Object.h>
 #include <poppler/PDFDoc.h>

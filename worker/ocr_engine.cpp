@@ -1,4 +1,4 @@
-#include "extract/worker/ocr_engine.h"
+#include "worker/ocr_engine.h"
 
 #include <leptonica/allheaders.h>
 #include <tesseract/baseapi.h>
