@@ -10,8 +10,8 @@
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
-#include "worker/frame_codec.h"
 #include "tests/support/scanned_pages.h"
+#include "worker/frame_codec.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,11 +1,11 @@
 #include "worker/text_reader.h"
 
+#include "textrules/text_gatherer.h"
 #include "worker/extract_protocol.h"
 #include "worker/ocr_text.h"
 #include "worker/page_ocr.h"
 #include "worker/page_words.h"
 #include "worker/pdf_library.h"
-#include "textrules/text_gatherer.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/TextOutputDev.h>

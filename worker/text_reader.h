@@ -3,8 +3,8 @@
 // The "text" request: the pages' text exactly as `pdftotext -eol dos -f F -l L FILE OUT` writes
 // it into OUT.
 
-#include "worker/answer.h"
 #include "textrules/stop_rule.h"
+#include "worker/answer.h"
 
 #include <cstddef>
 #include <functional>
