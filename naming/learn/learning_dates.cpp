@@ -191,14 +191,18 @@ QList<Source> SourceFinder::dateSources(const QString& piece, qsizetype dateStar
         }
         if (writings.isEmpty())
             continue;
-        // The example proves an order when only one reading gives the piece; when both do, the
-        // run's order reads it and the field names none.
-        const std::optional<DateOrder> proven =
-            orders.size() == 1 ? std::optional<DateOrder>(*orders.begin()) : std::nullopt;
-        const DateOrder runReads = m_runOrder == DateOrder::Dmy ? DateOrder::Dmy : DateOrder::Mdy;
+        // The example proves an order when only one reading gives the piece, or, when both
+        // do, when the document's other dates show one; else the run's order reads it and the
+        // field names none.
+        const std::optional<DateOrder> proven = orders.size() == 1
+                                                    ? std::optional<DateOrder>(*orders.begin())
+                                                : orders.size() > 1 ? m_index.shownOrder()
+                                                                    : std::nullopt;
+        const DateOrder reads =
+            proven.value_or(m_runOrder == DateOrder::Dmy ? DateOrder::Dmy : DateOrder::Mdy);
         for (const auto& [reading, format] : writings) {
             if (orders.size() > 1 && reading->order && writesDayOrMonth(format) &&
-                *reading->order != runReads)
+                *reading->order != reads)
                 continue;
             const bool ordered = proven && reading->order && writesDayOrMonth(format);
             addDateFields(piece, date, format, ordered ? proven : std::nullopt, sources);

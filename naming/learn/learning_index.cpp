@@ -12,7 +12,7 @@ constexpr int kLabelWords = 4;
 
 // The order a numeric date shows by where its day stands; nothing when it begins with its
 // year, names its month or has no format.
-std::optional<DateOrder> shownOrder(const QString& format) {
+std::optional<DateOrder> orderShownBy(const QString& format) {
     const qsizetype day = format.indexOf(QLatin1String("%d"));
     const qsizetype month = format.indexOf(QLatin1String("%m"));
     if (day < 0 || month < 0 || format.startsWith(QLatin1String("%Y")) ||
@@ -30,8 +30,16 @@ QString joinedSpan(const QString& text, const QList<TextSpan>& words, qsizetype 
 
 LearningIndex::LearningIndex(const PreparedDocument& document, const DateFinder& dates)
     : m_document(document), m_folded(foldText(document.text(), Folding::Name)) {
-    for (const QStringView run : wordRuns(m_folded.text))
-        m_runs.insert(run.toString());
+    for (const QStringView word : m_folded.text.tokenize(QLatin1Char(' '))) {
+        const bool code = hasDigit(word);
+        for (const QStringView run : wordRuns(word)) {
+            const QString key = run.toString();
+            if (!code)
+                m_runs[key] = WordUse::Word;
+            else if (!m_runs.contains(key))
+                m_runs[key] = WordUse::InCode;
+        }
+    }
     indexWords();
     indexLines();
     indexDates(dates);
@@ -82,7 +90,7 @@ void LearningIndex::indexDates(const DateFinder& finder) {
                             [&](const DateReading& reading) { return reading.date == found.date; });
             if (known)
                 continue;
-            std::optional<DateOrder> shown = shownOrder(found.format);
+            std::optional<DateOrder> shown = orderShownBy(found.format);
             // A numeric date without a format ("3/4/24") shows its order only by being read
             // two ways.
             if (!shown && found.ambiguous && found.format.isEmpty())
@@ -91,6 +99,22 @@ void LearningIndex::indexDates(const DateFinder& finder) {
         }
     }
     m_dates = byStart.values();
+    QSet<DateOrder> shown;
+    for (const TextDate& date : std::as_const(m_dates)) {
+        if (date.readings.size() == 1 && date.readings.first().order)
+            shown.insert(*date.readings.first().order);
+    }
+    if (shown.size() != 1)
+        return;
+    // A document that writes its dates one way writes them all so: "03/12/2024" beside
+    // "03/28/2024" is the 12th of March only.
+    m_shownOrder = *shown.begin();
+    for (TextDate& date : m_dates) {
+        if (date.readings.size() > 1) {
+            date.readings.removeIf(
+                [this](const DateReading& reading) { return reading.order != m_shownOrder; });
+        }
+    }
 }
 
 QList<TextSpan> LearningIndex::occurrences(const QString& folded, int limit) const {
@@ -147,7 +171,10 @@ QStringList LearningIndex::labelsBefore(qsizetype at) const {
     QString partial;
     if (word < m_words.size() && m_words.at(word).start < at)
         partial = text().mid(m_words.at(word).start, at - m_words.at(word).start);
-    if (hasDigit(partial))
+    // Only a sign that ends a label glues it to its value ("No.:AF-7731", "Ref#12"); other
+    // signs join the parts of one value ("AB-12", "12/2024").
+    if (hasDigit(partial) ||
+        (!partial.isEmpty() && !QStringLiteral(":#=").contains(partial.back())))
         return {};
     qsizetype first = word;
     while (

@@ -4,6 +4,7 @@
 #include "naming/template/dates.h"
 #include "naming/template/prepared_document.h"
 
+#include <QHash>
 #include <QSet>
 #include <QStringList>
 
@@ -41,8 +42,13 @@ public:
     // spans of the text, each widened over the characters that cleaning would drop at its ends.
     QList<TextSpan> occurrences(const QString& folded, int limit) const;
     bool contains(const QString& folded) const { return m_folded.text.contains(folded); }
-    // Whether a run of letters and digits (folded) stands in the document as a run of its own.
-    bool holdsRun(const QString& folded) const { return m_runs.contains(folded); }
+    // How a run of letters and digits (folded) stands in the document.
+    enum class WordUse {
+        None,
+        Word,   // in a word without digits, or as one
+        InCode, // only in words that hold digits: "AF" of "AF-7731"
+    };
+    WordUse useOf(const QString& folded) const { return m_runs.value(folded, WordUse::None); }
 
     const QList<TextSpan>& words() const { return m_words; }
     // The index of the first word that ends after `at` (the number of words when none does).
@@ -65,6 +71,9 @@ public:
     QStringList labelsAbove(qsizetype at) const;
 
     const QList<TextDate>& dates() const { return m_dates; }
+    // The day-month order the text's dates show when they all show the same one ("21.06.2024"
+    // shows day first); nothing when none shows one or they disagree.
+    std::optional<DateOrder> shownOrder() const { return m_shownOrder; }
 
 private:
     void indexWords();
@@ -73,12 +82,13 @@ private:
 
     const PreparedDocument& m_document;
     FoldedText m_folded;
-    QSet<QString> m_runs;
+    QHash<QString, WordUse> m_runs;
     QList<TextSpan> m_words;
     QList<int> m_wordPages;
     QList<int> m_wordNumbers;
     QList<TextSpan> m_lines;
     QList<TextDate> m_dates;
+    std::optional<DateOrder> m_shownOrder;
 };
 
 } // namespace corvander

@@ -18,6 +18,7 @@ constexpr double kLiteralPiece = 1;
 // document, more so when the other documents of the kind lack it.
 constexpr double kLiteralWordInDocument = 5;
 constexpr double kLiteralWordNotInKin = 25;
+constexpr double kLiteralWordInCode = 20; // "AB" of the text's "AB-12": a part of a value
 // Words that stand together in the text as they do in the name are constant text more likely
 // than a value that happens to begin with one of them.
 constexpr double kPhraseWord = 3;
@@ -37,6 +38,9 @@ struct PartTable {
     QList<Segment> segments;
     QSet<std::pair<qsizetype, qsizetype>> phrases;     // pieces of several words the text holds
     QList<std::pair<qsizetype, qsizetype>> datePieces; // pieces that may be a date
+    // Token boundaries inside a date that the name writes whole: a date is found as one, never
+    // put together from fields of different dates (the year of one, the day of another).
+    QList<bool> insideDate;
 };
 
 QString tokenText(const PartTable& table, qsizetype from, qsizetype to) {
@@ -44,9 +48,22 @@ QString tokenText(const PartTable& table, qsizetype from, qsizetype to) {
     return table.part.mid(start, table.tokens.at(to - 1).end - start);
 }
 
-PartTable tableOf(const QString& part, const LearningIndex& index, const SourceFinder& finder) {
-    PartTable table{part, nameTokens(part), {}, {}, {}};
+PartTable tableOf(const QString& part, const LearningIndex& index, const SourceFinder& finder,
+                  const DateFinder& dates) {
+    PartTable table{part, nameTokens(part), {}, {}, {}, {}};
     const QList<NameToken>& tokens = table.tokens;
+    table.insideDate = QList<bool>(tokens.size() + 1, false);
+    for (qsizetype from = 0; from < tokens.size(); ++from) {
+        if (tokens.at(from).kind != NameToken::Kind::Word)
+            continue;
+        for (qsizetype to = from + 1; to <= tokens.size() && to - from <= kLongestDate; ++to) {
+            if (tokens.at(to - 1).kind != NameToken::Kind::Word ||
+                dates.readingsOf(tokenText(table, from, to)).isEmpty())
+                continue;
+            for (qsizetype inside = from + 1; inside < to; ++inside)
+                table.insideDate[inside] = true;
+        }
+    }
     for (qsizetype from = 0; from < tokens.size(); ++from) {
         if (tokens.at(from).kind == NameToken::Kind::Blank)
             continue;
@@ -184,8 +201,16 @@ std::optional<QList<NamePiece>> coverPart(const PartTable& table, const Learning
         } else if (token.kind == NameToken::Kind::Word) {
             const QString folded = foldedForm(
                 QStringView(table.part).mid(token.start, token.end - token.start), Folding::Name);
-            if (index.holdsRun(folded))
+            switch (index.useOf(folded)) {
+            case LearningIndex::WordUse::None:
+                break;
+            case LearningIndex::WordUse::Word:
                 cost = kinHold(folded) ? kLiteralWordInDocument : kLiteralWordNotInKin;
+                break;
+            case LearningIndex::WordUse::InCode:
+                cost = kLiteralWordInCode;
+                break;
+            }
         }
         literalCost << cost + kPerCharacter * double(token.end - token.start);
     }
@@ -201,13 +226,13 @@ std::optional<QList<NamePiece>> coverPart(const PartTable& table, const Learning
     QList<Step> steps(count + 1);
     best[0] = 0;
     const auto offer = [&](qsizetype to, double cost, Step step) {
-        if (cost < best.at(to)) {
+        if (cost < best.at(to) && !table.insideDate.at(to)) {
             best[to] = cost;
             steps[to] = step;
         }
     };
     for (qsizetype from = 0; from < count; ++from) {
-        if (best.at(from) == kNever)
+        if (best.at(from) == kNever || table.insideDate.at(from))
             continue;
         double literal = best.at(from) + kLiteralPiece;
         int phraseWords = 0;
@@ -249,7 +274,7 @@ NameCover coverName(const QStringList& parts, const LearningIndex& index,
                     const std::function<bool(const QString&)>& kinHold) {
     QList<PartTable> tables;
     for (const QString& part : parts)
-        tables << tableOf(part, index, finder);
+        tables << tableOf(part, index, finder, dates);
     preferTheNamesDate(tables, finder);
     NameCover cover;
     for (const PartTable& table : std::as_const(tables)) {
