@@ -6,6 +6,7 @@
 #include "naming/template/template_parser.h"
 #include "naming/template/template_printer.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace corvander {
@@ -167,6 +168,25 @@ QList<LearnOutcome> TemplateLearner::learnAll(const QList<LearnExample>& example
         }
     }
     return merged;
+}
+
+LearnedTemplates
+TemplateLearner::learnTemplates(const QList<LearnExample>& examples,
+                                const QList<const TemplateDocument*>& others) const {
+    LearnedTemplates learned;
+    learned.outcomes = learnAll(examples, others);
+    for (const LearnOutcome& outcome : std::as_const(learned.outcomes)) {
+        if (!outcome.learned || learned.lines.contains(outcome.learned->text))
+            continue;
+        learned.templates << outcome.learned->parsed;
+        learned.lines << outcome.learned->text;
+    }
+    return learned;
+}
+
+bool LearnedTemplates::allLearned() const {
+    return std::all_of(outcomes.cbegin(), outcomes.cend(),
+                       [](const LearnOutcome& outcome) { return outcome.learned.has_value(); });
 }
 
 } // namespace corvander

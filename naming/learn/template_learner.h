@@ -30,6 +30,18 @@ struct LearnExample {
     QString wantedName;
 };
 
+// What learning several examples gives: each example's outcome, in the order of the examples,
+// and the templates that name them, one per kind (examples that share a template give it once),
+// in the order of the examples that first gave them. The command line's `learn` prints the
+// outcomes, `rename --like` and the window's template box take the lines.
+struct LearnedTemplates {
+    QList<LearnOutcome> outcomes;
+    QList<Template> templates;
+    QStringList lines; // the templates as text, one line each
+
+    bool allLearned() const;
+};
+
 // Learns name templates from documents the user named by hand: where each part of the name
 // comes from in the document, and the text that tells the document's kind apart, so that the
 // other documents of that kind are named the same way and documents of other kinds are skipped.
@@ -49,6 +61,10 @@ public:
     // example, in order. Examples of one kind share one template when it gives all their names.
     QList<LearnOutcome> learnAll(const QList<LearnExample>& examples,
                                  const QList<const TemplateDocument*>& others = {}) const;
+
+    // learnAll, with the templates gathered one per kind.
+    LearnedTemplates learnTemplates(const QList<LearnExample>& examples,
+                                    const QList<const TemplateDocument*>& others = {}) const;
 
 private:
     bool names(const Template& parsed, const TemplateDocument& document,

@@ -1,8 +1,33 @@
 #include "tests/naming/learning_documents.h"
 
-#include "tests/naming/extracted_document.h"
-
 namespace {
+
+// A one-page document as the extraction brings it: its lines ending in CR LF and the page in a
+// form feed, the word boxes of the page (a line every 14 points, Helvetica-sized letters) and the
+// information lines of an office program's export.
+corvander::TemplateDocument documentOf(const QString& path, const QStringList& lines) {
+    corvander::TemplateDocument document;
+    document.path = path;
+    document.text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\f");
+    document.pageCount = 1;
+    corvander::PageWords page{1, 612, 792, {}};
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        const double top = 60 + 14 * double(line);
+        double left = 72;
+        for (const QString& word : lines.at(line).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const double right = left + 5.6 * double(word.size());
+            page.words.append({word, left, top, right, top + 10});
+            left = right + 3;
+        }
+    }
+    document.pageWords = {page};
+    document.infoLines =
+        QStringList{QStringLiteral("Creator:         Writer"),
+                    QStringLiteral("Producer:        LibreOffice 7.4"),
+                    QStringLiteral("CreationDate:    Mon Dec  2 09:14:00 2024 UTC"),
+                    QStringLiteral("Pages:           1"), QStringLiteral("PDF version:     1.7")};
+    return document;
+}
 
 const QStringList kRecipient = {QStringLiteral("Jane Roe Trading"),
                                 QStringLiteral("4 Mill Lane, Leeds LS1 4AB")};
@@ -63,7 +88,7 @@ QStringList dune(const QString& number, const QString& date, const QString& acco
 
 } // namespace
 
-LearningDocuments::LearningDocuments(const QString& folder) {
+LearningDocuments::LearningDocuments() {
     const struct {
         const char* id;
         const char* kind;
@@ -115,12 +140,10 @@ LearningDocuments::LearningDocuments(const QString& folder) {
          ""},
     };
     for (const auto& each : documents) {
-        PdfDocument pdf;
-        pdf.pages = {each.lines};
         const QString id = QString::fromLatin1(each.id);
         m_documents.append(
             {id, QString::fromLatin1(each.kind),
-             extractedDocument(pdf, folder + QLatin1Char('/') + id + QStringLiteral(".pdf")),
+             documentOf(QStringLiteral("/scans/") + id + QStringLiteral(".pdf"), each.lines),
              QString::fromUtf8(each.name)});
     }
 }

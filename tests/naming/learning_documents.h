@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-// Documents of four kinds, written as PDF files and read as the extraction reads them. Every
+// Documents of four kinds, as the extraction brings them (text, word boxes, information). Every
 // kind prints the recipient's address at the top; the number of item lines changes from
 // document to document, so that word positions shift within a kind.
 // - Alder & Finch: "Invoice No.:", "Invoice date: 07.05.2024", a project of one to five words.
@@ -24,8 +24,7 @@ struct LearningDocument {
 
 class LearningDocuments {
 public:
-    // Writes the PDF files into `folder` and reads them.
-    explicit LearningDocuments(const QString& folder);
+    LearningDocuments();
 
     const corvander::TemplateDocument& document(const QString& id) const;
     const QList<LearningDocument>& all() const { return m_documents; }

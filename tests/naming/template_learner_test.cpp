@@ -5,7 +5,6 @@
 #include "tests/naming/learning_documents.h"
 #include "tests/naming/qt_printing.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace corvander;
@@ -13,14 +12,8 @@ using namespace corvander;
 // Templates learned from the tests' own documents, tried on the other documents.
 class TemplateLearning : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        s_folder = new QTemporaryDir;
-        s_documents = new LearningDocuments(s_folder->path());
-    }
-    static void TearDownTestSuite() {
-        delete s_documents;
-        delete s_folder;
-    }
+    static void SetUpTestSuite() { s_documents = new LearningDocuments; }
+    static void TearDownTestSuite() { delete s_documents; }
     static const LearningDocuments& documents() { return *s_documents; }
     static const TemplateDocument& document(const char* id) {
         return s_documents->document(QString::fromLatin1(id));
@@ -52,7 +45,6 @@ protected:
     }
 
 private:
-    static inline QTemporaryDir* s_folder = nullptr;
     static inline LearningDocuments* s_documents = nullptr;
 };
 
@@ -71,7 +63,8 @@ TEST_F(TemplateLearning, OneExamplePerKindNamesItsKindAndSkipsTheRest) {
         {"month first", false, DateOrder::Mdy, DateOrder::Dmy},
     };
     QList<LearnExample> examples;
-    for (const char* id : {"alder1", "bolt1", "cedar1"}) {
+    // Two examples of one kind give one template line.
+    for (const char* id : {"alder1", "bolt1", "cedar1", "alder2"}) {
         for (const LearningDocument& each : documents().all()) {
             if (each.id == QLatin1String(id))
                 examples.append({each.document, each.name});
@@ -85,19 +78,22 @@ TEST_F(TemplateLearning, OneExamplePerKindNamesItsKindAndSkipsTheRest) {
                 listed << &each.document;
         }
         const TemplateLearner learner(variant.learnerOrder);
-        const QList<LearnOutcome> outcomes = learner.learnAll(examples, listed);
-        ASSERT_EQ(outcomes.size(), examples.size());
-        QList<Template> templates;
-        for (const LearnOutcome& outcome : outcomes) {
+        const LearnedTemplates learned = learner.learnTemplates(examples, listed);
+        ASSERT_EQ(learned.outcomes.size(), examples.size());
+        for (const LearnOutcome& outcome : learned.outcomes) {
             ASSERT_TRUE(outcome.learned.has_value()) << outcome.reason.toStdString();
             EXPECT_TRUE(outcome.reason.isEmpty());
-            EXPECT_FALSE(conditionOf(outcome.learned->text).isEmpty())
-                << outcome.learned->text.toStdString();
-            // Word positions shift from document to document of a kind.
-            EXPECT_FALSE(outcome.learned->text.contains(QLatin1String("{words")))
-                << outcome.learned->text.toStdString();
-            templates << outcome.learned->parsed;
         }
+        EXPECT_TRUE(learned.allLearned());
+        ASSERT_EQ(learned.lines.size(), 3) << learned.lines.join(u'\n').toStdString();
+        for (const QString& line : learned.lines) {
+            EXPECT_FALSE(conditionOf(line).isEmpty()) << line.toStdString();
+            // Word positions shift from document to document of a kind.
+            EXPECT_FALSE(line.contains(QLatin1String("{words")) ||
+                         line.contains(QLatin1String("{zone")))
+                << line.toStdString();
+        }
+        const QList<Template>& templates = learned.templates;
         const TemplateNamer namer(templates, variant.namerOrder);
         for (const LearningDocument& each : documents().all()) {
             const TemplateOutcome named = namer.name(each.document);
@@ -191,6 +187,12 @@ TEST_F(TemplateLearning, EachPartFromWhereItSurvives) {
          "alder3", "North AF-7802"},
         // Literal text for what no document holds; a trailing ".pdf" is no part of the name.
         {"alder1", "Paid/AF-7731.pdf", R"T(Paid/{after "Invoice No.:" line})T", "alder2",
+         "Paid/AF-7790"},
+        // Braces typed in the name stay text; a folder part that would climb out of the results
+        // folder is no folder.
+        {"alder1", "{Paid} AF-7731", R"T({{Paid}} {after "Invoice No.:" line})T", "alder2",
+         "{Paid} AF-7790"},
+        {"alder1", "../Paid/./AF-7731", R"T(Paid/{after "Invoice No.:" line})T", "alder2",
          "Paid/AF-7790"},
         // Text that stands so in the document is taken as it stands.
         {"alder1", "Alder & Finch - Harbour Road", "Alder & Finch - Harbour Road", "alder2",
