@@ -81,7 +81,8 @@ bool acceptable(const QStringList& directives) {
         return false;
     const bool year = has("%Y") || has("%y");
     const bool month = has("%m") || has("%B") || has("%b");
-    if (!year && !(month && has("%d")))
+    // A month alone is a month folder ("2024/05/"); a day alone is any number.
+    if (!year && !month)
         return false;
     // Year, day, month is no way of writing a date.
     const qsizetype yearAt =
@@ -97,6 +98,11 @@ bool writesDayOrMonth(const QString& format) {
             return true;
     }
     return false;
+}
+
+bool writesMonthOnly(const QString& format) {
+    return !format.contains(QLatin1String("%Y")) && !format.contains(QLatin1String("%y")) &&
+           !format.contains(QLatin1String("%d"));
 }
 
 bool writesWholeDate(const QString& format) {
@@ -219,8 +225,11 @@ QList<Source> SourceFinder::dateSources(const QString& piece, qsizetype dateStar
             continue;
         for (const QString& format : formatsWriting(date, piece)) {
             information.format = format == kDefaultFormat ? QString() : format;
-            admit(information, source_rank::kInformationDate, piece, sources, -1,
-                  writesWholeDate(format));
+            const bool monthOnly = writesMonthOnly(format);
+            if (admit(information,
+                      source_rank::kInformationDate + (monthOnly ? source_rank::kMonthOnly : 0),
+                      piece, sources, -1, writesWholeDate(format)))
+                sources.last().monthOnly = monthOnly;
         }
     }
     return sources;
@@ -233,20 +242,23 @@ void SourceFinder::addDateFields(const QString& piece, const TextDate& date, con
     field.format = format == kDefaultFormat ? QString() : format;
     field.order = order;
     const bool whole = writesWholeDate(format);
+    const bool monthOnly = writesMonthOnly(format);
+    const double extra = monthOnly ? source_rank::kMonthOnly : 0;
+    const auto offer = [&](double rank) {
+        if (admit(field, rank + extra, piece, into, date.start, whole))
+            into.last().monthOnly = monthOnly;
+    };
     for (const QString& label : m_index.labelsBefore(date.start)) {
         field.text = label;
-        admit(field, labelRank(label, source_rank::kLabelledDate, source_rank::kPlainLabelledDate),
-              piece, into, date.start, whole);
+        offer(labelRank(label, source_rank::kLabelledDate, source_rank::kPlainLabelledDate));
     }
     for (const QString& label : m_index.labelsAbove(date.start)) {
         field.text = label;
-        admit(field,
-              source_rank::kDateBelowLabel -
-                  source_rank::kLongerLabel * double(label.count(u' ') + 1),
-              piece, into, date.start, whole);
+        offer(source_rank::kDateBelowLabel -
+              source_rank::kLongerLabel * double(label.count(u' ') + 1));
     }
     field.text.clear();
-    admit(field, source_rank::kFirstDate, piece, into, date.start, whole);
+    offer(source_rank::kFirstDate);
 }
 
 } // namespace corvander

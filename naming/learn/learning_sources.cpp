@@ -129,8 +129,9 @@ QList<Source> SourceFinder::textSources(const QString& piece, const QString& fol
             if (startsAtWord)
                 addPositions(piece, span, sources);
         }
-        if (!endsAtWord || !startsAtWord)
-            addPattern(piece, span, sources);
+        // A pattern also for a whole word: where no label stands before it, what does still
+        // tells it apart better than its position.
+        addPattern(piece, span, sources);
     }
     return sources;
 }

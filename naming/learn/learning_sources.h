@@ -19,6 +19,7 @@ struct Source {
     double rank = 0;
     qsizetype dateStart = -1; // a date's source: where that date stands in the text
     bool wholeDate = false;   // a date's source that writes day, month and year
+    bool monthOnly = false;   // a date's source that writes its month and nothing else
 };
 
 namespace source_rank {
@@ -39,6 +40,7 @@ constexpr double kPlainLabelledDate = 8;
 constexpr double kDateBelowLabel = 9;
 constexpr double kFirstDate = 12;
 constexpr double kInformationDate = 18;
+constexpr double kMonthOnly = 6; // a number 01-12 is a month less surely than a whole date
 constexpr double kModifier = 1;
 constexpr double kMissingInKin = 5;   // no value on another document of the same kind
 constexpr double kLongerLabel = 0.05; // per word: the whole label reads better and is safer

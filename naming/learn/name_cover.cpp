@@ -91,11 +91,12 @@ PartTable tableOf(const QString& part, const LearningIndex& index, const SourceF
             if (digits && to - from <= kLongestDate) {
                 table.datePieces.append({from, to});
                 const QList<Source> dates = finder.dateSources(piece);
-                if (!dates.isEmpty()) {
-                    for (Source& source : sources)
-                        source.rank += kTextForDate;
-                    sources += dates;
-                }
+                // A number that could be a month is no reason to doubt a value of the text.
+                const bool date = std::any_of(dates.cbegin(), dates.cend(),
+                                              [](const Source& each) { return !each.monthOnly; });
+                for (Source& source : sources)
+                    source.rank += date ? kTextForDate : 0;
+                sources += dates;
             }
             if (!sources.isEmpty())
                 table.segments.append({from, to, sources});

@@ -52,14 +52,15 @@ QStringList alder(int itemCount, const QString& project, const QString& number,
 }
 
 QStringList bolt(int itemCount, const QString& number, const QString& delivered,
-                 const QString& date) {
+                 const QString& date, const QString& order) {
     return kRecipient +
            QStringList{QStringLiteral("Bolt GmbH"),
                        QStringLiteral("Industriestraße 5, 10115 Berlin"),
                        QStringLiteral("Rechnung"), QStringLiteral("Rechnungsnummer: ") + number,
                        QStringLiteral("Lieferung: ") + delivered} +
            items(itemCount) +
-           QStringList{QStringLiteral("Datum: ") + date, QStringLiteral("Summe: 80,00 EUR")};
+           QStringList{QStringLiteral("Auftrag 2024 ") + order + QStringLiteral(" vom Lager"),
+                       QStringLiteral("Datum: ") + date, QStringLiteral("Summe: 80,00 EUR")};
 }
 
 QStringList cedar(int usageLines, const QString& account, const QString& date, const QString& due) {
@@ -108,15 +109,15 @@ LearningDocuments::LearningDocuments() {
          "2024-07-03 Alder & Finch AF-7802"},
         {"bolt1", "bolt",
          bolt(1, QStringLiteral("R-2024-118"), QStringLiteral("15.12.2023"),
-              QStringLiteral("12. März 2024")),
+              QStringLiteral("12. März 2024"), QStringLiteral("ZX-88")),
          "2024/12.03.2024 Bolt R-2024-118"},
         {"bolt2", "bolt",
          bolt(4, QStringLiteral("R-2024-131"), QStringLiteral("28.02.2023"),
-              QStringLiteral("3. April 2024")),
+              QStringLiteral("3. April 2024"), QStringLiteral("QB-104")),
          "2024/03.04.2024 Bolt R-2024-131"},
         {"bolt3", "bolt",
          bolt(2, QStringLiteral("R-2025-007"), QStringLiteral("30.12.2024"),
-              QStringLiteral("8. Januar 2025")),
+              QStringLiteral("8. Januar 2025"), QStringLiteral("ZX-91")),
          "2025/08.01.2025 Bolt R-2025-007"},
         {"cedar1", "cedar",
          cedar(1, QStringLiteral("5512-0097"), QStringLiteral("03/12/2024"),

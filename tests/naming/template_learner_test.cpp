@@ -150,6 +150,10 @@ TEST_F(TemplateLearning, DatesAsTheExampleWritesThem) {
          "2025/08.01.2025"},
         {"bolt1", "12 March 2024", R"T({date after "Datum:" "%d %B %Y"})T", "bolt2",
          "03 April 2024"},
+        // Year and month folders of one date; the month read day first, as the name proves.
+        {"alder1", "2024/05/AF-7731",
+         R"T({date after "Invoice date:" "%Y"}/{date after "Invoice date:" "%m" dmy}/{after "Invoice No.:" line})T",
+         "alder3", "2024/07/AF-7802"},
         {"cedar1", "2024-03 Mar", R"T({date after "Statement Date:" "%Y-%m %b" mdy})T", "cedar2",
          "2024-04 Apr"},
     };
@@ -203,6 +207,9 @@ TEST_F(TemplateLearning, EachPartFromWhereItSurvives) {
         // A number glued to a comma: a pattern takes the digits only.
         {"cedar1", "Springfield 77", R"T(Springfield {match "PO\h+Box\h+([0-9]+)"})T", "cedar2",
          "Springfield 77"},
+        // No label right before the value: the words before it still find it where the item
+        // lines above move it.
+        {"bolt1", "ZX-88", R"T({match "Auftrag\h+[0-9]+\h+(\p{L}+\-[0-9]+)"})T", "bolt2", "QB-104"},
         {"bolt1", "Bolt 2024/R-2024-118",
          R"T(Bolt {date after "Datum:" "%Y"}/{after "Rechnungsnummer:" line})T", "bolt3",
          "Bolt 2025/R-2025-007"},
