@@ -39,6 +39,26 @@ QSet<QString> lineShapes(const std::optional<QString>& text) {
     return shapes;
 }
 
+// Whether the text holds the legal form of a firm ("GmbH", "SARL", "Inc."): a sender's name
+// more likely than the recipient's, who is often a person or the user's own office.
+bool namesAFirm(const QString& text) {
+    static const QSet<QString> forms = {
+        QStringLiteral("ab"),      QStringLiteral("ag"),  QStringLiteral("as"),
+        QStringLiteral("bv"),      QStringLiteral("co"),  QStringLiteral("corp"),
+        QStringLiteral("gmbh"),    QStringLiteral("inc"), QStringLiteral("kg"),
+        QStringLiteral("limited"), QStringLiteral("llc"), QStringLiteral("llp"),
+        QStringLiteral("ltd"),     QStringLiteral("nv"),  QStringLiteral("oy"),
+        QStringLiteral("plc"),     QStringLiteral("sa"),  QStringLiteral("sarl"),
+        QStringLiteral("sas"),     QStringLiteral("sl"),  QStringLiteral("spa"),
+        QStringLiteral("srl"),     QStringLiteral("ug")};
+    const QString folded = foldedForm(text, Folding::Name);
+    for (const QStringView word : wordRuns(folded)) {
+        if (forms.contains(word.toString()))
+            return true;
+    }
+    return false;
+}
+
 int letterCount(QStringView text) {
     int letters = 0;
     for (const QChar character : text)
@@ -139,7 +159,8 @@ std::optional<QString> KindSurvey::markerText(const LearningIndex& index,
             for (const QStringView word : wordRuns(foldedForm(candidate, Folding::Name)))
                 named = named || nameWords.contains(word.toString());
             named = named && !candidate.endsWith(QLatin1Char(':'));
-            const int score = (!kinKnown || heldByKin ? 2 : 0) + (named ? 1 : 0);
+            const int score = (!kinKnown || heldByKin ? 4 : 0) + (named ? 2 : 0) +
+                              (namesAFirm(candidate) ? 1 : 0);
             if (!best || score > bestScore) {
                 best = candidate;
                 bestScore = score;

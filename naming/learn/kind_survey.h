@@ -27,8 +27,9 @@ public:
     // title): never one that a document of another kind holds or that every other document
     // holds. Preferred are, in this order: one that the documents of the kind hold too, when
     // any are known; one that holds a word the user typed as literal text in the name
-    // (`nameWords`); the topmost. Words that hold digits or a value of the name (`valueWords`)
-    // have no part in it; both sets hold words folded as names are.
+    // (`nameWords`); one that names a firm ("GmbH", "Ltd"); the topmost. Words that hold digits or
+    // a value of the name (`valueWords`) have no part in it; both sets hold words folded as names
+    // are.
     std::optional<QString> markerText(const LearningIndex& index, const QSet<QString>& valueWords,
                                       const QSet<QString>& nameWords) const;
 

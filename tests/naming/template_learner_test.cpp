@@ -243,6 +243,8 @@ TEST_F(TemplateLearning, TheKindIsToldByTheSendersText) {
          "Alder & Finch SARL"},
         {"bolt1", "R-2024-118", {"alder1", "cedar1", "dune1"}, "Bolt GmbH"},
         {"cedar1", "5512-0097", {}, "CEDAR UTILITIES INC."},
+        // Nothing else known and nothing typed: the firm rather than the recipient above it.
+        {"alder1", "AF-7731", {}, "Alder & Finch SARL"},
         // The sender's name typed as literal text marks the sender.
         {"bolt1", "Bolt R-2024-118", {}, "Bolt GmbH"},
     };
