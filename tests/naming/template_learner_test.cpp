@@ -110,20 +110,31 @@ TEST_F(TemplateLearning, OneExamplePerKindNamesItsKindAndSkipsTheRest) {
     }
 }
 
-// Examples of one kind share one template, which gives all their names.
+// Examples of one kind share one template, which gives all their names; an example that cannot
+// be learned keeps its reason and adds no template line.
 TEST_F(TemplateLearning, ExamplesOfOneKindShareATemplate) {
     const TemplateLearner learner(DateOrder::Dmy);
-    const QList<LearnOutcome> outcomes = learner.learnAll({
+    const LearnedTemplates learned = learner.learnTemplates({
         {document("alder1"), QStringLiteral("AF-7731 2024-05-07")},
         {document("bolt1"), QStringLiteral("R-2024-118")},
+        {document("cedar2"), QStringLiteral("5512-9999")},
         {document("alder2"), QStringLiteral("AF-7790 2024-06-21")},
     });
-    ASSERT_EQ(outcomes.size(), 3);
-    for (const LearnOutcome& outcome : outcomes)
-        ASSERT_TRUE(outcome.learned.has_value()) << outcome.reason.toStdString();
-    EXPECT_EQ(outcomes.at(2).learned->text, outcomes.at(0).learned->text);
+    const QList<LearnOutcome>& outcomes = learned.outcomes;
+    ASSERT_EQ(outcomes.size(), 4);
+    for (const qsizetype index : {0, 1, 3})
+        ASSERT_TRUE(outcomes.at(index).learned.has_value())
+            << outcomes.at(index).reason.toStdString();
+    EXPECT_FALSE(outcomes.at(2).learned.has_value());
+    EXPECT_EQ(outcomes.at(2).reason,
+              QStringLiteral("the part \"5512-9999\" is not in the document"));
+    EXPECT_FALSE(learned.allLearned());
+    EXPECT_EQ(outcomes.at(3).learned->text, outcomes.at(0).learned->text);
     EXPECT_NE(outcomes.at(1).learned->text, outcomes.at(0).learned->text);
-    EXPECT_EQ(nameOrReason(outcomes.at(2).learned->parsed, document("alder3")),
+    EXPECT_EQ(learned.lines,
+              QStringList({outcomes.at(0).learned->text, outcomes.at(1).learned->text}));
+    ASSERT_EQ(learned.templates.size(), 2);
+    EXPECT_EQ(nameOrReason(learned.templates.at(0), document("alder3")),
               QStringLiteral("AF-7802 2024-07-03"));
 }
 
