@@ -1,11 +1,11 @@
 #pragma once
 
-#include "textrules/words.h"
+#include "naming/words/words.h"
 
 #include <QString>
 
 // The word rules of rename by content. What a word is, the first words and the words around a
-// search text are shared with the extraction worker (textrules/words.h); the listed word numbers
+// search text are shared with the extraction worker (naming/words/words.h); the listed word numbers
 // of mode 4 read only one page and stay here.
 
 // Mode 4: the word numbers listed in wordList ("10,11") that lie between count (the list's first

@@ -1,4 +1,4 @@
-#include "textrules/words.h"
+#include "naming/words/words.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "textrules/extracted_text.h"
+#include "naming/words/extracted_text.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textrules/stop_rule.h"
+#include "naming/words/stop_rule.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,7 +9,7 @@
 namespace corvander {
 
 // Takes a document's text page by page, in page order, and tells when a stop rule has all it
-// needs. What it keeps is exactly what the word rules (textrules/words.h) need to give the same
+// needs. What it keeps is exactly what the word rules (naming/words/words.h) need to give the same
 // name, skip reason and provenance as the whole text would:
 // - the first pages as they came, up to the page that satisfied the rule;
 // - for a search text, once more than kLetGoAbove is kept, not the pages it can no longer use: the

@@ -1,7 +1,7 @@
-#include "textrules/text_gatherer.h"
+#include "naming/words/text_gatherer.h"
 
-#include "textrules/extracted_text.h"
-#include "textrules/words.h"
+#include "naming/words/extracted_text.h"
+#include "naming/words/words.h"
 
 #include <algorithm>
 
