@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/planned_file.h"
+#include "naming/planned_file.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 
 #include "common/error_report.h"
 #include "common/text_helpers.h"
-#include "rename/file_planner.h"
+#include "naming/file_planner.h"
 #include "rename/finish_as_read.h"
 #include "rename/rename_context.h"
 

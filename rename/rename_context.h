@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/metadata.h"
-#include "rename/planned_file.h"
+#include "naming/planned_file.h"
 
 #include <QString>
 

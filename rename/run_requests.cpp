@@ -4,6 +4,7 @@
 #include "common/text_helpers.h"
 #include "common/vb_convert.h"
 #include "common/window_port.h"
+#include "naming/content_request.h"
 #include "rename/rename_by_content.h"
 #include "rename/rename_by_metadata.h"
 

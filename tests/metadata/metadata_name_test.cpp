@@ -1,4 +1,4 @@
-#include "rename/metadata_name.h"
+#include "naming/metadata_name.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

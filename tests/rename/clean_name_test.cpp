@@ -1,4 +1,4 @@
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 
 #include <gtest/gtest.h>
 

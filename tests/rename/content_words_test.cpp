@@ -1,6 +1,6 @@
 #include "common/text_helpers.h"
-#include "rename/clean_name.h"
-#include "rename/content_words.h"
+#include "naming/clean_name.h"
+#include "naming/content_words.h"
 
 #include <gtest/gtest.h>
 

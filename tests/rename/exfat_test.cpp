@@ -1,6 +1,6 @@
 // Copies into a real exFAT results folder, as on a USB stick: through FUSE, a file system with
 // neither unnamed files, renaming without replacing nor links.
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 #include "rename/leftovers.h"
 #include "rename/results_folder.h"
 #include "rename/safe_copy.h"

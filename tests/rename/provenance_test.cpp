@@ -1,5 +1,5 @@
 // Where a planned name came from, in the words a tool tip and the journal show.
-#include "rename/file_planner.h"
+#include "naming/file_planner.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "common/error_report.h"
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 #include "rename/leftovers.h"
 #include "rename/results_folder.h"
 #include "rename/safe_copy.h"

@@ -1,4 +1,4 @@
-#include "rename/planned_file.h"
+#include "naming/planned_file.h"
 
 #include <QStringList>
 

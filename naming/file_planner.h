@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/extract_request.h"
-#include "rename/planned_file.h"
+#include "naming/planned_file.h"
 
 #include <optional>
 

@@ -1,12 +1,12 @@
-#include "rename/file_planner.h"
+#include "naming/file_planner.h"
 
 #include "common/path_helpers.h"
 #include "common/text_helpers.h"
 #include "extract/metadata.h"
 #include "extract/text_reading.h"
-#include "rename/clean_name.h"
-#include "rename/metadata_name.h"
-#include "rename/rename_by_content.h"
+#include "naming/clean_name.h"
+#include "naming/content_request.h"
+#include "naming/metadata_name.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "rename/content_words.h"
+#include "naming/content_words.h"
 
 #include "common/text_helpers.h"
 #include "common/vb_convert.h"

@@ -2,7 +2,7 @@
 
 #include "extract/extract_request.h"
 #include "extract/file_identity.h"
-#include "rename/content_words.h"
+#include "naming/content_words.h"
 
 #include <QList>
 #include <QString>

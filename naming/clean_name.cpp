@@ -1,4 +1,4 @@
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 
 #include "common/code_page.h"
 #include "rename/safe_copy.h"
