@@ -1,7 +1,6 @@
 #include "naming/clean_name.h"
 
 #include "common/code_page.h"
-#include "rename/safe_copy.h"
 
 #include <QList>
 
@@ -31,13 +30,4 @@ QString CleanName(const QString& nameText, bool removePercent) {
     if (removePercent)
         name.remove(QLatin1Char('%'));
     return name;
-}
-
-bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool removePercent,
-                       const corvander::ResultsFolder& resultsFolder) {
-    const QString name = CleanName(nameText, removePercent);
-    if (name.isEmpty())
-        return false;
-    CopyToFreeName(sourcePath, resultsFolder, name);
-    return true;
 }

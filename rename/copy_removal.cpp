@@ -1,6 +1,6 @@
 #include "rename/copy_removal.h"
 
-#include "rename/file_descriptor.h"
+#include "copying/file_descriptor.h"
 #include "rename/file_digest.h"
 #include "rename/path_below.h"
 

@@ -1,6 +1,6 @@
 #include "rename/file_digest.h"
 
-#include "rename/file_descriptor.h"
+#include "copying/file_descriptor.h"
 
 #include <QCryptographicHash>
 #include <QFile>

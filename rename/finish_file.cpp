@@ -1,10 +1,10 @@
 #include "common/error_report.h"
 #include "common/window_port.h"
+#include "copying/name_reservations.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
 #include "rename/finish_as_read.h"
-#include "rename/name_reservations.h"
 #include "rename/rename_context.h"
-#include "rename/results_folder.h"
-#include "rename/safe_copy.h"
 
 #include <QFileInfo>
 #include <optional>

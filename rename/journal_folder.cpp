@@ -1,6 +1,6 @@
 #include "rename/journal_folder.h"
 
-#include "rename/file_descriptor.h"
+#include "copying/file_descriptor.h"
 #include "rename/journal_lines.h"
 #include "rename/run_journal.h"
 

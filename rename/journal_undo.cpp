@@ -1,7 +1,7 @@
 #include "rename/journal_undo.h"
 
+#include "copying/file_descriptor.h"
 #include "rename/copy_removal.h"
-#include "rename/file_descriptor.h"
 #include "rename/journal_folder.h"
 #include "rename/journal_lines.h"
 

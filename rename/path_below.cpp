@@ -1,6 +1,6 @@
 #include "rename/path_below.h"
 
-#include "rename/file_descriptor.h"
+#include "copying/file_descriptor.h"
 
 #include <cerrno>
 #include <cstring>

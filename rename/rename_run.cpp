@@ -6,17 +6,17 @@
 #include "common/text_helpers.h"
 #include "common/waiter.h"
 #include "common/window_port.h"
+#include "copying/copy_ways.h"
+#include "copying/leftovers.h"
+#include "copying/listed_files.h"
+#include "copying/name_reservations.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
-#include "rename/copy_ways.h"
-#include "rename/leftovers.h"
-#include "rename/listed_files.h"
-#include "rename/name_reservations.h"
 #include "rename/repeated_reports.h"
-#include "rename/results_folder.h"
 #include "rename/run_journal.h"
 #include "rename/run_requests.h"
-#include "rename/safe_copy.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;

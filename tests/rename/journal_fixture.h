@@ -1,8 +1,8 @@
 #pragma once
 
-#include "rename/results_folder.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
 #include "rename/run_journal.h"
-#include "rename/safe_copy.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>

@@ -2,9 +2,9 @@
 // the middle of the copy until its input ends; then it dies without a word, as a killed run does.
 //
 //   leftovers_child FOLDER SOURCE named|exclusive
-#include "rename/results_folder.h"
-#include "rename/safe_copy.h"
-#include "rename/safe_copy_testing.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
+#include "copying/safe_copy_testing.h"
 
 #include <QCoreApplication>
 #include <QDir>

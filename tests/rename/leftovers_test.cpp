@@ -1,8 +1,8 @@
 // The clean-up of what dead runs left in a results folder, and of nothing else.
-#include "rename/copy_markers.h"
-#include "rename/file_descriptor.h"
-#include "rename/leftovers.h"
-#include "rename/results_folder.h"
+#include "copying/copy_markers.h"
+#include "copying/file_descriptor.h"
+#include "copying/leftovers.h"
+#include "copying/results_folder.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // The plan a preview shows is the run that follows it.
 #include "common/event_loop_waiter.h"
+#include "copying/safe_copy.h"
+#include "copying/safe_copy_testing.h"
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
 #include "rename/finish_as_read.h"
 #include "rename/rename_run.h"
-#include "rename/safe_copy.h"
-#include "rename/safe_copy_testing.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QComboBox>

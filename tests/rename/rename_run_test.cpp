@@ -1,6 +1,6 @@
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
-#include "rename/copy_markers.h"
+#include "copying/copy_markers.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QPushButton>

@@ -1,9 +1,9 @@
 #include "common/error_report.h"
-#include "naming/clean_name.h"
-#include "rename/leftovers.h"
-#include "rename/results_folder.h"
-#include "rename/safe_copy.h"
-#include "rename/safe_copy_testing.h"
+#include "copying/copy_with_clean_name.h"
+#include "copying/leftovers.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
+#include "copying/safe_copy_testing.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The copy is made only from the state of the source its name was made from.
-#include "rename/results_folder.h"
-#include "rename/safe_copy.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>

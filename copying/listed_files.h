@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/leftovers.h"
+#include "copying/leftovers.h"
 
 class FileListView;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/copy_ways.h"
+#include "copying/copy_ways.h"
 
 #include <QString>
 #include <functional>

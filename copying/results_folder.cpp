@@ -1,4 +1,4 @@
-#include "rename/results_folder.h"
+#include "copying/results_folder.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rename/copy_markers.h"
-#include "rename/file_descriptor.h"
+#include "copying/copy_markers.h"
+#include "copying/file_descriptor.h"
 
 #include <QByteArray>
 #include <QString>

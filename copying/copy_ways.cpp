@@ -1,10 +1,10 @@
-#include "rename/copy_ways.h"
+#include "copying/copy_ways.h"
 
 #include "common/error_report.h"
-#include "rename/copy_markers.h"
-#include "rename/file_descriptor.h"
-#include "rename/own_work_file.h"
-#include "rename/safe_copy_testing.h"
+#include "copying/copy_markers.h"
+#include "copying/file_descriptor.h"
+#include "copying/own_work_file.h"
+#include "copying/safe_copy_testing.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "rename/name_reservations.h"
+#include "copying/name_reservations.h"
 
-#include "rename/results_folder.h"
+#include "copying/results_folder.h"
 
 #include <QFile>
 #include <fcntl.h>

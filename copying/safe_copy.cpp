@@ -1,10 +1,10 @@
-#include "rename/safe_copy.h"
+#include "copying/safe_copy.h"
 
 #include "common/error_report.h"
-#include "rename/copy_ways.h"
-#include "rename/file_descriptor.h"
-#include "rename/results_folder.h"
-#include "rename/safe_copy_testing.h"
+#include "copying/copy_ways.h"
+#include "copying/file_descriptor.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy_testing.h"
 
 #include <QFile>
 

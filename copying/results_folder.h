@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/file_descriptor.h"
+#include "copying/file_descriptor.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
-#include "rename/leftovers.h"
+#include "copying/leftovers.h"
 
-#include "rename/copy_markers.h"
-#include "rename/file_descriptor.h"
-#include "rename/results_folder.h"
+#include "copying/copy_markers.h"
+#include "copying/file_descriptor.h"
+#include "copying/results_folder.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "rename/listed_files.h"
+#include "copying/listed_files.h"
 
 #include "common/window_port.h"
 

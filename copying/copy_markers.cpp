@@ -1,4 +1,4 @@
-#include "rename/copy_markers.h"
+#include "copying/copy_markers.h"
 
 #include <QList>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
-#include "rename/own_work_file.h"
+#include "copying/own_work_file.h"
 
-#include "rename/copy_ways.h"
+#include "copying/copy_ways.h"
 
 #include <cerrno>
 #include <fcntl.h>
