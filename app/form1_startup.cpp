@@ -7,7 +7,7 @@
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
 #include "extract/extraction_pool.h"
-#include "rename/journal_folder.h"
+#include "journal/journal_folder.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

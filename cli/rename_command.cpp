@@ -11,7 +11,7 @@
 #include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
-#include "rename/journal_folder.h"
+#include "journal/journal_folder.h"
 #include "rename/rename_run.h"
 
 #include <QDir>

@@ -14,8 +14,8 @@
 #include "copying/safe_copy.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
+#include "journal/run_journal.h"
 #include "rename/repeated_reports.h"
-#include "rename/run_journal.h"
 #include "rename/run_requests.h"
 
 using corvander::ExtractRequest;

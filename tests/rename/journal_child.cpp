@@ -1,6 +1,6 @@
 // Starts a run journal as a run does, records the copies named on the command line, prints the
 // journal's path and waits to be killed. Usage: journal_child RESULTS [SOURCE COPY]...
-#include "rename/run_journal.h"
+#include "journal/run_journal.h"
 
 #include <QFile>
 

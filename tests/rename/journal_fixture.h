@@ -2,7 +2,7 @@
 
 #include "copying/results_folder.h"
 #include "copying/safe_copy.h"
-#include "rename/run_journal.h"
+#include "journal/run_journal.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>

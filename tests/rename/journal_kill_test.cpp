@@ -1,6 +1,6 @@
-#include "rename/journal_folder.h"
-#include "rename/journal_lines.h"
-#include "rename/journal_undo.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_lines.h"
+#include "journal/journal_undo.h"
 #include "tests/rename/journal_fixture.h"
 
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "rename/journal_folder.h"
-#include "rename/journal_undo.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_undo.h"
 #include "tests/rename/journal_fixture.h"
 
 using namespace corvander;

@@ -1,4 +1,4 @@
-#include "rename/journal_report.h"
+#include "journal/journal_report.h"
 #include "tests/rename/journal_fixture.h"
 
 using namespace corvander;

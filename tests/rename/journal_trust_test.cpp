@@ -1,7 +1,7 @@
 // Undo acts only on the user's own journals, and only on what they say the run made inside its
 // results folder: entries written by hand to point elsewhere are kept.
-#include "rename/journal_lines.h"
-#include "rename/journal_undo.h"
+#include "journal/journal_lines.h"
+#include "journal/journal_undo.h"
 #include "tests/rename/journal_fixture.h"
 
 #include <QCryptographicHash>

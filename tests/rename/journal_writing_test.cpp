@@ -1,6 +1,6 @@
-#include "rename/file_digest.h"
-#include "rename/journal_folder.h"
-#include "rename/journal_lines.h"
+#include "journal/file_digest.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_lines.h"
 #include "tests/rename/journal_fixture.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "rename/run_journal.h"
+#include "journal/run_journal.h"
 
-#include "rename/file_digest.h"
-#include "rename/journal_folder.h"
-#include "rename/journal_lines.h"
+#include "journal/file_digest.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_lines.h"
 
 #include <QDir>
 #include <QFile>

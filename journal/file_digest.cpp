@@ -1,4 +1,4 @@
-#include "rename/file_digest.h"
+#include "journal/file_digest.h"
 
 #include "copying/file_descriptor.h"
 

@@ -1,8 +1,8 @@
-#include "rename/copy_removal.h"
+#include "journal/copy_removal.h"
 
 #include "copying/file_descriptor.h"
-#include "rename/file_digest.h"
-#include "rename/path_below.h"
+#include "journal/file_digest.h"
+#include "journal/path_below.h"
 
 #include <cerrno>
 #include <cstring>

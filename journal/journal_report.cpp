@@ -1,6 +1,6 @@
-#include "rename/journal_report.h"
+#include "journal/journal_report.h"
 
-#include "rename/journal_lines.h"
+#include "journal/journal_lines.h"
 
 #include <QStringList>
 

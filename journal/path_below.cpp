@@ -1,4 +1,4 @@
-#include "rename/path_below.h"
+#include "journal/path_below.h"
 
 #include "copying/file_descriptor.h"
 

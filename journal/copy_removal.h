@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/run_journal.h"
+#include "journal/run_journal.h"
 
 #include <QByteArray>
 #include <QString>

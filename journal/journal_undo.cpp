@@ -1,9 +1,9 @@
-#include "rename/journal_undo.h"
+#include "journal/journal_undo.h"
 
 #include "copying/file_descriptor.h"
-#include "rename/copy_removal.h"
-#include "rename/journal_folder.h"
-#include "rename/journal_lines.h"
+#include "journal/copy_removal.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_lines.h"
 
 #include <QFile>
 

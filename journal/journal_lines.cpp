@@ -1,7 +1,7 @@
-#include "rename/journal_lines.h"
+#include "journal/journal_lines.h"
 
 #include "copying/file_descriptor.h"
-#include "rename/file_digest.h"
+#include "journal/file_digest.h"
 
 #include <QFile>
 #include <QJsonArray>

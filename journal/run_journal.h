@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rename/file_digest.h"
+#include "journal/file_digest.h"
 
 #include <QByteArray>
 #include <QDateTime>

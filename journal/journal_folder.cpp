@@ -1,8 +1,8 @@
-#include "rename/journal_folder.h"
+#include "journal/journal_folder.h"
 
 #include "copying/file_descriptor.h"
-#include "rename/journal_lines.h"
-#include "rename/run_journal.h"
+#include "journal/journal_lines.h"
+#include "journal/run_journal.h"
 
 #include <QDir>
 #include <QFile>
