@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "rename/run_parameters.h"
+#include "run/run_parameters.h"
 
 #include <QStringList>
 #include <optional>

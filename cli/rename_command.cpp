@@ -12,7 +12,7 @@
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
 #include "journal/journal_folder.h"
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 
 #include <QDir>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "extract/waiting_progress.h"
-#include "rename/rename_by_metadata.h"
-#include "rename/rename_context.h"
+#include "run/rename_by_metadata.h"
+#include "run/rename_context.h"
 #include "tests/support/pdf_writer.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_fixture.h"

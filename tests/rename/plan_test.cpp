@@ -4,8 +4,8 @@
 #include "copying/safe_copy_testing.h"
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
-#include "rename/finish_as_read.h"
-#include "rename/rename_run.h"
+#include "run/finish_as_read.h"
+#include "run/rename_run.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QComboBox>

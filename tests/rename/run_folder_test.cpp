@@ -2,7 +2,7 @@
 // and its clean-up leaves alone what is not a dead run's of the same user.
 #include "copying/copy_markers.h"
 #include "journal/journal_folder.h"
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 #include "tests/rename/rename_fixture.h"
 
 #include <QProcess>

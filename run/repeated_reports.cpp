@@ -1,4 +1,4 @@
-#include "rename/repeated_reports.h"
+#include "run/repeated_reports.h"
 
 void RepeatedReports::showWarning(const QString& text, const QString& title) {
     for (Kind& kind : m_kinds) {

@@ -1,12 +1,12 @@
-#include "rename/run_requests.h"
+#include "run/run_requests.h"
 
 #include "common/error_report.h"
 #include "common/text_helpers.h"
 #include "common/vb_convert.h"
 #include "common/window_port.h"
 #include "naming/content_request.h"
-#include "rename/rename_by_content.h"
-#include "rename/rename_by_metadata.h"
+#include "run/rename_by_content.h"
+#include "run/rename_by_metadata.h"
 
 using corvander::ExtractRequest;
 

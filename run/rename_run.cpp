@@ -1,4 +1,4 @@
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 
 #include "common/dialogs.h"
 #include "common/error_report.h"
@@ -15,8 +15,8 @@
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
 #include "journal/run_journal.h"
-#include "rename/repeated_reports.h"
-#include "rename/run_requests.h"
+#include "run/repeated_reports.h"
+#include "run/run_requests.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;

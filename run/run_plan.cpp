@@ -1,4 +1,4 @@
-#include "rename/run_plan.h"
+#include "run/run_plan.h"
 
 namespace corvander {
 

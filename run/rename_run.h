@@ -1,7 +1,7 @@
 #pragma once
 
-#include "rename/rename_context.h"
-#include "rename/run_plan.h"
+#include "run/rename_context.h"
+#include "run/run_plan.h"
 
 #include <QString>
 #include <functional>

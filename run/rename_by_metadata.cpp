@@ -1,10 +1,10 @@
-#include "rename/rename_by_metadata.h"
+#include "run/rename_by_metadata.h"
 
 #include "common/error_report.h"
 #include "common/text_helpers.h"
 #include "naming/file_planner.h"
-#include "rename/finish_as_read.h"
-#include "rename/rename_context.h"
+#include "run/finish_as_read.h"
+#include "run/rename_context.h"
 
 bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QString& format) {
     TrappedProcedure proc(context.dialogs, context.labels.metadata);

@@ -3,8 +3,8 @@
 #include "copying/name_reservations.h"
 #include "copying/results_folder.h"
 #include "copying/safe_copy.h"
-#include "rename/finish_as_read.h"
-#include "rename/rename_context.h"
+#include "run/finish_as_read.h"
+#include "run/rename_context.h"
 
 #include <QFileInfo>
 #include <optional>

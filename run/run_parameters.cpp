@@ -1,4 +1,4 @@
-#include "rename/run_parameters.h"
+#include "run/run_parameters.h"
 
 #include "common/dialogs.h"
 #include "common/vb_convert.h"

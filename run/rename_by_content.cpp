@@ -1,4 +1,4 @@
-#include "rename/rename_by_content.h"
+#include "run/rename_by_content.h"
 
 #include "common/error_report.h"
 #include "common/path_helpers.h"
@@ -6,8 +6,8 @@
 #include "naming/content_request.h"
 #include "naming/content_words.h"
 #include "naming/file_planner.h"
-#include "rename/finish_as_read.h"
-#include "rename/rename_context.h"
+#include "run/finish_as_read.h"
+#include "run/rename_context.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;
