@@ -2,22 +2,28 @@
 
 #include "extract/extract_request.h"
 #include "naming/planned_file.h"
+#include "naming/rules/naming_rule.h"
 
 #include <optional>
 
 namespace corvander {
 
 // The decisions of one file, made from its extraction: the same for the run, the preview and the
-// command line, so that they can never disagree about a name.
+// command line, so that they can never disagree about a name. `rule` is the rule chosen when the
+// file's turn comes; none (rename by content without a mode) plans every file as skipped.
 
-// Rename by content in `mode` with the run's numbers and texts; `extracted` is the answer to
-// contentRequest() for the file, or nothing when that asked for no extraction.
+// The one extraction a file needs; nothing when it is planned without reading it.
+std::optional<ExtractRequest> requestFor(const NamingRule* rule, const QString& path,
+                                         const RuleArguments& arguments);
+
+// A name or a skip reason from the answer to requestFor() (nothing when that asked for none).
+PlannedFile planFor(const NamingRule* rule, const QString& path, const RuleArguments& arguments,
+                    const std::optional<ExtractResult>& extracted);
+
+// The same for rename by content by Combo1's index, and for rename by metadata with `format`.
 PlannedFile planByContent(int mode, const QString& path, int count, int page,
                           const QString& wordList, const QString& searchText,
                           const std::optional<ExtractResult>& extracted);
-
-// Rename by metadata with `format`; `extracted` answers ExtractRequest::information() for the
-// file, or is nothing for a blank format, which keeps the file's own name.
 PlannedFile planByMetadata(const QString& format, const QString& path,
                            const std::optional<ExtractResult>& extracted);
 

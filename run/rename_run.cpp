@@ -1,5 +1,7 @@
 #include "run/rename_run.h"
 
+#include "run/current_rule.h"
+
 #include "common/dialogs.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
@@ -116,8 +118,10 @@ private:
         m_proc.step([&] {
             if (m_options.plan || !m_ports.controls.contentSelected())
                 return;
-            const std::optional<RunParameters> answers =
-                collectRunParameters(m_dialogs, m_ports.controls.modeIndex());
+            const corvander::NamingRule* rule = corvander::currentRule(m_ports.controls);
+            if (!rule)
+                return;
+            const std::optional<corvander::RunParameters> answers = rule->ask(m_dialogs);
             if (answers)
                 m_parameters = *answers;
             else
@@ -321,7 +325,7 @@ private:
     corvander::NameReservations m_reservations;
     std::optional<corvander::ResultsFolder> m_folder;
     RenameContext m_context;
-    RunParameters m_parameters;
+    corvander::RunParameters m_parameters;
     QString m_password;
     QString m_skippedList;
     std::optional<corvander::FileIdentity> m_identity;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "extract/file_identity.h"
+#include "naming/rules/naming_rule.h"
 #include "run/rename_context.h"
-#include "run/run_parameters.h"
 
 #include <QList>
 #include <optional>

@@ -3,7 +3,7 @@
 #include "run/rename_run.h"
 #include "tests/cli/program_runner.h"
 #include "tests/extract/pdf_files.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "journal/journal_folder.h"
 #include "journal/journal_undo.h"
-#include "tests/rename/journal_fixture.h"
+#include "tests/journal/journal_fixture.h"
 
 using namespace corvander;
 

@@ -1,7 +1,7 @@
 #include "journal/journal_folder.h"
 #include "journal/journal_lines.h"
 #include "journal/journal_undo.h"
-#include "tests/rename/journal_fixture.h"
+#include "tests/journal/journal_fixture.h"
 
 #include <QJsonDocument>
 #include <QProcess>

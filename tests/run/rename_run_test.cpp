@@ -1,7 +1,7 @@
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
 #include "copying/copy_markers.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QPushButton>
 #include <QTimer>

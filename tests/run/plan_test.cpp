@@ -6,7 +6,7 @@
 #include "extract/lookahead.h"
 #include "run/finish_as_read.h"
 #include "run/rename_run.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // The prompts at the start of a run: each can be left, and a protected document can be opened.
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QCheckBox>
 

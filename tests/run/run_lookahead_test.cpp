@@ -5,7 +5,7 @@
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 #include "tests/support/process_probe.h"
 
 #include <QComboBox>

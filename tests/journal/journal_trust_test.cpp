@@ -2,7 +2,7 @@
 // results folder: entries written by hand to point elsewhere are kept.
 #include "journal/journal_lines.h"
 #include "journal/journal_undo.h"
-#include "tests/rename/journal_fixture.h"
+#include "tests/journal/journal_fixture.h"
 
 #include <QCryptographicHash>
 #include <QProcess>

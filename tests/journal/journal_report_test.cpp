@@ -1,5 +1,5 @@
 #include "journal/journal_report.h"
-#include "tests/rename/journal_fixture.h"
+#include "tests/journal/journal_fixture.h"
 
 using namespace corvander;
 

@@ -1,7 +1,7 @@
 // Preview, stop, undo and the report, through the window's own menus and bar.
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "copying/copy_markers.h"
 #include "journal/journal_folder.h"
 #include "run/rename_run.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 namespace {
 
