@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/window_port.h"
-#include "rename/run_plan.h"
+#include "run/run_plan.h"
 
 #include <QCursor>
 #include <QWidget>

@@ -3,9 +3,9 @@
 
 #include "common/dialogs.h"
 #include "common/error_report.h"
-#include "rename/journal_folder.h"
-#include "rename/journal_report.h"
-#include "rename/journal_undo.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_report.h"
+#include "journal/journal_undo.h"
 
 #include <QDir>
 #include <QSaveFile>

@@ -2,7 +2,7 @@
 #include "app/form1.h"
 
 #include "app/text_progress_bar.h"
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 
 #include <QAction>
 #include <QScopedValueRollback>

@@ -7,7 +7,8 @@
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
 #include "extract/extraction_pool.h"
-#include "rename/journal_folder.h"
+#include "journal/journal_folder.h"
+#include "naming/rules/naming_rules.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -84,15 +85,7 @@ void Form1::addListColumn() {
 }
 
 void Form1::addRenameModes() {
-    Combo1->addItems({
-        QStringLiteral("Rename by the first x word(s)"),
-        QStringLiteral("Rename by the first x word(s) on page 2"),
-        QStringLiteral("Rename by the first x word(s) on last page"),
-        QStringLiteral("Rename by the first x word(s) on page y"),
-        QStringLiteral("Rename by x1, x2, x3 word(s) on first page"),
-        QStringLiteral("Rename by n words after x string"),
-        QStringLiteral("Rename by n words before x string"),
-    });
+    Combo1->addItems(corvander::contentLabels());
     // Nothing is selected until the stored mode is restored.
     Combo1->setCurrentIndex(-1);
 }

@@ -5,7 +5,7 @@
 #include "common/error_report.h"
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 
 #include <QDir>
 

@@ -1,10 +1,11 @@
 #include "cli/command_settings.h"
 
 #include "common/path_helpers.h"
+#include "naming/rules/naming_rules.h"
+#include "naming/rules/rule_options.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 #include <limits>
 
@@ -15,14 +16,9 @@ namespace {
 // Whole numbers in decimal, as the window's prompts would take them and its rename would
 // convert them without an overflow.
 int wholeNumber(const QString& option, const QString& text) {
-    static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
-    if (!digits.match(text).hasMatch())
-        throw UsageError(QStringLiteral("%1: \"%2\" is not a whole number").arg(option, text));
-    bool fits = false;
-    const int value = text.toInt(&fits);
-    if (!fits)
-        throw UsageError(QStringLiteral("%1: %2 is out of range").arg(option, text));
-    return value;
+    if (const std::optional<QString> problem = wholeNumberProblem(option, text))
+        throw UsageError(*problem);
+    return text.toInt();
 }
 
 // Naming the languages asks for OCR in them; whether they are installed is for a worker to say.
@@ -63,82 +59,59 @@ CommonSettings commonSettingsOf(const CommandArguments& arguments) {
     return settings;
 }
 
-// The options of the family that leads (the one with a text or list of its own); --words and
-// --page go with them or stand alone.
-QStringList leadingFamilies(const CommandArguments& arguments) {
-    QStringList found;
-    for (const char* option : {"--word-numbers", "--after", "--before", "--format"}) {
-        if (arguments.values.contains(QLatin1String(option)))
-            found << QLatin1String(option);
+// The options that lead a family of their own, in the table's order ("--words" first).
+QStringList leadingOptions() {
+    QStringList options;
+    for (const NamingRule* rule : namingRules()) {
+        if (!options.contains(rule->leadingOption()))
+            options << rule->leadingOption();
     }
-    return found;
+    return options;
 }
 
+// The rule the options choose, and the answers its prompts would have collected. --words leads
+// when no other family's option is given; --page goes with it alone.
 void chooseFamily(const CommandArguments& arguments, RenameSettings& settings) {
     const QString words = QStringLiteral("--words");
     const QString page = QStringLiteral("--page");
     const bool hasWords = arguments.values.contains(words);
     const bool hasPage = arguments.values.contains(page);
-    const QStringList leading = leadingFamilies(arguments);
+    QStringList leading;
+    for (const QString& option : leadingOptions()) {
+        if (option != words && arguments.values.contains(option))
+            leading << option;
+    }
     if (leading.size() > 1)
         throw UsageError(
             QStringLiteral("two families at once: %1").arg(leading.join(QStringLiteral(" and "))));
-    const QString family = leading.value(0);
-    if (family.isEmpty()) {
+    if (leading.isEmpty()) {
         if (!hasWords && hasPage)
             throw UsageError(QStringLiteral("--page needs --words X"));
-        if (!hasWords)
-            throw UsageError(QStringLiteral("no FAMILY given: use --words, --word-numbers, "
-                                            "--after, --before or --format"));
-        settings.parameters.first = QString::number(wholeNumber(words, arguments.values[words]));
-        settings.mode = 0;
-        if (!hasPage)
-            return;
-        const QString y = arguments.values.value(page);
-        if (y == QLatin1String("last")) {
-            settings.mode = 2;
-            return;
+        if (!hasWords) {
+            QStringList options = leadingOptions();
+            const QString last = options.takeLast();
+            throw UsageError(QStringLiteral("no FAMILY given: use %1 or %2")
+                                 .arg(options.join(QStringLiteral(", ")), last));
         }
-        const int number = wholeNumber(page, y);
-        if (number == 2) {
-            settings.mode = 1;
-            return;
-        }
-        settings.mode = 3;
-        settings.parameters.second = QString::number(number);
+        leading << words;
+    } else if (hasPage) {
+        throw UsageError(
+            QStringLiteral("--page goes with --words alone, not with %1").arg(leading.first()));
+    }
+    const std::optional<QString> pageValue =
+        hasPage ? std::optional<QString>(arguments.values.value(page)) : std::nullopt;
+    for (const NamingRule* rule : namingRules()) {
+        if (rule->leadingOption() != leading.first() || !rule->chosenBy(pageValue))
+            continue;
+        if (const std::optional<QString> problem =
+                rule->readOptions(arguments.values, settings.parameters))
+            throw UsageError(*problem);
+        settings.rule = rule->id();
+        settings.metadata = rule->family() == Family::Metadata;
+        settings.mode = comboIndexOf(rule->id());
+        settings.format = settings.parameters.format;
         return;
     }
-    if (hasPage)
-        throw UsageError(QStringLiteral("--page goes with --words alone, not with %1").arg(family));
-    const QString value = arguments.values.value(family);
-    if (family == QLatin1String("--format")) {
-        if (hasWords)
-            throw UsageError(QStringLiteral("two families at once: --words and --format"));
-        settings.metadata = true;
-        settings.format = value;
-        return;
-    }
-    if (family == QLatin1String("--word-numbers")) {
-        if (hasWords)
-            throw UsageError(QStringLiteral("two families at once: --words and --word-numbers"));
-        const QStringList entries = value.split(QLatin1Char(','));
-        for (const QString& entry : entries) {
-            if (entry.isEmpty())
-                throw UsageError(QStringLiteral("--word-numbers: \"%1\" is not a list of whole "
-                                                "numbers such as 10,11")
-                                     .arg(value));
-            wholeNumber(family, entry);
-        }
-        settings.mode = 4;
-        settings.parameters.wordList = value;
-        settings.parameters.first = entries.first();
-        return;
-    }
-    if (!hasWords)
-        throw UsageError(QStringLiteral("%1 needs --words N").arg(family));
-    settings.mode = family == QLatin1String("--after") ? 5 : 6;
-    settings.parameters.searchText = value;
-    settings.parameters.first = QString::number(wholeNumber(words, arguments.values[words]));
 }
 
 } // namespace

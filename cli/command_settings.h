@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
-#include "rename/run_parameters.h"
+#include "naming/rules/naming_rule.h"
 
 #include <QStringList>
 #include <optional>
@@ -24,6 +24,7 @@ struct CommonSettings {
 // have collected.
 struct RenameSettings {
     CommonSettings common;
+    RuleId rule = RuleId::FirstWords;
     bool metadata = false;
     int mode = -1;
     RunParameters parameters;

@@ -1,5 +1,9 @@
 #include "cli/help_text.h"
 
+#include "naming/rules/naming_rules.h"
+
+#include <QByteArray>
+
 namespace corvander {
 
 // The options rename and check share: how files are found and read, and how lines are written.
@@ -16,49 +20,63 @@ namespace corvander {
     "  -h, --help                 show this help and exit\n"
 // clang-format on
 
+namespace {
+
+// The families, one line each from the table of naming rules (a description may go on over
+// more lines), as --help lists them.
+QByteArray familyList() {
+    constexpr qsizetype kDescriptionColumn = 29;
+    QByteArray list;
+    for (const NamingRule* rule : namingRules()) {
+        const QStringList lines = rule->description().split(QLatin1Char('\n'));
+        QString first = QStringLiteral("  ") + rule->usage();
+        list += first.leftJustified(kDescriptionColumn - 1).toUtf8() + ' ' +
+                lines.first().toUtf8() + '\n';
+        for (qsizetype i = 1; i < lines.size(); ++i)
+            list += QByteArray(kDescriptionColumn, ' ') + lines.at(i).toUtf8() + '\n';
+    }
+    return list;
+}
+
+} // namespace
+
 const char* renameHelp() {
-    return "Usage: corvander rename FAMILY [options] --to DIR PATH...\n"
-           "\n"
-           "Copies each PDF file into DIR under a name taken from its own text or from its\n"
-           "document information, exactly as the window's \"Start Renaming\" does. The files\n"
-           "themselves are never changed, and no file in DIR is ever replaced: a name that is\n"
-           "taken gets \"!\" (then \"!!\", ...) before \".pdf\".\n"
-           "\n"
-           "PATH: files, taken in the order given whatever their names, and folders, walked\n"
-           "breadth-first for *.pdf files (any letter case); inside a folder, names starting\n"
-           "with \".\" or \"~\" are left out. \"--\" ends the options.\n"
-           "\n"
-           "FAMILY, exactly one of:\n"
-           "  --words X                  the first X words of the document\n"
-           "  --words X --page 2         the first X words of page 2\n"
-           "  --words X --page last      the first X words of the last page\n"
-           "  --words X --page Y         the first X words of page Y\n"
-           "  --word-numbers LIST        those words of page 1, e.g. 10,11\n"
-           "  --after TEXT --words N     N words after the first TEXT\n"
-           "  --before TEXT --words N    N words before the first TEXT\n"
-           "  --format FORMAT            rename by metadata, e.g. \"%a - %t\" (%a author, %t\n"
-           "                             title, %s subject, %c creator, %p producer,\n"
-           "                             %k keywords, %d created, %m modified, %v PDF version,\n"
-           "                             %g pages); an empty FORMAT keeps the file's own name\n"
-           "Numbers are whole numbers in decimal.\n"
-           "\n"
-           "Options:\n"
-           "  --to DIR                   the results folder (required; must exist)\n"
-           "  --dry-run                  copy nothing; print what a real run would do "
-           "now\n" READING_OPTIONS "\n"
-           "Output, one line per listed file in list order, fields separated by TABs:\n"
-           "  copied      SOURCE  NEW-FILE-NAME\n"
-           "  would-copy  SOURCE  NEW-FILE-NAME   (--dry-run)\n"
-           "  skipped     SOURCE  REASON\n"
-           "  failed      SOURCE  REASON          (the copy itself failed)\n"
-           "A backslash, TAB or line feed in a field is written as \\\\, \\t, \\n; a byte that\n"
-           "is not UTF-8 as \\xHH. Progress goes to standard error when it is a terminal.\n"
-           "\n"
-           "Exit status: 0 every file copied (with --dry-run: would be), 1 some skipped or\n"
-           "failed, 2 usage error, 3 nothing could start (no such DIR, no worker program).\n"
-           "\n"
-           "Several rename processes, on one machine or several, may write into one DIR at\n"
-           "once: no copy ever replaces another, and every copy is whole. See corvander(1).\n";
+    static const QByteArray text =
+        QByteArrayLiteral(
+            "Usage: corvander rename FAMILY [options] --to DIR PATH...\n"
+            "\n"
+            "Copies each PDF file into DIR under a name taken from its own text or from its\n"
+            "document information, exactly as the window's \"Start Renaming\" does. The files\n"
+            "themselves are never changed, and no file in DIR is ever replaced: a name that is\n"
+            "taken gets \"!\" (then \"!!\", ...) before \".pdf\".\n"
+            "\n"
+            "PATH: files, taken in the order given whatever their names, and folders, walked\n"
+            "breadth-first for *.pdf files (any letter case); inside a folder, names starting\n"
+            "with \".\" or \"~\" are left out. \"--\" ends the options.\n"
+            "\n"
+            "FAMILY, exactly one of:\n") +
+        familyList() +
+        QByteArrayLiteral(
+            "Numbers are whole numbers in decimal.\n"
+            "\n"
+            "Options:\n"
+            "  --to DIR                   the results folder (required; must exist)\n"
+            "  --dry-run                  copy nothing; print what a real run would do "
+            "now\n" READING_OPTIONS "\n"
+            "Output, one line per listed file in list order, fields separated by TABs:\n"
+            "  copied      SOURCE  NEW-FILE-NAME\n"
+            "  would-copy  SOURCE  NEW-FILE-NAME   (--dry-run)\n"
+            "  skipped     SOURCE  REASON\n"
+            "  failed      SOURCE  REASON          (the copy itself failed)\n"
+            "A backslash, TAB or line feed in a field is written as \\\\, \\t, \\n; a byte that\n"
+            "is not UTF-8 as \\xHH. Progress goes to standard error when it is a terminal.\n"
+            "\n"
+            "Exit status: 0 every file copied (with --dry-run: would be), 1 some skipped or\n"
+            "failed, 2 usage error, 3 nothing could start (no such DIR, no worker program).\n"
+            "\n"
+            "Several rename processes, on one machine or several, may write into one DIR at\n"
+            "once: no copy ever replaces another, and every copy is whole. See corvander(1).\n");
+    return text.constData();
 }
 
 const char* checkHelp() {

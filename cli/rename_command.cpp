@@ -11,8 +11,8 @@
 #include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
-#include "rename/journal_folder.h"
-#include "rename/rename_run.h"
+#include "journal/journal_folder.h"
+#include "run/rename_run.h"
 
 #include <QDir>
 #include <cstdlib>

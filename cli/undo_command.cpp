@@ -3,9 +3,9 @@
 #include "cli/exit_status.h"
 #include "cli/output_fields.h"
 #include "cli/terminal_progress.h"
-#include "rename/journal_folder.h"
-#include "rename/journal_lines.h"
-#include "rename/journal_undo.h"
+#include "journal/journal_folder.h"
+#include "journal/journal_lines.h"
+#include "journal/journal_undo.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "extract/file_identity.h"
-#include "textrules/stop_rule.h"
+#include "naming/words/stop_rule.h"
 
 #include <QByteArray>
 #include <QList>

@@ -3,7 +3,7 @@
 #include "extract/extract_request.h"
 #include "extract/ocr_cache.h"
 #include "extract/ocr_settings.h"
-#include "textrules/text_gatherer.h"
+#include "naming/words/text_gatherer.h"
 
 #include <QHash>
 #include <QList>

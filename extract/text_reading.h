@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textrules/extracted_text.h"
+#include "naming/words/extracted_text.h"
 
 #include <QByteArray>
 #include <QString>

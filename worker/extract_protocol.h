@@ -45,7 +45,7 @@
 //               number (default 120000, at most 86400000; anything else is refused with status 2)
 //   Stop        "text": how much of the text the answer needs; the pages are read in order and
 //               the reading stops at the end of the page after which more text could no longer
-//               change a name made from it by the word rules (textrules/words.h):
+//               change a name made from it by the word rules (naming/words/words.h):
 //                 "bytes"   StopCount bytes of text (the readability check)
 //                 "words"   StopCount complete words, that is a blank follows the StopCount-th
 //                           word and a word follows that blank (the first words of a document)

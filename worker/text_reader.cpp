@@ -1,6 +1,6 @@
 #include "worker/text_reader.h"
 
-#include "textrules/text_gatherer.h"
+#include "naming/words/text_gatherer.h"
 #include "worker/extract_protocol.h"
 #include "worker/ocr_text.h"
 #include "worker/page_ocr.h"

@@ -3,7 +3,7 @@
 // The "text" request: the pages' text exactly as `pdftotext -eol dos -f F -l L FILE OUT` writes
 // it into OUT.
 
-#include "textrules/stop_rule.h"
+#include "naming/words/stop_rule.h"
 #include "worker/answer.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "naming/template/field_evaluation.h"
 #include "naming/template/template_text.h"
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 
 namespace corvander {
 

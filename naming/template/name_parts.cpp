@@ -1,6 +1,6 @@
 #include "naming/template/name_parts.h"
 
-#include "rename/clean_name.h"
+#include "naming/clean_name.h"
 
 namespace corvander {
 

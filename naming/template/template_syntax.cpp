@@ -1,7 +1,7 @@
 #include "naming/template/template_syntax.h"
 
+#include "naming/metadata_name.h"
 #include "naming/template/template_printer.h"
-#include "rename/metadata_name.h"
 
 namespace corvander {
 

@@ -1,9 +1,9 @@
 // The command line gives the names the window gives, and judges files as the window's check does.
 #include "extract/check.h"
-#include "rename/rename_run.h"
+#include "run/rename_run.h"
 #include "tests/cli/program_runner.h"
 #include "tests/extract/pdf_files.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Undoing runs from the command line, what a command-line run leaves for the window's undo, and
 // what a killed run leaves for either.
 #include "tests/cli/program_runner.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QCryptographicHash>
 #include <QDir>

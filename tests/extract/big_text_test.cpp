@@ -2,7 +2,7 @@
 // checked and renamed by metadata: the program never holds more than a bounded part of the text.
 #include "common/event_loop_waiter.h"
 #include "extract/waiting_progress.h"
-#include "tests/rename/rename_fixture.h"
+#include "tests/run/rename_fixture.h"
 
 #include <QFile>
 #include <QRadioButton>

@@ -5,8 +5,8 @@
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
-#include "rename/file_planner.h"
-#include "rename/rename_by_content.h"
+#include "naming/content_request.h"
+#include "naming/file_planner.h"
 #include "tests/extract/worker_documents.h"
 #include "tests/support/scanned_pages.h"
 

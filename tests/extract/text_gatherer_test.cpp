@@ -1,8 +1,8 @@
 // Reading stops at the page that completes a name: the text gathered up to there must name every
 // file exactly as the whole text does, whatever the pages hold.
 #include "extract/check.h"
-#include "rename/file_planner.h"
-#include "textrules/text_gatherer.h"
+#include "naming/file_planner.h"
+#include "naming/words/text_gatherer.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>

@@ -1,0 +1,35 @@
+#include "copying/results_folder.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace corvander {
+
+ResultsFolder::ResultsFolder(const QString& path) : m_path(path) {
+    const QByteArray name = QFile::encodeName(path);
+    m_directory.reset(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // A folder the user may write into but not list (a drop box) opens only as a path; copies
+    // work all the same.
+    if (!m_directory.isOpen() && errno == EACCES) {
+        m_directory.reset(::open(name.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        m_pathOnly = m_directory.isOpen();
+    }
+    m_error = m_directory.isOpen() ? 0 : errno;
+}
+
+int ResultsFolder::flushToDisk() const {
+    if (!isOpen())
+        return m_error;
+    // syncfs needs a descriptor that reads; with none, everything goes to the disk, which also
+    // covers the copies.
+    if (m_pathOnly) {
+        ::sync();
+        return 0;
+    }
+    return ::syncfs(m_directory.get()) == 0 ? 0 : errno;
+}
+
+} // namespace corvander

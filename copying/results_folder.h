@@ -1,0 +1,33 @@
+#pragma once
+
+#include "copying/file_descriptor.h"
+
+#include <QString>
+
+namespace corvander {
+
+// A run's results folder, opened once. Everything the run puts into the folder or looks up there
+// goes through this descriptor, so a folder renamed, or swapped for a link to another folder,
+// while the run goes on changes nothing: the copies keep going where the run started. The path is
+// the one the run was given, for the names the run reports.
+class ResultsFolder {
+public:
+    explicit ResultsFolder(const QString& path);
+
+    const QString& path() const { return m_path; }
+    bool isOpen() const { return m_directory.isOpen(); }
+    int descriptor() const { return m_directory.get(); }
+    // Why the folder could not be opened (an errno); 0 when it is open.
+    int openError() const { return m_error; }
+
+    // Writes what was put into the folder's file system through to the disk; 0 or the errno.
+    int flushToDisk() const;
+
+private:
+    QString m_path;
+    FileDescriptor m_directory;
+    bool m_pathOnly = false;
+    int m_error = 0;
+};
+
+} // namespace corvander

@@ -1,0 +1,107 @@
+#include "copying/safe_copy.h"
+
+#include "common/error_report.h"
+#include "copying/copy_ways.h"
+#include "copying/file_descriptor.h"
+#include "copying/results_folder.h"
+#include "copying/safe_copy_testing.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <sys/stat.h>
+#include <utility>
+
+namespace {
+
+using corvander::FileDescriptor;
+
+using FolderIdentity = std::pair<dev_t, ino_t>;
+
+// The way that last worked in each results folder, so that a run into a folder whose file system
+// refuses the better ways tries them for its first file only.
+std::map<FolderIdentity, CopyWay> g_wayOfFolder;
+
+std::optional<FolderIdentity> identityOf(int directory) {
+    struct stat info {};
+    if (::fstat(directory, &info) != 0)
+        return std::nullopt;
+    return FolderIdentity{info.st_dev, info.st_ino};
+}
+
+bool sameState(const struct stat& info, const corvander::FileIdentity& expected) {
+    const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return quint64(info.st_dev) == expected.device && quint64(info.st_ino) == expected.inode &&
+           qint64(info.st_size) == expected.size && modified == expected.modifiedNanoseconds;
+}
+
+CopyWay nextWay(CopyWay way) {
+    return CopyWay(int(way) + 1);
+}
+
+} // namespace
+
+void safe_copy_testing::forgetFolders() {
+    g_wayOfFolder.clear();
+}
+
+std::optional<CopyWay> safe_copy_testing::rememberedWay(const QString& folder) {
+    const FileDescriptor directory(
+        ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    const auto identity = directory.isOpen() ? identityOf(directory.get()) : std::nullopt;
+    const auto found = identity ? g_wayOfFolder.find(*identity) : g_wayOfFolder.end();
+    if (found == g_wayOfFolder.end())
+        return std::nullopt;
+    return found->second;
+}
+
+QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder& folder,
+                       const QString& name,
+                       const std::optional<corvander::FileIdentity>& expected) {
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
+        raiseError(QStringLiteral("Bad file name"));
+
+    const FileDescriptor source(
+        ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!source.isOpen())
+        corvander::failCopy("Cannot read the file", {}, errno);
+    struct stat sourceInfo {};
+    if (::fstat(source.get(), &sourceInfo) != 0)
+        corvander::failCopy("Cannot read the file", {}, errno);
+    if (!S_ISREG(sourceInfo.st_mode))
+        corvander::failCopy("Cannot read the file", {},
+                            S_ISDIR(sourceInfo.st_mode) ? EISDIR : EINVAL);
+    // The file opened, not whatever the path leads to now, is the one that is copied.
+    if (expected && !sameState(sourceInfo, *expected))
+        throw SourceChanged();
+
+    if (!folder.isOpen())
+        corvander::failCopy("Cannot open the results folder", folder.path(), folder.openError());
+
+    corvander::CopyJob job;
+    job.sourcePath = sourcePath;
+    job.source = source.get();
+    job.mode = sourceInfo.st_mode & 0666; // no execute or special bits; umask applies
+    job.folder = folder.path();
+    job.directory = folder.descriptor();
+    job.name = name;
+
+    const std::optional<FolderIdentity> identity = identityOf(folder.descriptor());
+    CopyWay way = CopyWay::Unnamed;
+    if (identity) {
+        if (const auto known = g_wayOfFolder.find(*identity); known != g_wayOfFolder.end())
+            way = known->second;
+    }
+    // The last way never answers with a refusal, so this ends.
+    for (;; way = nextWay(way)) {
+        const corvander::CopyAttempt attempt = corvander::copyByWay(way, job);
+        if (attempt.refused)
+            continue;
+        if (identity)
+            g_wayOfFolder[*identity] = way;
+        return attempt.path;
+    }
+}

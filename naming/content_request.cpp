@@ -1,0 +1,11 @@
+#include "naming/content_request.h"
+
+#include "naming/file_planner.h"
+#include "naming/rules/naming_rules.h"
+
+std::optional<corvander::ExtractRequest> contentRequest(int mode, const QString& path, int count,
+                                                        int page, const QString& wordList,
+                                                        const QString& searchText) {
+    return corvander::requestFor(corvander::contentRuleAt(mode), path,
+                                 corvander::RuleArguments{count, page, wordList, searchText, {}});
+}

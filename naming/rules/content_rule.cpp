@@ -1,0 +1,78 @@
+#include "naming/rules/content_rule.h"
+
+#include "extract/text_reading.h"
+#include "naming/content_words.h"
+#include "naming/rules/naming_rules.h"
+#include "naming/rules/plan_steps.h"
+#include "naming/rules/rule_options.h"
+
+namespace corvander {
+
+FileArguments ContentRule::argumentsFor(const RunParameters& answers) const {
+    const QString zero = QStringLiteral("0");
+    if (answers.second.isEmpty())
+        return {answers.first, zero, QString(), QString()};
+    return {answers.first, answers.second, QString(), QString()};
+}
+
+WordPick ContentRule::pick(const QString& text, const RuleArguments& arguments,
+                           const QString&) const {
+    return firstWordsPick(text, arguments.count);
+}
+
+PlannedFile ContentRule::plan(const QString& path, const RuleArguments& arguments,
+                              const std::optional<ExtractResult>& extracted) const {
+    PlannedFile planned;
+    planned.source = path;
+    planned.provenance.mode = comboIndexOf(id());
+    if (const auto asked = request(path, arguments))
+        planned.provenance.request = *asked;
+    if (!extracted) {
+        planned.skip = missingAnswer();
+        return planned;
+    }
+    planned.provenance.pageCount = extracted->pageCount;
+    planned.readIdentity = readIdentityOf(path, *extracted);
+    if (!extracted->hasText()) {
+        planned.skip = failureOf(*extracted);
+        return planned;
+    }
+    const QString text = decodeExtractedText(extracted->text);
+    planned.provenance.pick = pick(text, arguments, path);
+    WordPick& picked = planned.provenance.pick;
+    // The text may begin after the start of the document: the search text's place, and the
+    // numbers of the words before it, count from there.
+    if (picked.hitOffset >= 0)
+        picked.hitOffset += extracted->textOffset;
+    if (numbersFromTextStart()) {
+        for (int& number : picked.wordNumbers)
+            number += int(extracted->wordOffset);
+    }
+    if (picked.text.isEmpty()) {
+        // A page OCR could not finish is why words are missing.
+        if (!extracted->ocrTimedOut.isEmpty())
+            planned.skip = SkipReason::OcrTimedOut;
+        else
+            planned.skip = picked.wordCount == 0 ? SkipReason::NoText : SkipReason::TooFewWords;
+        return planned;
+    }
+    nameFrom(planned, picked.text, false);
+    return planned;
+}
+
+std::optional<RunParameters> FirstWordsOfRule::ask(Dialogs& dialogs) const {
+    const std::optional<QString> x =
+        askNumber(dialogs, QStringLiteral("Enter X"), QStringLiteral("Input X"));
+    if (!x)
+        return std::nullopt;
+    RunParameters answers;
+    answers.first = *x;
+    return answers;
+}
+
+std::optional<QString> FirstWordsOfRule::readOptions(const OptionValues& values,
+                                                     RunParameters& answers) const {
+    return readWordCount(values, answers);
+}
+
+} // namespace corvander

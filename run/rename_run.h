@@ -1,0 +1,57 @@
+#pragma once
+
+#include "run/rename_context.h"
+#include "run/run_plan.h"
+
+#include <QString>
+#include <functional>
+
+class BusyPointer;
+class Dialogs;
+class FileListView;
+class ProgressView;
+class RenameControls;
+
+namespace corvander {
+class ExtractionPool;
+class Waiter;
+} // namespace corvander
+
+// The parts of the window that a rename run reads and drives.
+struct RenameRunPorts {
+    Dialogs& dialogs;
+    ProgressView& progress;
+    BusyPointer& busy;
+    FileListView& list;
+    RenameControls& controls;
+    corvander::ExtractionPool& pool;
+    corvander::Waiter& waiter;
+    RenameLabels labels;
+};
+
+// What else a run is asked to do besides copying every file.
+struct RunOptions {
+    // Plan every file as the run would, copy nothing, and leave the plan in planOut.
+    bool preview = false;
+    corvander::RunPlan* planOut = nullptr;
+    // A preview's plan, carried out as it stands for the files unchanged since; its answers
+    // stand in for the prompts.
+    const corvander::RunPlan* plan = nullptr;
+    // A run that copies keeps a journal (for undo and the report) unless told otherwise.
+    bool journal = true;
+    // Told when the journal cannot be written, instead of the message that says the run cannot be
+    // undone; the run goes on either way.
+    std::function<void(const QString& failure)> journalFailed;
+    // Asked after each file: true ends the run there.
+    std::function<bool()> stopRequested;
+    // Told how each file ended, with its list position.
+    std::function<void(int position, const FileOutcome&)> fileDone;
+};
+
+// "Start Renaming": copies every listed file into the results folder under its new name, by the
+// family and mode selected when each file's turn comes, and ends with "Done." and the files that
+// were skipped. The extractions of the next files are sent ahead while the names, the copies and
+// the progress are worked out one file at a time in list order. Does nothing while runInProgress
+// is set (a click that arrives while a run lets events through); sets it for the run's length.
+// Errors are reported under the labels' run name and the run goes on.
+void RunRenaming(const RenameRunPorts& ports, bool& runInProgress, const RunOptions& options = {});

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "copying/results_folder.h"
+#include "copying/safe_copy.h"
+#include "journal/run_journal.h"
+#include "tests/support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// A state folder of the test's own (never the user's), a folder of sources and a results folder.
+class JournalTest : public ::testing::Test {
+protected:
+    JournalTest() : m_savedState(qgetenv("XDG_STATE_HOME")) {
+        qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    }
+    ~JournalTest() override { qputenv("XDG_STATE_HOME", m_savedState); }
+
+    QString source(const QString& name, const QByteArray& bytes) {
+        const QString path = sources.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+        file.write(bytes);
+        return path;
+    }
+
+    // A source and its copy in the results folder, as a run makes them.
+    std::pair<QString, QString> sourceAndCopy(const QString& name, const QByteArray& bytes) {
+        const QString from = source(name, bytes);
+        return {from,
+                CopyToFreeName(from, corvander::ResultsFolder(results.path()), withoutPdf(name))};
+    }
+
+    corvander::RunStart runStart(const QDateTime& time = QDateTime::currentDateTime()) const {
+        return {time,
+                QStringLiteral("content"),
+                3,
+                {QStringLiteral("x=3"), QStringLiteral("y=2")},
+                results.path()};
+    }
+
+    QTemporaryDir state;
+    QTemporaryDir sources;
+    QTemporaryDir results;
+
+private:
+    static QString withoutPdf(const QString& name) {
+        return name.endsWith(QStringLiteral(".pdf")) ? name.chopped(4) : name;
+    }
+
+    QByteArray m_savedState;
+};
+
+// The journal's lines, each without its line feed; the text after the last line feed is left out.
+inline QList<QByteArray> wholeLines(const QString& path) {
+    QList<QByteArray> lines = fileBytes(path).split('\n');
+    lines.removeLast();
+    return lines;
+}
