@@ -2,6 +2,7 @@
 // the listed files can be read.
 #include "app/form1.h"
 
+#include "app/ocr_menu.h"
 #include "common/error_report.h"
 #include "extract/check.h"
 
@@ -25,6 +26,6 @@ void Form1::locateExtractor() {
 }
 
 void Form1::runReadabilityCheck() {
-    applyOcrSettings();
+    m_ocr->applyOcrSettings();
     m_check->run();
 }

@@ -1,8 +1,7 @@
 // The window's size: the controls stand where they were drawn at the default size, follow a
 // larger window, and squeeze on a screen too low for the drawn size.
-#include "app/file_drop_list.h"
 #include "app/form1.h"
-#include "app/window_layout.h"
+#include "app/window_areas.h"
 
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -13,8 +12,6 @@
 namespace {
 // The screen's free area leaves out panels but not the window's own title bar.
 constexpr int kTitleBarAllowance = 40;
-// The path column never gets narrower than this while it follows the list.
-constexpr int kNarrowestColumn = 60;
 } // namespace
 
 int Form1::menuBarHeight() const {
@@ -27,10 +24,10 @@ QRect Form1::clientArea() const {
 }
 
 void Form1::fitToScreen(const QRect& available) {
-    const QSize drawn = m_layout->drawnSize();
+    const QSize drawn = m_areas->drawnSize();
     const int titleBar = std::max(kTitleBarAllowance, frameGeometry().height() - height());
     const int fitting = available.height() - titleBar - menuBarHeight();
-    const int client = std::clamp(fitting, m_layout->compactHeight(), drawn.height());
+    const int client = std::clamp(fitting, m_areas->compactHeight(), drawn.height());
     setMinimumSize(drawn.width(), menuBarHeight() + client);
 }
 
@@ -53,14 +50,5 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::arrangeControls() {
     const QRect client = clientArea();
     MenuBar->setGeometry(0, 0, width(), client.top());
-    const int listWidth = ListView1->width();
-    const std::vector<QRect> places = m_layout->arrange(client.size());
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        const bool onClient = m_laidOut[i]->parentWidget() == this;
-        m_laidOut[i]->setGeometry(onClient ? places[i].translated(client.topLeft()) : places[i]);
-    }
-    // The path column grows and shrinks with the list, keeping wherever the user put its edge.
-    const int grown = ListView1->width() - listWidth;
-    if (grown != 0 && ListView1->columnCount() > 0)
-        ListView1->setColumnWidth(0, std::max(kNarrowestColumn, ListView1->columnWidth(0) + grown));
+    m_areas->arrange(this, client);
 }

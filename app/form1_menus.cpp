@@ -1,9 +1,9 @@
 // The menu bar. Each item runs the handler of the button that does the same, so a menu and a
 // button can never drift apart.
 #include "app/form1.h"
-#include "common/dialogs.h"
+#include "app/ocr_menu.h"
+#include "app/run_controller.h"
 #include "common/error_report.h"
-#include "common/settings_store.h"
 #include "support/about_text.h"
 
 #include <QAction>
@@ -59,8 +59,8 @@ void Form1::createMenus() {
     mnuOptions->menuAction()->setEnabled(false);
     mnuOptions->installEventFilter(this);
 
-    createRunMenus();
-    createOcrMenus();
+    m_run->addMenuItems(mnuRename, mnuOptions);
+    m_ocr->addMenuItems(mnuOptions);
 
     mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

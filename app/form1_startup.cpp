@@ -1,46 +1,63 @@
 // Start-up and shut-down of the main window.
-#include "app/file_drop_list.h"
+#include "app/file_list_panel.h"
 #include "app/form1.h"
+#include "app/ocr_menu.h"
+#include "app/rename_options_panel.h"
+#include "app/results_folder_box.h"
+#include "app/run_controller.h"
 #include "common/app_title.h"
-#include "common/dialogs.h"
 #include "common/error_report.h"
-#include "common/path_helpers.h"
-#include "common/settings_store.h"
 #include "extract/extraction_pool.h"
-#include "journal/journal_folder.h"
-#include "naming/rules/naming_rules.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
-#include <QFileInfo>
-#include <QHeaderView>
 #include <QIcon>
-#include <QPixmap>
 
 void Form1::Form_Load() {
     // Before anything reads or writes a setting: an unreadable file is kept, not overwritten.
     checkSettingsFile();
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.Form_Load"));
     proc.step([&] { applyTheme(); });
-    proc.step([&] { loadHandCursor(); });
+    proc.step([&] { m_pointer->loadHandCursor(m_environment.programFolder); });
     proc.step([&] { visitHomePage(); });
     proc.step([&] {
         if (m_settings.get(QStringLiteral("Snapshot"), QString()).isEmpty())
-            prepareSampleSnapshot();
+            m_fileList->prepareSampleSnapshot();
     });
     proc.step([&] { showCaptionAndIcon(); });
-    proc.step([&] { addListColumn(); });
-    proc.step([&] { addRenameModes(); });
-    proc.step([&] { restoreCombo1(); });
-    proc.step([&] { restoreText1(); });
-    proc.step([&] { restoreText2(); });
-    proc.step([&] { restoreOption(Option1, QStringLiteral("Option1"), QStringLiteral("1")); });
-    proc.step([&] { restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0")); });
-    proc.step([&] { restoreCheck1(); });
+    proc.step([&] { m_fileList->addListColumn(); });
+    proc.step([&] { m_options->addRenameModes(); });
+    proc.step([&] { m_options->restoreCombo1(); });
+    proc.step([&] { m_resultsFolder->restoreText1(); });
+    proc.step([&] { m_options->restoreText2(); });
+    proc.step([&] { m_options->restoreOption1(); });
+    proc.step([&] { m_options->restoreOption2(); });
+    proc.step([&] { m_options->restoreCheck1(); });
     proc.step([&] { locateExtractor(); });
-    proc.step([&] { corvander::pruneJournals(QDateTime::currentDateTime()); });
-    proc.step([&] { restoreOcr(); });
+    proc.step([&] { m_run->pruneOldJournals(); });
+    proc.step([&] { m_ocr->restoreOcr(); });
+}
+
+void Form1::checkSettingsFile() {
+    const QString file = m_settings.filePath();
+    const SettingsStore::UnreadableFile unreadable = m_settings.keepUnreadableFileAside();
+    if (unreadable.found && !unreadable.keptAs.isEmpty()) {
+        m_dialogs.showMessage(
+            QStringLiteral("The settings file %1 could not be read. It has been kept as %2, and "
+                           "the program starts with its default settings.")
+                .arg(file, unreadable.keptAs));
+    } else if (unreadable.found) {
+        m_dialogs.showMessage(
+            QStringLiteral("The settings file %1 could not be read, and it could not be kept "
+                           "aside either. The program starts with its default settings, and the "
+                           "choices you make will not be kept.")
+                .arg(file));
+    }
+    m_settings.setWriteFailureHandler([this, file] {
+        m_dialogs.showMessage(QStringLiteral("The settings cannot be saved in %1. The choices you "
+                                             "make will not be kept.")
+                                  .arg(file));
+    });
 }
 
 void Form1::applyTheme() {
@@ -50,16 +67,6 @@ void Form1::applyTheme() {
     if (!sheet.open(QIODevice::ReadOnly))
         raiseError(QStringLiteral("The theme file could not be read: ") + sheet.fileName());
     setStyleSheet(QString::fromUtf8(sheet.readAll()));
-}
-
-void Form1::loadHandCursor() {
-    const QString path = m_environment.programFolder + QStringLiteral("/HAND-M.CUR");
-    if (!PathExists(path))
-        return;
-    const QPixmap picture(path);
-    // A cursor file the image readers cannot take still asks for a hand: use the system's.
-    m_customCursor = picture.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(picture, 0, 0);
-    m_hasCustomCursor = true;
 }
 
 void Form1::visitHomePage() {
@@ -75,19 +82,6 @@ void Form1::showCaptionAndIcon() {
     setWindowTitle(QString::fromLatin1(kProductName));
     setWindowIcon(QIcon(QStringLiteral(":/corvander.png")));
     setApplicationTitle();
-}
-
-void Form1::addListColumn() {
-    ListView1->setColumnCount(1);
-    ListView1->setHeaderLabels({QStringLiteral(" PDF File(s)")});
-    ListView1->header()->setStretchLastSection(false);
-    ListView1->setColumnWidth(0, 467);
-}
-
-void Form1::addRenameModes() {
-    Combo1->addItems(corvander::contentLabels());
-    // Nothing is selected until the stored mode is restored.
-    Combo1->setCurrentIndex(-1);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

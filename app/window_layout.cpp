@@ -168,4 +168,19 @@ std::vector<QRect> WindowLayout::arrange(QSize client) const {
     return places;
 }
 
+std::vector<QRect> placeSideBySide(const std::vector<int>& drawnWidths, std::size_t widening,
+                                   QSize client) {
+    int extra = client.width();
+    for (const int width : drawnWidths)
+        extra -= width;
+    std::vector<QRect> places;
+    int left = 0;
+    for (std::size_t a = 0; a < drawnWidths.size(); ++a) {
+        const int width = drawnWidths[a] + (a == widening ? extra : 0);
+        places.emplace_back(left, 0, width, client.height());
+        left += width;
+    }
+    return places;
+}
+
 } // namespace corvander

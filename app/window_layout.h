@@ -62,4 +62,10 @@ private:
     int m_spare = 0;
 };
 
+// Areas side by side, left to right, in a client area of the given size: each keeps its drawn
+// width but the widening one, which takes what the client has more (or less) than their sum; each
+// is as high as the client.
+std::vector<QRect> placeSideBySide(const std::vector<int>& drawnWidths, std::size_t widening,
+                                   QSize client);
+
 } // namespace corvander

@@ -52,14 +52,14 @@ BenchResult measureMemory(const BenchSetup& setup) {
     window.show();
 
     const double filling = timeSeconds([&] { window.ListView1_OLEDragDrop({pdfFolder}); });
-    if (window.entryCount() != kFiles || !dialogs.messages.isEmpty())
+    if (window.fileList().entryCount() != kFiles || !dialogs.messages.isEmpty())
         raiseError(QStringLiteral("the list holds %1 of %2 files, or some were found unreadable")
-                       .arg(window.entryCount())
+                       .arg(window.fileList().entryCount())
                        .arg(kFiles));
-    window.Option1->click();
-    window.Combo1->setCurrentIndex(0);
+    window.findChild<QRadioButton*>(QStringLiteral("Option1"))->click();
+    window.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
     window.Combo1_Click();
-    window.Text1->setText(results + QLatin1Char('/'));
+    window.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(results + QLatin1Char('/'));
     dialogs.inputAnswers.enqueue(QString::number(kWords));
     const double renaming = timeSeconds([&] { window.PushButton2_Click(); });
     const qsizetype copies = QDir(results).entryList(QDir::Files).size();

@@ -90,7 +90,7 @@ TEST_F(Form1Layout, EveryControlHasItsNameKindParentPlaceAndCaption) {
     EXPECT_EQ(client.size(), QSize(536, 577));
     EXPECT_EQ(form.size(), QSize(536, 577 + client.top()));
     EXPECT_GT(client.top(), 0);
-    EXPECT_EQ(form.MenuBar->geometry(), QRect(0, 0, 536, client.top()));
+    EXPECT_EQ(ui.MenuBar->geometry(), QRect(0, 0, 536, client.top()));
     for (const Expected& expected : kControls) {
         SCOPED_TRACE(expected.name);
         auto* widget = form.findChild<QWidget*>(QString::fromLatin1(expected.name));
@@ -117,10 +117,10 @@ TEST_F(Form1Layout, EveryControlHasItsNameKindParentPlaceAndCaption) {
 TEST_F(Form1Layout, ListColumnModesAndCaptionAfterStartUp) {
     Form1& form = load();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Corvander"));
-    EXPECT_EQ(form.ListView1->columnCount(), 1);
-    EXPECT_EQ(form.ListView1->headerItem()->text(0), QStringLiteral(" PDF File(s)"));
-    EXPECT_EQ(form.ListView1->columnWidth(0), 467);
-    EXPECT_EQ(form.ListView1->toolTip(),
+    EXPECT_EQ(ui.ListView1->columnCount(), 1);
+    EXPECT_EQ(ui.ListView1->headerItem()->text(0), QStringLiteral(" PDF File(s)"));
+    EXPECT_EQ(ui.ListView1->columnWidth(0), 467);
+    EXPECT_EQ(ui.ListView1->toolTip(),
               QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | "
                              "line to right and out of window to reveal full names."));
     const QStringList modes = {
@@ -132,9 +132,9 @@ TEST_F(Form1Layout, ListColumnModesAndCaptionAfterStartUp) {
         QStringLiteral("Rename by n words after x string"),
         QStringLiteral("Rename by n words before x string"),
     };
-    ASSERT_EQ(form.Combo1->count(), modes.size());
+    ASSERT_EQ(ui.Combo1->count(), modes.size());
     for (int i = 0; i < modes.size(); ++i)
-        EXPECT_EQ(form.Combo1->itemText(i), modes.at(i));
+        EXPECT_EQ(ui.Combo1->itemText(i), modes.at(i));
 }
 
 TEST_F(Form1Layout, HandOverButtonsArrowElsewhereAndNeitherWhileBusy) {
@@ -145,18 +145,18 @@ TEST_F(Form1Layout, HandOverButtonsArrowElsewhereAndNeitherWhileBusy) {
     EXPECT_TRUE(form.hasCustomCursor());
 
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(form.PushButton14, &enter);
+    QApplication::sendEvent(ui.PushButton14, &enter);
     EXPECT_EQ(form.pointer(), Form1::Pointer::Custom);
-    QApplication::sendEvent(form.Frame1, &enter);
+    QApplication::sendEvent(ui.Frame1, &enter);
     EXPECT_EQ(form.pointer(), Form1::Pointer::Arrow);
 
-    form.setBusy(true);
-    QApplication::sendEvent(form.PushButton2, &enter);
-    QApplication::sendEvent(form.ListView1->viewport(), &enter);
-    EXPECT_TRUE(form.isBusy());
+    form.busyPointer().setBusy(true);
+    QApplication::sendEvent(ui.PushButton2, &enter);
+    QApplication::sendEvent(ui.ListView1->viewport(), &enter);
+    EXPECT_TRUE(form.busyPointer().isBusy());
     EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
-    form.setBusy(false);
-    QApplication::sendEvent(form.PushButton2, &enter);
+    form.busyPointer().setBusy(false);
+    QApplication::sendEvent(ui.PushButton2, &enter);
     EXPECT_EQ(form.pointer(), Form1::Pointer::Custom);
 }
 
@@ -164,7 +164,7 @@ TEST_F(Form1Layout, WithoutCursorFileTheButtonsShowTheArrow) {
     Form1& form = load();
     EXPECT_FALSE(form.hasCustomCursor());
     QEvent enter(QEvent::Enter);
-    QApplication::sendEvent(form.PushButton1, &enter);
+    QApplication::sendEvent(ui.PushButton1, &enter);
     EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -198,7 +198,7 @@ TEST_F(Form1Layout, ClosingEndsTheProgramAndKillsTheWorkers) {
     // A check starts the workers, which then wait for more.
     const QString pdf = home.filePath(QStringLiteral("a.pdf"));
     ASSERT_TRUE(writePdf(pdf, pdfOfPages({QStringLiteral("Alpha beta gamma")})));
-    form.appendEntry(pdf);
+    form.fileList().appendEntry(pdf);
     form.runReadabilityCheck();
     const QList<qint64> workers = form.extractionPool().workerProcessIds();
     ASSERT_FALSE(workers.isEmpty());

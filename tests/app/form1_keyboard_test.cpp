@@ -32,16 +32,16 @@ protected:
         QStringList lines;
         for (const ScriptedDialogs::Shown& shown : dialogs.shown())
             lines << QString::number(int(shown.kind)) + QLatin1Char('|') + shown.text;
-        lines << QStringLiteral("format=") + window->Text2->text()
-              << QStringLiteral("entries=") + QString::number(window->entryCount());
+        lines << QStringLiteral("format=") + ui.Text2->text()
+              << QStringLiteral("entries=") + QString::number(window->fileList().entryCount());
         return lines;
     }
 
     void reset() {
         dialogs.clear();
-        window->Text2->setText(QStringLiteral("%k"));
-        if (window->entryCount() == 0)
-            window->appendEntry(home.filePath(QStringLiteral("missing.pdf")));
+        ui.Text2->setText(QStringLiteral("%k"));
+        if (window->fileList().entryCount() == 0)
+            window->fileList().appendEntry(home.filePath(QStringLiteral("missing.pdf")));
     }
 };
 
@@ -58,10 +58,10 @@ QString spokenName(QWidget* widget) {
 } // namespace
 
 TEST_F(Keyboard, TabGoesThroughTheWindowAsItReadsAndShiftTabGoesBack) {
-    Form1& form = showActive();
+    showActive();
     // Both options are Tab stops, whichever is selected and wherever the focus was.
-    form.Option2->setFocus();
-    form.Option1->setFocus();
+    ui.Option2->setFocus();
+    ui.Option1->setFocus();
     const QStringList order = {
         "PushButton7",  "ListView1",    "PushButton1",  "PushButton5",  "PushButton3",
         "PushButton6",  "Check1",       "Option1",      "Combo1",       "PushButton8",
@@ -69,7 +69,7 @@ TEST_F(Keyboard, TabGoesThroughTheWindowAsItReadsAndShiftTabGoesBack) {
         "PushButton12", "PushButton13", "PushButton14", "Text1",        "PushButton4",
         "PushButton2",
     };
-    form.PushButton7->setFocus();
+    ui.PushButton7->setFocus();
     QStringList forward{focusName()};
     for (int i = 0; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -89,7 +89,7 @@ TEST_F(Keyboard, TabGoesThroughTheWindowAsItReadsAndShiftTabGoesBack) {
 TEST_F(Keyboard, EnterAndSpaceOnAFocusedButtonDoWhatAClickDoes) {
     Form1& form = showActive();
     // Metadata runs ask nothing, so "Start Renaming" runs through to its last message.
-    form.Option2->click();
+    ui.Option2->click();
     for (QPushButton* button : form.findChildren<QPushButton*>()) {
         SCOPED_TRACE(button->objectName().toStdString());
         reset();
@@ -106,20 +106,20 @@ TEST_F(Keyboard, EnterAndSpaceOnAFocusedButtonDoWhatAClickDoes) {
 }
 
 TEST_F(Keyboard, HeldEnterPressesOnceAndEnterWithModifiersNotAtAll) {
-    Form1& form = showActive();
-    form.PushButton7->setFocus();
+    showActive();
+    ui.PushButton7->setFocus();
     QKeyEvent repeated(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(form.PushButton7, &repeated);
-    QTest::keyClick(form.PushButton7, Qt::Key_Return, Qt::ControlModifier);
+    QApplication::sendEvent(ui.PushButton7, &repeated);
+    QTest::keyClick(ui.PushButton7, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    QTest::keyClick(form.PushButton7, Qt::Key_Return);
+    QTest::keyClick(ui.PushButton7, Qt::Key_Return);
     EXPECT_EQ(dialogs.shown().size(), 1);
 }
 
 TEST_F(Keyboard, EnterInTheResultsFolderStartsTheRun) {
-    Form1& form = showActive();
-    form.Text1->setFocus();
-    QTest::keyClick(form.Text1, Qt::Key_Return);
+    showActive();
+    ui.Text1->setFocus();
+    QTest::keyClick(ui.Text1, Qt::Key_Return);
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("No files added.")});
 }
 
@@ -146,7 +146,7 @@ TEST_F(Keyboard, EveryControlHasANameThatSaysWhatItDoes) {
         ASSERT_NE(widget, nullptr);
         // A combo box speaks its choice as its name on Linux; its own name is for other
         // platforms' readers, and its description here.
-        EXPECT_EQ(widget == form.Combo1 ? widget->accessibleName() : spokenName(widget),
+        EXPECT_EQ(widget == ui.Combo1 ? widget->accessibleName() : spokenName(widget),
                   QString::fromLatin1(expected.name));
     }
     // Every control (they carry their form names) has a name, and no two sound alike.
@@ -160,10 +160,10 @@ TEST_F(Keyboard, EveryControlHasANameThatSaysWhatItDoes) {
     }
     EXPECT_EQ(spoken.size(), controls.size());
     // The list says how to use it; the bar says what it is doing.
-    EXPECT_EQ(form.ListView1->accessibleDescription(), form.ListView1->toolTip());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Combo1)->text(QAccessible::Description),
+    EXPECT_EQ(ui.ListView1->accessibleDescription(), ui.ListView1->toolTip());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ui.Combo1)->text(QAccessible::Description),
               QStringLiteral("Content rename mode"));
-    form.setProgressText(QStringLiteral("Processing: a.pdf"));
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(form.ProgressBar1);
+    form.progress().setProgressText(QStringLiteral("Processing: a.pdf"));
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(ui.ProgressBar1);
     EXPECT_EQ(bar->text(QAccessible::Description), QStringLiteral("Processing: a.pdf"));
 }

@@ -20,7 +20,7 @@ QStringList seen(const ScriptedDialogs& dialogs) {
 }
 
 QAction* item(Form1& form, const char* name) {
-    return form.MenuBar->findChild<QAction*>(QString::fromLatin1(name));
+    return Form1Controls(form).MenuBar->findChild<QAction*>(QString::fromLatin1(name));
 }
 
 } // namespace
@@ -33,10 +33,10 @@ TEST_F(MenuBar, EachItemDoesWhatItsButtonDoes) {
         const char* item;
         QPushButton* button;
     } pairs[] = {
-        {"mnuAddFiles", form.PushButton1},     {"mnuAddFolder", form.PushButton5},
-        {"mnuLoadSamples", form.PushButton6},  {"mnuStartRenaming", form.PushButton2},
-        {"mnuHelpGeneral", form.PushButton7},  {"mnuHelpContent", form.PushButton8},
-        {"mnuHelpMetadata", form.PushButton9},
+        {"mnuAddFiles", ui.PushButton1},     {"mnuAddFolder", ui.PushButton5},
+        {"mnuLoadSamples", ui.PushButton6},  {"mnuStartRenaming", ui.PushButton2},
+        {"mnuHelpGeneral", ui.PushButton7},  {"mnuHelpContent", ui.PushButton8},
+        {"mnuHelpMetadata", ui.PushButton9},
     };
     for (const auto& pair : pairs) {
         SCOPED_TRACE(pair.item);
@@ -86,13 +86,13 @@ TEST_F(MenuBar, AboutTellsVersionLicenceAndSettingsFile) {
 }
 
 TEST_F(MenuBar, OptionsMenuIsGreyedUntilItHasItems) {
-    Form1& form = load();
-    EXPECT_TRUE(form.mnuOptions->menuAction()->isEnabled()) << "it has its options";
-    for (QAction* existing : form.mnuOptions->actions())
-        form.mnuOptions->removeAction(existing);
-    EXPECT_FALSE(form.mnuOptions->menuAction()->isEnabled());
-    QAction* option = form.mnuOptions->addAction(QStringLiteral("Something later"));
-    EXPECT_TRUE(form.mnuOptions->menuAction()->isEnabled());
-    form.mnuOptions->removeAction(option);
-    EXPECT_FALSE(form.mnuOptions->menuAction()->isEnabled());
+    load();
+    EXPECT_TRUE(ui.mnuOptions->menuAction()->isEnabled()) << "it has its options";
+    for (QAction* existing : ui.mnuOptions->actions())
+        ui.mnuOptions->removeAction(existing);
+    EXPECT_FALSE(ui.mnuOptions->menuAction()->isEnabled());
+    QAction* option = ui.mnuOptions->addAction(QStringLiteral("Something later"));
+    EXPECT_TRUE(ui.mnuOptions->menuAction()->isEnabled());
+    ui.mnuOptions->removeAction(option);
+    EXPECT_FALSE(ui.mnuOptions->menuAction()->isEnabled());
 }

@@ -26,7 +26,7 @@ protected:
     void addDocument() {
         const QString path = home.filePath(QStringLiteral("doc%1.pdf").arg(++documents));
         ASSERT_TRUE(writePdf(path, pdfOfPages({QStringLiteral("Some words")})));
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
         window->runReadabilityCheck();
     }
 
@@ -38,40 +38,39 @@ protected:
 } // namespace
 
 TEST_F(OcrOptions, TheOcrItemIsOffAtFirstTogglesAndIsKeptAcrossStarts) {
-    Form1& form = load();
-    ASSERT_NE(form.mnuOcr, nullptr);
-    EXPECT_TRUE(form.mnuOptions->actions().contains(form.mnuOcr));
-    EXPECT_TRUE(form.mnuOcr->isCheckable());
-    EXPECT_FALSE(form.mnuOcr->isChecked());
+    load();
+    ASSERT_NE(ui.mnuOcr, nullptr);
+    EXPECT_TRUE(ui.mnuOptions->actions().contains(ui.mnuOcr));
+    EXPECT_TRUE(ui.mnuOcr->isCheckable());
+    EXPECT_FALSE(ui.mnuOcr->isChecked());
     EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("False"));
 
-    form.mnuOcr->trigger();
-    EXPECT_TRUE(form.mnuOcr->isChecked());
+    ui.mnuOcr->trigger();
+    EXPECT_TRUE(ui.mnuOcr->isChecked());
     EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("True"));
     reload();
-    EXPECT_TRUE(window->mnuOcr->isChecked());
-    window->mnuOcr->trigger();
+    EXPECT_TRUE(ui.mnuOcr->isChecked());
+    ui.mnuOcr->trigger();
     EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("False"));
     reload();
-    EXPECT_FALSE(window->mnuOcr->isChecked());
+    EXPECT_FALSE(ui.mnuOcr->isChecked());
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
 TEST_F(OcrOptions, ABadStoredValueReadsAsOffWithoutAReportOrLosingOtherSettings) {
     // Typed by hand in another letter case, a truth value still counts.
     settings.save(QStringLiteral("OCR"), QStringLiteral("true"));
-    EXPECT_TRUE(load().mnuOcr->isChecked());
+    EXPECT_TRUE(Form1Controls(load()).mnuOcr->isChecked());
     settings.save(QStringLiteral("OCR"), QStringLiteral("perhaps"));
     settings.save(QStringLiteral("Combo1Index"), QStringLiteral("3"));
     settings.save(QStringLiteral("Text2"), QStringLiteral("%t"));
     reload();
-    Form1& form = *window;
-    EXPECT_FALSE(form.mnuOcr->isChecked());
+    EXPECT_FALSE(ui.mnuOcr->isChecked());
     EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("perhaps"));
     EXPECT_TRUE(dialogs.warnings().isEmpty()) << dialogs.warnings().join('\n').toStdString();
-    EXPECT_EQ(form.Combo1->currentIndex(), 3);
+    EXPECT_EQ(ui.Combo1->currentIndex(), 3);
     EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%t"));
-    form.mnuOcr->trigger();
+    ui.mnuOcr->trigger();
     EXPECT_EQ(settings.get(QStringLiteral("OCR")), QStringLiteral("True"));
 }
 
@@ -80,12 +79,12 @@ TEST_F(OcrOptions, TheLanguagesOfferedAreTheInstalledOnesAndTheChoiceIsKept) {
     if (!installed.contains(QStringLiteral("deu")) || !installed.contains(QStringLiteral("eng")) ||
         !installed.contains(QStringLiteral("fra")))
         GTEST_SKIP() << "needs tesseract-ocr-eng, -deu and -fra";
-    Form1& form = load();
-    ASSERT_NE(form.mnuOcrLanguages, nullptr);
-    EXPECT_TRUE(form.mnuOptions->actions().contains(form.mnuOcrLanguages));
+    load();
+    ASSERT_NE(ui.mnuOcrLanguages, nullptr);
+    EXPECT_TRUE(ui.mnuOptions->actions().contains(ui.mnuOcrLanguages));
 
     dialogs.answerItems({QStringLiteral("eng"), QStringLiteral("fra")});
-    form.mnuOcrLanguages->trigger();
+    ui.mnuOcrLanguages->trigger();
     ASSERT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::ChooseItems).size(), 1);
     const ScriptedDialogs::Shown offered = dialogs.shownOf(ScriptedDialogs::Kind::ChooseItems)[0];
     EXPECT_EQ(offered.items, installed);
@@ -97,9 +96,9 @@ TEST_F(OcrOptions, TheLanguagesOfferedAreTheInstalledOnesAndTheChoiceIsKept) {
     // Cancel, and a choice of nothing, change nothing.
     dialogs.clear();
     dialogs.answerCancel();
-    form.mnuOcrLanguages->trigger();
+    ui.mnuOcrLanguages->trigger();
     dialogs.answerItems({});
-    form.mnuOcrLanguages->trigger();
+    ui.mnuOcrLanguages->trigger();
     EXPECT_EQ(settings.get(QStringLiteral("OCRLanguages")), QStringLiteral("eng+fra"));
     const QList<ScriptedDialogs::Shown> again = dialogs.shownOf(ScriptedDialogs::Kind::ChooseItems);
     ASSERT_EQ(again.size(), 2);
@@ -108,7 +107,7 @@ TEST_F(OcrOptions, TheLanguagesOfferedAreTheInstalledOnesAndTheChoiceIsKept) {
 
     // A language added keeps the first one first.
     dialogs.answerItems({QStringLiteral("deu"), QStringLiteral("fra")});
-    form.mnuOcrLanguages->trigger();
+    ui.mnuOcrLanguages->trigger();
     EXPECT_EQ(settings.get(QStringLiteral("OCRLanguages")), QStringLiteral("fra+deu"));
 }
 
@@ -116,26 +115,26 @@ TEST_F(OcrOptions, TheWorkersReadWithTheOptionsFromTheNextCheckOn) {
     const QStringList installed = tesseractLanguages();
     if (!installed.contains(QStringLiteral("deu")) || !installed.contains(QStringLiteral("fra")))
         GTEST_SKIP() << "needs tesseract-ocr-deu and -fra";
-    Form1& form = load();
+    load();
     addDocument();
     EXPECT_FALSE(poolOcr().enabled);
 
-    form.mnuOcr->trigger();
+    ui.mnuOcr->trigger();
     addDocument();
     EXPECT_TRUE(poolOcr().enabled);
     EXPECT_EQ(poolOcr().languages, QStringLiteral("deu+eng"));
 
     dialogs.answerItems({QStringLiteral("fra")});
-    form.mnuOcrLanguages->trigger();
+    ui.mnuOcrLanguages->trigger();
     addDocument();
     EXPECT_EQ(poolOcr().languages, QStringLiteral("fra"));
 
     // A rename run, too, reads as the options stand when it starts.
-    form.mnuOcr->trigger();
-    form.mnuPreview->trigger();
+    ui.mnuOcr->trigger();
+    ui.mnuPreview->trigger();
     EXPECT_FALSE(poolOcr().enabled);
-    form.mnuOcr->trigger();
-    form.mnuPreview->trigger();
+    ui.mnuOcr->trigger();
+    ui.mnuPreview->trigger();
     EXPECT_TRUE(poolOcr().enabled);
     EXPECT_EQ(poolOcr().languages, QStringLiteral("fra"));
 }

@@ -23,7 +23,7 @@ TEST_F(ScaledWindow, FitsAFullHdScreenAtScaleTwo) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     for (QWidget* control :
-         {static_cast<QWidget*>(form.PushButton2), static_cast<QWidget*>(form.ProgressBar1)}) {
+         {static_cast<QWidget*>(ui.PushButton2), static_cast<QWidget*>(ui.ProgressBar1)}) {
         const QRect onScreen(control->mapToGlobal(QPoint(0, 0)), control->size());
         EXPECT_TRUE(screen->geometry().contains(onScreen)) << control->objectName().toStdString();
     }

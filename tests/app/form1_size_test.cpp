@@ -44,7 +44,7 @@ void expectNothingOverlaps(Form1& form) {
             container == &form ? form.clientArea() : QRect(QPoint(0, 0), container->size());
         QList<QWidget*> controls;
         for (QWidget* child : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (child->objectName().isEmpty() || child == form.MenuBar)
+            if (child->objectName().isEmpty() || child == Form1Controls(form).MenuBar)
                 continue;
             controls << child;
             EXPECT_TRUE(inside.contains(child->geometry())) << child->objectName().toStdString();
@@ -77,9 +77,9 @@ TEST_F(WindowSize, LargerWindowGrowsTheListAndStretchesTheRowsAcross) {
         EXPECT_EQ(placeOf(form, place.name), place.geometry);
     }
     // The path column follows the list's width.
-    EXPECT_EQ(form.ListView1->columnWidth(0), 467 + 100);
+    EXPECT_EQ(ui.ListView1->columnWidth(0), 467 + 100);
     resizeClient(form, QSize(536, 577));
-    EXPECT_EQ(form.ListView1->columnWidth(0), 467);
+    EXPECT_EQ(ui.ListView1->columnWidth(0), 467);
     EXPECT_EQ(placeOf(form, "ListView1"), QRect(8, 42, 520, 121));
 }
 
@@ -117,7 +117,7 @@ TEST_F(WindowSize, LowScreenSqueezesTheListThenTheGapsAndEverythingStillShows) {
     // Controls keep their drawn heights; the last one stays on the window.
     EXPECT_EQ(placeOf(form, "PushButton2").height(), 27);
     EXPECT_EQ(placeOf(form, "Combo1").height(), 23);
-    EXPECT_LE(form.ProgressBar1->geometry().bottom(), form.height() - 1);
+    EXPECT_LE(ui.ProgressBar1->geometry().bottom(), form.height() - 1);
     // A screen too low even for the squeezed window leaves the least it can be.
     form.fitToScreen(QRect(0, 0, 960, 300));
     EXPECT_LT(form.minimumHeight(), least);

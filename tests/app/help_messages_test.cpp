@@ -5,10 +5,10 @@
 using HelpButtons = WindowTest;
 
 TEST_F(HelpButtons, ShowTheirTextsByteForByteUnderTheApplicationTitle) {
-    Form1& form = load();
-    form.PushButton7->click();
-    form.PushButton8->click();
-    form.PushButton9->click();
+    load();
+    ui.PushButton7->click();
+    ui.PushButton8->click();
+    ui.PushButton9->click();
 
     const QStringList expected = {
         QStringLiteral("This program will:\r\rread text from a PDF. This text is usually typed "

@@ -59,17 +59,17 @@ TEST_F(FileListPaths, ListShowsTheNameOfALongPathAndItsToolTipTheWholePath) {
     const QString longPath =
         QStringLiteral("/srv/archive/departments/accounting/incoming/2024/quarter-3/") +
         QStringLiteral("supplier-statements/unsorted/") + QStringLiteral("statement 4711.pdf");
-    form.appendEntry(longPath);
-    QTreeWidgetItem* item = form.ListView1->topLevelItem(0);
+    form.fileList().appendEntry(longPath);
+    QTreeWidgetItem* item = ui.ListView1->topLevelItem(0);
     EXPECT_EQ(item->toolTip(0), longPath);
 
-    auto* delegate = qobject_cast<PathItemDelegate*>(form.ListView1->itemDelegate());
+    auto* delegate = qobject_cast<PathItemDelegate*>(ui.ListView1->itemDelegate());
     ASSERT_NE(delegate, nullptr);
     QStyleOptionViewItem option;
-    option.initFrom(form.ListView1->viewport());
-    option.widget = form.ListView1;
-    option.rect = form.ListView1->visualItemRect(item);
-    const QString shown = delegate->shownText(option, form.ListView1->model()->index(0, 0));
+    option.initFrom(ui.ListView1->viewport());
+    option.widget = ui.ListView1;
+    option.rect = ui.ListView1->visualItemRect(item);
+    const QString shown = delegate->shownText(option, ui.ListView1->model()->index(0, 0));
     EXPECT_TRUE(shown.startsWith(QStringLiteral("/srv/")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/statement 4711.pdf")));
     EXPECT_TRUE(shown.contains(kEllipsis));

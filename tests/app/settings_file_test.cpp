@@ -64,7 +64,7 @@ TEST_F(SettingsFile, GarbageIsKeptAsideWithOneMessageAndTheDefaultsFollow) {
     dialogs.onNextDialog(
         [&] { keptBeforeDefaults = !QFile::exists(file) && fileBytes(keptAs) == garbage; });
 
-    Form1& form = load();
+    load();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().first().contains(file + QLatin1Char(' ')));
     EXPECT_TRUE(dialogs.messages().first().contains(keptAs));
@@ -72,7 +72,7 @@ TEST_F(SettingsFile, GarbageIsKeptAsideWithOneMessageAndTheDefaultsFollow) {
     EXPECT_TRUE(dialogs.warnings().isEmpty());
     EXPECT_EQ(fileBytes(keptAs), garbage);
     EXPECT_EQ(fileBytes(file + QStringLiteral(".unreadable")), "an older one");
-    EXPECT_EQ(form.Combo1->currentIndex(), 0);
+    EXPECT_EQ(ui.Combo1->currentIndex(), 0);
     EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%a - %t"));
 
     // The next start finds a good file and says nothing.
@@ -128,7 +128,7 @@ TEST_F(SettingsFile, NoRegularFileIsKeptAsideUnopenedWithOneMessage) {
         settings = SettingsStore(file);
         dialogs.clear();
         window.reset();
-        Form1& form = load();
+        load();
         ASSERT_EQ(dialogs.messages().size(), 1);
         EXPECT_TRUE(
             dialogs.messages().first().contains(file + QStringLiteral(" could not be read")))
@@ -137,7 +137,7 @@ TEST_F(SettingsFile, NoRegularFileIsKeptAsideUnopenedWithOneMessage) {
         struct stat info {};
         ASSERT_EQ(::lstat(QFile::encodeName(keptAs).constData(), &info), 0);
         EXPECT_EQ(info.st_mode & S_IFMT, c.type) << "kept as it was";
-        EXPECT_EQ(form.Combo1->currentIndex(), 0);
+        EXPECT_EQ(ui.Combo1->currentIndex(), 0);
         EXPECT_EQ(settings.get(QStringLiteral("Text2")), QStringLiteral("%a - %t"));
         EXPECT_TRUE(QFileInfo(file).isFile()) << "the defaults were written to a new file";
     }
@@ -156,8 +156,8 @@ TEST_F(SettingsFile, GarbageThatCannotBeKeptAsideIsNotOverwritten) {
     const Unchangeable guard(home.path());
     if (!guard.holds())
         GTEST_SKIP() << "cannot set the immutable flag here (needs root and a file system with it)";
-    Form1& form = load();
-    form.Text2->setText(QStringLiteral("%a"));
+    load();
+    ui.Text2->setText(QStringLiteral("%a"));
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().first().contains(settings.filePath()));
     EXPECT_TRUE(dialogs.messages().first().contains(QStringLiteral("will not be kept")));
@@ -183,9 +183,9 @@ TEST_F(SettingsFile, UnwritableSettingsSayOnceThatChoicesWillNotBeKept) {
             GTEST_SKIP()
                 << "cannot set the immutable flag here (needs root and a file system with it)";
 
-        Form1& form = load();
-        form.Text2->setText(QStringLiteral("%a"));
-        form.Check1->click();
+        load();
+        ui.Text2->setText(QStringLiteral("%a"));
+        ui.Check1->click();
         ASSERT_EQ(dialogs.messages().size(), 1);
         EXPECT_TRUE(dialogs.messages().first().contains(settings.filePath()));
         EXPECT_TRUE(dialogs.messages().first().contains(QStringLiteral("will not be kept")));
@@ -202,10 +202,10 @@ TEST_F(SettingsFile, ModeThatDoesNotConvertIsNamedAndTheRunAsksForAMode) {
                        "Quarnex2021/08/31.Form1.Form_Load at line 114\r\r")))
         << dialogs.warnings().first().toStdString();
 
-    form.appendEntry(home.filePath(QStringLiteral("any.pdf")));
-    form.Text1->setText(home.path());
+    form.fileList().appendEntry(home.filePath(QStringLiteral("any.pdf")));
+    ui.Text1->setText(home.path());
     dialogs.clear();
-    form.PushButton2->click();
+    ui.PushButton2->click();
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Please choose a rename mode first.")});
     EXPECT_TRUE(dialogs.warnings().isEmpty());

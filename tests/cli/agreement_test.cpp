@@ -11,10 +11,10 @@ class AgreementTest : public RenameTest {
 protected:
     RenameRunPorts ports() {
         return {dialogs,
-                *window,
-                *window,
-                *window,
-                *window,
+                window->progress(),
+                window->busyPointer(),
+                window->fileList(),
+                window->renameControls(),
                 window->extractionPool(),
                 window->waiter(),
                 {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
@@ -23,7 +23,7 @@ protected:
 
     // The window's run over its list: "copied NAME" or "skipped REASON" per file.
     QStringList windowRun() {
-        QStringList ends(window->entryCount());
+        QStringList ends(window->fileList().entryCount());
         RunOptions options;
         options.fileDone = [&](int position, const FileOutcome& outcome) {
             ends[position - 1] =
@@ -45,7 +45,7 @@ protected:
             EXPECT_EQ(fields.size(), 3) << lines.at(i).constData();
             if (fields.size() != 3)
                 continue;
-            EXPECT_EQ(QString::fromUtf8(fields.at(1)), window->entryText(int(i) + 1));
+            EXPECT_EQ(QString::fromUtf8(fields.at(1)), window->fileList().entryText(int(i) + 1));
             ends << QString::fromUtf8(fields.at(0) + ' ' + fields.at(2));
         }
         return ends;
@@ -61,8 +61,8 @@ protected:
 
     QStringList listedPaths() {
         QStringList paths;
-        for (int position = 1; position <= window->entryCount(); ++position)
-            paths << window->entryText(position);
+        for (int position = 1; position <= window->fileList().entryCount(); ++position)
+            paths << window->fileList().entryText(position);
         return paths;
     }
 
@@ -107,10 +107,10 @@ TEST_F(AgreementTest, SameNamesAndSkippedFilesInEveryModeAndForMetadata) {
         resetWithTakenName(results.path());
         resetWithTakenName(commandResults.path());
         if (c.mode < 0) {
-            window->Option2->setChecked(true);
-            window->Text2->setText(c.options.last());
+            ui.Option2->setChecked(true);
+            ui.Text2->setText(c.options.last());
         } else {
-            window->Option1->setChecked(true);
+            ui.Option1->setChecked(true);
             setMode(c.mode);
         }
         dialogs.clear();
@@ -133,7 +133,7 @@ TEST_F(AgreementTest, SameNamesAndSkippedFilesInEveryModeAndForMetadata) {
     EXPECT_GT(copies, 20) << "most cases copy files";
     // One case in full: "!" against the folder and within the run, and the reasons.
     resetWithTakenName(results.path());
-    window->Text2->setText(QStringLiteral("%t"));
+    ui.Text2->setText(QStringLiteral("%t"));
     EXPECT_EQ(windowRun(), (QStringList{"copied Invoice!.pdf", "copied Invoice!!.pdf",
                                         "skipped empty name after cleaning", "skipped unreadable",
                                         "skipped empty name after cleaning"}));
@@ -156,7 +156,7 @@ TEST_F(AgreementTest, CheckAgreesWithTheWindowsCheck) {
         textPdf(files, QStringLiteral("ten.pdf"), {QStringLiteral("abcde")}),
     };
     for (const QString& path : listed)
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
     window->runReadabilityCheck();
     ASSERT_EQ(dialogs.messages().size(), 1);
     const QString message = dialogs.messages().first();

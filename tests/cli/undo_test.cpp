@@ -276,7 +276,7 @@ TEST_F(SharedJournalTest, TheWindowUndoesACommandsRunAndTheCommandTheWindows) {
     ASSERT_EQ(run.status, 0) << run.err.constData();
     ASSERT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
     dialogs.answerYesNo(true);
-    window->mnuUndo->trigger();
+    ui.mnuUndo->trigger();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Removed 2 copies.")});
     EXPECT_EQ(resultNames(), QStringList());
 

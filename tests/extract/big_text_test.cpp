@@ -119,7 +119,7 @@ TEST_F(BigText, TheProgramStaysUnder600MegabytesInEveryMode) {
         file.write(bigTextPdf(kPages));
     }
     ASSERT_LT(QFileInfo(path).size(), 100 * 1024);
-    window->appendEntry(path);
+    window->fileList().appendEntry(path);
     // Page 1 alone: each page holds as much.
     const corvander::ExtractResult page = corvander::extractNow(
         window->extractionPool(), window->waiter(), corvander::ExtractRequest::pageText(path, 1));
@@ -157,10 +157,10 @@ TEST_F(BigText, TheProgramStaysUnder600MegabytesInEveryMode) {
             QDir(results.path()).removeRecursively();
             QDir().mkpath(results.path());
             dialogs.clear();
-            window->Option2->setChecked(true);
-            window->Text2->setText(QStringLiteral("%t"));
+            ui.Option2->setChecked(true);
+            ui.Text2->setText(QStringLiteral("%t"));
             startRun();
-            window->Option1->setChecked(true);
+            ui.Option1->setChecked(true);
         } else {
             runMode(c.mode, c.answers);
         }

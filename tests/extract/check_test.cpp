@@ -24,7 +24,7 @@ protected:
 
     void add(const QStringList& paths) {
         for (const QString& path : paths)
-            window->appendEntry(path);
+            window->fileList().appendEntry(path);
     }
 
     QTemporaryDir input;
@@ -37,10 +37,10 @@ const QString kTail = QStringLiteral(
     "questions.");
 
 TEST_F(CheckTest, EmptyListRunsNothingAndSaysNothing) {
-    window->setProgressText(QStringLiteral("untouched"));
+    window->progress().setProgressText(QStringLiteral("untouched"));
     window->runReadabilityCheck();
     EXPECT_TRUE(dialogs.shown().isEmpty());
-    EXPECT_EQ(window->progressText(), QStringLiteral("untouched"));
+    EXPECT_EQ(window->progress().progressText(), QStringLiteral("untouched"));
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }
 
@@ -52,9 +52,9 @@ TEST_F(CheckTest, ReadableFilesPassQuietly) {
     window->runReadabilityCheck();
     EXPECT_TRUE(dialogs.shown().isEmpty())
         << dialogs.messages().join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(window->progressText(), QStringLiteral("Progress Bar"));
+    EXPECT_EQ(window->progress().progressText(), QStringLiteral("Progress Bar"));
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
-    EXPECT_EQ(window->entryCount(), 3);
+    EXPECT_EQ(window->fileList().entryCount(), 3);
 }
 
 TEST_F(CheckTest, UnreadableFilesAreListedInListOrder) {
@@ -74,7 +74,7 @@ TEST_F(CheckTest, UnreadableFilesAreListedInListOrder) {
                   QStringLiteral("\r\n") + notPdf + QStringLiteral("\r\n") + gone +
                   QStringLiteral("\r\n") + empty + QStringLiteral("\r\n") + kTail);
     EXPECT_EQ(dialogs.shown().first().title, QStringLiteral("Corvander"));
-    EXPECT_EQ(window->entryCount(), 6) << "the check never removes entries";
+    EXPECT_EQ(window->fileList().entryCount(), 6) << "the check never removes entries";
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }
 
@@ -95,7 +95,7 @@ TEST_F(CheckTest, SameFileNameInTwoFoldersIsJudgedSeparately) {
 TEST_F(CheckTest, ShowsTheBusyPointerWhileItRuns) {
     add({textPdf(files, QStringLiteral("one.pdf"))});
     bool busyDuring = false;
-    QTimer::singleShot(0, [&] { busyDuring = window->isBusy(); });
+    QTimer::singleShot(0, [&] { busyDuring = window->busyPointer().isBusy(); });
     window->runReadabilityCheck();
     EXPECT_TRUE(busyDuring);
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
@@ -103,10 +103,10 @@ TEST_F(CheckTest, ShowsTheBusyPointerWhileItRuns) {
 
 TEST_F(CheckTest, LeavesTheBusyMarkOfARunItInterrupts) {
     add({imagePdf(files, QStringLiteral("scan.pdf"))});
-    window->setBusy(true);
+    window->busyPointer().setBusy(true);
     window->runReadabilityCheck();
     EXPECT_EQ(dialogs.messages().size(), 1);
-    EXPECT_TRUE(window->isBusy());
+    EXPECT_TRUE(window->busyPointer().isBusy());
 }
 
 TEST_F(CheckTest, CheckAskedForDuringACheckRunsAfterIt) {
@@ -115,7 +115,7 @@ TEST_F(CheckTest, CheckAskedForDuringACheckRunsAfterIt) {
     add({first});
     bool added = false;
     QTimer::singleShot(0, [&] {
-        window->appendEntry(second);
+        window->fileList().appendEntry(second);
         window->runReadabilityCheck();
         added = true;
     });

@@ -25,7 +25,7 @@ TEST_F(NoExtractorTest, StartUpReportsTheMissingExtractor) {
 
     QTemporaryDir input;
     const QString pdf = pdf_files::textPdf(QDir(input.path()), QStringLiteral("a.pdf"));
-    window->appendEntry(pdf);
+    window->fileList().appendEntry(pdf);
     dialogs.clear();
     window->runReadabilityCheck();
     ASSERT_EQ(dialogs.messages().size(), 1);

@@ -34,18 +34,18 @@ TEST_F(CommandLinePaths, FilesAsGivenFoldersWalkedForPdfFilesThenOneCheck) {
                                   root + QStringLiteral("/scans/"), QStringLiteral("here.pdf"),
                                   root + QStringLiteral("/missing.pdf")});
 
-    QStringList walked = entriesOf(*window).mid(1, 3);
+    QStringList walked = entriesOf(window->fileList()).mid(1, 3);
     walked.sort();
-    EXPECT_EQ(entriesOf(*window).first(), root + QStringLiteral("/single.txt"));
+    EXPECT_EQ(entriesOf(window->fileList()).first(), root + QStringLiteral("/single.txt"));
     EXPECT_EQ(walked, under(root, {QStringLiteral("scans/SCAN.PDF"), QStringLiteral("scans/a.pdf"),
                                    QStringLiteral("scans/deeper/y.Pdf")}));
-    EXPECT_EQ(entriesOf(*window).mid(4),
+    EXPECT_EQ(entriesOf(window->fileList()).mid(4),
               under(root, {QStringLiteral("here.pdf"), QStringLiteral("missing.pdf")}));
-    EXPECT_FALSE(window->isBusy());
+    EXPECT_FALSE(window->busyPointer().isBusy());
     // One readability check over everything: one message naming the files without text.
     const QStringList messages = dialogs.messages();
     ASSERT_EQ(messages.size(), 1);
-    for (const QString& entry : entriesOf(*window))
+    for (const QString& entry : entriesOf(window->fileList()))
         EXPECT_TRUE(messages.first().contains(entry)) << entry.toStdString();
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
@@ -54,9 +54,9 @@ TEST_F(CommandLinePaths, AWalkHandsBackABusyMarkSetBeforeIt) {
     QTemporaryDir dir;
     makeFile(dir.path(), QStringLiteral("a.pdf"));
     load();
-    window->setBusy(true);
+    window->busyPointer().setBusy(true);
     window->openCommandLinePaths({dir.path()});
-    EXPECT_TRUE(window->isBusy());
-    window->setBusy(false);
-    EXPECT_EQ(entriesOf(*window), under(dir.path(), {QStringLiteral("a.pdf")}));
+    EXPECT_TRUE(window->busyPointer().isBusy());
+    window->busyPointer().setBusy(false);
+    EXPECT_EQ(entriesOf(window->fileList()), under(dir.path(), {QStringLiteral("a.pdf")}));
 }

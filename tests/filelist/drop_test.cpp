@@ -16,7 +16,7 @@ protected:
 
     // Sends the drag's events to the list as the platform would; true when the list took them.
     bool dragOver(const QMimeData& data) {
-        QWidget* target = window->ListView1->viewport();
+        QWidget* target = ui.ListView1->viewport();
         const QPoint centre = target->rect().center();
         QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
@@ -26,7 +26,7 @@ protected:
     }
 
     bool drop(const QMimeData& data) {
-        QWidget* target = window->ListView1->viewport();
+        QWidget* target = ui.ListView1->viewport();
         QDropEvent event(target->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
                          Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
@@ -52,13 +52,13 @@ TEST_F(Drop, FilesAndFoldersKeepTheDroppedOrder) {
     makeFile(root, QStringLiteral("other/z.pdf"));
     const QString gone = root + QStringLiteral("/loose/vanished.pdf");
     load();
-    window->appendEntry(first);
+    window->fileList().appendEntry(first);
 
     window->ListView1_OLEDragDrop(
         {first, root + QStringLiteral("/folder"), lock, gone, root + QStringLiteral("/other/")});
     // A dropped file goes in as delivered, listed or not, whatever its name; a folder's tree
     // goes in at the folder's place, level by level, without lock files or hidden files.
-    EXPECT_EQ(entriesOf(*window),
+    EXPECT_EQ(entriesOf(window->fileList()),
               QStringList({first, first}) +
                   under(root, {"folder/a.doc", "folder/b.pdf", "folder/inner/c.pdf"}) +
                   QStringList({lock, gone}) + under(root, {"other/z.pdf"}));
@@ -76,14 +76,15 @@ TEST_F(Drop, ARealDropOfFilesIsAccepted) {
     EXPECT_TRUE(FileDropList::carriesLocalFiles(data.get()));
     EXPECT_TRUE(dragOver(*data));
     EXPECT_TRUE(drop(*data));
-    EXPECT_EQ(entriesOf(*window), (QStringList{file, root + QStringLiteral("/folder/y.pdf")}));
+    EXPECT_EQ(entriesOf(window->fileList()),
+              (QStringList{file, root + QStringLiteral("/folder/y.pdf")}));
 }
 
 TEST_F(Drop, DataWithoutLocalFilesIsRefused) {
     QTemporaryDir other;
     const QString unreadable = makeFile(other.path(), QStringLiteral("notes.txt"));
     load();
-    window->appendEntry(unreadable);
+    window->fileList().appendEntry(unreadable);
     dialogs.clear();
 
     QMimeData text;
@@ -100,7 +101,7 @@ TEST_F(Drop, DataWithoutLocalFilesIsRefused) {
     }
     EXPECT_FALSE(FileDropList::carriesLocalFiles(nullptr));
     // Nothing was added and nothing was checked.
-    EXPECT_EQ(entriesOf(*window), QStringList{unreadable});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{unreadable});
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
@@ -111,7 +112,8 @@ TEST_F(Drop, DroppingTwoFoldersListsEachTreeOnceAndEveryDropIsChecked) {
     load();
     dialogs.clear();
     window->ListView1_OLEDragDrop({root + QStringLiteral("/one"), root + QStringLiteral("/two")});
-    EXPECT_EQ(entriesOf(*window), under(root, {"one/a.pdf", "one/notes.txt", "two/b.pdf"}));
+    EXPECT_EQ(entriesOf(window->fileList()),
+              under(root, {"one/a.pdf", "one/notes.txt", "two/b.pdf"}));
     const QStringList messages = dialogs.messages();
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
                             [&](const QString& text) { return text.contains(unreadable); }));

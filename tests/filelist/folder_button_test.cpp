@@ -52,7 +52,7 @@ TEST_F(FolderButton, SkipsLockFilesAndHiddenFilesButSearchesHiddenFolders) {
     makeFile(root, QStringLiteral("sub/.DS.pdf"));
     load();
     addFolder(QStringLiteral("pdf"), root);
-    EXPECT_EQ(entriesOf(*window),
+    EXPECT_EQ(entriesOf(window->fileList()),
               under(root, {"report.pdf", ".config/inside.pdf", "sub/kept.pdf"}));
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
@@ -75,7 +75,7 @@ TEST_F(FolderButton, TheAnswerPicksTheExtensionInAnyCaseAndStarTakesEverything) 
         SCOPED_TRACE(c.answer);
         window->PushButton3_Click();
         addFolder(QString::fromLatin1(c.answer), root);
-        EXPECT_EQ(entriesOf(*window), under(root, c.files));
+        EXPECT_EQ(entriesOf(window->fileList()), under(root, c.files));
         EXPECT_EQ(settings.get(QStringLiteral("Extension")), QString::fromLatin1(c.answer));
     }
 }
@@ -87,7 +87,7 @@ TEST_F(FolderButton, AddingTheSameFolderTwiceDoublesTheEntries) {
     addFolder(QStringLiteral("pdf"), root);
     addFolder(QStringLiteral("pdf"), root);
     const QStringList once = under(root, {"one.pdf", "sub/two.pdf"});
-    EXPECT_EQ(entriesOf(*window), once + once);
+    EXPECT_EQ(entriesOf(window->fileList()), once + once);
 }
 
 TEST_F(FolderButton, PromptsRememberTheExtensionAndTheFolder) {
@@ -115,7 +115,7 @@ TEST_F(FolderButton, PromptsRememberTheExtensionAndTheFolder) {
     EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::Input).first().defaultText,
               QStringLiteral("txt"));
     EXPECT_EQ(settings.get(QStringLiteral("LastFolder")), root);
-    EXPECT_EQ(entriesOf(*window), under(root, {"one.pdf"}));
+    EXPECT_EQ(entriesOf(window->fileList()), under(root, {"one.pdf"}));
     dialogs.clear();
     addFolder(QString(), QString());
     EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Folder).isEmpty());
@@ -131,12 +131,12 @@ TEST_F(FolderButton, CancellingEitherPromptStillChecksTheList) {
         QString extension;
     } cases[] = {{"extension prompt", QString()}, {"folder dialog", QStringLiteral("pdf")}};
     load();
-    window->appendEntry(unreadable);
+    window->fileList().appendEntry(unreadable);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         dialogs.clear();
         addFolder(c.extension, QString());
-        EXPECT_EQ(entriesOf(*window), QStringList{unreadable});
+        EXPECT_EQ(entriesOf(window->fileList()), QStringList{unreadable});
         EXPECT_TRUE(checkNamed(unreadable));
     }
 }
@@ -144,20 +144,20 @@ TEST_F(FolderButton, CancellingEitherPromptStillChecksTheList) {
 TEST_F(FolderButton, TheWalkRefusesRemovalWhileItRuns) {
     makeFile(root, QStringLiteral("one.pdf"));
     load();
-    window->appendEntry(QStringLiteral("/earlier/x.pdf"));
-    window->ListView1->setCurrentItem(window->ListView1->topLevelItem(0));
+    window->fileList().appendEntry(QStringLiteral("/earlier/x.pdf"));
+    ui.ListView1->setCurrentItem(ui.ListView1->topLevelItem(0));
     bool busyDuringWalk = false;
     // Runs at the walk's first yield to the event loop, as a user's key press or click would.
     QTimer::singleShot(0, window.get(), [&] {
-        busyDuringWalk = window->isBusy();
-        QTest::keyClick(window->ListView1, Qt::Key_Delete);
+        busyDuringWalk = window->busyPointer().isBusy();
+        QTest::keyClick(ui.ListView1, Qt::Key_Delete);
         window->ListView1_DblClick();
-        window->PushButton3->click();
+        ui.PushButton3->click();
     });
     addFolder(QStringLiteral("pdf"), root);
     EXPECT_TRUE(busyDuringWalk);
-    EXPECT_FALSE(window->isBusy());
-    EXPECT_EQ(entriesOf(*window),
+    EXPECT_FALSE(window->busyPointer().isBusy());
+    EXPECT_EQ(entriesOf(window->fileList()),
               QStringList{QStringLiteral("/earlier/x.pdf")} + under(root, {"one.pdf"}));
 }
 
@@ -173,13 +173,13 @@ TEST_F(FolderButton, SaysInOneMessageWhatItLeftOutBeforeTheCheck) {
     ASSERT_TRUE(writeDeepFile(deep + QStringLiteral("/deep.pdf"), "%PDF-1.4\n"));
     load();
     addFolder(QStringLiteral("pdf"), root);
-    EXPECT_EQ(entriesOf(*window),
+    EXPECT_EQ(entriesOf(window->fileList()),
               under(root, {"\u0421\u0447\u0435\u0442\u0430/\u0441\u0447\u0435\u0442.pdf"}));
     ASSERT_GE(dialogs.messages().size(), 2);
     EXPECT_EQ(dialogs.messages().first(),
               QStringLiteral("These were left out:\r\n\r\n") + root +
                   QStringLiteral("/scan \\xfc.pdf: the name is not valid UTF-8\r\n") + deep +
                   QStringLiteral("/deep.pdf: path too long"));
-    EXPECT_TRUE(checkNamed(entriesOf(*window).first())) << "the check comes after";
+    EXPECT_TRUE(checkNamed(entriesOf(window->fileList()).first())) << "the check comes after";
     removeDeepTree(root);
 }

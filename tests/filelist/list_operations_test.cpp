@@ -13,24 +13,24 @@ class ListOperations : public WindowTest {
 protected:
     void fill(const QStringList& paths) {
         for (const QString& path : paths)
-            window->appendEntry(path);
+            window->fileList().appendEntry(path);
     }
 
     void select(int position) {
-        window->ListView1->setCurrentItem(window->ListView1->topLevelItem(position - 1));
+        ui.ListView1->setCurrentItem(ui.ListView1->topLevelItem(position - 1));
     }
 
     // A real double-click on the entry at that position, as the user makes it.
     void doubleClick(int position) {
-        QTreeWidgetItem* item = window->ListView1->topLevelItem(position - 1);
-        const QPoint centre = window->ListView1->visualItemRect(item).center();
+        QTreeWidgetItem* item = ui.ListView1->topLevelItem(position - 1);
+        const QPoint centre = ui.ListView1->visualItemRect(item).center();
         // The platform sends press and release, then the double-click in place of a second press.
-        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(window->ListView1->viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(window->ListView1->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseClick(ui.ListView1->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(ui.ListView1->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(ui.ListView1->viewport(), Qt::LeftButton, {}, centre);
     }
 
-    void pressDelete() { QTest::keyClick(window->ListView1, Qt::Key_Delete); }
+    void pressDelete() { QTest::keyClick(ui.ListView1, Qt::Key_Delete); }
 
     const QStringList three{QStringLiteral("/a/1.pdf"), QStringLiteral("/a/2.pdf"),
                             QStringLiteral("/a/3.pdf")};
@@ -43,7 +43,7 @@ TEST_F(ListOperations, RemovalOnAnEmptyListDoesNothing) {
     pressDelete();
     window->ListView1_DblClick();
     window->ListView1_KeyDown(Qt::Key_Delete);
-    EXPECT_EQ(window->entryCount(), 0);
+    EXPECT_EQ(window->fileList().entryCount(), 0);
     EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
@@ -52,13 +52,13 @@ TEST_F(ListOperations, DeleteRemovesTheSelectedEntryAndOtherKeysDoNothing) {
     fill(three);
     select(2);
     for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_A, Qt::Key_Insert})
-        QTest::keyClick(window->ListView1, key);
-    EXPECT_EQ(entriesOf(*window), three);
+        QTest::keyClick(ui.ListView1, key);
+    EXPECT_EQ(entriesOf(window->fileList()), three);
     pressDelete();
-    EXPECT_EQ(entriesOf(*window), (QStringList{three[0], three[2]}));
-    window->ListView1->clearSelection();
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{three[0], three[2]}));
+    ui.ListView1->clearSelection();
     pressDelete();
-    EXPECT_EQ(window->entryCount(), 2);
+    EXPECT_EQ(window->fileList().entryCount(), 2);
 }
 
 TEST_F(ListOperations, DoubleClickRemovesTheClickedEntry) {
@@ -67,9 +67,9 @@ TEST_F(ListOperations, DoubleClickRemovesTheClickedEntry) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     fill(three);
     doubleClick(3);
-    EXPECT_EQ(entriesOf(*window), (QStringList{three[0], three[1]}));
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{three[0], three[1]}));
     doubleClick(1);
-    EXPECT_EQ(entriesOf(*window), QStringList{three[1]});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{three[1]});
 }
 
 TEST_F(ListOperations, RemovalAndClearingWaitWhileTheWindowIsBusy) {
@@ -78,16 +78,16 @@ TEST_F(ListOperations, RemovalAndClearingWaitWhileTheWindowIsBusy) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     fill(three);
     select(1);
-    window->setBusy(true);
+    window->busyPointer().setBusy(true);
     pressDelete();
     doubleClick(2);
-    window->PushButton3->click();
-    EXPECT_EQ(entriesOf(*window), three);
+    ui.PushButton3->click();
+    EXPECT_EQ(entriesOf(window->fileList()), three);
 
-    window->setBusy(false);
-    window->PushButton3->click();
-    EXPECT_EQ(window->entryCount(), 0);
-    EXPECT_EQ(window->ListView1->headerItem()->text(0), QStringLiteral(" PDF File(s)"));
+    window->busyPointer().setBusy(false);
+    ui.PushButton3->click();
+    EXPECT_EQ(window->fileList().entryCount(), 0);
+    EXPECT_EQ(ui.ListView1->headerItem()->text(0), QStringLiteral(" PDF File(s)"));
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
 
@@ -112,7 +112,7 @@ TEST_F(ListOperations, OpenDialogAppendsOneFileAsReturnedAndSeveralThroughThePat
         if (!c.chosen.isEmpty())
             dialogs.answerFiles(c.chosen);
         window->PushButton1_Click();
-        EXPECT_EQ(entriesOf(*window), c.entries);
+        EXPECT_EQ(entriesOf(window->fileList()), c.entries);
         const auto shown = dialogs.shownOf(ScriptedDialogs::Kind::OpenFiles);
         ASSERT_EQ(shown.size(), 1);
         EXPECT_EQ(shown.first().title,
@@ -125,17 +125,17 @@ TEST_F(ListOperations, OpenDialogAddsDuplicatesAndChecksEvenWhenCancelled) {
     QTemporaryDir dir;
     const QString unreadable = makeFile(dir.path(), QStringLiteral("notes.txt"));
     load();
-    window->appendEntry(unreadable);
+    window->fileList().appendEntry(unreadable);
     dialogs.answerFiles({QStringLiteral("/a/1.pdf"), QStringLiteral("/a/2.pdf")});
     window->PushButton1_Click();
     dialogs.answerFiles({QStringLiteral("/a/1.pdf"), QStringLiteral("/a/2.pdf")});
     window->PushButton1_Click();
-    EXPECT_EQ(entriesOf(*window),
+    EXPECT_EQ(entriesOf(window->fileList()),
               (QStringList{unreadable, QStringLiteral("/a/1.pdf"), QStringLiteral("/a/2.pdf"),
                            QStringLiteral("/a/1.pdf"), QStringLiteral("/a/2.pdf")}));
     dialogs.clear();
     window->PushButton1_Click();
-    EXPECT_EQ(window->entryCount(), 5);
+    EXPECT_EQ(window->fileList().entryCount(), 5);
     const QStringList messages = dialogs.messages();
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
                             [&](const QString& text) { return text.contains(unreadable); }));
@@ -149,7 +149,7 @@ TEST_F(ListOperations, OpenDialogFilterShowsPdfFilesInAnyLetterCase) {
     load();
     dialogs.answerFilesShownIn(dir.path());
     window->PushButton1_Click();
-    QStringList entries = entriesOf(*window);
+    QStringList entries = entriesOf(window->fileList());
     entries.sort(Qt::CaseInsensitive);
     EXPECT_EQ(entries, under(dir.path(), {QStringLiteral("a.pdf"), QStringLiteral("B.PDF"),
                                           QStringLiteral("c.Pdf")}));
@@ -164,21 +164,21 @@ TEST_F(ListOperations, DeleteTakesEverySelectedEntryButNothingWhileBusy) {
     fill(five);
     // Ctrl-click picks entries one by one, Shift with an arrow key extends the pick.
     for (const int position : {1, 3}) {
-        QTreeWidgetItem* item = window->ListView1->topLevelItem(position - 1);
-        QTest::mouseClick(window->ListView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          window->ListView1->visualItemRect(item).center());
+        QTreeWidgetItem* item = ui.ListView1->topLevelItem(position - 1);
+        QTest::mouseClick(ui.ListView1->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          ui.ListView1->visualItemRect(item).center());
     }
     pressDelete();
-    EXPECT_EQ(entriesOf(*window), (QStringList{five[1], five[3], five[4]}));
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{five[1], five[3], five[4]}));
 
     select(1);
-    QTest::keyClick(window->ListView1, Qt::Key_Down, Qt::ShiftModifier);
-    window->setBusy(true);
+    QTest::keyClick(ui.ListView1, Qt::Key_Down, Qt::ShiftModifier);
+    window->busyPointer().setBusy(true);
     pressDelete();
-    EXPECT_EQ(window->entryCount(), 3);
-    window->setBusy(false);
+    EXPECT_EQ(window->fileList().entryCount(), 3);
+    window->busyPointer().setBusy(false);
     pressDelete();
-    EXPECT_EQ(entriesOf(*window), QStringList{five[4]});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{five[4]});
 }
 
 TEST_F(ListOperations, DoubleClickTakesOnlyTheClickedEntryOfASelection) {
@@ -186,9 +186,8 @@ TEST_F(ListOperations, DoubleClickTakesOnlyTheClickedEntryOfASelection) {
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     fill(three);
-    window->ListView1->selectAll();
-    window->ListView1->setCurrentItem(window->ListView1->topLevelItem(1), 0,
-                                      QItemSelectionModel::NoUpdate);
+    ui.ListView1->selectAll();
+    ui.ListView1->setCurrentItem(ui.ListView1->topLevelItem(1), 0, QItemSelectionModel::NoUpdate);
     window->ListView1_DblClick();
-    EXPECT_EQ(entriesOf(*window), (QStringList{three[0], three[2]}));
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{three[0], three[2]}));
 }

@@ -52,11 +52,11 @@ TEST_F(Samples, AMissingOrEmptySamplesFolderRecordsNothingYetTheButtonAsksAndChe
         load();
         EXPECT_TRUE(settings.contains(QStringLiteral("Snapshot")));
         EXPECT_EQ(settings.get(QStringLiteral("Snapshot")), QString());
-        window->appendEntry(unreadable);
+        window->fileList().appendEntry(unreadable);
         dialogs.clear();
-        window->PushButton6->click();
+        ui.PushButton6->click();
 
-        EXPECT_EQ(entriesOf(*window), QStringList{unreadable});
+        EXPECT_EQ(entriesOf(window->fileList()), QStringList{unreadable});
         ASSERT_FALSE(dialogs.shown().isEmpty());
         EXPECT_EQ(dialogs.shown().first().kind, ScriptedDialogs::Kind::YesNo);
         EXPECT_EQ(dialogs.shown().first().text, kQuestion);
@@ -74,9 +74,9 @@ TEST_F(Samples, PressingTwiceAddsEachSampleOnce) {
     load();
     EXPECT_EQ(snapshot(), QStringList({hidden, a, b}).join(QLatin1Char('|')));
 
-    window->PushButton6->click();
-    window->PushButton6->click();
-    EXPECT_EQ(entriesOf(*window), (QStringList{hidden, a, b}));
+    ui.PushButton6->click();
+    ui.PushButton6->click();
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{hidden, a, b}));
     EXPECT_EQ(dialogs.shownOf(ScriptedDialogs::Kind::YesNo).size(), 2);
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
@@ -86,7 +86,7 @@ TEST_F(Samples, YesOpensTheSamplesFolderAndNoOpensNothing) {
     load();
     dialogs.answerYesNo(false);
     window->PushButton6_Click();
-    EXPECT_EQ(entriesOf(*window), QStringList{a});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{a});
     EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::OpenExternally).isEmpty());
 
     dialogs.answerYesNo(true);
@@ -108,7 +108,7 @@ TEST_F(Samples, TheRecordIsMadeOnceAndVanishedSamplesAreSkipped) {
     load();
     EXPECT_EQ(settings.get(QStringLiteral("Snapshot")), recorded);
     window->PushButton6_Click();
-    EXPECT_EQ(entriesOf(*window), QStringList{b});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{b});
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
 
@@ -116,10 +116,10 @@ TEST_F(Samples, TheListedTestIsCaseSensitive) {
     const QString a = addSample(QStringLiteral("a.pdf"));
     load();
     const QString otherCase = samples() + QStringLiteral("/A.pdf");
-    window->appendEntry(otherCase);
-    window->appendEntry(a + QLatin1Char(' '));
+    window->fileList().appendEntry(otherCase);
+    window->fileList().appendEntry(a + QLatin1Char(' '));
     window->PushButton6_Click();
-    EXPECT_EQ(entriesOf(*window), (QStringList{otherCase, a + QLatin1Char(' '), a}));
+    EXPECT_EQ(entriesOf(window->fileList()), (QStringList{otherCase, a + QLatin1Char(' '), a}));
 }
 
 TEST_F(Samples, ARecordWhoseFilesAreAllGoneIsMadeAgainFromTheSamplesBesideTheProgram) {
@@ -132,14 +132,14 @@ TEST_F(Samples, ARecordWhoseFilesAreAllGoneIsMadeAgainFromTheSamplesBesideThePro
     load();
     EXPECT_EQ(snapshot(), gone) << "start-up keeps a record that is not empty";
     window->PushButton6_Click();
-    EXPECT_EQ(entriesOf(*window), QStringList{a});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{a});
     EXPECT_EQ(snapshot(), a);
 
     // One file of the record still there: the record stands.
     const QString b = addSample(QStringLiteral("b.pdf"));
     window->PushButton3_Click();
     window->PushButton6_Click();
-    EXPECT_EQ(entriesOf(*window), QStringList{a});
+    EXPECT_EQ(entriesOf(window->fileList()), QStringList{a});
     EXPECT_EQ(snapshot(), a);
     EXPECT_TRUE(QFile::exists(b));
 }

@@ -15,9 +15,9 @@ protected:
         load();
         results = home.filePath(QStringLiteral("out"));
         QDir().mkpath(results);
-        window->Text1->setText(results + QLatin1Char('/'));
-        window->Option2->click();
-        window->Text2->setText(QStringLiteral("%a - %t"));
+        ui.Text1->setText(results + QLatin1Char('/'));
+        ui.Option2->click();
+        ui.Text2->setText(QStringLiteral("%a - %t"));
     }
 
     QString listPdf(const QString& name, const QString& title) {
@@ -27,7 +27,7 @@ protected:
                     {QStringLiteral("Title"), title}};
         const QString path = home.filePath(name);
         EXPECT_TRUE(writePdf(path, doc));
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
         return path;
     }
 
@@ -39,7 +39,7 @@ protected:
 TEST_F(MetadataRun, AsksNothingAndReportsDoneAlone) {
     listPdf(QStringLiteral("a.pdf"), QStringLiteral("One"));
     listPdf(QStringLiteral("b.pdf"), QStringLiteral("Two"));
-    window->PushButton2->click();
+    ui.PushButton2->click();
     EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Input).isEmpty());
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.")});
     EXPECT_EQ(resultNames(), (QStringList{QStringLiteral("Jane Roe - One.pdf"),
@@ -51,17 +51,16 @@ TEST_F(MetadataRun, FormatChangedDuringARunAppliesToTheFilesThatFollow) {
     listPdf(QStringLiteral("b.pdf"), QStringLiteral("Two"));
     listPdf(QStringLiteral("c.pdf"), QStringLiteral("Three"));
     // While the second file is announced, the user picks another format.
-    QObject::connect(
-        window->ProgressBar1, &QProgressBar::valueChanged, window.get(), [this](int value) {
-            if (value == 66)
-                QTimer::singleShot(0, window.get(), [this] { window->PushButton14->click(); });
-        });
-    window->PushButton2->click();
-    EXPECT_EQ(window->Text2->text(), QStringLiteral("%t - %g"));
+    QObject::connect(ui.ProgressBar1, &QProgressBar::valueChanged, window.get(), [this](int value) {
+        if (value == 66)
+            QTimer::singleShot(0, window.get(), [this] { ui.PushButton14->click(); });
+    });
+    ui.PushButton2->click();
+    EXPECT_EQ(ui.Text2->text(), QStringLiteral("%t - %g"));
     EXPECT_EQ(resultNames(),
               (QStringList{QStringLiteral("Jane Roe - One.pdf"), QStringLiteral("Three - 1.pdf"),
                            QStringLiteral("Two - 1.pdf")}));
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.")});
-    EXPECT_EQ(window->ProgressBar1->value(), 0);
-    EXPECT_EQ(window->ProgressBar1->text(), QStringLiteral("Progress Bar"));
+    EXPECT_EQ(ui.ProgressBar1->value(), 0);
+    EXPECT_EQ(ui.ProgressBar1->text(), QStringLiteral("Progress Bar"));
 }

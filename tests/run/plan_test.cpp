@@ -21,10 +21,10 @@ class PlanTest : public RenameTest {
 protected:
     RenameRunPorts ports() {
         return {dialogs,
-                *window,
-                *window,
-                *window,
-                *window,
+                window->progress(),
+                window->busyPointer(),
+                window->fileList(),
+                window->renameControls(),
                 window->extractionPool(),
                 window->waiter(),
                 {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
@@ -49,7 +49,7 @@ protected:
 
     // The names a run copies the files under, by list position.
     QStringList run(const RunPlan* plan = nullptr) {
-        QStringList names(window->entryCount());
+        QStringList names(window->fileList().entryCount());
         RunOptions options;
         options.plan = plan;
         options.fileDone = [&](int position, const FileOutcome& outcome) {
@@ -119,10 +119,10 @@ TEST_F(PlanTest, PreviewAndRunAgreeInEveryModeAndForMetadata) {
         ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
         taken.close();
         if (c.mode < 0) {
-            window->Option2->setChecked(true);
-            window->Text2->setText(QStringLiteral("%t"));
+            ui.Option2->setChecked(true);
+            ui.Text2->setText(QStringLiteral("%t"));
         } else {
-            window->Option1->setChecked(true);
+            ui.Option1->setChecked(true);
             setMode(c.mode);
         }
         dialogs.clear();
@@ -179,8 +179,8 @@ TEST_F(PlanTest, StoppingAfterTheSecondOfFiveFiles) {
     EXPECT_EQ(resultNames(), (QStringList{"Name a.pdf", "Name b.pdf"}));
     EXPECT_EQ(dialogs.messages(),
               QStringList{QStringLiteral("Done.\r\nStopped after 2 of 5 files.")});
-    EXPECT_FALSE(window->isBusy());
-    EXPECT_EQ(window->progressValue(), 0);
+    EXPECT_FALSE(window->busyPointer().isBusy());
+    EXPECT_EQ(window->progress().progressValue(), 0);
     // What was sent ahead was withdrawn: nothing more reaches the workers.
     const qint64 sent = window->extractionPool().requestsSent();
     window->waiter().waitUntil([] { return true; }, [] {});
@@ -214,8 +214,8 @@ TEST_F(PlanTest, ASourceReplacedBetweenItsReadingAndItsCopyIsNamedByWhatIsCopied
 TEST_F(PlanTest, ASourceThatKeepsChangingIsSkippedAndSaysWhy) {
     const QString a = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("First text")});
     // By metadata with a blank format: the file's own name, read again all the same.
-    window->Option2->setChecked(true);
-    window->Text2->setText(QString());
+    ui.Option2->setChecked(true);
+    ui.Text2->setText(QString());
     replaceAtCopy(a, 100);
     FileOutcome outcome;
     RunOptions options;

@@ -31,7 +31,7 @@ protected:
         results = home.filePath(QStringLiteral("out"));
         QDir().mkpath(sources);
         QDir().mkpath(results);
-        window->Text1->setText(results + QLatin1Char('/'));
+        ui.Text1->setText(results + QLatin1Char('/'));
     }
 
     QString makePdf(const QString& name, const PdfDocument& doc) {
@@ -43,9 +43,9 @@ protected:
     bool rename(const QString& pdf, const QString& format) {
         const RenameContext context{
             dialogs,
-            *window,
-            *window,
-            *window,
+            window->progress(),
+            window->fileList(),
+            window->renameControls(),
             {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
              QStringLiteral("Form1.RenameMeta")},
             [this](const corvander::ExtractRequest& request, bool) {
@@ -136,7 +136,7 @@ TEST_F(MetadataRename, FailedCopyIsReportedAndCountsAsSkipped) {
     const QString pdf =
         makePdf(QStringLiteral("a.pdf"),
                 documentWith({{QStringLiteral("Title"), QStringLiteral("Minutes")}}));
-    window->Text1->setText(home.filePath(QStringLiteral("missing")) + QLatin1Char('/'));
+    ui.Text1->setText(home.filePath(QStringLiteral("missing")) + QLatin1Char('/'));
     EXPECT_FALSE(rename(pdf, QStringLiteral("%t")));
     ASSERT_EQ(dialogs.warnings().size(), 1);
     EXPECT_TRUE(dialogs.warnings().at(0).contains(QStringLiteral("Form1.RenameMeta at line")));

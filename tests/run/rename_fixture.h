@@ -25,8 +25,8 @@ protected:
 
     void prepare() {
         dialogs.clear();
-        window->Text1->setText(results.path());
-        window->Option1->setChecked(true);
+        ui.Text1->setText(results.path());
+        ui.Option1->setChecked(true);
     }
 
     // A PDF of the given pages (one line of text each), listed in the window.
@@ -36,7 +36,7 @@ protected:
     QString addPdf(const QString& name, const PdfDocument& document) {
         const QString path = sources.filePath(name);
         EXPECT_TRUE(writePdf(path, document)) << path.toStdString();
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
         return path;
     }
 
@@ -46,11 +46,11 @@ protected:
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("not a PDF at all\n");
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
         return path;
     }
 
-    void setMode(int mode) { window->Combo1->setCurrentIndex(mode); }
+    void setMode(int mode) { ui.Combo1->setCurrentIndex(mode); }
 
     // Every file of a folder by name, with its bytes.
     static QMap<QString, QByteArray> contentOf(const QString& folder) {
@@ -68,7 +68,7 @@ protected:
     // Starts the run with the sources checked before and after: a run never changes them.
     void startRun() {
         const auto before = contentOf(sources.path());
-        window->PushButton2->click();
+        ui.PushButton2->click();
         EXPECT_EQ(contentOf(sources.path()), before) << "a source file changed";
     }
 

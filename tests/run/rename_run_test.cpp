@@ -23,9 +23,9 @@ TEST_F(RenameTest, SecondOfThreeFailingShowsProgressAndListsOnlyIt) {
     dialogs.answerInput(QStringLiteral("1"));
     QList<int> values;
     QStringList texts;
-    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
+    QObject::connect(ui.ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
         values.append(value);
-        texts.append(window->progressText());
+        texts.append(window->progress().progressText());
     });
 
     startRun();
@@ -33,8 +33,8 @@ TEST_F(RenameTest, SecondOfThreeFailingShowsProgressAndListsOnlyIt) {
     EXPECT_EQ(values, (QList<int>{33, 66, 100, 0}));
     EXPECT_EQ(texts, (QStringList{"Progress Bar", "Processing: a.pdf", "Processing: b.pdf",
                                   "Processing: c.pdf"}));
-    EXPECT_EQ(window->progressText(), QStringLiteral("Progress Bar"));
-    EXPECT_EQ(window->progressValue(), 0);
+    EXPECT_EQ(window->progress().progressText(), QStringLiteral("Progress Bar"));
+    EXPECT_EQ(window->progress().progressValue(), 0);
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.") + kSkippedHeading +
                                               QStringLiteral("\r\n") + bad});
     EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Gamma.pdf"}));
@@ -62,7 +62,7 @@ TEST_F(RenameTest, NothingToDoOrNowhereToPutIt) {
     const QString file = addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
     for (const QString& folder : {file, QString(), results.filePath(QStringLiteral("missing"))}) {
         dialogs.clear();
-        window->Text1->setText(folder);
+        ui.Text1->setText(folder);
         startRun();
         EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral(
                                           "Folder does not exist. Please select another folder.")})
@@ -85,11 +85,11 @@ TEST_F(RenameTest, SecondClickDuringARunDoesNothing) {
         dialogs.answerInput(QStringLiteral("1"));
     bool busyAtPrompt = false;
     dialogs.onNextDialog([&] {
-        busyAtPrompt = window->isBusy();
-        window->PushButton2->click();
+        busyAtPrompt = window->busyPointer().isBusy();
+        ui.PushButton2->click();
     });
     // Delivered when the run lets events through before its first file.
-    QTimer::singleShot(0, window->PushButton2, &QPushButton::click);
+    QTimer::singleShot(0, ui.PushButton2, &QPushButton::click);
 
     startRun();
 
@@ -115,7 +115,7 @@ TEST_F(RenameTest, ModeChangedDuringTheRunAppliesToTheFollowingFiles) {
     addPdf(QStringLiteral("b.pdf"), {QStringLiteral("First B"), QStringLiteral("Second B")});
     setMode(0);
     dialogs.answerInput(QStringLiteral("1"));
-    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
+    QObject::connect(ui.ProgressBar1, &QProgressBar::valueChanged, [&](int value) {
         if (value == 100)
             setMode(1);
     });
@@ -189,7 +189,7 @@ TEST_F(RenameWithoutWorker, IsReportedOnceAndEveryFileIsSkipped) {
 
 TEST_F(RenameTest, MetadataFamilyAsksNothing) {
     addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
-    window->Option2->setChecked(true);
+    ui.Option2->setChecked(true);
     startRun();
     EXPECT_TRUE(dialogs.shownOf(ScriptedDialogs::Kind::Input).isEmpty());
     EXPECT_TRUE(dialogs.messages().last().startsWith(QStringLiteral("Done.")));
@@ -207,7 +207,7 @@ TEST_F(RenameTest, ResultsFolderHoldsNoTemporaryCopies) {
 // nothing, instead of reporting every good file as unreadable.
 TEST_F(RenameTest, ContentRunWithoutAModeAsksForOne) {
     addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha")});
-    window->Combo1->setCurrentIndex(-1);
+    ui.Combo1->setCurrentIndex(-1);
     dialogs.answerInput(QStringLiteral("1"));
     startRun();
     EXPECT_EQ(dialogs.messages(),
@@ -218,7 +218,7 @@ TEST_F(RenameTest, ContentRunWithoutAModeAsksForOne) {
 
     // The metadata family needs no mode.
     dialogs.clear();
-    window->Option2->setChecked(true);
+    ui.Option2->setChecked(true);
     startRun();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_TRUE(dialogs.messages().first().startsWith(QStringLiteral("Done.")));
@@ -256,14 +256,14 @@ TEST_F(RenameTest, FolderWalkDuringARunKeepsTheBusyMark) {
     // Delivered when the run lets events through before its first file.
     QTimer::singleShot(0, window.get(), [&] {
         window->PushButton5_Click();
-        busyAfterWalk = window->isBusy();
-        window->ListView1->setCurrentItem(window->ListView1->topLevelItem(0));
+        busyAfterWalk = window->busyPointer().isBusy();
+        ui.ListView1->setCurrentItem(ui.ListView1->topLevelItem(0));
         window->ListView1_KeyDown(Qt::Key_Delete);
         window->PushButton3_Click();
     });
     startRun();
     EXPECT_TRUE(busyAfterWalk);
-    EXPECT_EQ(window->entryCount(), 3);
+    EXPECT_EQ(window->fileList().entryCount(), 3);
     EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
 }

@@ -19,10 +19,10 @@ class RunFolder : public RenameTest {
 protected:
     RenameRunPorts ports() {
         return {dialogs,
-                *window,
-                *window,
-                *window,
-                *window,
+                window->progress(),
+                window->busyPointer(),
+                window->fileList(),
+                window->renameControls(),
                 window->extractionPool(),
                 window->waiter(),
                 {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
@@ -81,7 +81,7 @@ TEST_F(RunFolder, TheCleanUpLeavesOtherUsersFilesAndTheRunsSources) {
     ASSERT_EQ(::chmod(QFile::encodeName(shared.path()).constData(), 01777), 0);
     const QString source = shared.filePath(QStringLiteral("in.pdf"));
     ASSERT_TRUE(writePdf(source, pdfOfPages({QStringLiteral("Alpha")})));
-    window->appendEntry(source);
+    window->fileList().appendEntry(source);
     const QByteArray sourceBytes = fileBytes(source);
     const QString third = shared.filePath(QStringLiteral("third.pdf"));
     QFile thirdFile(third);
@@ -107,10 +107,10 @@ TEST_F(RunFolder, TheCleanUpLeavesOtherUsersFilesAndTheRunsSources) {
     ASSERT_EQ(writeAsNobody(shared.filePath(part), "partial"), QString());
     kept << part;
 
-    window->Text1->setText(shared.path());
+    ui.Text1->setText(shared.path());
     setMode(0);
     dialogs.answerInput(QStringLiteral("1"));
-    window->PushButton2->click();
+    ui.PushButton2->click();
 
     kept.sort();
     EXPECT_EQ(contentOf(shared.path()).keys(), kept);
@@ -129,7 +129,7 @@ TEST_F(RunFolder, AFolderSwappedForALinkMidRunChangesNothing) {
     ASSERT_TRUE(QDir().mkpath(elsewhere));
     for (const char* word : {"Alpha", "Beta", "Gamma"})
         addPdf(QLatin1String(word) + QStringLiteral(".pdf"), {QString::fromLatin1(word)});
-    window->Text1->setText(out);
+    ui.Text1->setText(out);
     setMode(0);
     dialogs.answerInput(QStringLiteral("1"));
 

@@ -48,7 +48,7 @@ protected:
     QString addPipe(const QString& name) {
         const QString path = pipes.filePath(name);
         EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        window->appendEntry(path);
+        window->fileList().appendEntry(path);
         return path;
     }
 
@@ -84,11 +84,10 @@ TEST_F(LookaheadRun, ModeChangedDuringARunAppliesToTheFilesThatFollow) {
     }
     // While the second file is announced, the user picks "page 2"; the files after it were
     // already sent ahead for their whole text.
-    QObject::connect(window->ProgressBar1, &QProgressBar::valueChanged, window.get(),
-                     [this](int value) {
-                         if (value == 50)
-                             window->Combo1->setCurrentIndex(1);
-                     });
+    QObject::connect(ui.ProgressBar1, &QProgressBar::valueChanged, window.get(), [this](int value) {
+        if (value == 50)
+            ui.Combo1->setCurrentIndex(1);
+    });
     setMode(0);
     dialogs.answerInput(QStringLiteral("1"));
     startRun();

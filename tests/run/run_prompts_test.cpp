@@ -26,7 +26,7 @@ TEST_F(RenameTest, CancelOnAnyPromptEndsTheRunWithNoCopy) {
                          .arg(c.answersBeforeCancel.join('|'))
                          .arg(c.password ? " (password)" : "")
                          .toStdString());
-        window->Check1->setChecked(c.password);
+        ui.Check1->setChecked(c.password);
         dialogs.clear();
         setMode(c.mode);
         for (const QString& answer : c.answersBeforeCancel)
@@ -39,8 +39,8 @@ TEST_F(RenameTest, CancelOnAnyPromptEndsTheRunWithNoCopy) {
         for (const QString& message : dialogs.messages())
             EXPECT_EQ(message, QStringLiteral("Must be numeric."));
         EXPECT_TRUE(dialogs.warnings().isEmpty());
-        EXPECT_FALSE(window->isBusy());
-        EXPECT_EQ(window->progressText(), QStringLiteral("Progress Bar"));
+        EXPECT_FALSE(window->busyPointer().isBusy());
+        EXPECT_EQ(window->progress().progressText(), QStringLiteral("Progress Bar"));
     }
 }
 
@@ -70,7 +70,7 @@ TEST_F(RenameTest, ThePasswordOpensProtectedDocuments) {
     EXPECT_EQ(resultNames(), QStringList{"Open letter.pdf"});
     EXPECT_TRUE(dialogs.messages().last().endsWith(lockedPath));
 
-    window->Check1->setChecked(true);
+    ui.Check1->setChecked(true);
     for (const char* password : {"wrong", "s3cret"}) {
         dialogs.clear();
         QDir(results.path()).removeRecursively();
@@ -91,8 +91,8 @@ TEST_F(RenameTest, ThePasswordOpensProtectedDocuments) {
     titled.info = {{QStringLiteral("Title"), QStringLiteral("Secret Title")}};
     window->PushButton3_Click();
     addPdf(QStringLiteral("titled.pdf"), titled);
-    window->Option2->setChecked(true);
-    window->Text2->setText(QStringLiteral("%t"));
+    ui.Option2->setChecked(true);
+    ui.Text2->setText(QStringLiteral("%t"));
     dialogs.clear();
     dialogs.answerInput(QStringLiteral("s3cret"));
     startRun();

@@ -18,10 +18,10 @@ protected:
     // The second column, by list position; empty when it is not shown.
     QStringList newNames() const {
         QStringList names;
-        if (window->ListView1->columnCount() < 2)
+        if (ui.ListView1->columnCount() < 2)
             return names;
-        for (int i = 0; i < window->ListView1->topLevelItemCount(); ++i)
-            names << window->ListView1->topLevelItem(i)->text(1);
+        for (int i = 0; i < ui.ListView1->topLevelItemCount(); ++i)
+            names << ui.ListView1->topLevelItem(i)->text(1);
         return names;
     }
 
@@ -36,11 +36,10 @@ protected:
 TEST_F(RunMenus, APreviewShowsTheNamesAndStartRenamingCarriesThemOut) {
     threeFiles();
     dialogs.answerInput(QStringLiteral("1"));
-    window->mnuPreview->trigger();
+    ui.mnuPreview->trigger();
     EXPECT_EQ(newNames(), (QStringList{"Alpha.pdf", "(skipped: unreadable)", "Gamma.pdf"}));
-    EXPECT_EQ(window->ListView1->headerItem()->text(1), QStringLiteral("New name"));
-    EXPECT_EQ(window->ListView1->topLevelItem(0)->toolTip(1),
-              QStringLiteral("word 1 of the document"));
+    EXPECT_EQ(ui.ListView1->headerItem()->text(1), QStringLiteral("New name"));
+    EXPECT_EQ(ui.ListView1->topLevelItem(0)->toolTip(1), QStringLiteral("word 1 of the document"));
     EXPECT_TRUE(resultNames().isEmpty());
     EXPECT_TRUE(dialogs.messages().isEmpty());
 
@@ -53,19 +52,19 @@ TEST_F(RunMenus, APreviewShowsTheNamesAndStartRenamingCarriesThemOut) {
 
     // An edit makes a shown plan stale.
     dialogs.answerInput(QStringLiteral("1"));
-    window->mnuPreview->trigger();
+    ui.mnuPreview->trigger();
     EXPECT_EQ(newNames().size(), 3);
-    window->Text2->setText(QStringLiteral("%t"));
+    ui.Text2->setText(QStringLiteral("%t"));
     EXPECT_TRUE(newNames().isEmpty());
     dialogs.answerInput(QStringLiteral("1"));
-    window->mnuPreview->trigger();
+    ui.mnuPreview->trigger();
     addPdf(QStringLiteral("d.pdf"), {QStringLiteral("Delta")});
     EXPECT_TRUE(newNames().isEmpty());
 }
 
 TEST_F(RunMenus, WithPreviewFirstTheButtonShowsThePlanThenCarriesItOut) {
     threeFiles();
-    window->mnuPreviewFirst->setChecked(true);
+    ui.mnuPreviewFirst->setChecked(true);
     dialogs.answerInput(QStringLiteral("1"));
     startRun();
     EXPECT_EQ(newNames(), (QStringList{"Alpha.pdf", "(skipped: unreadable)", "Gamma.pdf"}));
@@ -91,20 +90,20 @@ TEST_F(RunMenus, AClickOnTheBarOrEscStopsAfterTheCurrentFile) {
         dialogs.answerInput(QStringLiteral("2"));
         // While the second of five files is announced.
         const auto connection = QObject::connect(
-            window->ProgressBar1, &QProgressBar::valueChanged, window.get(), [&](int value) {
+            ui.ProgressBar1, &QProgressBar::valueChanged, window.get(), [&](int value) {
                 if (value != 40)
                     return;
                 if (byKey)
                     QTest::keyClick(window.get(), Qt::Key_Escape);
                 else
-                    QTest::mouseClick(window->ProgressBar1, Qt::LeftButton);
+                    QTest::mouseClick(ui.ProgressBar1, Qt::LeftButton);
             });
         startRun();
         QObject::disconnect(connection);
         EXPECT_EQ(resultNames(), (QStringList{"Name a.pdf", "Name b.pdf"}));
         EXPECT_EQ(dialogs.messages(),
                   QStringList{QStringLiteral("Done.\r\nStopped after 2 of 5 files.")});
-        EXPECT_FALSE(window->mnuStop->isEnabled());
+        EXPECT_FALSE(ui.mnuStop->isEnabled());
     }
 }
 
@@ -120,7 +119,7 @@ TEST_F(RunMenus, UndoRemovesTheUnchangedCopiesAndNamesTheChangedOne) {
 
     dialogs.clear();
     dialogs.answerYesNo(true);
-    window->mnuUndo->trigger();
+    ui.mnuUndo->trigger();
     ASSERT_EQ(dialogs.shownOf(Kind::YesNo).size(), 1);
     EXPECT_TRUE(
         dialogs.shownOf(Kind::YesNo)
@@ -134,7 +133,7 @@ TEST_F(RunMenus, UndoRemovesTheUnchangedCopiesAndNamesTheChangedOne) {
     EXPECT_EQ(contentOf(sources.path()).size(), 3) << "sources are never touched";
 
     dialogs.clear();
-    window->mnuUndo->trigger();
+    ui.mnuUndo->trigger();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("There is no run to undo.")});
 }
 
@@ -144,7 +143,7 @@ TEST_F(RunMenus, TheReportIsTheLastRunAsCsv) {
     startRun();
     const QString report = sources.filePath(QStringLiteral("report.csv"));
     dialogs.answerFolder(report);
-    window->mnuReport->trigger();
+    ui.mnuReport->trigger();
     const QList<QByteArray> lines = fileBytes(report).split('\n');
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines.at(0), QByteArray("source,new name,status,reason,provenance\r"));

@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "common/settings_store.h"
+#include "tests/support/form1_controls.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QTemporaryDir>
@@ -9,7 +10,8 @@
 #include <memory>
 
 // A real main window over a settings file and a program folder of its own, with every dialog
-// answered by a script. Tests may fill the settings before calling load().
+// answered by a script, and its controls by name. Tests may fill the settings before calling
+// load().
 class WindowTest : public ::testing::Test {
 protected:
     WindowTest() : settings(home.filePath(QStringLiteral("Fernwick.ini"))) {
@@ -26,6 +28,7 @@ protected:
         environment.extractorProgram = extractorProgram;
         window = std::make_unique<Form1>(dialogs, settings, environment);
         window->Form_Load();
+        ui = Form1Controls(*window);
         return *window;
     }
 
@@ -37,4 +40,6 @@ protected:
     int draw = 1;
     int terminated = 0;
     std::unique_ptr<Form1> window;
+    // The controls of the window load() made last.
+    Form1Controls ui;
 };

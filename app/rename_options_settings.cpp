@@ -1,15 +1,16 @@
-// Restoring the user's choices at start-up, and writing every change straight back.
-#include "app/form1.h"
-#include "common/dialogs.h"
+// The rename options' settings: restored at start-up, and every change written straight back.
+#include "app/rename_options_panel.h"
+
 #include "common/error_report.h"
-#include "common/path_helpers.h"
-#include "common/settings_store.h"
 #include "common/vb_convert.h"
+#include "naming/rules/naming_rules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+
+namespace corvander {
 
 namespace {
 
@@ -30,26 +31,10 @@ auto convertSetting(const QString& key, const QString& text, Convert convert) {
 
 } // namespace
 
-void Form1::checkSettingsFile() {
-    const QString file = m_settings.filePath();
-    const SettingsStore::UnreadableFile unreadable = m_settings.keepUnreadableFileAside();
-    if (unreadable.found && !unreadable.keptAs.isEmpty()) {
-        m_dialogs.showMessage(
-            QStringLiteral("The settings file %1 could not be read. It has been kept as %2, and "
-                           "the program starts with its default settings.")
-                .arg(file, unreadable.keptAs));
-    } else if (unreadable.found) {
-        m_dialogs.showMessage(
-            QStringLiteral("The settings file %1 could not be read, and it could not be kept "
-                           "aside either. The program starts with its default settings, and the "
-                           "choices you make will not be kept.")
-                .arg(file));
-    }
-    m_settings.setWriteFailureHandler([this, file] {
-        m_dialogs.showMessage(QStringLiteral("The settings cannot be saved in %1. The choices you "
-                                             "make will not be kept.")
-                                  .arg(file));
-    });
+void RenameOptionsPanel::addRenameModes() {
+    Combo1->addItems(corvander::contentLabels());
+    // Nothing is selected until the stored mode is restored.
+    Combo1->setCurrentIndex(-1);
 }
 
 // A restored value is written back the way the control's own handler would write it: when the
@@ -57,7 +42,7 @@ void Form1::checkSettingsFile() {
 // fresh store holds every choice after the first start. A stored value that did not change the
 // control is left as it is, so one control's restore never overwrites another's stored value.
 
-void Form1::restoreCombo1() {
+void RenameOptionsPanel::restoreCombo1() {
     const QString key = QStringLiteral("Combo1Index");
     const QString stored = m_settings.get(key, QStringLiteral("0"));
     const int index = convertSetting(key, stored, toInt16);
@@ -67,23 +52,23 @@ void Form1::restoreCombo1() {
     Combo1_Click();
 }
 
-void Form1::restoreText1() {
-    // The default comes first: without a desktop folder nothing is restored.
-    const QString fallback = DesktopFolderPath();
-    const bool absent = !m_settings.contains(QStringLiteral("Text1"));
-    Text1->setText(m_settings.get(QStringLiteral("Text1"), fallback));
-    if (absent)
-        Text1_Change();
-}
-
-void Form1::restoreText2() {
+void RenameOptionsPanel::restoreText2() {
     const bool absent = !m_settings.contains(QStringLiteral("Text2"));
     Text2->setText(m_settings.get(QStringLiteral("Text2"), QStringLiteral("%a - %t")));
     if (absent)
         Text2_Change();
 }
 
-void Form1::restoreOption(QRadioButton* option, const QString& key, const QString& defaultValue) {
+void RenameOptionsPanel::restoreOption1() {
+    restoreOption(Option1, QStringLiteral("Option1"), QStringLiteral("1"));
+}
+
+void RenameOptionsPanel::restoreOption2() {
+    restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0"));
+}
+
+void RenameOptionsPanel::restoreOption(QRadioButton* option, const QString& key,
+                                       const QString& defaultValue) {
     const bool absent = !m_settings.contains(key);
     const bool selected = convertSetting(key, m_settings.get(key, defaultValue), toBoolean);
     if (selected && !option->isChecked()) {
@@ -102,7 +87,7 @@ void Form1::restoreOption(QRadioButton* option, const QString& key, const QStrin
         m_settings.save(key, booleanText(option->isChecked()));
 }
 
-void Form1::restoreCheck1() {
+void RenameOptionsPanel::restoreCheck1() {
     const QString key = QStringLiteral("Check1");
     const bool absent = !m_settings.contains(key);
     const QString stored = m_settings.get(key, QStringLiteral("0"));
@@ -115,32 +100,30 @@ void Form1::restoreCheck1() {
     }
 }
 
-void Form1::writeOptions() {
+void RenameOptionsPanel::writeOptions() {
     m_settings.save(QStringLiteral("Option1"), booleanText(Option1->isChecked()));
     m_settings.save(QStringLiteral("Option2"), booleanText(Option2->isChecked()));
 }
 
-void Form1::Option1_Click() {
+void RenameOptionsPanel::Option1_Click() {
     writeOptions();
 }
 
-void Form1::Option2_Click() {
+void RenameOptionsPanel::Option2_Click() {
     writeOptions();
 }
 
-void Form1::Combo1_Click() {
+void RenameOptionsPanel::Combo1_Click() {
     m_settings.save(QStringLiteral("Combo1Index"), QString::number(Combo1->currentIndex()));
 }
 
-void Form1::Text1_Change() {
-    m_settings.save(QStringLiteral("Text1"), Text1->text());
-}
-
-void Form1::Text2_Change() {
+void RenameOptionsPanel::Text2_Change() {
     m_settings.save(QStringLiteral("Text2"), Text2->text());
 }
 
-void Form1::Check1_Click() {
+void RenameOptionsPanel::Check1_Click() {
     m_settings.save(QStringLiteral("Check1"),
                     Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
+
+} // namespace corvander

@@ -1,15 +1,14 @@
-// Reading scanned pages by OCR: the two Options items, their settings, and handing them to the
-// extraction workers before anything is read.
-#include "app/form1.h"
-#include "common/dialogs.h"
+#include "app/ocr_menu.h"
+
 #include "common/error_report.h"
-#include "common/settings_store.h"
 #include "extract/extraction_pool.h"
 #include "extract/ocr_languages.h"
 #include "extract/ocr_preferences.h"
 
 #include <QAction>
 #include <QMenu>
+
+namespace corvander {
 
 namespace {
 
@@ -30,38 +29,40 @@ QStringList inFormerOrder(const QStringList& chosen, const QStringList& former) 
 
 } // namespace
 
-void Form1::createOcrMenus() {
-    mnuOptions->addSeparator();
-    mnuOcr = mnuOptions->addAction(QStringLiteral("Read scanned pages with &OCR"));
+OcrMenu::OcrMenu(Dialogs& dialogs, SettingsStore& settings, ExtractionPool& pool, Waiter& waiter)
+    : m_dialogs(dialogs), m_settings(settings), m_pool(pool), m_waiter(waiter) {}
+
+void OcrMenu::addMenuItems(QMenu* options) {
+    options->addSeparator();
+    mnuOcr = options->addAction(QStringLiteral("Read scanned pages with &OCR"));
     mnuOcr->setObjectName(QStringLiteral("mnuOcr"));
     mnuOcr->setCheckable(true);
-    connect(mnuOcr, &QAction::triggered, this, &Form1::mnuOcr_Click);
-    mnuOcrLanguages = mnuOptions->addAction(QStringLiteral("OCR &Languages..."));
+    connect(mnuOcr, &QAction::triggered, this, &OcrMenu::mnuOcr_Click);
+    mnuOcrLanguages = options->addAction(QStringLiteral("OCR &Languages..."));
     mnuOcrLanguages->setObjectName(QStringLiteral("mnuOcrLanguages"));
-    connect(mnuOcrLanguages, &QAction::triggered, this, &Form1::mnuOcrLanguages_Click);
+    connect(mnuOcrLanguages, &QAction::triggered, this, &OcrMenu::mnuOcrLanguages_Click);
 }
 
-void Form1::restoreOcr() {
-    mnuOcr->setChecked(corvander::storedOcrEnabled(m_settings));
+void OcrMenu::restoreOcr() {
+    mnuOcr->setChecked(storedOcrEnabled(m_settings));
     if (!m_settings.contains(QStringLiteral("OCR")))
-        corvander::storeOcrEnabled(m_settings, false);
+        storeOcrEnabled(m_settings, false);
 }
 
-void Form1::mnuOcr_Click() {
+void OcrMenu::mnuOcr_Click() {
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuOcr_Click"));
-    proc.step([&] { corvander::storeOcrEnabled(m_settings, mnuOcr->isChecked()); });
+    proc.step([&] { storeOcrEnabled(m_settings, mnuOcr->isChecked()); });
     // A shown plan was read the other way.
-    if (m_previewShown && !m_runInProgress)
-        discardPreview();
+    Q_EMIT readingChanged();
 }
 
-void Form1::mnuOcrLanguages_Click() {
+void OcrMenu::mnuOcrLanguages_Click() {
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuOcrLanguages_Click"));
     QStringList installed;
-    proc.step([&] { installed = corvander::installedOcrLanguages(*m_pool, waiter()); });
+    proc.step([&] { installed = installedOcrLanguages(m_pool, m_waiter); });
     if (installed.isEmpty()) {
         m_dialogs.showMessage(
-            m_pool->cannotStart()
+            m_pool.cannotStart()
                 ? QStringLiteral("The OCR languages cannot be listed: the extraction program "
                                  "could not be started.")
                 : QStringLiteral("No OCR language is installed. English comes with the package "
@@ -69,7 +70,7 @@ void Form1::mnuOcrLanguages_Click() {
                                  "tesseract-ocr-LANG (for example tesseract-ocr-deu)."));
         return;
     }
-    const QStringList current = corvander::storedOcrLanguages(m_settings, installed);
+    const QStringList current = storedOcrLanguages(m_settings, installed);
     const std::optional<QStringList> chosen = m_dialogs.chooseItems(
         QStringLiteral("OCR Languages"), QStringLiteral("Read scanned pages in these languages:"),
         installed, current);
@@ -77,24 +78,25 @@ void Form1::mnuOcrLanguages_Click() {
     if (!chosen || chosen->isEmpty())
         return;
     const QStringList languages = inFormerOrder(*chosen, current);
-    proc.step([&] { corvander::storeOcrLanguages(m_settings, languages); });
-    if (languages != current && mnuOcr->isChecked() && m_previewShown && !m_runInProgress)
-        discardPreview();
+    proc.step([&] { storeOcrLanguages(m_settings, languages); });
+    if (languages != current && mnuOcr->isChecked())
+        Q_EMIT readingChanged();
 }
 
-void Form1::applyOcrSettings() {
-    corvander::OcrSettings ocr = m_pool->ocr();
+void OcrMenu::applyOcrSettings() {
+    OcrSettings ocr = m_pool.ocr();
     ocr.enabled = false;
     ocr.languages.clear();
     // With OCR off, no worker is asked anything more than before.
     if (mnuOcr->isChecked()) {
-        const QStringList installed = corvander::installedOcrLanguages(*m_pool, waiter());
+        const QStringList installed = installedOcrLanguages(m_pool, m_waiter);
         // Without a language OCR cannot read anything; the pages stay without text, as before.
         if (!installed.isEmpty()) {
             ocr.enabled = true;
-            ocr.languages =
-                corvander::storedOcrLanguages(m_settings, installed).join(QLatin1Char('+'));
+            ocr.languages = storedOcrLanguages(m_settings, installed).join(QLatin1Char('+'));
         }
     }
-    m_pool->setOcr(ocr);
+    m_pool.setOcr(ocr);
 }
+
+} // namespace corvander
