@@ -1,0 +1,21 @@
+#pragma once
+
+// The "page" request: a page drawn in colour for the program's window to show.
+
+#include "worker/answer.h"
+
+#include <optional>
+#include <string>
+
+namespace corvander::worker {
+
+struct PictureRequest {
+    std::string path;
+    std::optional<std::string> password;
+    int page = 1;
+    int width = 0; // pixels, within the protocol's bounds
+};
+
+Answer drawPagePicture(const PictureRequest& request);
+
+} // namespace corvander::worker
