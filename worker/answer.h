@@ -42,7 +42,7 @@ struct Answer {
     std::optional<FileStamp> file;
     // "text" with word pages: the WordBoxes field.
     std::string wordBoxes;
-    // "page": the picture (three bytes a pixel), its size, and the part of the page it shows
+    // "page": the picture (a PNG file), its size in pixels, and the part of the page it shows
     // and the page's size, in the points of the word boxes.
     std::string image;
     int imageWidth = 0;

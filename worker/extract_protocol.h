@@ -75,8 +75,9 @@
 //               words OCR read on it instead, also when it is read for its words alone (it is
 //               then in OcrPages, or OcrTimedOut, as a page of the text is). Anything but
 //               numbers and commas is refused with status 2
-//   ImageWidth  "page": the width of the picture in pixels, 1 to kMaxPageImageWidth (default
-//               kDefaultPageImageWidth); anything else is refused with status 2
+//   ImageWidth, ImageHeight  "page": the box in pixels the picture must fit into, each 1 to
+//               kMaxPageImageSide (defaults kMaxPageImageSide wide, kDefaultPageImageHeight
+//               high); anything else is refused with status 2
 //
 // Answers:
 //   Id          the request's
@@ -122,10 +123,9 @@
 //               are decimal, as short as they can be and still read back exactly. The words
 //               of all pages take at most kMaxWordBoxBytes: a page whose words would pass that
 //               comes with COUNT -1 and no words, and the rest of the answer stands
-//   Image       "page": the picture, three bytes (red, green, blue) a pixel, rows top to bottom
-//               with nothing between them. The page is drawn as it is seen (crop box, turned
-//               by its /Rotate), ImageWidth pixels wide, or narrower when the page is so long
-//               that the picture would pass kMaxPageImagePixels
+//   Image       "page": the picture, a PNG file (8-bit RGB). The page is drawn as it is seen
+//               (crop box, turned by its /Rotate), as large as fits into the box asked for with
+//               its proportions kept, and smaller when it would pass kMaxPageImagePixels
 //   ImageWidth, ImageHeight  "page": the picture's size in pixels
 //   PageArea    "page": "LEFT TOP WIDTH HEIGHT", the part of the page the picture shows, in the
 //               points of WordBoxes: pixel X, Y shows the point LEFT + X * WIDTH / ImageWidth,
@@ -189,9 +189,10 @@ inline constexpr std::uint32_t kMaxTextBytes = 16u * 1024u * 1024u;
 // kMaxFrameLength.
 inline constexpr std::uint32_t kMaxWordBoxBytes = 16u * 1024u * 1024u;
 
-// The picture of a page: wide enough for a window, and never more than 12 MB of pixels.
-inline constexpr int kDefaultPageImageWidth = 600;
-inline constexpr int kMaxPageImageWidth = 2000;
+// The picture of a page: high enough for a window's page view, and never more than 12 MB of
+// pixels.
+inline constexpr int kDefaultPageImageHeight = 600;
+inline constexpr int kMaxPageImageSide = 2000;
 inline constexpr long long kMaxPageImagePixels = 4000000;
 
 enum class Tag : unsigned char {

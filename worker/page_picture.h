@@ -13,7 +13,9 @@ struct PictureRequest {
     std::string path;
     std::optional<std::string> password;
     int page = 1;
-    int width = 0; // pixels, within the protocol's bounds
+    // The box in pixels the picture fits into, within the protocol's bounds.
+    int width = 0;
+    int height = 0;
 };
 
 Answer drawPagePicture(const PictureRequest& request);

@@ -132,15 +132,22 @@ Answer answerPage(const Fields& request) {
     const std::optional<int> page = pageNumber(request, Tag::FirstPage);
     if (!page)
         return refuse("a page number is not a number");
-    const long long width = request.number(Tag::ImageWidth, -1);
-    if (request.has(Tag::ImageWidth) && (width < 1 || width > protocol::kMaxPageImageWidth))
-        return refuse("the picture's width is not a number of pixels from 1 to " +
-                      std::to_string(protocol::kMaxPageImageWidth));
     PictureRequest picture;
     picture.path = request.value(Tag::Path);
     picture.password = passwordOf(request);
     picture.page = *page == 0 ? 1 : *page;
-    picture.width = request.has(Tag::ImageWidth) ? int(width) : protocol::kDefaultPageImageWidth;
+    picture.width = protocol::kMaxPageImageSide;
+    picture.height = protocol::kDefaultPageImageHeight;
+    for (const auto& [tag, side] : {std::pair{Tag::ImageWidth, &picture.width},
+                                    std::pair{Tag::ImageHeight, &picture.height}}) {
+        if (!request.has(tag))
+            continue;
+        const long long pixels = request.number(tag, -1);
+        if (pixels < 1 || pixels > protocol::kMaxPageImageSide)
+            return refuse("the picture's size is not a number of pixels from 1 to " +
+                          std::to_string(protocol::kMaxPageImageSide));
+        *side = int(pixels);
+    }
     return drawPagePicture(picture);
 }
 

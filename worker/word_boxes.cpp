@@ -83,8 +83,8 @@ void WordBoxes::readAloneUpTo(int last, const OcrOptions& ocr, Answer& answer) {
     while (m_next < m_pages.size() && m_pages[m_next] <= last) {
         const int page = m_pages[m_next];
         if (!m_alone)
-            m_alone = std::make_unique<TextOutputDev>(&noteWords, &m_aloneHasWords, false, 0,
-                                                      false, false);
+            m_alone = std::make_unique<TextOutputDev>(&noteWords, &m_aloneHasWords, false, 0, false,
+                                                      false);
         m_aloneHasWords = false;
         m_doc.displayPage(m_alone.get(), page, 72, 72, 0, true, false, false);
         if (ocr.enabled && !m_aloneHasWords) {
