@@ -1,10 +1,14 @@
 #pragma once
 
 #include "extract/file_identity.h"
+#include "extract/page_words.h"
 #include "naming/words/stop_rule.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QRectF>
+#include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -13,11 +17,12 @@ namespace corvander {
 
 // One question for an extraction worker.
 struct ExtractRequest {
-    enum class Kind { Text, Info, Languages };
+    enum class Kind { Text, Info, Languages, PageImage };
 
     Kind kind = Kind::Text;
     QString path;
-    // As the text extractor's -f and -l; 0 means not given.
+    // As the text extractor's -f and -l; 0 means not given. PageImage: the page drawn (0: the
+    // first).
     int firstPage = 0;
     int lastPage = 0;
     // The last page alone, whatever the page count is.
@@ -32,28 +37,53 @@ struct ExtractRequest {
     // The reading also stops at the first page without words, which it leaves out; the pool
     // reads such pages by OCR on their own.
     bool stopAtWordless = false;
+    // Text: the document information as well (info and xml, as Info answers them), read from
+    // the same opening of the file.
+    bool withInfo = false;
+    // Text: the pages whose words and their boxes the answer carries, whether the text reaches
+    // them or not; a negative number counts from the end (-1 is the last page). With OCR on, a
+    // page without words gives the words OCR reads on it.
+    QList<int> wordPages;
+    // PageImage: the box in pixels the picture fits into, its proportions kept; a side that is 0
+    // is the worker's default (about 600 pixels high, as wide as that makes it).
+    QSize imageBox{0, 0};
 
     bool operator==(const ExtractRequest&) const = default;
 
-    static ExtractRequest wholeText(const QString& path) {
-        return {Kind::Text, path, 0, 0, false, {}, {}, {}, false};
-    }
+    static ExtractRequest wholeText(const QString& path) { return ofKind(Kind::Text, path); }
     // The text from the first page up to the page that completes the rule.
     static ExtractRequest textUntil(const QString& path, const StopRule& stop) {
-        return {Kind::Text, path, 0, 0, false, {}, {}, stop, false};
+        ExtractRequest request = ofKind(Kind::Text, path);
+        request.stop = stop;
+        return request;
     }
     static ExtractRequest pageText(const QString& path, int page) {
-        return {Kind::Text, path, page, page, false, {}, {}, {}, false};
+        ExtractRequest request = ofKind(Kind::Text, path);
+        request.firstPage = request.lastPage = page;
+        return request;
     }
     static ExtractRequest lastPageText(const QString& path) {
-        return {Kind::Text, path, 0, 0, true, {}, {}, {}, false};
+        ExtractRequest request = ofKind(Kind::Text, path);
+        request.lastPageOnly = true;
+        return request;
     }
-    static ExtractRequest information(const QString& path) {
-        return {Kind::Info, path, 0, 0, false, {}, {}, {}, false};
-    }
+    static ExtractRequest information(const QString& path) { return ofKind(Kind::Info, path); }
     // The OCR languages installed on this machine.
-    static ExtractRequest installedLanguages() {
-        return {Kind::Languages, {}, 0, 0, false, {}, {}, {}, false};
+    static ExtractRequest installedLanguages() { return ofKind(Kind::Languages, {}); }
+    // Page `page` (from 1) drawn as it is seen, for people to look at, fitted into `box`.
+    static ExtractRequest pageImage(const QString& path, int page = 1, QSize box = {0, 0}) {
+        ExtractRequest request = ofKind(Kind::PageImage, path);
+        request.firstPage = page;
+        request.imageBox = box;
+        return request;
+    }
+
+private:
+    static ExtractRequest ofKind(Kind kind, const QString& path) {
+        ExtractRequest request;
+        request.kind = kind;
+        request.path = path;
+        return request;
     }
 };
 
@@ -96,6 +126,18 @@ struct ExtractResult {
     // The state of the file that was read (its path left empty), once the worker had it open: a
     // copy is made only from that state.
     std::optional<FileIdentity> file;
+    // Text with word pages: each page's words with their boxes, in page order, the text decoded
+    // as the text is (UTF-8, composed form). A page whose words were too many to send is not
+    // there but in wordPagesOmitted.
+    QList<PageWords> pageWords;
+    QList<int> wordPagesOmitted;
+    // PageImage: the picture, a PNG file, and its size in pixels; the part of the page it shows
+    // and the page's size, in the points of the word boxes (pixel x shows the point
+    // pageArea.left() + x * pageArea.width() / imageSize.width(), and so on).
+    QByteArray image;
+    QSize imageSize;
+    QRectF pageArea;
+    QSizeF pageSize;
 
     // The text extractor would have written an output file.
     bool hasText() const { return outcome == Outcome::Answered && status == 0; }

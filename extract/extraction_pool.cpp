@@ -109,7 +109,13 @@ qint64 ExtractionPool::resultBytes(Ticket ticket) const {
     const auto found = m_results.constFind(ticket);
     if (found == m_results.constEnd())
         return -1;
-    return found->text.size() + found->info.size() + found->xml.size();
+    qint64 bytes =
+        found->text.size() + found->info.size() + found->xml.size() + found->image.size();
+    for (const PageWords& page : found->pageWords) {
+        for (const WordBox& word : page.words)
+            bytes += qint64(sizeof word) + word.text.size() * qint64(sizeof(QChar));
+    }
+    return bytes;
 }
 
 ExtractResult ExtractionPool::take(Ticket ticket) {
@@ -134,6 +140,8 @@ void ExtractionPool::shutdown() {
     m_queue.clear();
     m_ocrJobs.clear();
     m_orderedJobs.clear();
+    m_wordRequests.clear();
+    m_wordJobs.clear();
     m_ocrPartOf.clear();
     for (const auto& slot : m_slots)
         slot->stop(ExtractResult::Outcome::Dropped);
@@ -198,6 +206,8 @@ void ExtractionPool::workersCannotStart(const QString& description) {
 }
 
 void ExtractionPool::complete(Ticket ticket, const ExtractResult& result) {
+    if (m_wordRequests.contains(ticket) && readWordPagesByOcr(ticket, result))
+        return;
     // An answer to a withdrawn request is not kept.
     m_ocrUnderWay.remove(ticket);
     if (!m_open.remove(ticket))

@@ -110,6 +110,13 @@ private:
         QSet<int> withoutOcr;              // pages read again without OCR, which ran out of time
     };
 
+    // A request with OCR that asks for the words of pages: once its text is read, each of those
+    // pages that has no words and that OCR has not read yet is read by OCR on its own.
+    struct WordJob {
+        ExtractResult result;
+        QHash<Ticket, int> parts; // pages under way
+    };
+
     void enqueue(Ticket ticket, const ExtractRequest& request, bool first = false);
     void startOrderedJob(Ticket ticket, const ExtractRequest& request);
     bool textOfOrderedJobRead(Ticket ticket, const ExtractResult& result);
@@ -124,6 +131,8 @@ private:
     void finishOcrJob(Ticket ticket);
     void dropOcrParts(Ticket ticket);
     void noteOcrPage(Ticket ticket, int page);
+    bool readWordPagesByOcr(Ticket ticket, const ExtractResult& result);
+    void wordPartAnswered(Ticket ticket, int page, const ExtractResult& result);
     void dispatch();
     void answered(Ticket ticket, const ExtractResult& result);
     void workersCannotStart(const QString& description);
@@ -132,12 +141,14 @@ private:
     PoolSettings m_settings;
     OcrSettings m_ocr;
     OcrCache m_ocrCache;
-    QHash<Ticket, OcrCache::Key> m_ocrKeys;     // requests sent with OCR, to keep their answers
-    QHash<Ticket, QString> m_ocrPaths;          // the same requests' files
-    QHash<Ticket, OcrJob> m_ocrJobs;            // by the caller's ticket
-    QHash<Ticket, OrderedOcrJob> m_orderedJobs; // by the caller's ticket
-    QHash<Ticket, Ticket> m_ocrPartOf;          // a page request's job
-    QHash<Ticket, OcrPage> m_ocrUnderWay;       // by the caller's ticket
+    QHash<Ticket, OcrCache::Key> m_ocrKeys;       // requests sent with OCR, to keep their answers
+    QHash<Ticket, QString> m_ocrPaths;            // the same requests' files
+    QHash<Ticket, OcrJob> m_ocrJobs;              // by the caller's ticket
+    QHash<Ticket, OrderedOcrJob> m_orderedJobs;   // by the caller's ticket
+    QHash<Ticket, ExtractRequest> m_wordRequests; // requests with OCR asking for words
+    QHash<Ticket, WordJob> m_wordJobs;            // by the caller's ticket
+    QHash<Ticket, Ticket> m_ocrPartOf;            // a page request's job
+    QHash<Ticket, OcrPage> m_ocrUnderWay;         // by the caller's ticket
     std::vector<std::unique_ptr<WorkerSlot>> m_slots;
     std::deque<std::pair<Ticket, ExtractRequest>> m_queue;
     QSet<Ticket> m_open;

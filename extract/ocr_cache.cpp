@@ -14,7 +14,9 @@ std::optional<OcrCache::Key> OcrCache::keyFor(const ExtractRequest& request) {
                request.lastPage,
                request.lastPageOnly,
                request.ocrLanguages,
-               request.password};
+               request.password,
+               request.withInfo,
+               request.wordPages};
 }
 
 std::optional<ExtractResult> OcrCache::find(const Key& key) const {
@@ -31,7 +33,7 @@ void OcrCache::offer(const Key& key, const ExtractResult& result) {
 
 size_t qHash(const OcrCache::Key& key, size_t seed) {
     return qHashMulti(seed, key.file, key.firstPage, key.lastPage, key.lastPageOnly, key.languages,
-                      key.password);
+                      key.password, key.withInfo, key.wordPages);
 }
 
 } // namespace corvander

@@ -22,6 +22,9 @@ public:
         QString languages;
         // A protected document's text is only ever given to a run that opens it too.
         QString password;
+        // What came with the text.
+        bool withInfo = false;
+        QList<int> wordPages;
 
         bool operator==(const Key&) const = default;
     };

@@ -3,6 +3,7 @@
 
 #include "extract/extraction_pool.h"
 #include "extract/ocr_pages.h"
+#include "extract/word_pages.h"
 
 #include <algorithm>
 
@@ -27,6 +28,8 @@ void addPages(QList<int>& into, const QList<int>& pages) {
 void ExtractionPool::submitWithOcr(Ticket ticket, ExtractRequest request) {
     request.ocrLanguages =
         m_ocr.languages.isEmpty() ? QStringLiteral("eng") : m_ocr.languages.trimmed();
+    if (!request.wordPages.isEmpty())
+        m_wordRequests.insert(ticket, request);
     if (!readsOnePage(request) && request.stop.kind != StopRule::Kind::None) {
         startOrderedJob(ticket, request);
         return;
@@ -73,14 +76,13 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
     for (int index = 0; index < job.pages.size(); ++index) {
         if (pageHasWords(job.pages.at(index)))
             continue;
-        ExtractRequest page = job.request;
-        page.firstPage = page.lastPage = firstPage + index;
-        page.lastPageOnly = false;
+        const ExtractRequest page = onePageOf(job.request, firstPage + index, result.pageCount);
         const std::optional<OcrCache::Key> key = OcrCache::keyFor(page);
         if (key) {
             if (const std::optional<ExtractResult> known = m_ocrCache.find(*key)) {
                 job.pages[index] = splitPages(known->text).value(0, job.pages.at(index));
                 addPages(job.result.ocrPages, known->ocrPages);
+                takeWordsOf(job.result, *known);
                 continue;
             }
         }
@@ -106,6 +108,10 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
 
 void ExtractionPool::ocrPartAnswered(Ticket part, const ExtractResult& result) {
     const Ticket ticket = m_ocrPartOf.take(part);
+    if (const auto words = m_wordJobs.find(ticket); words != m_wordJobs.end()) {
+        wordPartAnswered(ticket, words->parts.take(part), result);
+        return;
+    }
     if (const auto ordered = m_orderedJobs.find(ticket); ordered != m_orderedJobs.end()) {
         orderedPartAnswered(ticket, ordered->parts.take(part), result);
         return;
@@ -122,6 +128,7 @@ void ExtractionPool::ocrPartAnswered(Ticket part, const ExtractResult& result) {
             job.pages[index] = text;
         addPages(job.result.ocrPages, result.ocrPages);
         addPages(job.result.ocrTimedOut, result.ocrTimedOut);
+        takeWordsOf(job.result, result);
         if (job.result.error.isEmpty())
             job.result.error = result.error;
     } else if (result.outcome == ExtractResult::Outcome::TimedOut) {
@@ -139,7 +146,10 @@ void ExtractionPool::finishOcrJob(Ticket ticket) {
 }
 
 void ExtractionPool::dropOcrParts(Ticket ticket) {
-    if (!m_ocrJobs.remove(ticket) && !m_orderedJobs.remove(ticket))
+    m_wordRequests.remove(ticket);
+    const bool hadParts = (int(m_ocrJobs.remove(ticket)) | int(m_orderedJobs.remove(ticket)) |
+                           int(m_wordJobs.remove(ticket))) != 0;
+    if (!hadParts)
         return;
     for (auto part = m_ocrPartOf.begin(); part != m_ocrPartOf.end();) {
         if (part.value() != ticket) {

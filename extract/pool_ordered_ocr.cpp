@@ -4,6 +4,7 @@
 // being read; the pages read ahead meanwhile are what "a few at a time" costs at most.
 
 #include "extract/extraction_pool.h"
+#include "extract/word_pages.h"
 #include "worker/extract_protocol.h"
 
 #include <algorithm>
@@ -80,10 +81,7 @@ void ExtractionPool::orderedPartAnswered(Ticket ticket, int page, const ExtractR
 }
 
 void ExtractionPool::sendOrderedPage(Ticket ticket, OrderedOcrJob& job, int page, bool ocr) {
-    ExtractRequest request = job.request;
-    request.firstPage = request.lastPage = page;
-    request.lastPageOnly = false;
-    request.stop = {};
+    ExtractRequest request = onePageOf(job.request, page, job.result.pageCount);
     if (!ocr)
         request.ocrLanguages.clear();
     const std::optional<OcrCache::Key> key = ocr ? OcrCache::keyFor(request) : std::nullopt;
@@ -133,6 +131,7 @@ void ExtractionPool::advanceOrderedJob(Ticket ticket) {
             ++job.nextToAdd;
             addPages(job.result.ocrPages, page.ocrPages);
             addPages(job.result.ocrTimedOut, page.ocrTimedOut);
+            takeWordsOf(job.result, page);
             if (job.result.error.isEmpty())
                 job.result.error = page.error;
             if (job.gatherer->satisfied() || job.gatherer->overflowed()) {

@@ -1,5 +1,8 @@
 #include "worker_slot.h"
 
+#include "naming/words/extracted_text.h"
+#include "worker/word_box_codec.h"
+
 #include <QFile>
 #include <QProcessEnvironment>
 #include <cstdlib>
@@ -34,6 +37,8 @@ const char* operationOf(ExtractRequest::Kind kind) {
         return protocol::kOperationInfo;
     case ExtractRequest::Kind::Languages:
         return protocol::kOperationLanguages;
+    case ExtractRequest::Kind::PageImage:
+        return protocol::kOperationPage;
     }
     return protocol::kOperationText;
 }
@@ -79,6 +84,61 @@ std::optional<FileIdentity> fileOf(const protocol::Fields& answer) {
     return identity;
 }
 
+void addTextExtras(protocol::Fields& fields, const ExtractRequest& request) {
+    if (request.withInfo)
+        fields.add(Tag::WithInfo, "1");
+    if (request.wordPages.isEmpty())
+        return;
+    std::string pages;
+    for (const int page : request.wordPages)
+        pages += (pages.empty() ? "" : ",") + std::to_string(page);
+    fields.add(Tag::WordPages, pages);
+}
+
+// The words of the pages, decoded as the text is.
+void readWordBoxes(const protocol::Fields& answer, ExtractResult& result) {
+    const std::optional<std::vector<protocol::PageBoxRecord>> pages =
+        protocol::readWordBoxes(answer.value(Tag::WordBoxes));
+    if (!pages)
+        return;
+    for (const protocol::PageBoxRecord& record : *pages) {
+        if (record.omitted) {
+            result.wordPagesOmitted << record.page;
+            continue;
+        }
+        PageWords page;
+        page.page = record.page;
+        page.width = record.width;
+        page.height = record.height;
+        page.words.reserve(qsizetype(record.words.size()));
+        for (const protocol::WordBoxRecord& word : record.words) {
+            const QByteArray text(word.text.data(), qsizetype(word.text.size()));
+            page.words.append(
+                {decodeExtractedText(text), word.xMin, word.yMin, word.xMax, word.yMax});
+        }
+        result.pageWords.append(std::move(page));
+    }
+}
+
+void readImage(const protocol::Fields& answer, ExtractResult& result) {
+    if (!answer.has(Tag::Image))
+        return;
+    const QSize size(int(answer.number(Tag::ImageWidth, 0)),
+                     int(answer.number(Tag::ImageHeight, 0)));
+    const QByteArray image = bytesOf(answer, Tag::Image);
+    static const QByteArray kPngSignature("\x89PNG\r\n\x1a\n");
+    const auto area = protocol::readNumbers(answer.value(Tag::PageArea));
+    const auto pageSize = protocol::readNumbers(answer.value(Tag::PageSize));
+    // Half a picture is none.
+    if (size.isEmpty() || !image.startsWith(kPngSignature) || !area || area->size() != 4 ||
+        !pageSize || pageSize->size() != 2)
+        return;
+    result.image = image;
+    result.imageSize = size;
+    result.pageArea = QRectF((*area)[0], (*area)[1], (*area)[2], (*area)[3]);
+    result.pageSize = QSizeF((*pageSize)[0], (*pageSize)[1]);
+}
+
 ExtractResult ended(ExtractResult::Outcome outcome) {
     ExtractResult result;
     result.outcome = outcome;
@@ -104,8 +164,16 @@ std::string encodeRequest(quint64 ticket, const ExtractRequest& request,
         const QByteArray password = request.password.toUtf8();
         fields.add(Tag::Password, std::string_view(password.constData(), size_t(password.size())));
     }
-    if (request.kind == ExtractRequest::Kind::Text)
+    if (request.kind == ExtractRequest::Kind::Text) {
         addStopRule(fields, request);
+        addTextExtras(fields, request);
+    }
+    if (request.kind == ExtractRequest::Kind::PageImage) {
+        if (request.imageBox.width() > 0)
+            fields.addNumber(Tag::ImageWidth, request.imageBox.width());
+        if (request.imageBox.height() > 0)
+            fields.addNumber(Tag::ImageHeight, request.imageBox.height());
+    }
     if (request.kind == ExtractRequest::Kind::Text && !request.ocrLanguages.isEmpty()) {
         const QByteArray languages = request.ocrLanguages.toUtf8();
         fields.add(Tag::Ocr, "1");
@@ -136,6 +204,8 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     result.wordOffset = answer.number(Tag::WordOffset, 0);
     result.wordlessPage = int(answer.number(Tag::WordlessPage, 0));
     result.file = fileOf(answer);
+    readWordBoxes(answer, result);
+    readImage(answer, result);
     return result;
 }
 

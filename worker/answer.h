@@ -40,6 +40,15 @@ struct Answer {
     int wordlessPage = 0;
     // The file that was read, once it was open.
     std::optional<FileStamp> file;
+    // "text" with word pages: the WordBoxes field.
+    std::string wordBoxes;
+    // "page": the picture (a PNG file), its size in pixels, and the part of the page it shows
+    // and the page's size, in the points of the word boxes.
+    std::string image;
+    int imageWidth = 0;
+    int imageHeight = 0;
+    std::vector<double> pageArea;
+    std::vector<double> pageSize;
 };
 
 } // namespace corvander::worker

@@ -22,6 +22,8 @@
 //                       `pdftotext -eol dos -f First -l Last FILE OUT` writes into OUT
 //               "info"  the document information, byte for byte what `pdfinfo FILE` prints, and
 //                       the XML stream, byte for byte what `pdfinfo -meta FILE` prints
+//               "page"  page FirstPage (default 1) drawn as a picture for people to look at
+//                       (below)
 //               "languages"  the installed OCR languages, in OcrLanguages
 //               "crash", "hang"  die at once, or never answer; only honoured when the worker runs
 //                       with CORVANDER_EXTRACT_TEST_REQUESTS=1 in its environment (tests use them)
@@ -61,6 +63,21 @@
 //   StopAtWordless  "1": the reading also stops, without that page, at the first page whose
 //               text has no words (the program then reads that page by OCR on its own and goes
 //               on with the rule itself); WordlessPage says which page it was
+//   WithInfo    "text": "1" also answers Info and Xml, byte for byte what an "info" request for
+//               the same file answers, from the same opening of the document (the information
+//               is read first, straight after opening, in pdfinfo's order; the text after it)
+//   WordPages   "text": the pages whose words, with their boxes, the answer carries in
+//               WordBoxes, as decimal numbers apart by commas ("1,3"); a negative number counts
+//               from the end (-1 is the last page). Pages the document does not have are left
+//               out. A page in the range that is read for the text gives the words of that
+//               reading; any other page (outside First..Last, or after the reading stopped) is
+//               read for its words alone. With Ocr, a page whose text has no words gives the
+//               words OCR read on it instead, also when it is read for its words alone (it is
+//               then in OcrPages, or OcrTimedOut, as a page of the text is). Anything but
+//               numbers and commas is refused with status 2
+//   ImageWidth, ImageHeight  "page": the box in pixels the picture must fit into, each 1 to
+//               kMaxPageImageSide (defaults kMaxPageImageSide wide, kDefaultPageImageHeight
+//               high); anything else is refused with status 2
 //
 // Answers:
 //   Id          the request's
@@ -90,10 +107,30 @@
 //               state of the file that was read, from fstat of the very descriptor the PDF library
 //               reads (the modification time in nanoseconds since the epoch), so that the program
 //               copies only a file that is still the one whose text it used
-//   Info        "info": what `pdfinfo FILE` prints on its standard output (empty unless the
-//               status is 0)
-//   Xml         "info": what `pdfinfo -meta FILE` prints on its standard output (empty when
-//               the document has no XML stream)
+//   Info        "info", and "text" with WithInfo: what `pdfinfo FILE` prints on its standard
+//               output (empty unless the status is 0)
+//   Xml         "info", and "text" with WithInfo: what `pdfinfo -meta FILE` prints on its
+//               standard output (empty when the document has no XML stream)
+//   WordBoxes   "text" with WordPages and status 0: for each page asked for, in page order,
+//                   "PAGE WIDTH HEIGHT COUNT" and a line feed,
+//               then COUNT words, each
+//                   "XMIN YMIN XMAX YMAX LENGTH " then LENGTH bytes of text, then a line feed.
+//               The words are those `pdftotext -bbox -f PAGE -l PAGE FILE` lists, in its order
+//               and with its text (UTF-8), or the words OCR read, in its reading order. Boxes
+//               and sizes are in points, from the top-left corner of the page's media box
+//               turned by its /Rotate, as pdftotext gives them; WIDTH and HEIGHT are the size
+//               of that turned box (pdftotext prints the box's size before the turn). Numbers
+//               are decimal, as short as they can be and still read back exactly. The words
+//               of all pages take at most kMaxWordBoxBytes: a page whose words would pass that
+//               comes with COUNT -1 and no words, and the rest of the answer stands
+//   Image       "page": the picture, a PNG file (8-bit RGB). The page is drawn as it is seen
+//               (crop box, turned by its /Rotate), as large as fits into the box asked for with
+//               its proportions kept, and smaller when it would pass kMaxPageImagePixels
+//   ImageWidth, ImageHeight  "page": the picture's size in pixels
+//   PageArea    "page": "LEFT TOP WIDTH HEIGHT", the part of the page the picture shows, in the
+//               points of WordBoxes: pixel X, Y shows the point LEFT + X * WIDTH / ImageWidth,
+//               TOP + Y * HEIGHT / ImageHeight
+//   PageSize    "page": "WIDTH HEIGHT", the page's size as WordBoxes gives it
 //   NeedsPassword  "1" with status 1 when the document is protected and the password given (or
 //               none) does not open it
 //   Error       a short description when the status is not 0 (for people, not for programs);
@@ -105,6 +142,8 @@
 //               its own (wordless) text and is not in OcrPages
 //   OcrLanguages  "languages": the installed languages joined by "+" in alphabetical order
 //               ("deu+eng+fra"), without the script detection data "osd"; empty when none
+//
+// Status 99 also answers a "page" request for a page the document does not have.
 //
 // Progress: while a "text" request with Ocr is under way, the worker may send frames of its own
 // before the answer, each holding the request's Id and a Progress field, "ocr P" while page P is
@@ -145,6 +184,17 @@ inline constexpr std::uint32_t kMaxFrameLength = 512u * 1024u * 1024u;
 // when a document holds hundreds of megabytes of text.
 inline constexpr std::uint32_t kMaxTextBytes = 16u * 1024u * 1024u;
 
+// The most word boxes one answer carries: some three hundred thousand words, far more than a
+// person puts on a page, so that an answer with text, information and boxes stays far below
+// kMaxFrameLength.
+inline constexpr std::uint32_t kMaxWordBoxBytes = 16u * 1024u * 1024u;
+
+// The picture of a page: high enough for a window's page view, and never more than 12 MB of
+// pixels.
+inline constexpr int kDefaultPageImageHeight = 600;
+inline constexpr int kMaxPageImageSide = 2000;
+inline constexpr long long kMaxPageImagePixels = 4000000;
+
 enum class Tag : unsigned char {
     Operation = 'o',
     Id = 'q',
@@ -178,11 +228,20 @@ enum class Tag : unsigned char {
     FileInode = 'I',
     FileSize = 'S',
     FileModified = 'M',
+    WithInfo = 'A',
+    WordPages = 'P',
+    WordBoxes = 'X',
+    ImageWidth = 'G',
+    ImageHeight = 'E',
+    Image = 'J',
+    PageArea = 'R',
+    PageSize = 'Z',
 };
 
 inline constexpr char kOperationText[] = "text";
 inline constexpr char kOperationInfo[] = "info";
 inline constexpr char kOperationLanguages[] = "languages";
+inline constexpr char kOperationPage[] = "page";
 inline constexpr char kOperationCrash[] = "crash";
 inline constexpr char kOperationHang[] = "hang";
 

@@ -19,6 +19,10 @@ struct InfoRequest {
 
 Answer readInfo(const InfoRequest& request);
 
+// The information and the XML stream of an open document with at least one page, into the
+// answer, as readInfo gives them; the document was opened straight before.
+void addInformation(PDFDoc& doc, const std::string& path, Answer& answer);
+
 // The lines of `pdfinfo FILE` for an open document with at least one page.
 std::string informationLines(PDFDoc& doc, const std::string& path);
 

@@ -36,11 +36,15 @@ Answer readInfo(const InfoRequest& request) {
         answer.error = "the document has no pages";
         return answer;
     }
-    // The XML stream first: `pdfinfo -meta` reads it straight after opening the document.
-    answer.xml = metadataLines(*doc);
-    answer.info = informationLines(*doc, request.path);
+    addInformation(*doc, request.path, answer);
     answer.status = protocol::kStatusDone;
     return answer;
+}
+
+void addInformation(PDFDoc& doc, const std::string& path, Answer& answer) {
+    // The XML stream first: `pdfinfo -meta` reads it straight after opening the document.
+    answer.xml = metadataLines(doc);
+    answer.info = informationLines(doc, path);
 }
 
 } // namespace corvander::worker

@@ -3,6 +3,7 @@
 #include <leptonica/allheaders.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
+#include <tesseract/resultiterator.h>
 
 #include <algorithm>
 #include <climits>
@@ -44,6 +45,27 @@ std::vector<std::string> splitLanguages(const std::string& languages) {
 // The library's messages go nowhere: the worker's standard error stays quiet in normal work.
 void quieten(TessBaseAPI& api) {
     api.SetVariable("debug_file", "/dev/null");
+}
+
+// The words of the recognised page, walked as the library walks them for its text.
+std::vector<OcrEngine::Word> wordsOf(TessBaseAPI& api) {
+    std::vector<OcrEngine::Word> words;
+    const std::unique_ptr<tesseract::ResultIterator> word(api.GetIterator());
+    if (!word)
+        return words;
+    constexpr auto kLevel = tesseract::RIL_WORD;
+    do {
+        if (word->Empty(kLevel))
+            continue;
+        const std::unique_ptr<char[]> text(word->GetUTF8Text(kLevel));
+        OcrEngine::Word found;
+        if (!text || *text.get() == '\0' ||
+            !word->BoundingBox(kLevel, &found.left, &found.top, &found.right, &found.bottom))
+            continue;
+        found.text = text.get();
+        words.push_back(std::move(found));
+    } while (word->Next(kLevel));
+    return words;
 }
 
 } // namespace
@@ -97,7 +119,7 @@ std::vector<std::string> OcrEngine::prepare(const std::string& languages) {
 }
 
 OcrEngine::Reading OcrEngine::read(const GreyImage& image, const std::string& languages,
-                                   Deadline deadline) {
+                                   Deadline deadline, bool withWords) {
     Reading reading;
     TessBaseAPI* api = find(languages);
     if (api == nullptr || image.pixels() == nullptr)
@@ -121,6 +143,8 @@ OcrEngine::Reading OcrEngine::read(const GreyImage& image, const std::string& la
             const std::unique_ptr<char[]> text(api->GetUTF8Text());
             if (text)
                 reading.text = text.get();
+            if (withWords)
+                reading.words = wordsOf(*api);
         }
     }
     // The image and the results go; so does anything the legacy engine learnt from this page, so

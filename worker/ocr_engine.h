@@ -29,13 +29,20 @@ public:
     // the library is ready for all of them.
     std::vector<std::string> prepare(const std::string& languages);
 
+    // A word as the library found it, its box in pixels of the image read.
+    struct Word {
+        std::string text;
+        int left = 0, top = 0, right = 0, bottom = 0;
+    };
     struct Reading {
         std::string text; // as the library gives it, lines ending in LF
         bool timedOut = false;
+        std::vector<Word> words; // when asked for: in the library's reading order
     };
-    // Reads the image in the languages, which prepare() has accepted. Recognition stops when the
-    // deadline passes; the text is then empty.
-    Reading read(const GreyImage& image, const std::string& languages, Deadline deadline);
+    // Reads the image in the languages, which prepare() has accepted, with the words one by one
+    // when asked for. Recognition stops when the deadline passes; nothing is read then.
+    Reading read(const GreyImage& image, const std::string& languages, Deadline deadline,
+                 bool withWords = false);
 
     // The installed languages in alphabetical order, without the script detection data.
     std::vector<std::string> installedLanguages();

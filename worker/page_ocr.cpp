@@ -6,7 +6,7 @@
 
 namespace corvander::worker {
 
-PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options) {
+PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool withWords) {
     PageOcr result;
     OcrEngine& engine = ocrEngine();
     result.missingLanguages = engine.prepare(options.languages);
@@ -29,13 +29,40 @@ PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options) {
     case Drawing::Drawn:
         break;
     }
-    const OcrEngine::Reading reading = engine.read(image, options.languages, deadline);
+    OcrEngine::Reading reading = engine.read(image, options.languages, deadline, withWords);
     if (reading.timedOut) {
         result.outcome = PageOcr::Outcome::TimedOut;
         return result;
     }
     result.text = pageTextOf(reading.text);
+    result.words = std::move(reading.words);
+    result.dotsPerInch = image.dotsPerInch;
     return result;
+}
+
+PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool withWords,
+                      Answer& answer) {
+    if (!answer.error.empty()) {
+        PageOcr skipped;
+        skipped.outcome = PageOcr::Outcome::LanguagesMissing;
+        return skipped;
+    }
+    PageOcr ocr = readPageByOcr(doc, page, options, withWords);
+    switch (ocr.outcome) {
+    case PageOcr::Outcome::LanguagesMissing:
+        // Once for the request: the languages will not appear between two pages.
+        answer.error = "OCR languages not installed:";
+        for (const std::string& name : ocr.missingLanguages)
+            answer.error += " \"" + name + "\"";
+        break;
+    case PageOcr::Outcome::TimedOut:
+        answer.ocrTimedOut.push_back(page);
+        break;
+    case PageOcr::Outcome::Read:
+        answer.ocrPages.push_back(page);
+        break;
+    }
+    return ocr;
 }
 
 } // namespace corvander::worker

@@ -2,7 +2,9 @@
 
 #include "worker/info_printer.h"
 #include "worker/ocr_engine.h"
+#include "worker/page_picture.h"
 #include "worker/text_reader.h"
+#include "worker/word_box_codec.h"
 
 #include <algorithm>
 #include <charconv>
@@ -106,6 +108,10 @@ Answer answerText(const Fields& request, const RequestHooks& hooks) {
             return refuse("the OCR time limit is not a number of milliseconds from 1 to " +
                           std::to_string(protocol::kOcrMaxTimeoutMs));
     }
+    const std::optional<std::vector<int>> wordPages =
+        protocol::readPageList(request.value(Tag::WordPages));
+    if (!wordPages)
+        return refuse("the word pages are not page numbers apart by commas");
     TextRequest text;
     text.path = request.value(Tag::Path);
     text.password = passwordOf(request);
@@ -116,7 +122,33 @@ Answer answerText(const Fields& request, const RequestHooks& hooks) {
     text.stopAtWordless = request.value(Tag::StopAtWordless) == "1";
     text.maxTextBytes = protocol::kMaxTextBytes;
     text.ocr = ocrOptionsOf(request, timeoutMs, hooks);
+    text.withInfo = request.value(Tag::WithInfo) == "1";
+    text.wordPages = *wordPages;
+    text.maxWordBoxBytes = protocol::kMaxWordBoxBytes;
     return readText(text);
+}
+
+Answer answerPage(const Fields& request) {
+    const std::optional<int> page = pageNumber(request, Tag::FirstPage);
+    if (!page)
+        return refuse("a page number is not a number");
+    PictureRequest picture;
+    picture.path = request.value(Tag::Path);
+    picture.password = passwordOf(request);
+    picture.page = *page == 0 ? 1 : *page;
+    picture.width = protocol::kMaxPageImageSide;
+    picture.height = protocol::kDefaultPageImageHeight;
+    for (const auto& [tag, side] : {std::pair{Tag::ImageWidth, &picture.width},
+                                    std::pair{Tag::ImageHeight, &picture.height}}) {
+        if (!request.has(tag))
+            continue;
+        const long long pixels = request.number(tag, -1);
+        if (pixels < 1 || pixels > protocol::kMaxPageImageSide)
+            return refuse("the picture's size is not a number of pixels from 1 to " +
+                          std::to_string(protocol::kMaxPageImageSide));
+        *side = int(pixels);
+    }
+    return drawPagePicture(picture);
 }
 
 Answer answerInfo(const Fields& request) {
@@ -146,6 +178,8 @@ Answer answerOperation(const Fields& request, const HandlerSettings& settings,
         return answerLanguages();
     if (operation == protocol::kOperationInfo)
         return answerInfo(request);
+    if (operation == protocol::kOperationPage)
+        return answerPage(request);
     if (operation == protocol::kOperationCrash || operation == protocol::kOperationHang) {
         if (!settings.testRequests)
             return refuse("test requests are not enabled");
@@ -168,10 +202,21 @@ Fields answerRequest(const Fields& request, const HandlerSettings& settings,
     fields.addNumber(Tag::PageCount, answer.pageCount);
     if (!answer.text.empty())
         fields.add(Tag::Text, answer.text);
-    if (!answer.info.empty())
+    // Only a finished reading gives the information and boxes that came with its text.
+    const bool done = answer.status == protocol::kStatusDone;
+    if (done && !answer.info.empty())
         fields.add(Tag::Info, answer.info);
-    if (!answer.xml.empty())
+    if (done && !answer.xml.empty())
         fields.add(Tag::Xml, answer.xml);
+    if (done && !answer.wordBoxes.empty())
+        fields.add(Tag::WordBoxes, answer.wordBoxes);
+    if (done && answer.imageWidth > 0) {
+        fields.add(Tag::Image, answer.image);
+        fields.addNumber(Tag::ImageWidth, answer.imageWidth);
+        fields.addNumber(Tag::ImageHeight, answer.imageHeight);
+        fields.add(Tag::PageArea, protocol::numbersText(answer.pageArea));
+        fields.add(Tag::PageSize, protocol::numbersText(answer.pageSize));
+    }
     if (!answer.error.empty())
         fields.add(Tag::Error, answer.error);
     if (answer.needsPassword)

@@ -2,10 +2,11 @@
 
 #include "naming/words/text_gatherer.h"
 #include "worker/extract_protocol.h"
-#include "worker/ocr_text.h"
+#include "worker/info_printer.h"
 #include "worker/page_ocr.h"
 #include "worker/page_words.h"
 #include "worker/pdf_library.h"
+#include "worker/word_boxes.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/TextOutputDev.h>
@@ -37,32 +38,21 @@ void collect(void* stream, const char* text, int length) {
 
 // Reads the page by OCR when its text has no words, and puts what OCR read in its place.
 void readWordlessPage(PDFDoc& doc, int page, const OcrOptions& options, PageSink& sink,
-                      Answer& answer) {
-    if (!answer.error.empty() || protocol::pageHasWords(sink.text))
+                      WordBoxes& boxes, Answer& answer) {
+    if (protocol::pageHasWords(sink.text))
         return;
-    const PageOcr ocr = readPageByOcr(doc, page, options);
-    switch (ocr.outcome) {
-    case PageOcr::Outcome::LanguagesMissing:
-        // Once for the request: the languages will not appear between two pages.
-        answer.error = "OCR languages not installed:";
-        for (const std::string& name : ocr.missingLanguages)
-            answer.error += " \"" + name + "\"";
+    const PageOcr ocr = readPageByOcr(doc, page, options, boxes.wants(page), answer);
+    if (ocr.outcome != PageOcr::Outcome::Read)
         return;
-    case PageOcr::Outcome::TimedOut:
-        answer.ocrTimedOut.push_back(page);
+    boxes.addRecognised(page, ocr);
+    if (ocr.text.empty())
         return;
-    case PageOcr::Outcome::Read:
-        answer.ocrPages.push_back(page);
-        if (ocr.text.empty())
-            return;
-        if (ocr.text.size() > sink.maxBytes) {
-            sink.overflowed = true;
-            sink.text = std::string();
-            return;
-        }
-        sink.text = ocr.text;
+    if (ocr.text.size() > sink.maxBytes) {
+        sink.overflowed = true;
+        sink.text = std::string();
         return;
     }
+    sink.text = ocr.text;
 }
 
 Answer tooLong(Answer answer) {
@@ -81,6 +71,10 @@ Answer readText(const TextRequest& request) {
         return answer;
     const int pages = doc->getNumPages();
     answer.pageCount = pages;
+    // First, as an "info" request reads it: its look-ups follow pdfinfo's order from the opening
+    // of the document on.
+    if (request.withInfo && pages >= 1)
+        addInformation(*doc, request.path, answer);
 
     // pdftotext's reading of -f and -l: a first page below 1 is 1, a last page that is missing
     // or past the end is the last page, and a range that ends before it starts is refused.
@@ -108,6 +102,8 @@ Answer readText(const TextRequest& request) {
     output.setTextEOL(eolDOS);
     answer.ocrAsked = request.ocr.enabled;
     TextGatherer gatherer(request.stop, qsizetype(request.maxTextBytes));
+    WordBoxes boxes(*doc, request.wordPages, request.maxWordBoxBytes);
+    boxes.readAloneUpTo(first - 1, request.ocr, answer);
     // Page by page, as the library's own loop over a range does, so that each page's text can be
     // looked at as it is written, and the reading can stop at the page that completes the rule.
     for (int page = first; page <= last; ++page) {
@@ -115,9 +111,10 @@ Answer readText(const TextRequest& request) {
         doc->displayPage(&output, page, 72, 72, 0, true, false, false);
         ++answer.pagesRead;
         if (request.ocr.enabled && !sink.overflowed)
-            readWordlessPage(*doc, page, request.ocr, sink, answer);
+            readWordlessPage(*doc, page, request.ocr, sink, boxes, answer);
         if (sink.overflowed)
             return tooLong(std::move(answer));
+        boxes.addLaidOut(page, output);
         if (request.stopAtWordless && !protocol::pageHasWords(sink.text)) {
             answer.wordlessPage = page;
             break;
@@ -128,6 +125,8 @@ Answer readText(const TextRequest& request) {
         if (gatherer.satisfied())
             break;
     }
+    boxes.readAloneUpTo(pages, request.ocr, answer);
+    answer.wordBoxes = boxes.take();
     answer.status = protocol::kStatusDone;
     // Stopped at a page without words, the reading is not over: the program goes on from what
     // was kept, as it was kept.

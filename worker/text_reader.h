@@ -10,6 +10,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace corvander::worker {
 
@@ -37,6 +38,12 @@ struct TextRequest {
     // Text the rule needs beyond this many bytes is not collected and the request fails instead.
     std::size_t maxTextBytes = 0;
     OcrOptions ocr;
+    // The document information as well, as an "info" request gives it.
+    bool withInfo = false;
+    // The pages whose words and boxes the answer carries (negative: from the end), and how many
+    // bytes they may take.
+    std::vector<int> wordPages;
+    std::size_t maxWordBoxBytes = 0;
 };
 
 Answer readText(const TextRequest& request);

@@ -144,8 +144,12 @@ private:
 };
 
 // The forms /X1, /X2, ...: each may draw the others and write in /F1.
-QByteArray resourcesOf(int font, const QList<int>& forms, int image) {
-    QByteArray resources = "<< /Font << /F1 " + reference(font) + " >>";
+QByteArray resourcesOf(int font, const QList<int>& forms, int image,
+                       const QList<int>& extraFonts = {}) {
+    QByteArray resources = "<< /Font << /F1 " + reference(font);
+    for (qsizetype i = 0; i < extraFonts.size(); ++i)
+        resources += " /F" + QByteArray::number(i + 2) + " " + reference(extraFonts[i]);
+    resources += " >>";
     if (!forms.isEmpty() || image > 0) {
         resources += " /XObject <<";
         for (qsizetype i = 0; i < forms.size(); ++i)
@@ -249,6 +253,10 @@ QByteArray pdfBytes(const PdfDocument& doc) {
                                   pixels);
     }
     const QList<int> forms = addForms(objects, doc.forms, font);
+    QList<int> extraFonts;
+    for (const QString& name : doc.extraFonts)
+        extraFonts << objects.add("<< /Type /Font /Subtype /Type1 /BaseFont /" + name.toLatin1() +
+                                  " /Encoding /WinAnsiEncoding >>");
 
     QByteArray kids;
     const qsizetype pageCount = doc.pages.size();
@@ -268,9 +276,10 @@ QByteArray pdfBytes(const PdfDocument& doc) {
             content = textContent(doc.pages[i]);
         }
         const int contents = objects.addStream({}, content);
-        const int page = objects.add(
-            "<< /Type /Page /Parent " + reference(pageTree) + pageEntries(setup) + " /Resources " +
-            resourcesOf(font, forms, pageImage) + " /Contents " + reference(contents) + " >>");
+        const int page =
+            objects.add("<< /Type /Page /Parent " + reference(pageTree) + pageEntries(setup) +
+                        " /Resources " + resourcesOf(font, forms, pageImage, extraFonts) +
+                        " /Contents " + reference(contents) + " >>");
         kids += (kids.isEmpty() ? "" : " ") + reference(page);
     }
     objects.set(pageTree, "<< /Type /Pages /Kids [" + kids + "] /Count " +

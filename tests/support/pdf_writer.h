@@ -59,6 +59,9 @@ struct PdfDocument {
     QMap<int, PdfPageSetup> pageSetup;
     // Content streams written as they are instead of the text lines, by page index.
     QMap<int, QByteArray> rawContent;
+    // More standard fonts by their names ("Times-Bold", "Courier"), as /F2, /F3, ... in every
+    // page's resources, for the raw content streams.
+    QStringList extraFonts;
     // Form XObjects /X1, /X2, ... with these content streams, available to every page and to
     // each other (with the font /F1).
     QList<QByteArray> forms;
