@@ -8,6 +8,8 @@
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
 
+#include <QElapsedTimer>
+
 namespace corvander {
 
 namespace {
@@ -117,6 +119,7 @@ void ReadabilityCheck::checkOnce() {
     // Files the check already knows pass without a wait; a long list of them would hold the
     // window.
     EventPacer pacer(&m_ports.waiter);
+    QElapsedTimer drawn;
     for (int position = 1; position <= count; ++position) {
         QString path;
         Readability readability = Readability::Unreadable;
@@ -124,9 +127,17 @@ void ReadabilityCheck::checkOnce() {
         proc.step([&] {
             const QString where = QStringLiteral("Checking: %1 of %2").arg(position).arg(count);
             const int value = int(qint64(position) * 100 / count);
-            m_ports.bar.setProgressValue(value);
-            m_ports.bar.setProgressText(where);
-            if (const std::optional<Readability> known = knownReadability(path)) {
+            const std::optional<Readability> known = knownReadability(path);
+            // A file that is read may keep the user waiting, so the bar names it; known files
+            // pass in a moment, and drawing each of many thousand would cost more than checking
+            // them.
+            if (!known || position == count || !drawn.isValid() ||
+                drawn.elapsed() >= EventPacer::kIntervalMilliseconds) {
+                m_ports.bar.setProgressValue(value);
+                m_ports.bar.setProgressText(where);
+                drawn.start();
+            }
+            if (known) {
                 readability = *known;
                 return;
             }
