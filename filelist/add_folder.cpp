@@ -187,8 +187,7 @@ private:
     QSet<FolderIdentity> m_seen;
 };
 
-// Sorts in runs short enough for the window's events to run between them, then merges the runs
-// pairwise: a folder of many thousand names never holds the window for the whole sort.
+// Sorts short runs, letting the window's events run between them, and then merges the runs.
 void sortPaced(QStringList& names, corvander::EventPacer& pacer) {
     constexpr qsizetype kRun = 2048;
     const qsizetype count = names.size();
@@ -253,8 +252,7 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern, Lef
         const QString name = usable ? QFile::decodeName(raw) : escapeInvalidUtf8(raw);
         if (!expression.match(name).hasMatch())
             continue;
-        // The folder's own record of a plain file spares a look at each of many thousand files;
-        // links and file systems that record no type are looked at.
+        // The folder's record of a plain file spares a look at it; links and the like are seen.
         if (entry->d_type != DT_REG) {
             struct stat info {};
             if (::fstatat(::dirfd(dir), raw.constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
@@ -282,10 +280,8 @@ QString leftOutMessage(const LeftOutPaths& leftOut) {
 }
 
 bool FileExistsByOpen(const QString& path) {
-    if (path.isEmpty())
-        return false;
-    // Asks for no access rights, like opening with none on the old platform, so a file the user
-    // may not read still counts as there; one call, since every listed file comes through here.
+    // Needs no access rights, like opening with none on the old platform: a file the user may
+    // not read still counts as there. An empty path names nothing.
     struct stat info {};
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
