@@ -29,11 +29,12 @@ BenchResult measureCheck(const BenchSetup& setup) {
 
     bool allReadable = true;
     BenchResult result;
-    result.programLabel = QStringLiteral("readability check");
-    result.baselineLabel = QStringLiteral("pdftotext -eol dos, per file");
-    result.targetRatio = kTarget;
+    Comparison& timed = result.comparisons.emplaceBack();
+    timed.programLabel = QStringLiteral("readability check");
+    timed.baselineLabel = QStringLiteral("pdftotext -eol dos, per file");
+    timed.targetRatio = kTarget;
     bestOfRounds(
-        setup.rounds, result.programSeconds, result.baselineSeconds,
+        setup.rounds, timed.programSeconds, timed.baselineSeconds,
         [&] {
             HeadlessDialogs dialogs;
             // A check object of its own each round: it remembers what it has read.

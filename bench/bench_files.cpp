@@ -79,13 +79,15 @@ QStringList makeBenchPdfs(const QString& folder, int count) {
     return paths;
 }
 
-QStringList makeLongPdfs(const QString& folder, int count, int pages) {
+QStringList makeLongPdfs(const QString& folder, int count, int pages, const QString& heading) {
     QRandomGenerator random(kSeed + 1);
     QStringList paths;
     for (int i = 0; i < count; ++i) {
         PdfDocument doc;
         for (int p = 0; p < pages; ++p)
             doc.pages.append(page(random, 30));
+        if (!heading.isEmpty() && !doc.pages.isEmpty())
+            doc.pages.first().prepend(heading.arg(i + 1));
         const QString path = numbered(folder, QStringLiteral("long document"), i + 1);
         if (!writePdf(path, doc))
             return {};

@@ -11,8 +11,9 @@
 // XML metadata stream.
 QStringList makeBenchPdfs(const QString& folder, int count);
 
-// count PDFs of `pages` pages of ordinary text each.
-QStringList makeLongPdfs(const QString& folder, int count, int pages);
+// count PDFs of `pages` pages of ordinary text each. A heading, when given, opens the first page,
+// "%1" in it standing for the document's number.
+QStringList makeLongPdfs(const QString& folder, int count, int pages, const QString& heading = {});
 
 // count one-page PDFs of a few lines each, every one beginning with words of its own so that
 // renamed copies never share a name.

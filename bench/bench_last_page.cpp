@@ -68,14 +68,15 @@ BenchResult measureLastPage(const BenchSetup& setup) {
     window.mode = 2;
 
     BenchResult result;
+    Comparison& timed = result.comparisons.emplaceBack();
     result.lines << QStringLiteral("%1 PDF files of %2 pages").arg(kDocuments).arg(kPages);
-    result.programLabel = QStringLiteral("rename run by content (mode 2, x = %1)").arg(kWords);
-    result.baselineLabel =
+    timed.programLabel = QStringLiteral("rename run by content (mode 2, x = %1)").arg(kWords);
+    timed.baselineLabel =
         QStringLiteral("pdftotext -f P -l P for P = 1, 2, ... until no output, the last page "
                        "again, pick words and copy, per file");
-    result.targetRatio = kTarget;
+    timed.targetRatio = kTarget;
     bestOfRounds(
-        setup.rounds, result.programSeconds, result.baselineSeconds,
+        setup.rounds, timed.programSeconds, timed.baselineSeconds,
         [&] {
             HeadlessDialogs dialogs;
             dialogs.inputAnswers.enqueue(QString::number(kWords));
@@ -86,6 +87,6 @@ BenchResult measureLastPage(const BenchSetup& setup) {
 }
 
 const MeasurementRegistration registration("--last-page", "rename by content (mode 2, last page)",
-                                           &measureLastPage, RunOrder::LastPage);
+                                           &measureLastPage, RunOrder::LastPage, false, Files::Own);
 
 } // namespace

@@ -53,11 +53,12 @@ BenchResult measureMetadata(const BenchSetup& setup) {
     window.format = QStringLiteral("%a - %t");
 
     BenchResult result;
-    result.programLabel = QStringLiteral("rename run by metadata (%a - %t)");
-    result.baselineLabel = QStringLiteral("pdfinfo, pdfinfo -meta, read and copy, per file");
-    result.targetRatio = kTarget;
+    Comparison& timed = result.comparisons.emplaceBack();
+    timed.programLabel = QStringLiteral("rename run by metadata (%a - %t)");
+    timed.baselineLabel = QStringLiteral("pdfinfo, pdfinfo -meta, read and copy, per file");
+    timed.targetRatio = kTarget;
     bestOfRounds(
-        setup.rounds, result.programSeconds, result.baselineSeconds,
+        setup.rounds, timed.programSeconds, timed.baselineSeconds,
         [&] {
             HeadlessDialogs dialogs;
             return timeRenameRun(window, dialogs, setup.scratchFolder);

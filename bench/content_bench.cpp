@@ -34,11 +34,12 @@ BenchResult measureContent(const BenchSetup& setup) {
     window.mode = 0;
 
     BenchResult result;
-    result.programLabel = QStringLiteral("rename run by content (mode 0, x = %1)").arg(kWords);
-    result.baselineLabel = QStringLiteral("pdftotext -eol dos, pick words and copy, per file");
-    result.targetRatio = kTarget;
+    Comparison& timed = result.comparisons.emplaceBack();
+    timed.programLabel = QStringLiteral("rename run by content (mode 0, x = %1)").arg(kWords);
+    timed.baselineLabel = QStringLiteral("pdftotext -eol dos, pick words and copy, per file");
+    timed.targetRatio = kTarget;
     bestOfRounds(
-        setup.rounds, result.programSeconds, result.baselineSeconds,
+        setup.rounds, timed.programSeconds, timed.baselineSeconds,
         [&] {
             HeadlessDialogs dialogs;
             dialogs.inputAnswers.enqueue(QString::number(kWords));

@@ -391,15 +391,14 @@ BenchResult measureOcr(const BenchSetup& setup) {
     out.flush();
 
     BenchResult result;
-    result.programLabel = QStringLiteral("OCR through the program's pool, one worker, s a page");
-    result.programSeconds = poolSeconds / double(pages);
-    result.baselineLabel = QStringLiteral("tesseract IMAGE - -l eng, seconds a page");
-    result.baselineSeconds = commandSeconds / double(pages);
-    result.targetRatio = 1.1;
+    result.comparisons.append(
+        {QStringLiteral("OCR through the program's pool, one worker, s a page"),
+         poolSeconds / double(pages), QStringLiteral("tesseract IMAGE - -l eng, seconds a page"),
+         commandSeconds / double(pages), 1.1});
     return result;
 }
 
 const MeasurementRegistration registration("--ocr", "OCR of scanned pages", &measureOcr,
-                                           RunOrder::Ocr, true);
+                                           RunOrder::Ocr, true, Files::Own);
 
 } // namespace

@@ -8,7 +8,6 @@
 #include "cli/source_list.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
-#include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
@@ -48,6 +47,7 @@ int runCheckCommand(const CommandArguments& arguments) {
         list.appendEntry(path);
     ExtractionPool pool(poolSettingsFor(settings, program));
     EventLoopWaiter waiter;
+    // The check draws the bar itself ("Checking: I of N"), as the window shows it.
     ReadabilityCheck check({dialogs, list, list, progress, pool, waiter, QStringLiteral("check")});
     check.setPassword(password);
     check.setFileChecked([&](const CheckedFile& checked) {
@@ -58,8 +58,6 @@ int runCheckCommand(const CommandArguments& arguments) {
             lines.success("readable", source.name);
         else
             lines.shortfall("unreadable", source.name, readabilityText(checked.readability));
-        progress.setProgressValue(int(qint64(checked.position) * 100 / list.entryCount()));
-        progress.setProgressText(QStringLiteral("Checked: ") + FileNameOf(checked.path));
     });
     const StopSignals stop([&](int signal) {
         pool.shutdown();

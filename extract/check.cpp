@@ -3,9 +3,12 @@
 #include "common/app_title.h"
 #include "common/dialogs.h"
 #include "common/error_report.h"
+#include "common/event_pacer.h"
 #include "common/window_port.h"
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
+
+#include <QElapsedTimer>
 
 namespace corvander {
 
@@ -94,6 +97,10 @@ void ReadabilityCheck::checkOnce() {
     // A check that runs inside a rename run must leave the run's busy mark in place, or entries
     // could be removed under the run.
     const bool wasBusy = m_ports.busy.isBusy();
+    // The same run's bar is given back as it was; outside a run the bar comes to rest.
+    const int valueBefore = wasBusy ? m_ports.bar.progressValue() : 0;
+    const QString textBefore =
+        wasBusy ? m_ports.bar.progressText() : QStringLiteral("Progress Bar");
     QString unreadable;
     int count = 0;
     proc.step([&] { m_ports.busy.setBusy(true); });
@@ -109,18 +116,34 @@ void ReadabilityCheck::checkOnce() {
             return std::nullopt;
         return checkRequest(path);
     };
+    // Files the check already knows pass without a wait; a long list of them would hold the
+    // window.
+    EventPacer pacer(&m_ports.waiter);
+    QElapsedTimer drawn;
     for (int position = 1; position <= count; ++position) {
         QString path;
         Readability readability = Readability::Unreadable;
         proc.at(104, [&] { path = m_ports.list.entryText(position); });
         proc.step([&] {
-            if (const std::optional<Readability> known = knownReadability(path)) {
+            const QString where = QStringLiteral("Checking: %1 of %2").arg(position).arg(count);
+            const int value = int(qint64(position) * 100 / count);
+            const std::optional<Readability> known = knownReadability(path);
+            // A file that is read may keep the user waiting, so the bar names it; known files
+            // pass in a moment, and drawing each of many thousand would cost more than checking
+            // them.
+            if (!known || position == count || !drawn.isValid() ||
+                drawn.elapsed() >= EventPacer::kIntervalMilliseconds) {
+                m_ports.bar.setProgressValue(value);
+                m_ports.bar.setProgressText(where);
+                drawn.start();
+            }
+            if (known) {
                 readability = *known;
                 return;
             }
             const std::optional<FileIdentity> identity = identityOfFile(path);
             ahead.fill(position, count, requestFor);
-            WaitingProgress progress(&m_ports.bar, {}, 0, 0);
+            WaitingProgress progress(&m_ports.bar, where, value, count);
             const ExtractResult result = waitForResult(
                 m_ports.pool, m_ports.waiter, ahead.claim(position, checkRequest(path)), &progress);
             readability = readabilityOf(result);
@@ -140,8 +163,15 @@ void ReadabilityCheck::checkOnce() {
             if (m_fileChecked)
                 m_fileChecked({position, path, readability});
         });
+        pacer.pace();
     }
-    proc.at(112, [&] { m_ports.busy.setBusy(wasBusy); });
+    proc.at(112, [&] {
+        m_ports.busy.setBusy(wasBusy);
+        if (count > 0) {
+            m_ports.bar.setProgressValue(valueBefore);
+            m_ports.bar.setProgressText(textBefore);
+        }
+    });
     proc.step([&] {
         if (!unreadable.isEmpty())
             m_ports.dialogs.showMessage(unreadableFilesMessage(unreadable));

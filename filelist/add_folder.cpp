@@ -3,6 +3,7 @@
 #include "common/code_page.h"
 #include "common/dialogs.h"
 #include "common/error_report.h"
+#include "common/event_pacer.h"
 #include "common/path_helpers.h"
 #include "common/waiter.h"
 #include "filelist/folder_lister.h"
@@ -186,6 +187,23 @@ private:
     QSet<FolderIdentity> m_seen;
 };
 
+// Sorts short runs, letting the window's events run between them, and then merges the runs.
+void sortPaced(QStringList& names, corvander::EventPacer& pacer) {
+    constexpr qsizetype kRun = 2048;
+    const qsizetype count = names.size();
+    const auto at = [&](qsizetype position) { return names.begin() + std::min(count, position); };
+    for (qsizetype start = 0; start < count; start += kRun) {
+        std::sort(at(start), at(start + kRun));
+        pacer.pace();
+    }
+    for (qsizetype width = kRun; width < count; width *= 2) {
+        for (qsizetype start = 0; start + width < count; start += 2 * width) {
+            std::inplace_merge(at(start), at(start + width), at(start + 2 * width));
+            pacer.pace();
+        }
+    }
+}
+
 } // namespace
 
 QString LeftOutPath::text() const {
@@ -210,8 +228,8 @@ void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
     GetSubDirectories2016(folders, recurse, dialogs, systemFolderLister(), waiter, leftOut);
 }
 
-QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
-                              LeftOutPaths* leftOut) {
+QStringList ListFilesInFolder(const QString& folder, const QString& pattern, LeftOutPaths* leftOut,
+                              corvander::Waiter* waiter) {
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     const QByteArray encodedBase = QFile::encodeName(base);
     const QRegularExpression expression = patternExpression(pattern);
@@ -223,7 +241,9 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
             ::close(descriptor);
         return names;
     }
+    corvander::EventPacer pacer(waiter);
     while (const dirent* entry = ::readdir(dir)) {
+        pacer.pace();
         const QByteArray raw(entry->d_name);
         if (raw == "." || raw == "..")
             continue;
@@ -232,9 +252,12 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
         const QString name = usable ? QFile::decodeName(raw) : escapeInvalidUtf8(raw);
         if (!expression.match(name).hasMatch())
             continue;
-        struct stat info {};
-        if (::fstatat(::dirfd(dir), raw.constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
-            continue;
+        // The folder's record of a plain file spares a look at it; links and the like are seen.
+        if (entry->d_type != DT_REG) {
+            struct stat info {};
+            if (::fstatat(::dirfd(dir), raw.constData(), &info, 0) != 0 || !S_ISREG(info.st_mode))
+                continue;
+        }
         if (!usable)
             note(leftOut, encodedBase + raw, kNotUtf8);
         else if (encodedBase.size() + raw.size() >= kPathLimit)
@@ -243,7 +266,7 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
             names << name;
     }
     ::closedir(dir);
-    std::sort(names.begin(), names.end());
+    sortPaced(names, pacer);
     return names;
 }
 
@@ -257,17 +280,10 @@ QString leftOutMessage(const LeftOutPaths& leftOut) {
 }
 
 bool FileExistsByOpen(const QString& path) {
-    if (path.isEmpty())
-        return false;
-    // O_PATH asks for no access rights, like opening with none on the old platform, so a file
-    // the user may not read still counts as there.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_PATH | O_CLOEXEC);
-    if (fd < 0)
-        return false;
+    // Needs no access rights, like opening with none on the old platform: a file the user may
+    // not read still counts as there. An empty path names nothing.
     struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    return regular;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 bool HasUnsafeChars(const QString& name) {

@@ -42,9 +42,10 @@ void GetSubDirectories2016(QStringList& folders, bool recurse, Dialogs& dialogs,
 // Names of the regular files (links followed) in that one folder that match the pattern ("*.pdf",
 // any letter case; "*.*" and "*" give every file, hidden ones included), sorted by name. A
 // matching file whose name is not valid UTF-8, or whose full path is too long for one system
-// call, goes into leftOut instead.
+// call, goes into leftOut instead. With a waiter, the window's events run now and then while a
+// folder of many thousand files is read.
 QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
-                              LeftOutPaths* leftOut = nullptr);
+                              LeftOutPaths* leftOut = nullptr, corvander::Waiter* waiter = nullptr);
 
 // The one message that names what a walk left out, or an empty text when it left out nothing.
 QString leftOutMessage(const LeftOutPaths& leftOut);

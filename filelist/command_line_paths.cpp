@@ -29,7 +29,8 @@ void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
             GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter, &leftOut);
         });
         proc.at(106, [&] {
-            appendFilesOfFolders(context.list, folders, QStringLiteral("*.pdf"), &leftOut);
+            appendFilesOfFolders(context.list, folders, QStringLiteral("*.pdf"), &leftOut,
+                                 context.waiter);
         });
         proc.at(108, [&] { context.busy.setBusy(wasBusy); });
     }

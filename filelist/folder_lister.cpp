@@ -49,10 +49,12 @@ public:
                     listing.outcome = SubfolderListing::Outcome::Interrupted;
                 break;
             }
+            // Plain files are passed over before anything is made of their names: a folder may
+            // hold a hundred thousand of them.
+            if (!namesFolder(dir, *entry))
+                continue;
             const QByteArray name(entry->d_name);
             if (name == "." || name == "..")
-                continue;
-            if (!namesFolder(dir, *entry))
                 continue;
             if (isValidUtf8(name))
                 listing.names << QFile::decodeName(name);

@@ -2,6 +2,7 @@
 
 #include "common/dialogs.h"
 #include "common/error_report.h"
+#include "common/event_pacer.h"
 #include "common/path_helpers.h"
 #include "common/settings_store.h"
 #include "common/window_port.h"
@@ -79,7 +80,8 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
             GetSubDirectories2016(folders, true, context.dialogs, lister, context.waiter, &leftOut);
         });
         proc.at(122, [&] {
-            appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension, &leftOut);
+            appendFilesOfFolders(context.list, folders, QStringLiteral("*.") + extension, &leftOut,
+                                 context.waiter);
         });
         proc.at(124, [&] {
             if (!leftOut.isEmpty())
@@ -95,12 +97,14 @@ void AddAllFilesInFolder(FileListContext& context) {
 }
 
 void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
-                          LeftOutPaths* leftOut) {
+                          LeftOutPaths* leftOut, corvander::Waiter* waiter) {
+    corvander::EventPacer pacer(waiter);
     for (const QString& folderWithSlash : folders) {
         const QString folder = folderWithSlash.endsWith(QLatin1Char('/'))
                                    ? folderWithSlash.chopped(1)
                                    : folderWithSlash;
-        for (const QString& name : ListFilesInFolder(folder, pattern, leftOut)) {
+        for (const QString& name : ListFilesInFolder(folder, pattern, leftOut, waiter)) {
+            pacer.pace();
             if (skippedName(name))
                 continue;
             const QString joined = folder + QLatin1Char('/') + name;
@@ -120,7 +124,7 @@ void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& d
         }
         QStringList folders{path + QLatin1Char('/')};
         GetSubDirectories2016(folders, true, dialogs, lister, waiter, &leftOut);
-        appendFilesOfFolders(list, folders, QStringLiteral("*.*"), &leftOut);
+        appendFilesOfFolders(list, folders, QStringLiteral("*.*"), &leftOut, waiter);
     }
     if (!leftOut.isEmpty())
         dialogs.showMessage(leftOutMessage(leftOut));

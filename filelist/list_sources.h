@@ -37,9 +37,10 @@ void AddAllFilesInFolder(FileListContext& context);
 
 // Appends, folder by folder in the given order, every file matching the pattern, except names
 // starting with "~" and hidden ("." names) ones. Each folder ends in "/". Files left out for their
-// names or the length of their paths go into leftOut.
+// names or the length of their paths go into leftOut. With a waiter, the window's events run now
+// and then, however many files the folders hold.
 void appendFilesOfFolders(FileListView& list, const QStringList& folders, const QString& pattern,
-                          LeftOutPaths* leftOut = nullptr);
+                          LeftOutPaths* leftOut = nullptr, corvander::Waiter* waiter = nullptr);
 
 // Dropped paths in their order: a folder adds every file of its tree at its place, anything else
 // is appended as delivered. What the walks left out is told in one message.

@@ -269,6 +269,7 @@ TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
     const QList<QByteArray> arguments{"rename", "--words", "1", "--to", arg(results.path()), file};
     const ProgramResult quiet = program.run(arguments);
     EXPECT_EQ(quiet.err, QByteArray()) << "no display, no terminal: nothing on standard error";
+    EXPECT_EQ(program.run({"check", file}).err, QByteArray());
     QDir(results.path()).removeRecursively();
     QDir().mkpath(results.path());
     // A chroot without /dev/pts has no terminal to give; every desktop and server has one.
@@ -281,6 +282,15 @@ TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
         EXPECT_TRUE(shown.err.contains("100% Processing: a.pdf")) << shown.err.constData();
         EXPECT_TRUE(shown.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
         EXPECT_EQ(shown.out, "copied\t" + file + "\tProgress.pdf\n");
+        // The check counts the files on the same bar.
+        const QByteArray other = arg(pdf(QStringLiteral("b.pdf"), QStringLiteral("Other words")));
+        const ProgramResult checked = program.runOnTerminal({"check", file, other});
+        EXPECT_EQ(checked.status, 0);
+        EXPECT_TRUE(checked.err.contains("50% Checking: 1 of 2")) << checked.err.constData();
+        EXPECT_TRUE(checked.err.contains("100% Checking: 2 of 2")) << checked.err.constData();
+        EXPECT_FALSE(checked.err.contains("Progress Bar")) << "the bar at rest is not drawn";
+        EXPECT_TRUE(checked.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
+        EXPECT_EQ(checked.out, "readable\t" + file + "\nreadable\t" + other + "\n");
     } else {
         std::cerr << "No terminal here: the bar is not looked at.\n";
     }

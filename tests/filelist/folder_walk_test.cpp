@@ -1,5 +1,6 @@
 // The folder walk and the file lister on real folder trees.
 #include "common/error_report.h"
+#include "common/waiter.h"
 #include "filelist/add_folder.h"
 #include "filelist/folder_lister.h"
 #include "filelist/list_sources.h"
@@ -8,6 +9,7 @@
 #include "tests/support/scripted_dialogs.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -142,8 +144,7 @@ TEST_F(FolderWalk, FoldersPastThePathLimitAreWalkedAndTheirFilesNamed) {
     PathList list;
     appendFilesOfFolders(list, folders, QStringLiteral("*.pdf"), &leftOut);
     EXPECT_EQ(list.entries, under(root(), {"a/a.pdf"}));
-    EXPECT_EQ(sortedTexts(leftOut),
-              QStringList{deep + QStringLiteral("/deep.pdf: path too long")});
+    EXPECT_EQ(sortedTexts(leftOut), QStringList{deep + QStringLiteral("/deep.pdf: path too long")});
     EXPECT_TRUE(dialogs.shown().isEmpty());
     removeDeepTree(root());
 }
@@ -228,6 +229,45 @@ TEST_F(FolderWalk, WithoutRecursionOnlyTheFirstLevelIsAdded) {
     QStringList folders{top()};
     GetSubDirectories2016(folders, false, dialogs);
     EXPECT_EQ(folders, QStringList{top()} + under(root(), {"a/", "b/", "c/"}));
+}
+
+// Counts how often the listing lets the window's events run.
+class CountingWaiter : public corvander::Waiter {
+public:
+    void yieldOnce() override { ++yields; }
+    void waitUntil(const std::function<bool()>&, const std::function<void()>&) override {}
+    int yields = 0;
+};
+
+TEST_F(FolderWalk, AFolderOfManyFilesIsListedInNameOrderAndOnlyItsFiles) {
+    // More names than one sorted run holds, created out of order, so that the runs are merged.
+    QStringList expected;
+    for (int i = 0; i < 5000; ++i) {
+        const int n = (i * 7919) % 5000;
+        const QString name =
+            QStringLiteral("%1%2.pdf").arg(n % 3 ? QLatin1Char('m') : QLatin1Char('M')).arg(n);
+        expected << name;
+        const int fd = ::open(QFile::encodeName(root() + QLatin1Char('/') + name).constData(),
+                              O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+    // A link to a file counts as the file; links to a folder or to nothing, folders and pipes
+    // are no files.
+    ASSERT_TRUE(
+        QFile::link(root() + QStringLiteral("/M0.pdf"), root() + QStringLiteral("/link.pdf")));
+    expected << QStringLiteral("link.pdf");
+    makeFolder(root(), QStringLiteral("folder.pdf"));
+    ASSERT_TRUE(QFile::link(root() + QStringLiteral("/folder.pdf"),
+                            root() + QStringLiteral("/to folder.pdf")));
+    ASSERT_TRUE(
+        QFile::link(root() + QStringLiteral("/gone"), root() + QStringLiteral("/dangling.pdf")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root() + QStringLiteral("/pipe.pdf")).constData(), 0600),
+              0);
+    std::sort(expected.begin(), expected.end());
+    CountingWaiter waiter;
+    EXPECT_EQ(ListFilesInFolder(root(), QStringLiteral("*.pdf"), nullptr, &waiter), expected);
+    EXPECT_EQ(ListFilesInFolder(root(), QStringLiteral("*.pdf")), expected);
 }
 
 TEST_F(FolderWalk, ListFilesInFolderMatchesThePatternInAnyCase) {
