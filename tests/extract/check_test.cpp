@@ -129,8 +129,8 @@ TEST_F(CheckTest, TheBarCountsTheFilesAndGivesBackWhatItFound) {
     corvander::EventLoopWaiter waiter;
     // One check object throughout: the second pass goes over files it already knows.
     RecordingBar bar;
-    corvander::ReadabilityCheck check({dialogs, *window, *window, bar, window->extractionPool(),
-                                       waiter, QStringLiteral("check")});
+    corvander::ReadabilityCheck check({dialogs, window->fileList(), window->busyPointer(), bar,
+                                       window->extractionPool(), waiter, QStringLiteral("check")});
     const struct {
         const char* what;
         bool known;
@@ -144,7 +144,7 @@ TEST_F(CheckTest, TheBarCountsTheFilesAndGivesBackWhatItFound) {
         SCOPED_TRACE(c.what);
         bar.texts.clear();
         bar.values.clear();
-        window->setBusy(c.insideARun);
+        window->busyPointer().setBusy(c.insideARun);
         const QString runText = QStringLiteral("Processing: a.pdf");
         if (c.insideARun) {
             bar.setProgressValue(40);
@@ -171,7 +171,7 @@ TEST_F(CheckTest, TheBarCountsTheFilesAndGivesBackWhatItFound) {
         }
         EXPECT_EQ(bar.value, c.insideARun ? 40 : 0);
         EXPECT_TRUE(bar.values.contains(33) && bar.values.contains(100));
-        EXPECT_EQ(window->isBusy(), c.insideARun);
+        EXPECT_EQ(window->busyPointer().isBusy(), c.insideARun);
     }
     EXPECT_EQ(dialogs.messages().size(), 3) << "the scan is named each time";
 }
@@ -187,7 +187,8 @@ TEST_F(CheckTest, TheWindowsBarSaysWhichFileTheCheckWaitsFor) {
     bool released = false;
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, [&] {
-        const QPair<QString, int> now{window->progressText(), window->progressValue()};
+        const QPair<QString, int> now{window->progress().progressText(),
+                                      window->progress().progressValue()};
         if (seen.isEmpty() || seen.last() != now)
             seen.append(now);
         if (released || now.first != QStringLiteral("Checking: 2 of 3"))
@@ -205,8 +206,8 @@ TEST_F(CheckTest, TheWindowsBarSaysWhichFileTheCheckWaitsFor) {
     look.stop();
     EXPECT_TRUE(released);
     EXPECT_TRUE(seen.contains(qMakePair(QStringLiteral("Checking: 2 of 3"), 66)));
-    EXPECT_EQ(window->progressText(), QStringLiteral("Progress Bar"));
-    EXPECT_EQ(window->progressValue(), 0);
+    EXPECT_EQ(window->progress().progressText(), QStringLiteral("Progress Bar"));
+    EXPECT_EQ(window->progress().progressValue(), 0);
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(), QStringLiteral("These files could not be read:\r\n\r\n") +
                                               pipe + QStringLiteral("\r\n") + kTail);
