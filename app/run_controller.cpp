@@ -146,7 +146,7 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     m_needs.plannedNames.showPlannedName(
         position,
         plan.copies() ? outcome.fileName
-                      : QStringLiteral("(skipped: %1)").arg(skipReasonText(plan.skip)),
+                      : QStringLiteral("(skipped: %1)").arg(plan.skipText()),
         plan.provenance.describe());
 }
 

@@ -18,7 +18,12 @@ const QStringList kRenameValues = {QStringLiteral("--words"),
                                    QStringLiteral("--jobs"),
                                    QStringLiteral("--password-file"),
                                    QStringLiteral("--extension"),
-                                   QStringLiteral("--ocr-languages")};
+                                   QStringLiteral("--ocr-languages"),
+                                   QStringLiteral("--template"),
+                                   QStringLiteral("--date-order")};
+// Options that may be given several times: their values are kept one per line, as the window's
+// template box holds them.
+const QStringList kRepeatable = {QStringLiteral("--template")};
 const QStringList kRenameFlags = {QStringLiteral("--dry-run"), QStringLiteral("--json"),
                                   QStringLiteral("--ocr")};
 const QStringList kCheckValues = {QStringLiteral("--jobs"), QStringLiteral("--password-file"),
@@ -94,8 +99,12 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
         if (!isValidUtf8(value))
             throw UsageError(
                 QStringLiteral("%1: the value %2 is not valid UTF-8").arg(name, displayed(value)));
-        if (parsed.values.contains(name))
-            throw UsageError(QStringLiteral("%1 is given twice").arg(name));
+        if (parsed.values.contains(name)) {
+            if (!kRepeatable.contains(name))
+                throw UsageError(QStringLiteral("%1 is given twice").arg(name));
+            parsed.values[name] += QLatin1Char('\n') + QString::fromUtf8(value);
+            continue;
+        }
         parsed.values.insert(name, QString::fromUtf8(value));
     }
     return parsed;

@@ -29,15 +29,21 @@ private:
 class CommandControls : public RenameControls {
 public:
     int modeIndex() const override { return mode; }
-    bool contentSelected() const override { return !metadata; }
+    bool contentSelected() const override { return !metadata && !byTemplate; }
     bool metadataSelected() const override { return metadata; }
     QString nameFormat() const override { return format; }
+    bool templateSelected() const override { return byTemplate; }
+    QStringList templateLines() const override { return templates; }
+    QString dateOrder() const override { return order; }
     QString resultsFolder() const override { return folder; }
     bool asksForPassword() const override { return false; }
 
     int mode = -1;
     bool metadata = false;
     QString format;
+    bool byTemplate = false;
+    QStringList templates;
+    QString order;
     QString folder;
 };
 

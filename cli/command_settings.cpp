@@ -3,6 +3,7 @@
 #include "common/path_helpers.h"
 #include "naming/rules/naming_rules.h"
 #include "naming/rules/rule_options.h"
+#include "naming/template/dates.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -114,6 +115,19 @@ void chooseFamily(const CommandArguments& arguments, RenameSettings& settings) {
     }
 }
 
+// The order of ambiguous dates, for templates only.
+void readDateOrder(const CommandArguments& arguments, RenameSettings& settings) {
+    const QString option = QStringLiteral("--date-order");
+    if (!arguments.values.contains(option))
+        return;
+    if (settings.rule != RuleId::Template)
+        throw UsageError(QStringLiteral("%1 goes with --template").arg(option));
+    const QString value = arguments.values.value(option);
+    if (!dateOrderFromText(value))
+        throw UsageError(QStringLiteral("%1: \"%2\" is not dmy, mdy or ymd").arg(option, value));
+    settings.parameters.dateOrder = value;
+}
+
 } // namespace
 
 RenameSettings renameSettingsOf(const CommandArguments& arguments) {
@@ -121,6 +135,7 @@ RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     chooseFamily(arguments, settings);
     settings.common = commonSettingsOf(arguments);
     settings.dryRun = arguments.flags.contains(QStringLiteral("--dry-run"));
+    readDateOrder(arguments, settings);
     if (!arguments.values.contains(QStringLiteral("--to")))
         throw UsageError(QStringLiteral("--to DIR is missing"));
     settings.resultsFolder = arguments.values.value(QStringLiteral("--to"));

@@ -34,6 +34,9 @@ public:
         m_controls.mode = settings.mode;
         m_controls.metadata = settings.metadata;
         m_controls.format = settings.format;
+        m_controls.byTemplate = settings.rule == RuleId::Template;
+        m_controls.templates = settings.parameters.templates;
+        m_controls.order = settings.parameters.dateOrder;
         // The journal names each copy by the folder's path: a relative one would send an undo
         // from another working folder (or the window's) to other files.
         m_controls.folder = QDir(settings.resultsFolder).absolutePath();
@@ -97,6 +100,10 @@ private:
         if (m_pool.cannotStart())
             return;
         const ListedSource& source = m_order.reach(position);
+        QList<std::array<QString, 3>> fields;
+        for (const FieldValue& field : outcome.plan.provenance.templateFields)
+            fields.append({field.field, field.value, field.source});
+        m_lines.setNextFields(fields);
         if (outcome.copied())
             m_lines.success(m_settings.dryRun ? "would-copy" : "copied", source.name,
                             outcome.fileName);
@@ -105,7 +112,7 @@ private:
         else
             m_lines.shortfall("skipped", source.name,
                               outcome.plan.copies() ? QStringLiteral("not renamed")
-                                                    : skipReasonText(outcome.plan.skip));
+                                                    : outcome.plan.skipText());
     }
 
     // A file the run never saw (nothing can read it), or one it ended without telling how (an

@@ -27,12 +27,25 @@ void ResultLines::write(const char* result, const QByteArray& source, const char
         if (key)
             members.append({key, value.toUtf8()});
         line = jsonLine(members);
+        if (!m_nextFields.isEmpty()) {
+            QByteArray fields = ",\"fields\":[";
+            for (qsizetype i = 0; i < m_nextFields.size(); ++i) {
+                const std::array<QString, 3>& field = m_nextFields.at(i);
+                fields += (i > 0 ? ",{" : "{") + jsonString("field") + ':' +
+                          jsonString(field[0].toUtf8()) + ',' + jsonString("value") + ':' +
+                          jsonString(field[1].toUtf8()) + ',' + jsonString("source") + ':' +
+                          jsonString(field[2].toUtf8()) + '}';
+            }
+            // Inside the object: before its closing brace and line feed.
+            line.insert(line.size() - 2, fields + ']');
+        }
     } else {
         QList<OutputField> fields{result, source};
         if (key)
             fields.append(value.toUtf8());
         line = tsvLine(fields);
     }
+    m_nextFields.clear();
     if (m_progress)
         m_progress->hide();
     if (!m_writeFailed && !writeLine(1, line))

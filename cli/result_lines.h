@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 
 namespace corvander {
@@ -24,6 +25,10 @@ public:
     // A line for a file that did not get there ("skipped", "failed", "unreadable").
     void shortfall(const char* result, const QByteArray& source, const QString& reason);
 
+    // With --json, the next line also says where each field of a template found its value:
+    // "fields": [{"field": ..., "value": ..., "source": ...}, ...].
+    void setNextFields(const QList<std::array<QString, 3>>& fields) { m_nextFields = fields; }
+
     bool anyShortfall() const { return m_shortfall; }
     // Standard output could not take a line (a full disk, a closed pipe).
     bool writeFailed() const { return m_writeFailed; }
@@ -33,6 +38,7 @@ private:
 
     bool m_json;
     TerminalProgress* m_progress;
+    QList<std::array<QString, 3>> m_nextFields;
     bool m_shortfall = false;
     bool m_writeFailed = false;
 };

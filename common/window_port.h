@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What the non-window code may see of the main window. Each piece is small so that a test double
 // only implements what the code under test touches.
@@ -41,6 +42,11 @@ public:
     virtual bool contentSelected() const = 0;
     virtual bool metadataSelected() const = 0;
     virtual QString nameFormat() const = 0;
+    // Rename by template: chosen, its lines (one template each) and the date order ("dmy",
+    // "mdy", "ymd"; empty for the locale's). Front ends without the family keep these.
+    virtual bool templateSelected() const { return false; }
+    virtual QStringList templateLines() const { return {}; }
+    virtual QString dateOrder() const { return {}; }
     virtual QString resultsFolder() const = 0;
     // The user asked to be prompted for the password of protected documents.
     virtual bool asksForPassword() const = 0;

@@ -1,5 +1,7 @@
 #include "copying/copy_ways.h"
 
+#include "copying/fitted_name.h"
+
 #include "common/error_report.h"
 #include "copying/copy_markers.h"
 #include "copying/file_descriptor.h"
@@ -119,8 +121,7 @@ mode_t creationMask() {
 }
 
 QByteArray candidateName(const QString& name, int suffixLength) {
-    return QFile::encodeName(name + QString(suffixLength, QLatin1Char('!')) +
-                             QStringLiteral(".pdf"));
+    return QFile::encodeName(fittedFileName(name, suffixLength));
 }
 
 QString pathIn(const CopyJob& job, const QByteArray& name) {

@@ -10,6 +10,12 @@ public:
     explicit FileDescriptor(int fd = -1) : m_fd(fd) {}
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        if (this != &other)
+            reset(other.release());
+        return *this;
+    }
     ~FileDescriptor() { reset(); }
     int get() const { return m_fd; }
     bool isOpen() const { return m_fd >= 0; }

@@ -1,5 +1,7 @@
 #include "copying/name_reservations.h"
 
+#include "copying/fitted_name.h"
+
 #include "copying/results_folder.h"
 
 #include <QFile>
@@ -23,14 +25,16 @@ bool somethingAt(const ResultsFolder& folder, const QString& fileName) {
 } // namespace
 
 QString NameReservations::reserve(const ResultsFolder& folder, const QString& name) {
-    QString marks;
-    for (;;) {
-        const QString fileName = name + marks + QStringLiteral(".pdf");
+    // A name with folders is reserved in its subfolder, which the run makes when it copies.
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    const QString folders = slash < 0 ? QString() : name.left(slash + 1);
+    const QString base = name.mid(slash + 1);
+    for (int marks = 0;; ++marks) {
+        const QString fileName = folders + fittedFileName(base, marks);
         if (!m_taken.contains(fileName) && !somethingAt(folder, fileName)) {
             m_taken.insert(fileName);
             return fileName;
         }
-        marks += QLatin1Char('!');
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace corvander {
@@ -30,6 +31,39 @@ int ResultsFolder::flushToDisk() const {
         return 0;
     }
     return ::syncfs(m_directory.get()) == 0 ? 0 : errno;
+}
+
+ResultsFolder ResultsFolder::subfolder(const QString& relative) const {
+    ResultsFolder below;
+    below.m_path = m_path.endsWith(QLatin1Char('/')) ? m_path + relative
+                                                     : m_path + QLatin1Char('/') + relative;
+    if (!isOpen()) {
+        below.m_error = m_error;
+        return below;
+    }
+    int at = m_directory.get();
+    FileDescriptor part;
+    for (const QString& name : relative.split(QLatin1Char('/'))) {
+        if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+            below.m_error = EINVAL;
+            return below;
+        }
+        const QByteArray bytes = QFile::encodeName(name);
+        if (::mkdirat(at, bytes.constData(), 0777) != 0 && errno != EEXIST) {
+            below.m_error = errno;
+            return below;
+        }
+        FileDescriptor next(
+            ::openat(at, bytes.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.isOpen()) {
+            below.m_error = errno;
+            return below;
+        }
+        part = std::move(next);
+        at = part.get();
+    }
+    below.m_directory = std::move(part);
+    return below;
 }
 
 } // namespace corvander

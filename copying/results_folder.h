@@ -23,7 +23,15 @@ public:
     // Writes what was put into the folder's file system through to the disk; 0 or the errno.
     int flushToDisk() const;
 
+    // The folder `relative` ("Bank/2024") below this one, each part made when missing and opened
+    // without following a link, so that a copy never lands outside the results folder. A part
+    // that is empty, "." or "..", or a link, leaves it unopened with the errno (EINVAL, ELOOP,
+    // ENOTDIR) in openError().
+    ResultsFolder subfolder(const QString& relative) const;
+
 private:
+    ResultsFolder() = default;
+
     QString m_path;
     FileDescriptor m_directory;
     bool m_pathOnly = false;

@@ -7,5 +7,5 @@ std::optional<corvander::ExtractRequest> contentRequest(int mode, const QString&
                                                         int page, const QString& wordList,
                                                         const QString& searchText) {
     return corvander::requestFor(corvander::contentRuleAt(mode), path,
-                                 corvander::RuleArguments{count, page, wordList, searchText, {}});
+                                 corvander::contentArguments(count, page, wordList, searchText));
 }

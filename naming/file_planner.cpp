@@ -25,15 +25,21 @@ PlannedFile planByContent(int mode, const QString& path, int count, int page,
                           const QString& wordList, const QString& searchText,
                           const std::optional<ExtractResult>& extracted) {
     PlannedFile planned = planFor(contentRuleAt(mode), path,
-                                  RuleArguments{count, page, wordList, searchText, {}}, extracted);
+                                  contentArguments(count, page, wordList, searchText), extracted);
     planned.provenance.mode = mode;
     return planned;
 }
 
 PlannedFile planByMetadata(const QString& format, const QString& path,
                            const std::optional<ExtractResult>& extracted) {
-    return planFor(&namingRule(RuleId::Metadata), path, RuleArguments{0, 0, {}, {}, format},
-                   extracted);
+    return planFor(
+        &namingRule(RuleId::Metadata), path,
+        [&] {
+            RuleArguments arguments;
+            arguments.format = format;
+            return arguments;
+        }(),
+        extracted);
 }
 
 } // namespace corvander

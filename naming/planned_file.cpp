@@ -92,17 +92,31 @@ QString skipReasonText(SkipReason reason) {
         return QStringLiteral("empty name after cleaning");
     case SkipReason::OcrTimedOut:
         return QStringLiteral("OCR timed out");
+    case SkipReason::NoTemplateValue:
+        return QStringLiteral("empty name");
     }
     return {};
 }
 
 QString Provenance::family() const {
+    if (byTemplate)
+        return QStringLiteral("rename by template");
     return metadata ? QStringLiteral("rename by metadata")
                     : QStringLiteral("rename by content, mode %1").arg(mode);
 }
 
 QString Provenance::describe() const {
+    if (byTemplate) {
+        QStringList parts;
+        for (const FieldValue& field : templateFields)
+            parts << QStringLiteral("%1 = %2 (%3)").arg(field.field, field.value, field.source);
+        return parts.join(QStringLiteral("; "));
+    }
     return metadata ? metadataText(*this) : contentText(*this);
+}
+
+QString PlannedFile::skipText() const {
+    return skipDetail.isEmpty() ? skipReasonText(skip) : skipDetail;
 }
 
 } // namespace corvander

@@ -3,6 +3,7 @@
 #include "extract/extract_request.h"
 #include "extract/file_identity.h"
 #include "naming/content_words.h"
+#include "naming/template/template_naming.h"
 
 #include <QList>
 #include <QString>
@@ -13,16 +14,18 @@ namespace corvander {
 // Why a file gets no copy.
 enum class SkipReason {
     None,
-    NoMode,         // rename by content with no mode chosen
-    NoWordList,     // mode 4 without word numbers
-    NoSearchText,   // modes 5 and 6 without a search text
-    Unreadable,     // the document could not be opened or read
-    PasswordNeeded, // protected, and the run's password (or none) did not open it
-    TimedOut,       // reading it took longer than the time limit
-    NoText,         // no words where the mode looks (a scan, a page past the last)
-    TooFewWords,    // fewer words than the mode needs
-    EmptyName,      // nothing left of the name once cleaned
-    OcrTimedOut,    // no words, and reading a page by OCR took longer than its time limit
+    NoMode,          // rename by content with no mode chosen
+    NoWordList,      // mode 4 without word numbers
+    NoSearchText,    // modes 5 and 6 without a search text
+    Unreadable,      // the document could not be opened or read
+    PasswordNeeded,  // protected, and the run's password (or none) did not open it
+    TimedOut,        // reading it took longer than the time limit
+    NoText,          // no words where the mode looks (a scan, a page past the last)
+    TooFewWords,     // fewer words than the mode needs
+    EmptyName,       // nothing left of the name once cleaned
+    OcrTimedOut,     // no words, and reading a page by OCR took longer than its time limit
+    NoTemplateValue, // rename by template: a field without a value, or an empty name (the
+                     // plan's skipDetail says which)
 };
 
 // The reason in a few words, as the preview and the journal show it.
@@ -47,11 +50,15 @@ struct Provenance {
     // Metadata: each part of the format; a blank format keeps the file's own name.
     QList<FieldSource> fields;
     bool ownName = false;
+    // Template: the template that named the file (0-based) and each of its fields' values.
+    bool byTemplate = false;
+    int templateIndex = -1;
+    QList<FieldValue> templateFields;
 
     // In words, for a tool tip and the journal: "words 1-3 of page 2",
     // "%a = Author from the document information".
     QString describe() const;
-    // "rename by content, mode 1" or "rename by metadata".
+    // "rename by content, mode 1", "rename by metadata" or "rename by template".
     QString family() const;
 };
 
@@ -61,11 +68,15 @@ struct PlannedFile {
     // The cleaned name without "!" marks and ".pdf"; empty when the file is skipped.
     QString name;
     SkipReason skip = SkipReason::None;
+    // The reason in words where the reason alone does not say it ("no value for {title}").
+    QString skipDetail;
     Provenance provenance;
     // The state of the source when its text was read; the copy is made only from that state.
     std::optional<FileIdentity> readIdentity;
 
     bool copies() const { return skip == SkipReason::None; }
+    // Why the file is skipped, as the preview, the journal and the command line say it.
+    QString skipText() const;
 };
 
 } // namespace corvander

@@ -11,6 +11,8 @@ const NamingRule* currentRule(const RenameControls& controls) {
         return contentRuleAt(controls.modeIndex());
     if (controls.metadataSelected())
         return &namingRule(RuleId::Metadata);
+    if (controls.templateSelected())
+        return &namingRule(RuleId::Template);
     return nullptr;
 }
 
@@ -21,6 +23,11 @@ RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
         return arguments;
     if (rule->family() == Family::Metadata) {
         arguments.format = controls.nameFormat();
+        return arguments;
+    }
+    if (rule->family() == Family::Template) {
+        arguments.templates = controls.templateLines();
+        arguments.dateOrder = controls.dateOrder();
         return arguments;
     }
     const FileArguments given = rule->argumentsFor(answers);

@@ -29,8 +29,21 @@ bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan
         return true;
     }
     try {
-        outcome.fileName =
-            QFileInfo(CopyToFreeName(plan.source, folder, plan.name, plan.readIdentity)).fileName();
+        // A template's folders are made below the results folder, never through a link.
+        const qsizetype slash = plan.name.lastIndexOf(QLatin1Char('/'));
+        if (slash < 0) {
+            outcome.fileName =
+                QFileInfo(CopyToFreeName(plan.source, folder, plan.name, plan.readIdentity))
+                    .fileName();
+        } else {
+            const QString folders = plan.name.left(slash);
+            const corvander::ResultsFolder below = folder.subfolder(folders);
+            outcome.fileName =
+                folders + QLatin1Char('/') +
+                QFileInfo(
+                    CopyToFreeName(plan.source, below, plan.name.mid(slash + 1), plan.readIdentity))
+                    .fileName();
+        }
     } catch (const AppError& error) {
         outcome.copyFailure = error.description();
         tell();

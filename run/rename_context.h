@@ -20,6 +20,7 @@ struct RenameLabels {
     QString run;
     QString content;
     QString metadata;
+    QString templates = QStringLiteral("Form1.RenameByTemplate");
 };
 
 // How one file ended: its plan, and the file name it was copied (or, planning ahead, would be

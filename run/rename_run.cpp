@@ -269,6 +269,10 @@ private:
             start.family = QStringLiteral("content");
             start.mode = m_ports.controls.modeIndex();
             start.parameters = m_parameters.described();
+        } else if (m_ports.controls.templateSelected()) {
+            start.family = QStringLiteral("template");
+            for (const QString& line : m_ports.controls.templateLines())
+                start.parameters << QStringLiteral("template=") + line;
         } else {
             start.family = QStringLiteral("metadata");
             start.parameters = {QStringLiteral("format=") + m_ports.controls.nameFormat()};
@@ -298,7 +302,7 @@ private:
             return;
         }
         const QString reason = outcome.copyFailure.isEmpty()
-                                   ? corvander::skipReasonText(outcome.plan.skip)
+                                   ? outcome.plan.skipText()
                                    : QStringLiteral("the copy failed: ") + outcome.copyFailure;
         m_journal->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
     }

@@ -32,5 +32,7 @@ bool renameOne(const RenameContext& context, const RunParameters& parameters, co
     const RuleArguments arguments = corvander::argumentsNow(rule, parameters, context.controls);
     if (rule && rule->family() == Family::Metadata)
         return !RenameMeta(context, path, arguments.format);
+    if (rule && rule->family() == Family::Template)
+        return !RenameByTemplate(context, path, arguments);
     return !RenameFile(context, path, arguments);
 }

@@ -22,19 +22,22 @@ enum class RuleId {
     WordsAfter,
     WordsBefore,
     Metadata,
+    Template,
 };
 
 // The exclusive choice of the window's option buttons; each rule belongs to one.
-enum class Family { Content, Metadata };
+enum class Family { Content, Metadata, Template };
 
 // What the user gave at the start of a run (the prompts' answers, or the command line's options),
 // kept as text: the content modes convert it at each file's turn, as the window always has.
 struct RunParameters {
-    QString first;      // x (modes 0 to 3), n (modes 5, 6), the first listed number (mode 4)
-    QString second;     // y (mode 3); empty otherwise
-    QString wordList;   // mode 4: the answer as typed
-    QString searchText; // modes 5 and 6
-    QString format;     // rename by metadata, from the command line
+    QString first;         // x (modes 0 to 3), n (modes 5, 6), the first listed number (mode 4)
+    QString second;        // y (mode 3); empty otherwise
+    QString wordList;      // mode 4: the answer as typed
+    QString searchText;    // modes 5 and 6
+    QString format;        // rename by metadata, from the command line
+    QStringList templates; // rename by template: one template per entry, as typed
+    QString dateOrder;     // rename by template: "dmy", "mdy", "ymd"; empty for the locale's
 
     // The answers given, as "name=value" ("x=3", "words=10,11", "text=Invoice No").
     QStringList described() const;
@@ -55,7 +58,20 @@ struct RuleArguments {
     QString wordList;
     QString searchText;
     QString format;
+    QStringList templates;
+    QString dateOrder;
 };
+
+// The arguments of a content mode.
+inline RuleArguments contentArguments(int count, int page, const QString& wordList,
+                                      const QString& searchText) {
+    RuleArguments arguments;
+    arguments.count = count;
+    arguments.page = page;
+    arguments.wordList = wordList;
+    arguments.searchText = searchText;
+    return arguments;
+}
 
 // The command line's options as given: the value of each option that takes one.
 using OptionValues = QMap<QString, QString>;

@@ -15,11 +15,13 @@ const NamingRule& wordNumbersRule();
 const NamingRule& wordsAfterRule();
 const NamingRule& wordsBeforeRule();
 const NamingRule& metadataRule();
+const NamingRule& templateRule();
 
 const QList<const NamingRule*>& namingRules() {
     static const QList<const NamingRule*> rules = {
-        &firstWordsRule(),  &pageTwoWordsRule(), &lastPageWordsRule(), &pageWordsRule(),
-        &wordNumbersRule(), &wordsAfterRule(),   &wordsBeforeRule(),   &metadataRule(),
+        &firstWordsRule(),  &pageTwoWordsRule(), &lastPageWordsRule(),
+        &pageWordsRule(),   &wordNumbersRule(),  &wordsAfterRule(),
+        &wordsBeforeRule(), &metadataRule(),     &templateRule(),
     };
     return rules;
 }

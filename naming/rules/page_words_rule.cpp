@@ -39,7 +39,10 @@ public:
             askNumber(dialogs, QStringLiteral("Enter Y"), QStringLiteral("Input Y"));
         if (!y)
             return std::nullopt;
-        return RunParameters{*x, *y, {}, {}, {}};
+        RunParameters answers;
+        answers.first = *x;
+        answers.second = *y;
+        return answers;
     }
     std::optional<ExtractRequest> request(const QString& path,
                                           const RuleArguments& arguments) const override {

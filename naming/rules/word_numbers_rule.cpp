@@ -58,8 +58,12 @@ public:
                 QStringLiteral("Input X1, X2, X3"), QStringLiteral("10,11"));
             if (!answer)
                 return std::nullopt;
-            if (isNumberList(*answer))
-                return RunParameters{answer->section(QLatin1Char(','), 0, 0), {}, *answer, {}, {}};
+            if (isNumberList(*answer)) {
+                RunParameters answers;
+                answers.first = answer->section(QLatin1Char(','), 0, 0);
+                answers.wordList = *answer;
+                return answers;
+            }
             refuseAnswer(dialogs);
         }
     }
