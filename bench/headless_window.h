@@ -25,8 +25,10 @@ public:
     void appendEntry(const QString& path) override { m_entries.append(path); }
 
     int modeIndex() const override { return mode; }
-    bool contentSelected() const override { return content; }
-    bool metadataSelected() const override { return !content; }
+    bool contentSelected() const override { return content && !byTemplate; }
+    bool metadataSelected() const override { return !content && !byTemplate; }
+    bool templateSelected() const override { return byTemplate; }
+    QStringList templateLines() const override { return templates; }
     QString nameFormat() const override { return format; }
     QString resultsFolder() const override { return results; }
     bool asksForPassword() const override { return false; }
@@ -35,6 +37,8 @@ public:
     int mode = 0;
     bool content = true;
     QString format = QStringLiteral("%a - %t");
+    bool byTemplate = false;
+    QStringList templates;
     QString results;
 
 private:

@@ -143,11 +143,29 @@ TEST_F(RenameTest, NumberBeyondThirtyTwoBitsIsReportedOnceAndCounted) {
 }
 
 // A copy that cannot be made is reported and the file counts as skipped, not as renamed.
+namespace {
+
+// Five words of 60 letters, one per line: a name that is cut to fit, with its "!" marks.
+PdfDocument longWords() {
+    PdfDocument document;
+    document.pages = {QStringList(5, QString(60, QLatin1Char('L')))};
+    return document;
+}
+
+// Every name the copy of a document of longWords() could take stands already as a folder, so
+// its copy cannot be made: the last "!" mark leaves no room for the name.
+void takeEveryName(const QString& folder) {
+    const QString name = QStringList(5, QString(60, QLatin1Char('L'))).join(QLatin1Char(' '));
+    for (int marks = 0; marks <= 251; ++marks)
+        ASSERT_TRUE(QDir(folder).mkdir(name.left(251 - marks) + QString(marks, QLatin1Char('!')) +
+                                       QStringLiteral(".pdf")));
+}
+
+} // namespace
+
 TEST_F(RenameTest, FailedCopyIsReportedAndSkipped) {
-    // Five words of 60 letters, one per line: longer than a file name may be.
-    PdfDocument tooLong;
-    tooLong.pages = {QStringList(5, QString(60, QLatin1Char('L')))};
-    const QString longName = addPdf(QStringLiteral("long.pdf"), tooLong);
+    const QString longName = addPdf(QStringLiteral("long.pdf"), longWords());
+    takeEveryName(results.path());
     addPdf(QStringLiteral("short.pdf"), {QStringLiteral("Short name of the file")});
     setMode(0);
     dialogs.answerInput(QStringLiteral("5"));
@@ -158,7 +176,8 @@ TEST_F(RenameTest, FailedCopyIsReportedAndSkipped) {
         << dialogs.warnings().first().toStdString();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Done.") + kSkippedHeading +
                                               QStringLiteral("\r\n") + longName});
-    EXPECT_EQ(resultNames(), QStringList{"Short name of the file.pdf"});
+    EXPECT_EQ(QDir(results.path()).entryList(QDir::Files),
+              QStringList{"Short name of the file.pdf"});
 }
 
 // Without its worker program the run says so once, names the program, and skips every file.
@@ -270,9 +289,8 @@ TEST_F(RenameTest, FolderWalkDuringARunKeepsTheBusyMark) {
 
 // The same failure for many files is one box; the others are counted at the end.
 TEST_F(RenameTest, RepeatedCopyFailuresGiveOneBoxAndACountedLine) {
-    // Five words of 60 letters: longer than a file name may be.
-    PdfDocument tooLong;
-    tooLong.pages = {QStringList(5, QString(60, QLatin1Char('L')))};
+    const PdfDocument tooLong = longWords();
+    takeEveryName(results.path());
     const QString a = addPdf(QStringLiteral("a.pdf"), tooLong);
     const QString b = addPdf(QStringLiteral("b.pdf"), tooLong);
     addPdf(QStringLiteral("fine.pdf"), {QStringLiteral("Fine name of the file")});
@@ -287,5 +305,6 @@ TEST_F(RenameTest, RepeatedCopyFailuresGiveOneBoxAndACountedLine) {
               QStringList{QStringLiteral("Done.") + kSkippedHeading + QStringLiteral("\r\n") + a +
                           QStringLiteral("\r\n") + b + QStringLiteral("\r\n") + c +
                           QStringLiteral("\r\n2 more files could not be copied: ") + description});
-    EXPECT_EQ(resultNames(), QStringList{"Fine name of the file.pdf"});
+    EXPECT_EQ(QDir(results.path()).entryList(QDir::Files),
+              QStringList{"Fine name of the file.pdf"});
 }
