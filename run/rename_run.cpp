@@ -250,7 +250,7 @@ private:
 
     ExtractResult extract(ExtractRequest request, bool showProgress) {
         request.password = m_password;
-        const corvander::ExtractionPool::Ticket ticket = m_ahead.claim(m_position, request);
+        const corvander::Extractor::Ticket ticket = m_ahead.claim(m_position, request);
         if (!showProgress)
             return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
         corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),

@@ -13,7 +13,7 @@ class ProgressView;
 class RenameControls;
 
 namespace corvander {
-class ExtractionPool;
+class Extractor;
 class Waiter;
 } // namespace corvander
 
@@ -24,7 +24,7 @@ struct RenameRunPorts {
     BusyPointer& busy;
     FileListView& list;
     RenameControls& controls;
-    corvander::ExtractionPool& pool;
+    corvander::Extractor& pool;
     corvander::Waiter& waiter;
     RenameLabels labels;
 };
