@@ -98,7 +98,9 @@ private:
         }
         // Opened once: the run's copies all go where it started, whatever the folder's path
         // leads to later.
-        m_folder.emplace(m_ports.controls.resultsFolder());
+        m_folder.emplace(m_ports.controls.resultsFolder(),
+                         m_options.fileSystem ? *m_options.fileSystem
+                                              : corvander::FileSystemCalls::real());
         m_context.resultsFolder = &*m_folder;
         // What a killed run of this program left in the folder goes before new copies come.
         if (!m_options.preview)

@@ -14,6 +14,7 @@ class RenameControls;
 
 namespace corvander {
 class Extractor;
+class FileSystemCalls;
 class Waiter;
 } // namespace corvander
 
@@ -46,6 +47,9 @@ struct RunOptions {
     std::function<bool()> stopRequested;
     // Told how each file ended, with its list position.
     std::function<void(int position, const FileOutcome&)> fileDone;
+    // What the copies call to reach the results folder's file system; the real calls unless
+    // given.
+    corvander::FileSystemCalls* fileSystem = nullptr;
 };
 
 // "Start Renaming": copies every listed file into the results folder under its new name, by the
