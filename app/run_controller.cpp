@@ -1,6 +1,7 @@
 #include "app/run_controller.h"
 
 #include "app/drawn_area.h"
+#include "extract/extraction_pool.h"
 
 #include <QAction>
 #include <QEvent>

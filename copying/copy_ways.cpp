@@ -5,8 +5,8 @@
 #include "common/error_report.h"
 #include "copying/copy_markers.h"
 #include "copying/file_descriptor.h"
+#include "copying/file_system_calls.h"
 #include "copying/own_work_file.h"
-#include "copying/safe_copy_testing.h"
 
 #include <QFile>
 
@@ -16,26 +16,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-std::function<void(const QString&)> g_beforePlacing;
-std::function<void()> g_duringCopy;
-std::function<int(CopyWay)> g_forcedError;
-
-} // namespace
-
-void safe_copy_testing::setBeforePlacing(std::function<void(const QString&)> hook) {
-    g_beforePlacing = std::move(hook);
-}
-
-void safe_copy_testing::setDuringCopy(std::function<void()> hook) {
-    g_duringCopy = std::move(hook);
-}
-
-void safe_copy_testing::setForcedError(std::function<int(CopyWay)> errorFor) {
-    g_forcedError = std::move(errorFor);
-}
 
 namespace corvander {
 
@@ -58,15 +38,14 @@ bool refusedByFileSystem(int error) {
 }
 
 // Copies the source from its start into `to`; 0 on success, else the errno.
-int copyContent(int from, int to) {
+int copyContent(FileSystemCalls& calls, int from, int to) {
     if (::lseek(from, 0, SEEK_SET) != 0)
         return errno;
     bool kernelCopy = true;
-    bool firstPart = true;
     for (;;) {
         ssize_t done = 0;
         if (kernelCopy) {
-            done = ::copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
+            done = calls.copyRange(from, to, 1 << 30);
             if (done < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL ||
                              errno == EOPNOTSUPP || errno == EBADF)) {
                 // Both files keep their offsets, so the plain loop goes on where this stopped.
@@ -77,7 +56,7 @@ int copyContent(int from, int to) {
             char buffer[1 << 16];
             done = ::read(from, buffer, sizeof buffer);
             for (ssize_t written = 0; done > 0 && written < done;) {
-                const ssize_t step = ::write(to, buffer + written, size_t(done - written));
+                const ssize_t step = calls.write(to, buffer + written, size_t(done - written));
                 if (step < 0 && errno != EINTR)
                     return errno;
                 written += step < 0 ? 0 : step;
@@ -87,10 +66,6 @@ int copyContent(int from, int to) {
             return 0;
         if (done < 0 && errno != EINTR)
             return errno;
-        if (done > 0 && firstPart && g_duringCopy) {
-            firstPart = false;
-            g_duringCopy();
-        }
     }
 }
 
@@ -98,7 +73,7 @@ int copyContent(int from, int to) {
 // on its own; its writing to the disk is started here, so that the call at the end mostly waits
 // for what is under way.
 void writeWhole(const CopyJob& job, int to) {
-    if (const int error = copyContent(job.source, to); error != 0)
+    if (const int error = copyContent(*job.calls, job.source, to); error != 0)
         failCopy("Cannot copy the file", {}, error);
     ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);
 }
@@ -135,18 +110,12 @@ bool nameTaken(const CopyJob& job, const QByteArray& candidate) {
 
 // Tries name.pdf, name!.pdf, name!!.pdf, ... until `place` puts the copy under one. `place`
 // returns 0 or the errno; it must never replace what stands at a name (EEXIST then).
-template <typename Place>
-CopyAttempt placeUnderFreeName(CopyWay way, const CopyJob& job, Place place) {
+template <typename Place> CopyAttempt placeUnderFreeName(const CopyJob& job, Place place) {
     for (int suffix = 0;; ++suffix) {
         const QByteArray candidate = candidateName(job.name, suffix);
         if (nameTaken(job, candidate))
             continue;
-        int error = g_forcedError ? g_forcedError(way) : 0;
-        if (error == 0) {
-            if (g_beforePlacing)
-                g_beforePlacing(pathIn(job, candidate));
-            error = place(candidate);
-        }
+        const int error = place(candidate);
         if (error == 0)
             return {false, pathIn(job, candidate)};
         if (error == EEXIST)
@@ -170,11 +139,9 @@ CopyAttempt copyUnnamed(const CopyJob& job) {
     // Until it is linked the file has no name, and it vanishes with the process.
     writeWhole(job, copy.get());
     const QByteArray procPath = "/proc/self/fd/" + QByteArray::number(copy.get());
-    return placeUnderFreeName(CopyWay::Unnamed, job, [&](const QByteArray& candidate) {
-        return ::linkat(AT_FDCWD, procPath.constData(), job.directory, candidate.constData(),
-                        AT_SYMLINK_FOLLOW) == 0
-                   ? 0
-                   : errno;
+    return placeUnderFreeName(job, [&](const QByteArray& candidate) {
+        return job.calls->linkAt(AT_FDCWD, procPath.constData(), job.directory,
+                                 candidate.constData(), AT_SYMLINK_FOLLOW);
     });
 }
 
@@ -188,13 +155,12 @@ CopyAttempt copyNamed(CopyWay way, const CopyJob& job) {
     ::fchmod(temporary.fd(), job.mode & ~creationMask());
     if (!temporary.flushByClose())
         failCopy("Cannot copy the file", {}, errno);
-    const CopyAttempt attempt = placeUnderFreeName(way, job, [&](const QByteArray& candidate) {
-        const int placed = way == CopyWay::NamedRename
-                               ? ::renameat2(job.directory, tempName.constData(), job.directory,
-                                             candidate.constData(), RENAME_NOREPLACE)
-                               : ::linkat(job.directory, tempName.constData(), job.directory,
-                                          candidate.constData(), 0);
-        return placed == 0 ? 0 : errno;
+    const CopyAttempt attempt = placeUnderFreeName(job, [&](const QByteArray& candidate) {
+        return way == CopyWay::NamedRename
+                   ? job.calls->renameNoReplace(job.directory, tempName.constData(),
+                                                candidate.constData())
+                   : job.calls->linkAt(job.directory, tempName.constData(), job.directory,
+                                       candidate.constData(), 0);
     });
     if (!attempt.refused && way == CopyWay::NamedRename)
         temporary.keep(); // it is the copy now
@@ -229,12 +195,8 @@ CopyAttempt copyExclusive(const CopyJob& job) {
             continue;
         note = {CopyMarker::State::Pending, qint64(sourceInfo.st_size), candidate};
         writeMarker(job, marker.fd(), note);
-        if (g_beforePlacing)
-            g_beforePlacing(pathIn(job, candidate));
-        // O_EXCL never opens what stands at the name, a link included.
-        FileDescriptor copy(::openat(job.directory, candidate.constData(),
-                                     O_CREAT | O_EXCL | O_WRONLY | O_NOFOLLOW | O_CLOEXEC,
-                                     job.mode));
+        FileDescriptor copy(
+            job.calls->createExclusive(job.directory, candidate.constData(), job.mode));
         if (!copy.isOpen()) {
             if (errno == EEXIST)
                 continue;

@@ -14,14 +14,17 @@ enum class CopyWay {
 
 namespace corvander {
 
+class FileSystemCalls;
+
 // One copy under way: an open source, the open results folder, and the name to make free.
 struct CopyJob {
     QString sourcePath;
     int source = -1; // read from its start by every way
     mode_t mode = 0; // the permission bits the finished copy gets
     QString folder;
-    int directory = -1; // the results folder, opened as a path
-    QString name;       // the name without the "!" suffix and ".pdf"
+    int directory = -1;               // the results folder, opened as a path
+    QString name;                     // the name without the "!" suffix and ".pdf"
+    FileSystemCalls* calls = nullptr; // how the copy reaches the folder's file system
 };
 
 // What one way came to: the path of the finished copy, or a refusal by the file system, after

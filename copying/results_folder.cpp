@@ -9,7 +9,8 @@
 
 namespace corvander {
 
-ResultsFolder::ResultsFolder(const QString& path) : m_path(path) {
+ResultsFolder::ResultsFolder(const QString& path, FileSystemCalls& calls)
+    : m_path(path), m_calls(&calls) {
     const QByteArray name = QFile::encodeName(path);
     m_directory.reset(::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     // A folder the user may write into but not list (a drop box) opens only as a path; copies

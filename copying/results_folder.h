@@ -1,6 +1,7 @@
 #pragma once
 
 #include "copying/file_descriptor.h"
+#include "copying/file_system_calls.h"
 
 #include <QString>
 
@@ -12,13 +13,15 @@ namespace corvander {
 // the one the run was given, for the names the run reports.
 class ResultsFolder {
 public:
-    explicit ResultsFolder(const QString& path);
+    explicit ResultsFolder(const QString& path, FileSystemCalls& calls = FileSystemCalls::real());
 
     const QString& path() const { return m_path; }
     bool isOpen() const { return m_directory.isOpen(); }
     int descriptor() const { return m_directory.get(); }
     // Why the folder could not be opened (an errno); 0 when it is open.
     int openError() const { return m_error; }
+    // What the copies into the folder call.
+    FileSystemCalls& calls() const { return *m_calls; }
 
     // Writes what was put into the folder's file system through to the disk; 0 or the errno.
     int flushToDisk() const;
@@ -34,6 +37,7 @@ private:
 
     QString m_path;
     FileDescriptor m_directory;
+    FileSystemCalls* m_calls;
     bool m_pathOnly = false;
     int m_error = 0;
 };

@@ -3,8 +3,8 @@
 #include "common/error_report.h"
 #include "copying/copy_ways.h"
 #include "copying/file_descriptor.h"
+#include "copying/file_system_calls.h"
 #include "copying/results_folder.h"
-#include "copying/safe_copy_testing.h"
 
 #include <QFile>
 
@@ -19,19 +19,6 @@ namespace {
 
 using corvander::FileDescriptor;
 
-using FolderIdentity = std::pair<dev_t, ino_t>;
-
-// The way that last worked in each results folder, so that a run into a folder whose file system
-// refuses the better ways tries them for its first file only.
-std::map<FolderIdentity, CopyWay> g_wayOfFolder;
-
-std::optional<FolderIdentity> identityOf(int directory) {
-    struct stat info {};
-    if (::fstat(directory, &info) != 0)
-        return std::nullopt;
-    return FolderIdentity{info.st_dev, info.st_ino};
-}
-
 bool sameState(const struct stat& info, const corvander::FileIdentity& expected) {
     const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     return quint64(info.st_dev) == expected.device && quint64(info.st_ino) == expected.inode &&
@@ -43,20 +30,6 @@ CopyWay nextWay(CopyWay way) {
 }
 
 } // namespace
-
-void safe_copy_testing::forgetFolders() {
-    g_wayOfFolder.clear();
-}
-
-std::optional<CopyWay> safe_copy_testing::rememberedWay(const QString& folder) {
-    const FileDescriptor directory(
-        ::open(QFile::encodeName(folder).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    const auto identity = directory.isOpen() ? identityOf(directory.get()) : std::nullopt;
-    const auto found = identity ? g_wayOfFolder.find(*identity) : g_wayOfFolder.end();
-    if (found == g_wayOfFolder.end())
-        return std::nullopt;
-    return found->second;
-}
 
 QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder& folder,
                        const QString& name,
@@ -89,19 +62,15 @@ QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder
     job.directory = folder.descriptor();
     job.name = name;
 
-    const std::optional<FolderIdentity> identity = identityOf(folder.descriptor());
-    CopyWay way = CopyWay::Unnamed;
-    if (identity) {
-        if (const auto known = g_wayOfFolder.find(*identity); known != g_wayOfFolder.end())
-            way = known->second;
-    }
+    job.calls = &folder.calls();
+
+    const CopyWay known = folder.calls().wayOf(folder.descriptor()).value_or(CopyWay::Unnamed);
     // The last way never answers with a refusal, so this ends.
-    for (;; way = nextWay(way)) {
+    for (CopyWay way = known;; way = nextWay(way)) {
         const corvander::CopyAttempt attempt = corvander::copyByWay(way, job);
         if (attempt.refused)
             continue;
-        if (identity)
-            g_wayOfFolder[*identity] = way;
+        folder.calls().rememberWay(folder.descriptor(), way);
         return attempt.path;
     }
 }

@@ -17,7 +17,7 @@ class ProgressView;
 
 namespace corvander {
 
-class ExtractionPool;
+class Extractor;
 class Waiter;
 
 // What the readability check works with; the label names it in error reports.
@@ -26,7 +26,7 @@ struct CheckPorts {
     FileListView& list;
     BusyPointer& busy;
     ProgressView& bar;
-    ExtractionPool& pool;
+    Extractor& pool;
     Waiter& waiter;
     QString label;
 };

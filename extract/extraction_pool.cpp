@@ -55,7 +55,7 @@ PoolSettings PoolSettings::fromEnvironment(const QString& program) {
 }
 
 ExtractionPool::ExtractionPool(PoolSettings settings, QObject* parent)
-    : QObject(parent), m_settings(std::move(settings)) {
+    : Extractor(parent), m_settings(std::move(settings)) {
     m_settings.workers = std::clamp(m_settings.workers, 1, kMostWorkers);
     for (int i = 0; i < m_settings.workers; ++i) {
         auto slot = std::make_unique<WorkerSlot>(m_settings.program, m_settings.timeoutMilliseconds,

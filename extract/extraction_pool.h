@@ -1,13 +1,13 @@
 #pragma once
 
 #include "extract/extract_request.h"
+#include "extract/extractor.h"
 #include "extract/ocr_cache.h"
 #include "extract/ocr_settings.h"
 #include "naming/words/text_gatherer.h"
 
 #include <QHash>
 #include <QList>
-#include <QObject>
 #include <QSet>
 #include <deque>
 #include <memory>
@@ -38,23 +38,18 @@ struct PoolSettings {
 // worker that dies or hangs on a document is replaced, and that document gets no answer but its
 // outcome. Requests are answered in whatever order the workers finish; callers take each result
 // by its ticket when they need it.
-class ExtractionPool : public QObject {
+class ExtractionPool : public Extractor {
     Q_OBJECT
 public:
-    using Ticket = quint64;
-
     explicit ExtractionPool(PoolSettings settings, QObject* parent = nullptr);
     ~ExtractionPool() override;
 
-    Ticket submit(const ExtractRequest& request);
-    bool isFinished(Ticket ticket) const;
-    // The bytes a finished request's result holds (text, information, XML); -1 while it is not
-    // finished.
-    qint64 resultBytes(Ticket ticket) const;
+    Ticket submit(const ExtractRequest& request) override;
+    bool isFinished(Ticket ticket) const override;
+    qint64 resultBytes(Ticket ticket) const override;
     // The result of a finished request; the pool forgets the ticket.
-    ExtractResult take(Ticket ticket);
-    // Withdraws a request: it is not sent if it still waits, and its answer is thrown away.
-    void drop(Ticket ticket);
+    ExtractResult take(Ticket ticket) override;
+    void drop(Ticket ticket) override;
     // Kills every worker at once. Requests still open, and any sent later, end as dropped.
     void shutdown();
 
@@ -62,26 +57,19 @@ public:
     // With OCR on, every text request reads its pages without words by OCR; requests already
     // sent keep the settings they were sent with.
     void setOcr(const OcrSettings& ocr) { m_ocr = ocr; }
-    const OcrSettings& ocr() const { return m_ocr; }
-    // The page being read by OCR for a request now, and the request's file; the page begun
-    // last when several are.
-    struct OcrPage {
-        QString path;
-        int page = 0;
-    };
-    std::optional<OcrPage> ocrPageUnderWay(Ticket ticket) const;
+    const OcrSettings& ocr() const override { return m_ocr; }
+    std::optional<OcrPage> ocrPageUnderWay(Ticket ticket) const override;
     // Why no worker could be started, the first time it is asked; empty afterwards and when the
     // workers run. Every request meanwhile ends with the outcome NoWorker.
-    QString takeStartFailure();
+    QString takeStartFailure() override;
+    // Its workers.
+    int parallelRequests() const override { return m_settings.workers; }
     // True from the moment no worker could be started; stays true.
     bool cannotStart() const { return m_cannotStart; }
     // How many requests went to a worker so far.
     qint64 requestsSent() const { return m_requestsSent; }
     // The workers running now, by process id.
     QList<qint64> workerProcessIds() const;
-
-Q_SIGNALS:
-    void finished(corvander::ExtractionPool::Ticket ticket);
 
 private:
     // A text request over several pages, with OCR: its text is read first, then each page

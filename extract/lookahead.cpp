@@ -12,10 +12,10 @@ constexpr qint64 kFirstExpectedAnswer = 256 * 1024;
 
 } // namespace
 
-Lookahead::Lookahead(ExtractionPool& pool, int depth, qint64 budgetBytes)
+Lookahead::Lookahead(Extractor& pool, int depth, qint64 budgetBytes)
     : m_pool(pool), m_depth(depth), m_budget(budgetBytes), m_largestAnswer(kFirstExpectedAnswer) {
-    m_answers = QObject::connect(&m_pool, &ExtractionPool::finished, &m_pool,
-                                 [this](ExtractionPool::Ticket ticket) { answered(ticket); });
+    m_answers = QObject::connect(&m_pool, &Extractor::finished, &m_pool,
+                                 [this](Extractor::Ticket ticket) { answered(ticket); });
 }
 
 Lookahead::~Lookahead() {
@@ -23,7 +23,7 @@ Lookahead::~Lookahead() {
     dropAll();
 }
 
-void Lookahead::answered(ExtractionPool::Ticket ticket) {
+void Lookahead::answered(Extractor::Ticket ticket) {
     const bool ours = m_claimed.remove(ticket) ||
                       std::any_of(m_sent.cbegin(), m_sent.cend(), [ticket](const auto& entry) {
                           return entry.second.ticket == ticket;
@@ -62,7 +62,7 @@ void Lookahead::fill(int from, int last, const RequestFor& requestFor) {
     }
 }
 
-ExtractionPool::Ticket Lookahead::claim(int position, const ExtractRequest& request) {
+Extractor::Ticket Lookahead::claim(int position, const ExtractRequest& request) {
     const auto sent = m_sent.find(position);
     if (sent != m_sent.end()) {
         const Sent entry = sent->second;
@@ -74,7 +74,7 @@ ExtractionPool::Ticket Lookahead::claim(int position, const ExtractRequest& requ
         }
         m_pool.drop(entry.ticket);
     }
-    const ExtractionPool::Ticket ticket = m_pool.submit(request);
+    const Extractor::Ticket ticket = m_pool.submit(request);
     if (!m_pool.isFinished(ticket))
         m_claimed.insert(ticket);
     return ticket;
@@ -93,8 +93,8 @@ qint64 Lookahead::heldBytes() const {
     return held;
 }
 
-int lookaheadDepth(const ExtractionPool& pool) {
-    return 2 * pool.settings().workers;
+int lookaheadDepth(const Extractor& pool) {
+    return 2 * pool.parallelRequests();
 }
 
 } // namespace corvander

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extraction_pool.h"
+#include "extract/extractor.h"
 
 #include <QMetaObject>
 #include <QSet>
@@ -25,7 +25,7 @@ public:
     // The request for the file at a position, or nothing when that file needs no extraction.
     using RequestFor = std::function<std::optional<ExtractRequest>(int position)>;
 
-    Lookahead(ExtractionPool& pool, int depth, qint64 budgetBytes = kLookaheadBudgetBytes);
+    Lookahead(Extractor& pool, int depth, qint64 budgetBytes = kLookaheadBudgetBytes);
     ~Lookahead();
     Lookahead(const Lookahead&) = delete;
     Lookahead& operator=(const Lookahead&) = delete;
@@ -34,9 +34,9 @@ public:
     // and beyond `from` only while the answers held and expected stay within the budget. An
     // answer on its way is expected to be as large as the largest one of this lookahead so far.
     void fill(int from, int last, const RequestFor& requestFor);
-    // The ticket that answers exactly this request for the position; the pool then belongs to the
-    // caller for that ticket (take it, or drop it).
-    ExtractionPool::Ticket claim(int position, const ExtractRequest& request);
+    // The ticket that answers exactly this request for the position; the extractor then belongs to
+    // the caller for that ticket (take it, or drop it).
+    Extractor::Ticket claim(int position, const ExtractRequest& request);
     // Withdraws everything sent ahead and not claimed.
     void dropAll();
 
@@ -46,22 +46,22 @@ public:
 private:
     struct Sent {
         ExtractRequest request;
-        ExtractionPool::Ticket ticket;
+        Extractor::Ticket ticket;
     };
 
-    void answered(ExtractionPool::Ticket ticket);
+    void answered(Extractor::Ticket ticket);
 
-    ExtractionPool& m_pool;
+    Extractor& m_pool;
     int m_depth;
     qint64 m_budget;
     qint64 m_largestAnswer;
     std::map<int, Sent> m_sent;
     // Claimed and not yet answered: their size counts for the expectation too.
-    QSet<ExtractionPool::Ticket> m_claimed;
+    QSet<Extractor::Ticket> m_claimed;
     QMetaObject::Connection m_answers;
 };
 
 // Twice as many as there are workers: enough that a worker never waits for the next file.
-int lookaheadDepth(const ExtractionPool& pool);
+int lookaheadDepth(const Extractor& pool);
 
 } // namespace corvander

@@ -1,6 +1,6 @@
 #include "extract/ocr_languages.h"
 
-#include "extract/extraction_pool.h"
+#include "extract/extractor.h"
 #include "extract/waiting_progress.h"
 
 namespace corvander {
@@ -9,7 +9,7 @@ namespace {
 const QString kEnglish = QStringLiteral("eng");
 } // namespace
 
-QStringList installedOcrLanguages(ExtractionPool& pool, Waiter& waiter) {
+QStringList installedOcrLanguages(Extractor& pool, Waiter& waiter) {
     const ExtractResult result = extractNow(pool, waiter, ExtractRequest::installedLanguages());
     if (result.outcome != ExtractResult::Outcome::Answered)
         return {};

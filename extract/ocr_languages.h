@@ -6,12 +6,12 @@
 
 namespace corvander {
 
-class ExtractionPool;
+class Extractor;
 class Waiter;
 
 // The OCR languages installed on this machine, as a worker finds them: Tesseract's names in
 // alphabetical order ("deu", "eng", "chi_sim"), "osd" left out. Empty when no worker answered.
-QStringList installedOcrLanguages(ExtractionPool& pool, Waiter& waiter);
+QStringList installedOcrLanguages(Extractor& pool, Waiter& waiter);
 
 // Tesseract's name for the language of the locale ("deu" for German); empty when the locale names
 // no language.

@@ -32,7 +32,7 @@ void WaitingProgress::finish() {
         m_bar->setProgressText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
 }
 
-ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
+ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket ticket,
                             WaitingProgress* progress) {
     waiter.waitUntil(
         [&] { return pool.isFinished(ticket); },
@@ -49,7 +49,7 @@ ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool
     return pool.take(ticket);
 }
 
-ExtractResult extractNow(ExtractionPool& pool, Waiter& waiter, const ExtractRequest& request) {
+ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request) {
     return waitForResult(pool, waiter, pool.submit(request));
 }
 

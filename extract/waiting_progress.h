@@ -1,6 +1,6 @@
 #pragma once
 
-#include "extract/extraction_pool.h"
+#include "extract/extractor.h"
 
 #include <QString>
 
@@ -31,13 +31,13 @@ private:
     bool m_showsNote = false;
 };
 
-// Waits, through the window, for the result of a request sent to the pool; with a bar, a long
+// Waits, through the window, for the result of a request sent to the extractor; with a bar, a long
 // wait shows as above, and a page read by OCR as "OCR: page P of FILE".
-ExtractResult waitForResult(ExtractionPool& pool, Waiter& waiter, ExtractionPool::Ticket ticket,
+ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket ticket,
                             WaitingProgress* progress = nullptr);
 
 // Sends the request and waits for its result, showing nothing.
-ExtractResult extractNow(ExtractionPool& pool, Waiter& waiter, const ExtractRequest& request);
+ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request);
 
 } // namespace corvander
 

@@ -98,7 +98,9 @@ private:
         }
         // Opened once: the run's copies all go where it started, whatever the folder's path
         // leads to later.
-        m_folder.emplace(m_ports.controls.resultsFolder());
+        m_folder.emplace(m_ports.controls.resultsFolder(),
+                         m_options.fileSystem ? *m_options.fileSystem
+                                              : corvander::FileSystemCalls::real());
         m_context.resultsFolder = &*m_folder;
         // What a killed run of this program left in the folder goes before new copies come.
         if (!m_options.preview)
@@ -250,7 +252,7 @@ private:
 
     ExtractResult extract(ExtractRequest request, bool showProgress) {
         request.password = m_password;
-        const corvander::ExtractionPool::Ticket ticket = m_ahead.claim(m_position, request);
+        const corvander::Extractor::Ticket ticket = m_ahead.claim(m_position, request);
         if (!showProgress)
             return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
         corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),

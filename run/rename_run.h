@@ -13,7 +13,8 @@ class ProgressView;
 class RenameControls;
 
 namespace corvander {
-class ExtractionPool;
+class Extractor;
+class FileSystemCalls;
 class Waiter;
 } // namespace corvander
 
@@ -24,7 +25,7 @@ struct RenameRunPorts {
     BusyPointer& busy;
     FileListView& list;
     RenameControls& controls;
-    corvander::ExtractionPool& pool;
+    corvander::Extractor& pool;
     corvander::Waiter& waiter;
     RenameLabels labels;
 };
@@ -46,6 +47,9 @@ struct RunOptions {
     std::function<bool()> stopRequested;
     // Told how each file ended, with its list position.
     std::function<void(int position, const FileOutcome&)> fileDone;
+    // What the copies call to reach the results folder's file system; the real calls unless
+    // given.
+    corvander::FileSystemCalls* fileSystem = nullptr;
 };
 
 // "Start Renaming": copies every listed file into the results folder under its new name, by the

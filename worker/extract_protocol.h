@@ -25,8 +25,9 @@
 //               "page"  page FirstPage (default 1) drawn as a picture for people to look at
 //                       (below)
 //               "languages"  the installed OCR languages, in OcrLanguages
-//               "crash", "hang"  die at once, or never answer; only honoured when the worker runs
-//                       with CORVANDER_EXTRACT_TEST_REQUESTS=1 in its environment (tests use them)
+//               "crash", "hang"  die at once, or never answer; only known to the tests' build of
+//                       the worker (corvander-extract-testing), and only honoured when it runs
+//                       with CORVANDER_EXTRACT_TEST_REQUESTS=1 in its environment
 //   Id          echoed in the answer, so that the program can tell a stray answer from its own
 //   Path        the PDF's file name as bytes, as the file system has it
 //   FirstPage   as pdftotext's -f (default 0: not given)

@@ -166,7 +166,7 @@ Answer answerLanguages() {
     return answer;
 }
 
-Answer answerOperation(const Fields& request, const HandlerSettings& settings,
+Answer answerOperation(const Fields& request, [[maybe_unused]] const HandlerSettings& settings,
                        const RequestHooks& hooks) {
     const std::string operation = request.value(Tag::Operation);
     // A zero byte cannot be part of a file name; the library would open a shorter one.
@@ -180,6 +180,9 @@ Answer answerOperation(const Fields& request, const HandlerSettings& settings,
         return answerInfo(request);
     if (operation == protocol::kOperationPage)
         return answerPage(request);
+#ifdef CORVANDER_WORKER_TEST_REQUESTS
+    // Only the tests' own build of the worker knows these; the shipped one refuses them as any
+    // operation it does not know.
     if (operation == protocol::kOperationCrash || operation == protocol::kOperationHang) {
         if (!settings.testRequests)
             return refuse("test requests are not enabled");
@@ -188,6 +191,7 @@ Answer answerOperation(const Fields& request, const HandlerSettings& settings,
         for (;;)
             ::pause();
     }
+#endif
     return refuse("unknown operation \"" + operation + "\"");
 }
 

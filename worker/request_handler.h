@@ -10,7 +10,7 @@
 namespace corvander::worker {
 
 struct HandlerSettings {
-    // Whether "crash" and "hang" are obeyed; they exist for the program's tests only.
+    // Whether "crash" and "hang" are obeyed; they exist in the tests' build of the worker only.
     bool testRequests = false;
 };
 

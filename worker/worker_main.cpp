@@ -21,7 +21,9 @@ int main(int, char* argv[]) {
     startPdfLibrary();
 
     HandlerSettings settings;
+#ifdef CORVANDER_WORKER_TEST_REQUESTS
     const char* testRequests = std::getenv(corvander::protocol::kTestRequestsVariable);
     settings.testRequests = testRequests != nullptr && std::strcmp(testRequests, "1") == 0;
+#endif
     return runRequests(*channels, limits, settings);
 }

@@ -1,5 +1,6 @@
 // The command line gives the names the window gives, and judges files as the window's check does.
 #include "extract/check.h"
+#include "extract/extraction_pool.h"
 #include "run/rename_run.h"
 #include "tests/cli/program_runner.h"
 #include "tests/extract/pdf_files.h"

@@ -4,7 +4,7 @@
 #include "copying/leftovers.h"
 #include "copying/results_folder.h"
 #include "copying/safe_copy.h"
-#include "copying/safe_copy_testing.h"
+#include "tests/copying/provoking_calls.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
@@ -69,7 +69,7 @@ protected:
         if (!error.isEmpty())
             GTEST_SKIP() << "cannot mount exFAT here: " << error.toStdString();
 
-        safe_copy_testing::forgetFolders();
+        calls = std::make_unique<ProvokingCalls>(out);
         source = m_work.filePath(QStringLiteral("in.pdf"));
         QFile file(source);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -77,8 +77,6 @@ protected:
     }
 
     void TearDown() override {
-        safe_copy_testing::setDuringCopy({});
-        safe_copy_testing::forgetFolders();
         if (m_mounted && ::umount2(QFile::encodeName(out).constData(), 0) != 0)
             ::umount2(QFile::encodeName(out).constData(), MNT_DETACH);
         // A device the exiting FUSE daemon still holds is freed when it lets go.
@@ -93,6 +91,8 @@ protected:
 
     QString source;
     QString out;
+    // Every copy onto the stick goes through these.
+    std::unique_ptr<ProvokingCalls> calls;
     const QByteArray content = QByteArray("%PDF-1.4 stick\n") + QByteArray(300000, 's');
 
 private:
@@ -111,11 +111,14 @@ TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
     ASSERT_TRUE(QDir(out).mkdir(QStringLiteral("folder.pdf")));
 
     // exFAT does not tell names apart by letter case.
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out)));
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out)));
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("Folder"), false, ResultsFolder(out)));
+    EXPECT_TRUE(
+        CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out, *calls)));
+    EXPECT_TRUE(
+        CopyWithCleanName(source, QStringLiteral("report"), false, ResultsFolder(out, *calls)));
+    EXPECT_TRUE(
+        CopyWithCleanName(source, QStringLiteral("Folder"), false, ResultsFolder(out, *calls)));
 
-    EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive);
+    EXPECT_EQ(calls->rememberedWay(out), CopyWay::Exclusive);
     EXPECT_EQ(entries(), (QStringList{"Folder!.pdf", "Report.pdf", "folder.pdf", "report!!.pdf",
                                       "report!.pdf"}));
     EXPECT_EQ(fileBytes(out + QStringLiteral("/Report.pdf")), "theirs");
@@ -125,19 +128,21 @@ TEST_F(ExfatFolder, CopiesArriveWholeAndNothingStandingIsTouched) {
 }
 
 TEST_F(ExfatFolder, AKilledCopyIsClearedAwayByTheNextRun) {
-    const QString first = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("first"));
+    const QString first =
+        CopyToFreeName(source, ResultsFolder(out, *calls), QStringLiteral("first"));
     EXPECT_EXIT(
         {
-            safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
-            CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"));
+            calls->duringCopy = [] { ::raise(SIGKILL); };
+            CopyToFreeName(source, ResultsFolder(out, *calls), QStringLiteral("killed"));
         },
         ::testing::KilledBySignal(SIGKILL), "");
     EXPECT_TRUE(entries().contains(QStringLiteral("killed.pdf")));
     EXPECT_EQ(entries().size(), 3) << entries().join(' ').toStdString();
 
-    corvander::removeLeftovers(ResultsFolder(out));
+    corvander::removeLeftovers(ResultsFolder(out, *calls));
     EXPECT_EQ(entries(), QStringList{"first.pdf"});
     EXPECT_EQ(fileBytes(first), content);
-    EXPECT_EQ(fileBytes(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"))),
-              content);
+    EXPECT_EQ(
+        fileBytes(CopyToFreeName(source, ResultsFolder(out, *calls), QStringLiteral("killed"))),
+        content);
 }

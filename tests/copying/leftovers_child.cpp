@@ -4,7 +4,7 @@
 //   leftovers_child FOLDER SOURCE named|exclusive
 #include "copying/results_folder.h"
 #include "copying/safe_copy.h"
-#include "copying/safe_copy_testing.h"
+#include "tests/copying/provoking_calls.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,11 +20,12 @@ int main(int argc, char* argv[]) {
         return 2;
     const CopyWay way =
         std::strcmp(argv[3], "named") == 0 ? CopyWay::NamedRename : CopyWay::Exclusive;
-    safe_copy_testing::setForcedError([way](CopyWay tried) { return tried < way ? EPERM : 0; });
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    ProvokingCalls calls(folder);
+    calls.refusal = [way](CopyWay tried) { return tried < way ? EPERM : 0; };
     const QString workFile = way == CopyWay::NamedRename ? QStringLiteral(".corvander-*.part")
                                                          : QStringLiteral(".corvander-*.mark");
-    safe_copy_testing::setDuringCopy([&folder, &workFile] {
+    calls.duringCopy = [&folder, &workFile] {
         // The better ways write their copy before they are refused; the way named is under way
         // once its own work file is there.
         if (QDir(folder).entryList({workFile}, QDir::Files | QDir::Hidden).isEmpty())
@@ -35,8 +36,8 @@ int main(int argc, char* argv[]) {
         while (::read(STDIN_FILENO, &byte, 1) > 0) {
         }
         ::_exit(0);
-    });
-    CopyToFreeName(QString::fromLocal8Bit(argv[2]), corvander::ResultsFolder(folder),
+    };
+    CopyToFreeName(QString::fromLocal8Bit(argv[2]), corvander::ResultsFolder(folder, calls),
                    QStringLiteral("live"));
     return 1;
 }

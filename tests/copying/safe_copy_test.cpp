@@ -3,7 +3,7 @@
 #include "copying/leftovers.h"
 #include "copying/results_folder.h"
 #include "copying/safe_copy.h"
-#include "copying/safe_copy_testing.h"
+#include "tests/copying/provoking_calls.h"
 #include "tests/support/test_files.h"
 
 #include <QDir>
@@ -44,21 +44,22 @@ struct Way {
 class CopyFolders : public ::testing::Test {
 protected:
     CopyFolders() {
-        safe_copy_testing::forgetFolders();
         source = sources.filePath(QStringLiteral("in.pdf"));
         writeFile(source, content);
         out = results.path();
-    }
-    ~CopyFolders() override {
-        safe_copy_testing::setForcedError({});
-        safe_copy_testing::setBeforePlacing({});
-        safe_copy_testing::setDuringCopy({});
-        safe_copy_testing::forgetFolders();
     }
     QTemporaryDir sources;
     QTemporaryDir results;
     QString source;
     QString out;
+    // Every copy into out, and into the sources' folder, goes through these.
+    std::unique_ptr<ProvokingCalls> copyCalls = std::make_unique<ProvokingCalls>(results.path());
+    std::unique_ptr<ProvokingCalls> copyCallsInSources =
+        std::make_unique<ProvokingCalls>(sources.path());
+
+    ResultsFolder folder(const QString& path) const {
+        return ResultsFolder(path, path == sources.path() ? *copyCallsInSources : *copyCalls);
+    }
     const QByteArray content = QByteArray("%PDF-1.4 body\n") + QByteArray(100000, 'x');
 };
 
@@ -67,10 +68,11 @@ protected:
 class SafeCopy : public CopyFolders, public ::testing::WithParamInterface<Way> {
 protected:
     SafeCopy() {
-        safe_copy_testing::setForcedError([this](CopyWay way) {
-            ++asked[int(way)];
-            return way < GetParam().way ? GetParam().refusal : 0;
-        });
+        for (ProvokingCalls* each : {copyCalls.get(), copyCallsInSources.get()})
+            each->refusal = [this](CopyWay way) {
+                ++asked[int(way)];
+                return way < GetParam().way ? GetParam().refusal : 0;
+            };
     }
     int asked[4] = {};
 };
@@ -80,13 +82,13 @@ protected:
 TEST_P(SafeCopy, TakesTheFirstFreeExclamationSuffix) {
     writeFile(out + QStringLiteral("/name.pdf"), "old");
     writeFile(out + QStringLiteral("/name!.pdf"), "older");
-    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, ResultsFolder(out)));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("name"), false, folder(out)));
     EXPECT_EQ(entries(out), (QStringList{"name!!.pdf", "name!.pdf", "name.pdf"}));
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name!!.pdf")), content);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name.pdf")), "old");
     EXPECT_EQ(fileBytes(out + QStringLiteral("/name!.pdf")), "older");
     EXPECT_EQ(fileBytes(source), content);
-    EXPECT_EQ(safe_copy_testing::rememberedWay(out), GetParam().way);
+    EXPECT_EQ(copyCalls->rememberedWay(out), GetParam().way);
 }
 
 TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
@@ -100,7 +102,7 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(out + QStringLiteral("/pipe.pdf")).constData(), 0600), 0);
 
     for (const char* name : {"folder", "link", "dangling", "pipe"}) {
-        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, ResultsFolder(out)))
+        EXPECT_TRUE(CopyWithCleanName(source, QString::fromLatin1(name), false, folder(out)))
             << name;
         EXPECT_EQ(fileBytes(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral("!.pdf")),
                   content)
@@ -116,20 +118,19 @@ TEST_P(SafeCopy, AnythingStandingAtTheNameTakesIt) {
 }
 
 TEST_P(SafeCopy, SameFolderAndSameNameLeavesTheSourceUntouched) {
-    EXPECT_TRUE(
-        CopyWithCleanName(source, QStringLiteral("in"), false, ResultsFolder(sources.path())));
+    EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false, folder(sources.path())));
     EXPECT_EQ(fileBytes(source), content);
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!.pdf"))), content);
     // A folder text ending in "/" gives the same place.
     EXPECT_TRUE(CopyWithCleanName(source, QStringLiteral("in"), false,
-                                  ResultsFolder(sources.path() + "/")));
+                                  ResultsFolder(sources.path() + "/", *copyCallsInSources)));
     EXPECT_EQ(fileBytes(sources.filePath(QStringLiteral("in!!.pdf"))), content);
     EXPECT_EQ(entries(sources.path()), (QStringList{"in!!.pdf", "in!.pdf", "in.pdf"}));
 }
 
 TEST_P(SafeCopy, EmptyNameWritesNothing) {
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, ResultsFolder(out)));
-    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, ResultsFolder(out)));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("?:*"), false, folder(out)));
+    EXPECT_FALSE(CopyWithCleanName(source, QStringLiteral("%"), true, folder(out)));
     EXPECT_TRUE(entries(out).isEmpty());
 }
 
@@ -156,7 +157,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
     };
     for (const auto& c : cases) {
         try {
-            CopyWithCleanName(c.source, c.name, false, ResultsFolder(c.folder));
+            CopyWithCleanName(c.source, c.name, false, ResultsFolder(c.folder, *copyCalls));
             ADD_FAILURE() << c.what << ": no error";
         } catch (const AppError& error) {
             EXPECT_FALSE(error.description().isEmpty()) << c.what;
@@ -169,7 +170,7 @@ TEST_P(SafeCopy, FailedCopiesRaiseAndLeaveNothingBehind) {
 TEST_P(SafeCopy, CopyIsAPlainFileWithTheSourcesReadWriteBits) {
     const mode_t previous = ::umask(022);
     ::chmod(QFile::encodeName(source).constData(), 0764);
-    const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("perm"));
+    const QString made = CopyToFreeName(source, folder(out), QStringLiteral("perm"));
     ::umask(previous);
     EXPECT_EQ(made, out + QStringLiteral("/perm.pdf"));
     struct stat info {};
@@ -184,7 +185,7 @@ TEST_P(SafeCopy, CopyIsAPlainFileWithTheSourcesReadWriteBits) {
 TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
     const QString nowhere = sources.filePath(QStringLiteral("nowhere.pdf"));
     int calls = 0;
-    safe_copy_testing::setBeforePlacing([&](const QString& candidate) {
+    copyCalls->beforePlacing = [&](const QString& candidate) {
         ++calls;
         // Nothing of the copy stands under a final name yet; at most one hidden work file does.
         QStringList ours = entries(out);
@@ -199,8 +200,8 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
             writeFile(candidate, "theirs");
         else if (candidate.endsWith(QStringLiteral("/race!.pdf")))
             makeLink(nowhere, candidate);
-    });
-    EXPECT_EQ(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("race")),
+    };
+    EXPECT_EQ(CopyToFreeName(source, folder(out), QStringLiteral("race")),
               out + QStringLiteral("/race!!.pdf"));
     EXPECT_EQ(calls, 3);
     EXPECT_EQ(fileBytes(out + QStringLiteral("/race.pdf")), "theirs");
@@ -212,7 +213,7 @@ TEST_P(SafeCopy, NameTakenAtTheLastMomentIsLeftAlone) {
 // The first copy into a folder finds the way that works there; the next ones take it at once.
 TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
     for (const char* name : {"one", "two", "three"})
-        CopyToFreeName(source, ResultsFolder(out), QString::fromLatin1(name));
+        CopyToFreeName(source, folder(out), QString::fromLatin1(name));
     EXPECT_EQ(entries(out), (QStringList{"one.pdf", "three.pdf", "two.pdf"}));
     for (int way = 0; way < int(GetParam().way); ++way)
         EXPECT_EQ(asked[way], 1) << "way " << way;
@@ -224,11 +225,11 @@ TEST_P(SafeCopy, RefusedWaysAreTriedOncePerFolder) {
 TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     writeFile(out + QStringLiteral("/kept.pdf"), "kept");
     // The folder's way is known from the first copy, so the kill meets that way.
-    CopyToFreeName(source, ResultsFolder(out), QStringLiteral("first"));
+    CopyToFreeName(source, folder(out), QStringLiteral("first"));
     EXPECT_EXIT(
         {
-            safe_copy_testing::setDuringCopy([] { ::raise(SIGKILL); });
-            CopyToFreeName(source, ResultsFolder(out), QStringLiteral("killed"));
+            copyCalls->duringCopy = [] { ::raise(SIGKILL); };
+            CopyToFreeName(source, folder(out), QStringLiteral("killed"));
         },
         ::testing::KilledBySignal(SIGKILL), "");
     const QStringList left = entries(out);
@@ -239,7 +240,7 @@ TEST_P(SafeCopy, KilledCopyLeavesNothingTheCleanUpKeeps) {
     // Besides the two copies: nothing, a hidden work file, or the partial copy and its marker.
     const int leftovers[] = {0, 1, 1, 2};
     EXPECT_EQ(left.size(), 2 + leftovers[int(GetParam().way)]) << left.join(' ').toStdString();
-    corvander::removeLeftovers(ResultsFolder(out));
+    corvander::removeLeftovers(folder(out));
     EXPECT_EQ(entries(out), (QStringList{"first.pdf", "kept.pdf"}));
 }
 
@@ -254,20 +255,19 @@ INSTANTIATE_TEST_SUITE_P(Ways, SafeCopy,
 // copy's failure, reported and not taken for a missing feature.
 TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
     for (const int refusal : {EPERM, EOPNOTSUPP, EINVAL, ENOSYS, EXDEV, EMLINK}) {
-        safe_copy_testing::forgetFolders();
-        safe_copy_testing::setForcedError(
-            [&](CopyWay way) { return way == CopyWay::Exclusive ? 0 : refusal; });
-        const QString made = CopyToFreeName(source, ResultsFolder(out), QStringLiteral("next"));
+        copyCalls = std::make_unique<ProvokingCalls>(out);
+        copyCalls->refusal = [&](CopyWay way) { return way == CopyWay::Exclusive ? 0 : refusal; };
+        const QString made = CopyToFreeName(source, folder(out), QStringLiteral("next"));
         EXPECT_EQ(fileBytes(made), content) << strerror(refusal);
-        EXPECT_EQ(safe_copy_testing::rememberedWay(out), CopyWay::Exclusive) << strerror(refusal);
+        EXPECT_EQ(copyCalls->rememberedWay(out), CopyWay::Exclusive) << strerror(refusal);
         QFile::remove(made);
     }
     for (const int failure : {EIO, ENOSPC, EACCES, EROFS}) {
-        safe_copy_testing::forgetFolders();
-        safe_copy_testing::setForcedError([&](CopyWay) { return failure; });
-        EXPECT_THROW(CopyToFreeName(source, ResultsFolder(out), QStringLiteral("failed")), AppError)
+        copyCalls = std::make_unique<ProvokingCalls>(out);
+        copyCalls->refusal = [&](CopyWay) { return failure; };
+        EXPECT_THROW(CopyToFreeName(source, folder(out), QStringLiteral("failed")), AppError)
             << strerror(failure);
-        EXPECT_EQ(safe_copy_testing::rememberedWay(out), std::nullopt);
+        EXPECT_EQ(copyCalls->rememberedWay(out), std::nullopt);
     }
     EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
 }

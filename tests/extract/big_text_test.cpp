@@ -1,6 +1,7 @@
 // A small file that holds hundreds of megabytes of text, renamed through the window in every mode,
 // checked and renamed by metadata: the program never holds more than a bounded part of the text.
 #include "common/event_loop_waiter.h"
+#include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
 #include "tests/run/rename_fixture.h"
 

@@ -112,7 +112,7 @@ TEST(WorkerConversation, AFrameItCannotReadEndsItWithStatusThree) {
 TEST(WorkerTestRequests, RefusedUnlessTheVariableIsSet) {
     QProcessEnvironment environment = workerEnvironment();
     environment.remove(QString::fromLatin1(corvander::protocol::kTestRequestsVariable));
-    WorkerSession worker(environment);
+    WorkerSession worker(environment, kTestingWorker);
     for (const char* name : {"crash", "hang"}) {
         const std::optional<Fields> answer = worker.ask(operation(name, name), 5000);
         ASSERT_TRUE(answer) << name;
@@ -122,13 +122,27 @@ TEST(WorkerTestRequests, RefusedUnlessTheVariableIsSet) {
     }
 }
 
+// The shipped worker knows no such requests, whatever its environment says.
+TEST(WorkerTestRequests, TheShippedWorkerRefusesThemAsUnknown) {
+    WorkerSession worker(workerEnvironment(), kShippedWorker);
+    for (const char* name : {"crash", "hang"}) {
+        const std::optional<Fields> answer = worker.ask(operation(name, name), 5000);
+        ASSERT_TRUE(answer) << name;
+        EXPECT_EQ(number(*answer, Tag::Status), 2);
+        EXPECT_EQ(field(*answer, Tag::Error),
+                  QByteArray("unknown operation \"") + name + QByteArray("\""));
+    }
+    EXPECT_TRUE(worker.finish());
+    EXPECT_EQ(worker.process().exitStatus(), QProcess::NormalExit);
+}
+
 TEST(WorkerTestRequests, CrashEndsTheWorkerAndHangNeverAnswers) {
-    WorkerSession crashing;
+    WorkerSession crashing(workerEnvironment(), kTestingWorker);
     EXPECT_FALSE(crashing.ask(operation("crash", "c"), 5000));
     EXPECT_TRUE(crashing.ended(5000));
     EXPECT_EQ(crashing.process().exitStatus(), QProcess::CrashExit);
 
-    WorkerSession hanging;
+    WorkerSession hanging(workerEnvironment(), kTestingWorker);
     EXPECT_FALSE(hanging.ask(operation("hang", "h"), 1000));
     EXPECT_EQ(hanging.process().state(), QProcess::Running);
     hanging.process().kill();

@@ -7,10 +7,10 @@ using corvander::protocol::Fields;
 using corvander::protocol::FrameReader;
 using corvander::protocol::Tag;
 
-WorkerSession::WorkerSession(const QProcessEnvironment& environment) {
+WorkerSession::WorkerSession(const QProcessEnvironment& environment, const QString& program) {
     m_process.setProcessEnvironment(environment);
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(QStringLiteral(CORVANDER_EXTRACT_PROGRAM), {});
+    m_process.start(program, {});
     m_process.waitForStarted();
 }
 

@@ -13,10 +13,16 @@
 // The test process's environment with the worker's test requests enabled and TZ as given.
 QProcessEnvironment workerEnvironment(const QString& timeZone = QStringLiteral("UTC"));
 
+// The worker as shipped, and the tests' build of it, which also knows the requests that crash or
+// hang it.
+inline const QString kShippedWorker = QStringLiteral(CORVANDER_EXTRACT_PROGRAM);
+inline const QString kTestingWorker = QStringLiteral(CORVANDER_EXTRACT_TESTING_PROGRAM);
+
 // One running corvander-extract, spoken to through the frame codec as the program does.
 class WorkerSession {
 public:
-    explicit WorkerSession(const QProcessEnvironment& environment = workerEnvironment());
+    explicit WorkerSession(const QProcessEnvironment& environment = workerEnvironment(),
+                           const QString& program = kShippedWorker);
     ~WorkerSession();
 
     // Sends one request and waits for its answer; nullopt when none comes in time.

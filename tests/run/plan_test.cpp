@@ -1,11 +1,11 @@
 // The plan a preview shows is the run that follows it.
 #include "common/event_loop_waiter.h"
 #include "copying/safe_copy.h"
-#include "copying/safe_copy_testing.h"
 #include "extract/extraction_pool.h"
 #include "extract/lookahead.h"
 #include "run/finish_as_read.h"
 #include "run/rename_run.h"
+#include "tests/copying/provoking_calls.h"
 #include "tests/run/rename_fixture.h"
 
 #include <QComboBox>
@@ -52,6 +52,7 @@ protected:
         QStringList names(window->fileList().entryCount());
         RunOptions options;
         options.plan = plan;
+        options.fileSystem = &m_calls;
         options.fileDone = [&](int position, const FileOutcome& outcome) {
             names[position - 1] = outcome.copied()
                                       ? outcome.fileName
@@ -61,11 +62,6 @@ protected:
         bool running = false;
         RunRenaming(ports(), running, options);
         return names;
-    }
-
-    void TearDown() override {
-        safe_copy_testing::setBeforePlacing({});
-        RenameTest::TearDown();
     }
 
     // Another program saves the source anew, as an editor does: a new file in the old one's
@@ -81,16 +77,18 @@ protected:
     // The copy finds the source is no longer the file that was read (the first `times` copies):
     // the test replaces it there and says so, as the copy's own check would.
     void replaceAtCopy(const QString& path, int times) {
-        safe_copy_testing::setBeforePlacing([this, path, times](const QString&) {
+        m_calls.beforePlacing = [this, path, times](const QString&) {
             if (m_replaced >= times)
                 return;
             ++m_replaced;
             replaceSource(path, QStringLiteral("Version %1 text").arg(m_replaced));
             throw SourceChanged();
-        });
+        };
     }
 
     int m_replaced = 0;
+    // What the runs' copies call.
+    ProvokingCalls m_calls{results.path()};
 };
 
 TEST_F(PlanTest, PreviewAndRunAgreeInEveryModeAndForMetadata) {
@@ -219,6 +217,7 @@ TEST_F(PlanTest, ASourceThatKeepsChangingIsSkippedAndSaysWhy) {
     replaceAtCopy(a, 100);
     FileOutcome outcome;
     RunOptions options;
+    options.fileSystem = &m_calls;
     options.fileDone = [&](int, const FileOutcome& told) { outcome = told; };
     bool running = false;
     RunRenaming(ports(), running, options);

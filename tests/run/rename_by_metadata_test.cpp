@@ -1,3 +1,4 @@
+#include "extract/extraction_pool.h"
 #include "extract/waiting_progress.h"
 #include "run/rename_by_metadata.h"
 #include "run/rename_context.h"

@@ -1,6 +1,7 @@
 // What a real run does in its results folder besides copying: it keeps to the folder it opened,
 // and its clean-up leaves alone what is not a dead run's of the same user.
 #include "copying/copy_markers.h"
+#include "extract/extraction_pool.h"
 #include "journal/journal_folder.h"
 #include "run/rename_run.h"
 #include "tests/run/rename_fixture.h"
