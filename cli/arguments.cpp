@@ -20,7 +20,7 @@ const QStringList kRenameValues = {QStringLiteral("--words"),
                                    QStringLiteral("--extension"),
                                    QStringLiteral("--ocr-languages")};
 const QStringList kRenameFlags = {QStringLiteral("--dry-run"), QStringLiteral("--json"),
-                                  QStringLiteral("--ocr")};
+                                  QStringLiteral("--ocr"), QStringLiteral("--skip-copied")};
 const QStringList kCheckValues = {QStringLiteral("--jobs"), QStringLiteral("--password-file"),
                                   QStringLiteral("--extension"), QStringLiteral("--ocr-languages")};
 const QStringList kCheckFlags = {QStringLiteral("--json"), QStringLiteral("--ocr")};

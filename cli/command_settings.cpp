@@ -121,6 +121,7 @@ RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     chooseFamily(arguments, settings);
     settings.common = commonSettingsOf(arguments);
     settings.dryRun = arguments.flags.contains(QStringLiteral("--dry-run"));
+    settings.skipCopied = arguments.flags.contains(QStringLiteral("--skip-copied"));
     if (!arguments.values.contains(QStringLiteral("--to")))
         throw UsageError(QStringLiteral("--to DIR is missing"));
     settings.resultsFolder = arguments.values.value(QStringLiteral("--to"));

@@ -23,6 +23,9 @@ public:
     void success(const char* result, const QByteArray& source, const QString& name = {});
     // A line for a file that did not get there ("skipped", "failed", "unreadable").
     void shortfall(const char* result, const QByteArray& source, const QString& reason);
+    // A line for a file left alone because what it was asked for is already there (a copy made
+    // before): not a shortfall.
+    void passedOver(const char* result, const QByteArray& source, const QString& reason);
 
     bool anyShortfall() const { return m_shortfall; }
     // Standard output could not take a line (a full disk, a closed pipe).

@@ -92,6 +92,8 @@ QString skipReasonText(SkipReason reason) {
         return QStringLiteral("empty name after cleaning");
     case SkipReason::OcrTimedOut:
         return QStringLiteral("OCR timed out");
+    case SkipReason::AlreadyCopied:
+        return QStringLiteral("already copied");
     }
     return {};
 }

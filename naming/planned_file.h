@@ -23,6 +23,7 @@ enum class SkipReason {
     TooFewWords,    // fewer words than the mode needs
     EmptyName,      // nothing left of the name once cleaned
     OcrTimedOut,    // no words, and reading a page by OCR took longer than its time limit
+    AlreadyCopied,  // an identical copy already stands in the results folder
 };
 
 // The reason in a few words, as the preview and the journal show it.

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class BusyPointer;
 class Dialogs;
@@ -13,6 +14,7 @@ class ProgressView;
 class RenameControls;
 
 namespace corvander {
+class CopiedIndex;
 class ExtractionPool;
 class Waiter;
 } // namespace corvander
@@ -44,6 +46,10 @@ struct RunOptions {
     std::function<void(const QString& failure)> journalFailed;
     // Asked after each file: true ends the run there.
     std::function<bool()> stopRequested;
+    // A file whose identical copy already stands in the results folder is not copied again.
+    bool skipCopied = false;
+    // The copies a long-lived caller keeps track of across runs; without it each run looks anew.
+    std::shared_ptr<corvander::CopiedIndex> copiedIndex;
     // Told how each file ended, with its list position.
     std::function<void(int position, const FileOutcome&)> fileDone;
 };
