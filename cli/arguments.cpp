@@ -38,7 +38,8 @@ QString displayed(const QByteArray& bytes) {
 } // namespace
 
 CommandArguments parseArguments(const QString& command, const QList<QByteArray>& arguments) {
-    const bool rename = command == QLatin1String("rename");
+    // A watch names files as a rename does, with the same options.
+    const bool rename = command == QLatin1String("rename") || command == QLatin1String("watch");
     const bool undo = command == QLatin1String("undo");
     const QStringList& valued = rename ? kRenameValues : undo ? kUndoValues : kCheckValues;
     const QStringList& flags = rename ? kRenameFlags : undo ? kUndoFlags : kCheckFlags;

@@ -192,8 +192,8 @@ private:
             if (skipped)
                 m_skippedList += QStringLiteral("\r\n") + path;
             // A file that ended in an error report before its plan was made.
-            if (skipped && !m_told && m_journal)
-                m_journal->record(corvander::FileRecord::skipped(
+            if (skipped && !m_told && m_writing)
+                m_writing->record(corvander::FileRecord::skipped(
                     path, QStringLiteral("an error was reported"), QString()));
         });
         m_proc.step([&] { m_ports.busy.setBusy(true); });
@@ -252,6 +252,7 @@ private:
                 m_journal->end(stopped, m_handled, m_count);
             // Gone, the journal is free for an undo.
             m_journal.reset();
+            m_writing = nullptr;
             if (flushError != 0)
                 corvander::failCopy("Cannot write into", m_folder->path(), flushError);
         });
@@ -298,6 +299,10 @@ private:
     void beginJournal() {
         if (m_options.preview || !m_options.journal)
             return;
+        if (m_options.sharedJournal) {
+            m_writing = m_options.sharedJournal;
+            return;
+        }
         corvander::RunStart start;
         start.time = QDateTime::currentDateTime();
         start.resultsFolder = m_folder->path();
@@ -320,6 +325,7 @@ private:
                                "cannot be undone.")
                     .arg(failure));
         });
+        m_writing = m_journal.get();
     }
 
     void record(const FileOutcome& outcome) {
@@ -333,14 +339,14 @@ private:
             const QString& folder = m_folder->path();
             const QString base =
                 folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-            m_journal->record(corvander::FileRecord::copied(outcome.plan.source,
+            m_writing->record(corvander::FileRecord::copied(outcome.plan.source,
                                                             base + outcome.fileName, madeFrom));
             return;
         }
         const QString reason = outcome.copyFailure.isEmpty()
                                    ? outcome.skipText()
                                    : QStringLiteral("the copy failed: ") + outcome.copyFailure;
-        m_journal->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
+        m_writing->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
     }
 
     void fileFinished(const FileOutcome& outcome) {
@@ -348,7 +354,7 @@ private:
         m_copied = m_copied || (outcome.copied() && !m_options.preview);
         if (m_skipCopied && outcome.copied())
             m_skipCopied->madeCopy(m_position, outcome.fileName);
-        if (m_journal)
+        if (m_writing)
             record(outcome);
         if (m_options.planOut && m_position <= m_options.planOut->rows.size())
             m_options.planOut->rows[m_position - 1] = {
@@ -372,6 +378,8 @@ private:
     QString m_skippedList;
     std::optional<corvander::FileIdentity> m_identity;
     std::unique_ptr<corvander::RunJournal> m_journal;
+    // The journal the files are recorded in: the run's own, or the caller's.
+    corvander::RunJournal* m_writing = nullptr;
     // Declared after the folder and the list it reads: its thread ends before they go.
     std::optional<corvander::SkipCopied> m_skipCopied;
     bool m_told = false;

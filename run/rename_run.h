@@ -16,6 +16,7 @@ class RenameControls;
 namespace corvander {
 class CopiedIndex;
 class ExtractionPool;
+class RunJournal;
 class Waiter;
 } // namespace corvander
 
@@ -41,6 +42,9 @@ struct RunOptions {
     const corvander::RunPlan* plan = nullptr;
     // A run that copies keeps a journal (for undo and the report) unless told otherwise.
     bool journal = true;
+    // A journal the caller keeps over several runs (a watch): the files go into it, and it is
+    // neither begun nor ended here.
+    corvander::RunJournal* sharedJournal = nullptr;
     // Told when the journal cannot be written, instead of the message that says the run cannot be
     // undone; the run goes on either way.
     std::function<void(const QString& failure)> journalFailed;
