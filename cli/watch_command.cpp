@@ -188,6 +188,7 @@ private:
     }
 
     void fileDone(const ListedSource& source, const FileOutcome& outcome) {
+        ++m_handledInJournal;
         if (outcome.copied()) {
             m_failedTold.remove(source.path);
             m_lines.success("copied", source.name, outcome.fileName);
@@ -231,12 +232,13 @@ private:
                                    .arg(failure));
         });
         m_journalDay = today;
+        m_handledInJournal = 0;
     }
 
     void endJournal() {
         if (!m_journal)
             return;
-        m_journal->end(false, 0, 0);
+        m_journal->end(false, m_handledInJournal, m_handledInJournal);
         m_journal.reset();
     }
 
@@ -253,6 +255,7 @@ private:
     InboxWatcher m_watcher;
     std::unique_ptr<RunJournal> m_journal;
     QDate m_journalDay;
+    int m_handledInJournal = 0;
     QList<ListedSource> m_queue;
     QList<ListedSource> m_failed;
     QSet<QString> m_failedTold;

@@ -8,6 +8,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -109,6 +110,47 @@ TEST_F(Watch, NamesWhatIsThereAndWhatArrivesOnceCompleteAndNothingTwice) {
     EXPECT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Bravo.pdf", "Charlie.pdf", "Delta.pdf"}));
     EXPECT_EQ(program.run({"undo"}).status, 0);
     EXPECT_TRUE(resultNames().isEmpty());
+}
+
+TEST_F(Watch, FilesWaitForAResultsFolderThatWentAndABurstKeepsItsOrder) {
+    ASSERT_TRUE(writePdf(inbox() + QStringLiteral("/h.pdf"), pdfOfPages({"Hotel"})));
+    const pid_t watch = startWatch();
+    ASSERT_TRUE(resultsBecome({"Hotel.pdf"})) << "the watch is up";
+    // The folder goes (a stick pulled out) while files arrive; they are copied once it is back.
+    ASSERT_TRUE(QDir(results()).removeRecursively());
+    for (const char* name : {"f", "g"})
+        ASSERT_TRUE(
+            writePdf(inbox() + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".pdf"),
+                     pdfOfPages({QStringLiteral("%1 file").arg(QLatin1String(name))})));
+    QThread::msleep(2500);
+    EXPECT_FALSE(QFileInfo::exists(results()));
+    ASSERT_TRUE(QDir().mkpath(results()));
+    EXPECT_TRUE(resultsBecome({"f.pdf", "g.pdf"}));
+
+    // Many files at once.
+    QStringList expected{"f.pdf", "g.pdf"};
+    for (int i = 0; i < 60; ++i) {
+        const QString name = QStringLiteral("Batch%1").arg(i, 3, 10, QLatin1Char('0'));
+        ASSERT_TRUE(writePdf(work.filePath(name), pdfOfPages({name})));
+        ASSERT_TRUE(QFile::rename(work.filePath(name),
+                                  inbox() + QLatin1Char('/') + name + QStringLiteral(".pdf")));
+        expected << name + QStringLiteral(".pdf");
+    }
+    expected.sort();
+    EXPECT_TRUE(resultsBecome(expected));
+
+    ASSERT_EQ(::kill(watch, SIGTERM), 0);
+    const ProgramResult stopped = program.finish(watch);
+    EXPECT_EQ(stopped.status, 0);
+    const QList<QByteArray> lines = stopped.lines();
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_TRUE(lines.at(1).startsWith("failed\t") && lines.at(2).startsWith("failed\t"))
+        << lines.at(1).toStdString();
+    EXPECT_EQ(lines.count(line("copied", QStringLiteral("f.pdf"), QStringLiteral("f.pdf"))), 1);
+    EXPECT_EQ(lines.size(), 3 + 62) << "each file told once it failed and once it was copied";
+    // In the order they arrived.
+    EXPECT_EQ(lines.last(),
+              line("copied", QStringLiteral("Batch059.pdf"), QStringLiteral("Batch059.pdf")));
 }
 
 } // namespace
