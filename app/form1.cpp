@@ -72,7 +72,7 @@ void Form1::createPanels() {
     m_run = std::make_unique<RunController>(
         this, drawn,
         RunController::Needs{m_dialogs, *m_fileList, *m_fileList, *m_choices, *m_pointer, *m_pool,
-                             *m_waiter, [this] { m_ocr->applyOcrSettings(); }});
+                             *m_waiter, [this] { m_ocr->applyOcrSettings(); }, m_settings});
     m_check = std::make_unique<ReadabilityCheck>(
         CheckPorts{m_dialogs, *m_fileList, *m_pointer, *m_run, *m_pool, *m_waiter,
                    QStringLiteral("Check.CheckByCodeNotPreviewTextbox")});

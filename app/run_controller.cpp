@@ -12,7 +12,7 @@
 namespace corvander {
 
 RunController::RunController(QWidget* window, DrawnArea& area, Needs needs)
-    : m_needs(std::move(needs)) {
+    : m_needs(std::move(needs)), m_skipCopied(m_needs.settings) {
     ProgressBar1 =
         area.place<TextProgressBar>(window, "ProgressBar1", 120, 8145, 7800, 405, Across::Stretch);
     ProgressBar1->setRange(0, 100);
@@ -50,6 +50,9 @@ void RunController::addMenuItems(QMenu* rename, QMenu* options) {
     mnuPreviewFirst = options->addAction(QStringLiteral("&Preview names before copying"));
     mnuPreviewFirst->setObjectName(QStringLiteral("mnuPreviewFirst"));
     mnuPreviewFirst->setCheckable(true);
+    m_skipCopied.addMenuItem(options);
+    // A shown plan was made the other way.
+    connect(&m_skipCopied, &SkipCopiedOption::changed, this, &RunController::planMayBeStale);
 }
 
 QWidget* RunController::setTabOrderAfter(QWidget* previous) {
@@ -116,6 +119,7 @@ void RunController::runRenaming(bool preview) {
     }
     RunOptions options;
     options.stopRequested = [this] { return m_stopRequested; };
+    options.skipCopied = m_skipCopied.isChecked();
     if (preview) {
         discardPreview();
         options.preview = true;
@@ -146,8 +150,7 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
         position,
-        plan.copies() ? outcome.fileName
-                      : QStringLiteral("(skipped: %1)").arg(plan.skipText()),
+        plan.copies() ? outcome.fileName : QStringLiteral("(skipped: %1)").arg(outcome.skipText()),
         plan.provenance.describe());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/planned_names_view.h"
+#include "app/skip_copied_option.h"
 #include "app/text_progress_bar.h"
 #include "common/dialogs.h"
 #include "common/window_port.h"
@@ -37,12 +38,13 @@ public:
         Waiter& waiter;
         // Hands the workers the reading settings as they stand, before anything is read.
         std::function<void()> prepareReading;
+        SettingsStore& settings;
     };
 
     RunController(QWidget* window, DrawnArea& area, Needs needs);
 
     // Rename > Preview Names, Stop, Undo Last Run and Save Report; Options > Preview names before
-    // copying.
+    // copying and Skip files already copied.
     void addMenuItems(QMenu* rename, QMenu* options);
 
     // ProgressView
@@ -90,6 +92,7 @@ private:
     QAction* mnuUndo = nullptr;
     QAction* mnuReport = nullptr;
     QAction* mnuPreviewFirst = nullptr;
+    SkipCopiedOption m_skipCopied;
 
     RunPlan m_plan;
     bool m_previewShown = false;

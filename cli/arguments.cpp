@@ -25,7 +25,7 @@ const QStringList kRenameValues = {QStringLiteral("--words"),
 // template box holds them.
 const QStringList kRepeatable = {QStringLiteral("--template")};
 const QStringList kRenameFlags = {QStringLiteral("--dry-run"), QStringLiteral("--json"),
-                                  QStringLiteral("--ocr")};
+                                  QStringLiteral("--ocr"), QStringLiteral("--skip-copied")};
 const QStringList kCheckValues = {QStringLiteral("--jobs"), QStringLiteral("--password-file"),
                                   QStringLiteral("--extension"), QStringLiteral("--ocr-languages")};
 const QStringList kCheckFlags = {QStringLiteral("--json"), QStringLiteral("--ocr")};
@@ -43,7 +43,8 @@ QString displayed(const QByteArray& bytes) {
 } // namespace
 
 CommandArguments parseArguments(const QString& command, const QList<QByteArray>& arguments) {
-    const bool rename = command == QLatin1String("rename");
+    // A watch names files as a rename does, with the same options.
+    const bool rename = command == QLatin1String("rename") || command == QLatin1String("watch");
     const bool undo = command == QLatin1String("undo");
     const QStringList& valued = rename ? kRenameValues : undo ? kUndoValues : kCheckValues;
     const QStringList& flags = rename ? kRenameFlags : undo ? kUndoFlags : kCheckFlags;

@@ -136,6 +136,7 @@ RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     settings.common = commonSettingsOf(arguments);
     settings.dryRun = arguments.flags.contains(QStringLiteral("--dry-run"));
     readDateOrder(arguments, settings);
+    settings.skipCopied = arguments.flags.contains(QStringLiteral("--skip-copied"));
     if (!arguments.values.contains(QStringLiteral("--to")))
         throw UsageError(QStringLiteral("--to DIR is missing"));
     settings.resultsFolder = arguments.values.value(QStringLiteral("--to"));

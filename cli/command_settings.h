@@ -31,6 +31,7 @@ struct RenameSettings {
     QString format;
     QString resultsFolder;
     bool dryRun = false;
+    bool skipCopied = false;
 };
 
 // The settings the command line asks for. Raises a UsageError naming the first problem: two

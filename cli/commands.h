@@ -15,4 +15,8 @@ int runCheckCommand(const CommandArguments& arguments);
 // undone, or for the given one; one output line per copy the run made. Raises a UsageError.
 int runUndoCommand(const CommandArguments& arguments);
 
+// `corvander watch`: names every file in the inbox folders, then every one that arrives, into the
+// results folder, skipping what is already copied there; runs until SIGINT or SIGTERM.
+int runWatchCommand(const CommandArguments& arguments);
+
 } // namespace corvander

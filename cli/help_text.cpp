@@ -62,13 +62,16 @@ const char* renameHelp() {
             "Options:\n"
             "  --to DIR                   the results folder (required; must exist)\n"
             "  --date-order ORDER         dmy, mdy or ymd: how --template reads a date\n"
-           "                             whose day and month could be swapped\n"
-           "  --dry-run                  copy nothing; print what a real run would do "
-            "now\n" READING_OPTIONS "\n"
+            "                             whose day and month could be swapped\n"
+            "  --dry-run                  copy nothing; print what a real run would do "
+            "now\n"
+            "  --skip-copied              copy no file whose identical copy (same size and\n"
+            "                             SHA-256) already stands in DIR\n" READING_OPTIONS "\n"
             "Output, one line per listed file in list order, fields separated by TABs:\n"
             "  copied      SOURCE  NEW-FILE-NAME\n"
             "  would-copy  SOURCE  NEW-FILE-NAME   (--dry-run)\n"
             "  skipped     SOURCE  REASON\n"
+            "  skipped     SOURCE  already copied as NAME   (--skip-copied; counts as copied)\n"
             "  failed      SOURCE  REASON          (the copy itself failed)\n"
             "A backslash, TAB or line feed in a field is written as \\\\, \\t, \\n; a byte that\n"
             "is not UTF-8 as \\xHH. Progress goes to standard error when it is a terminal.\n"
@@ -124,6 +127,39 @@ const char* undoHelp() {
            "Exit status: 0 every copy removed, 1 some kept, 2 usage error, 3 nothing undone:\n"
            "no run to undo, or JOURNAL cannot be read, is in use, was undone already or\n"
            "records no copy.\n";
+}
+
+const char* watchHelp() {
+    static const QByteArray text =
+        QByteArrayLiteral(
+            "Usage: corvander watch FAMILY [options] --to DIR INBOX...\n"
+            "\n"
+            "Names every PDF file in the INBOX folders (walked as \"corvander rename\" walks a\n"
+            "folder), then every one that arrives, into DIR, as \"corvander rename\n"
+            "--skip-copied\" would: a file whose identical copy stands in DIR already is not\n"
+            "copied again. A file is taken once it is complete: closed after writing or moved\n"
+            "in, or, where the folder tells no such events (network shares), once its size\n"
+            "and time have not changed for 2 seconds. Runs until SIGINT or SIGTERM, then\n"
+            "finishes the file it is on and exits. An INBOX that disappears is watched again\n"
+            "when it returns; a file that cannot be copied because DIR cannot be written is\n"
+            "tried again when it can. Each day of a watch has its own run journal, which\n"
+            "\"corvander undo\" takes back once the watch has ended.\n"
+            "\n"
+            "FAMILY, exactly one of:\n") +
+        familyList() +
+        QByteArrayLiteral(
+            "\n"
+            "Options:\n"
+            "  --to DIR                   the results folder (required; must exist)\n"
+            "  --skip-copied              always on for a watch\n" READING_OPTIONS "\n"
+            "Output, one line per file as it is done, as for \"corvander rename\":\n"
+            "  copied      SOURCE  NEW-FILE-NAME\n"
+            "  skipped     SOURCE  REASON\n"
+            "  failed      SOURCE  REASON\n"
+            "\n"
+            "Exit status: 0 stopped by a signal, 2 usage error, 3 nothing could start (no such\n"
+            "DIR, no worker program).\n");
+    return text.constData();
 }
 
 #undef READING_OPTIONS

@@ -6,5 +6,6 @@ namespace corvander {
 const char* renameHelp();
 const char* checkHelp();
 const char* undoHelp();
+const char* watchHelp();
 
 } // namespace corvander

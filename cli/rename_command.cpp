@@ -59,6 +59,7 @@ public:
         // file is planned afresh.
         options.plan = &m_plan;
         options.preview = m_settings.dryRun;
+        options.skipCopied = m_settings.skipCopied;
         // No worker, no reading: the files after the first would only be skipped for it.
         options.stopRequested = [this] { return m_pool.cannotStart(); };
         options.fileDone = [this](int position, const FileOutcome& outcome) {
@@ -107,6 +108,8 @@ private:
         if (outcome.copied())
             m_lines.success(m_settings.dryRun ? "would-copy" : "copied", source.name,
                             outcome.fileName);
+        else if (!outcome.copiedBefore.isEmpty())
+            m_lines.passedOver("skipped", source.name, outcome.skipText());
         else if (!outcome.copyFailure.isEmpty())
             m_lines.shortfall("failed", source.name, outcome.copyFailure);
         else

@@ -19,6 +19,10 @@ void ResultLines::shortfall(const char* result, const QByteArray& source, const 
     write(result, source, "reason", reason);
 }
 
+void ResultLines::passedOver(const char* result, const QByteArray& source, const QString& reason) {
+    write(result, source, "reason", reason);
+}
+
 void ResultLines::write(const char* result, const QByteArray& source, const char* key,
                         const QString& value) {
     QByteArray line;

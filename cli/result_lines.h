@@ -24,6 +24,9 @@ public:
     void success(const char* result, const QByteArray& source, const QString& name = {});
     // A line for a file that did not get there ("skipped", "failed", "unreadable").
     void shortfall(const char* result, const QByteArray& source, const QString& reason);
+    // A line for a file left alone because what it was asked for is already there (a copy made
+    // before): not a shortfall.
+    void passedOver(const char* result, const QByteArray& source, const QString& reason);
 
     // With --json, the next line also says where each field of a template found its value:
     // "fields": [{"field": ..., "value": ..., "source": ...}, ...].

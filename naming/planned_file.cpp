@@ -94,6 +94,8 @@ QString skipReasonText(SkipReason reason) {
         return QStringLiteral("OCR timed out");
     case SkipReason::NoTemplateValue:
         return QStringLiteral("empty name");
+    case SkipReason::AlreadyCopied:
+        return QStringLiteral("already copied");
     }
     return {};
 }

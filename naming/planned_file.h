@@ -26,6 +26,7 @@ enum class SkipReason {
     OcrTimedOut,     // no words, and reading a page by OCR took longer than its time limit
     NoTemplateValue, // rename by template: a field without a value, or an empty name (the
                      // plan's skipDetail says which)
+    AlreadyCopied,   // an identical copy already stands in the results folder
 };
 
 // The reason in a few words, as the preview and the journal show it.

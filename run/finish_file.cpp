@@ -10,7 +10,7 @@
 #include <optional>
 
 bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan) {
-    FileOutcome outcome{plan, {}, {}};
+    FileOutcome outcome{plan, {}, {}, {}};
     const auto tell = [&] {
         if (context.finished)
             context.finished(outcome);
@@ -70,6 +70,12 @@ bool finishAsRead(const RenameContext& context, corvander::PlannedFile plan,
         plan = readAgain();
     }
     if (context.finished)
-        context.finished(FileOutcome{plan, {}, keptChangingText()});
+        context.finished(FileOutcome{plan, {}, keptChangingText(), {}});
     return false;
+}
+
+QString FileOutcome::skipText() const {
+    if (!copiedBefore.isEmpty())
+        return QStringLiteral("already copied as ") + copiedBefore;
+    return plan.skipText();
 }

@@ -29,6 +29,11 @@ struct FileOutcome {
     corvander::PlannedFile plan;
     QString fileName;
     QString copyFailure;
+    // Skipped as already copied: the name of the identical copy, in the results folder.
+    QString copiedBefore;
+
+    // "already copied as NAME", or the skip reason in a few words.
+    QString skipText() const;
 
     bool copied() const { return !fileName.isEmpty(); }
 };

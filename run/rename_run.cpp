@@ -19,6 +19,7 @@
 #include "journal/run_journal.h"
 #include "run/repeated_reports.h"
 #include "run/run_requests.h"
+#include "run/skip_copied.h"
 
 using corvander::ExtractRequest;
 using corvander::ExtractResult;
@@ -58,6 +59,7 @@ public:
             return;
         m_proc.step([&] { m_count = m_ports.list.entryCount(); });
         beginJournal();
+        startSkippingCopied();
         if (m_options.planOut)
             m_options.planOut->rows.resize(m_count);
         for (m_position = 1; m_position <= m_count; ++m_position) {
@@ -170,8 +172,15 @@ private:
         });
         // A number that does not fit fails here, is reported, and leaves the file skipped.
         m_proc.step([&] {
+            if (alreadyCopied(path)) {
+                skipped = false;
+                return;
+            }
             const corvander::PlanRow* planned =
                 m_options.plan ? m_options.plan->unchangedRow(m_position, path) : nullptr;
+            // Whether a file is already copied is decided afresh when the plan is carried out.
+            if (planned && planned->outcome.plan.skip == corvander::SkipReason::AlreadyCopied)
+                planned = nullptr;
             skipped = planned ? !finishPlanned(planned->outcome.plan, path)
                               : renameOne(m_context, m_parameters, path);
         });
@@ -185,11 +194,38 @@ private:
             if (skipped)
                 m_skippedList += QStringLiteral("\r\n") + path;
             // A file that ended in an error report before its plan was made.
-            if (skipped && !m_told && m_journal)
-                m_journal->record(corvander::FileRecord::skipped(
+            if (skipped && !m_told && m_writing)
+                m_writing->record(corvander::FileRecord::skipped(
                     path, QStringLiteral("an error was reported"), QString()));
         });
         m_proc.step([&] { m_ports.busy.setBusy(true); });
+    }
+
+    // The paths are taken now: the thread that reads them ahead must not touch the list.
+    void startSkippingCopied() {
+        if (!m_options.skipCopied)
+            return;
+        QStringList paths;
+        m_proc.step([&] {
+            for (int at = 1; at <= m_count; ++at)
+                paths << m_ports.list.entryText(at);
+        });
+        m_skipCopied.emplace(m_folder->path(), paths, m_options.copiedIndex);
+    }
+
+    // Tells the file's end when an identical copy of it already stands in the results folder.
+    bool alreadyCopied(const QString& path) {
+        if (!m_skipCopied)
+            return false;
+        const std::optional<QString> name = m_skipCopied->copiedAs(m_position, m_ports.waiter);
+        if (!name)
+            return false;
+        FileOutcome outcome;
+        outcome.plan.source = path;
+        outcome.plan.skip = corvander::SkipReason::AlreadyCopied;
+        outcome.copiedBefore = *name;
+        fileFinished(outcome);
+        return true;
     }
 
     // A preview's plan for a file that changed after the preview read it is made again, from
@@ -218,6 +254,7 @@ private:
                 m_journal->end(stopped, m_handled, m_count);
             // Gone, the journal is free for an undo.
             m_journal.reset();
+            m_writing = nullptr;
             if (flushError != 0)
                 corvander::failCopy("Cannot write into", m_folder->path(), flushError);
         });
@@ -264,6 +301,10 @@ private:
     void beginJournal() {
         if (m_options.preview || !m_options.journal)
             return;
+        if (m_options.sharedJournal) {
+            m_writing = m_options.sharedJournal;
+            return;
+        }
         corvander::RunStart start;
         start.time = QDateTime::currentDateTime();
         start.resultsFolder = m_folder->path();
@@ -290,29 +331,36 @@ private:
                                "cannot be undone.")
                     .arg(failure));
         });
+        m_writing = m_journal.get();
     }
 
     void record(const FileOutcome& outcome) {
         const corvander::Provenance& provenance = outcome.plan.provenance;
-        const QString madeFrom = provenance.family() + QStringLiteral(": ") + provenance.describe();
+        // A file already copied was never read for a name.
+        const QString madeFrom =
+            outcome.copiedBefore.isEmpty()
+                ? provenance.family() + QStringLiteral(": ") + provenance.describe()
+                : QString();
         if (outcome.copied()) {
             const QString& folder = m_folder->path();
             const QString base =
                 folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-            m_journal->record(corvander::FileRecord::copied(outcome.plan.source,
+            m_writing->record(corvander::FileRecord::copied(outcome.plan.source,
                                                             base + outcome.fileName, madeFrom));
             return;
         }
         const QString reason = outcome.copyFailure.isEmpty()
-                                   ? outcome.plan.skipText()
+                                   ? outcome.skipText()
                                    : QStringLiteral("the copy failed: ") + outcome.copyFailure;
-        m_journal->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
+        m_writing->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
     }
 
     void fileFinished(const FileOutcome& outcome) {
         m_told = true;
         m_copied = m_copied || (outcome.copied() && !m_options.preview);
-        if (m_journal)
+        if (m_skipCopied && outcome.copied())
+            m_skipCopied->madeCopy(m_position, outcome.fileName);
+        if (m_writing)
             record(outcome);
         if (m_options.planOut && m_position <= m_options.planOut->rows.size())
             m_options.planOut->rows[m_position - 1] = {
@@ -336,6 +384,10 @@ private:
     QString m_skippedList;
     std::optional<corvander::FileIdentity> m_identity;
     std::unique_ptr<corvander::RunJournal> m_journal;
+    // The journal the files are recorded in: the run's own, or the caller's.
+    corvander::RunJournal* m_writing = nullptr;
+    // Declared after the folder and the list it reads: its thread ends before they go.
+    std::optional<corvander::SkipCopied> m_skipCopied;
     bool m_told = false;
     bool m_copied = false;
     int m_count = 0;

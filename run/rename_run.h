@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class BusyPointer;
 class Dialogs;
@@ -13,8 +14,10 @@ class ProgressView;
 class RenameControls;
 
 namespace corvander {
+class CopiedIndex;
 class Extractor;
 class FileSystemCalls;
+class RunJournal;
 class Waiter;
 } // namespace corvander
 
@@ -40,11 +43,18 @@ struct RunOptions {
     const corvander::RunPlan* plan = nullptr;
     // A run that copies keeps a journal (for undo and the report) unless told otherwise.
     bool journal = true;
+    // A journal the caller keeps over several runs (a watch): the files go into it, and it is
+    // neither begun nor ended here.
+    corvander::RunJournal* sharedJournal = nullptr;
     // Told when the journal cannot be written, instead of the message that says the run cannot be
     // undone; the run goes on either way.
     std::function<void(const QString& failure)> journalFailed;
     // Asked after each file: true ends the run there.
     std::function<bool()> stopRequested;
+    // A file whose identical copy already stands in the results folder is not copied again.
+    bool skipCopied = false;
+    // The copies a long-lived caller keeps track of across runs; without it each run looks anew.
+    std::shared_ptr<corvander::CopiedIndex> copiedIndex;
     // Told how each file ended, with its list position.
     std::function<void(int position, const FileOutcome&)> fileDone;
     // What the copies call to reach the results folder's file system; the real calls unless

@@ -66,6 +66,8 @@ zcat "$MAN_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the manual page is 
 COMPLETION="$PREFIX/share/bash-completion/completions/corvander"
 bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
     xs_fail "the bash completion does not complete corvander"
+[ -f "$PREFIX/lib/systemd/user/corvander-watch@.service" ] ||
+    xs_fail "no user unit for the watch in lib/systemd/user"
 
 cd /
 [ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
