@@ -105,7 +105,7 @@ void RunController::mnuStop_Click() {
 }
 
 void RunController::runRenaming(bool preview) {
-    if (m_runInProgress)
+    if (m_runInProgress || !m_needs.readyToRun())
         return;
     {
         // A worker may be asked for the OCR languages, and the window lives meanwhile: a second
@@ -145,8 +145,7 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
         position,
-        plan.copies() ? outcome.fileName
-                      : QStringLiteral("(skipped: %1)").arg(plan.skipText()),
+        plan.copies() ? outcome.fileName : QStringLiteral("(skipped: %1)").arg(plan.skipText()),
         plan.provenance.describe());
 }
 

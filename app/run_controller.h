@@ -37,6 +37,8 @@ public:
         Waiter& waiter;
         // Hands the workers the reading settings as they stand, before anything is read.
         std::function<void()> prepareReading;
+        // Asked before a run or a preview begins; false (having said why) leaves it unbegun.
+        std::function<bool()> readyToRun;
     };
 
     RunController(QWidget* window, DrawnArea& area, Needs needs);
