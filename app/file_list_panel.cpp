@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollBar>
 
 namespace corvander {
 
@@ -62,6 +63,8 @@ FileListPanel::FileListPanel(QWidget* window, DrawnArea& area, Needs needs)
     connect(entries, &QAbstractItemModel::rowsRemoved, this, &FileListPanel::entriesChanged);
     connect(entries, &QAbstractItemModel::modelReset, this, &FileListPanel::entriesChanged);
     ListView1->installEventFilter(this);
+    connect(ListView1->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &FileListPanel::scrolled);
 }
 
 QWidget* FileListPanel::setTabOrderAfter(QWidget* previous) {
@@ -127,6 +130,19 @@ void FileListPanel::showPlannedName(int position, const QString& name, const QSt
         return;
     item->setText(kNameColumn, name);
     item->setToolTip(kNameColumn, toolTip);
+}
+
+QList<int> FileListPanel::visiblePositions() const {
+    QList<int> positions;
+    const QRect shown = ListView1->viewport()->rect();
+    const QModelIndex first = ListView1->indexAt(shown.topLeft());
+    if (!first.isValid())
+        return positions;
+    const QModelIndex last = ListView1->indexAt(QPoint(0, shown.bottom()));
+    const int end = last.isValid() ? last.row() : ListView1->topLevelItemCount() - 1;
+    for (int row = first.row(); row <= end; ++row)
+        positions << row + 1;
+    return positions;
 }
 
 void FileListPanel::hidePlannedNames() {

@@ -49,6 +49,8 @@ public:
     // PlannedNamesView
     void showPlannedName(int position, const QString& name, const QString& toolTip) override;
     void hidePlannedNames() override;
+    // The 1-based positions of the entries the list shows now, first to last; empty for none.
+    QList<int> visiblePositions() const;
 
     // Start-up: the sample list when none is recorded yet, and the list's one column.
     void prepareSampleSnapshot();
@@ -70,6 +72,8 @@ public:
 Q_SIGNALS:
     // Entries were added or taken out.
     void entriesChanged();
+    // Other entries came into view.
+    void scrolled();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

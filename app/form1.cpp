@@ -7,6 +7,8 @@
 #include "app/rename_options_panel.h"
 #include "app/results_folder_box.h"
 #include "app/run_controller.h"
+#include "app/template_panel.h"
+#include "app/template_preview.h"
 #include "app/window_areas.h"
 #include "common/event_loop_waiter.h"
 #include "extract/check.h"
@@ -67,17 +69,25 @@ void Form1::createPanels() {
                              m_environment.programFolder, [this] { runReadabilityCheck(); }});
     m_options = std::make_unique<RenameOptionsPanel>(this, drawn, m_dialogs, m_settings);
     m_resultsFolder = std::make_unique<ResultsFolderBox>(this, drawn, m_dialogs, m_settings);
-    m_choices = std::make_unique<RenameChoices>(*m_options, *m_resultsFolder);
+    // Rename by template stands in an area of its own, to the right of the drawn one.
+    DrawnArea beside(TemplatePanel::kWidthTwips, TemplatePanel::kHeightTwips);
+    m_template = std::make_unique<TemplatePanel>(this, beside, m_settings);
+    m_options->addFamily(m_template->familyOption());
+    m_choices = std::make_unique<RenameChoices>(*m_options, *m_resultsFolder, *m_template);
     m_ocr = std::make_unique<OcrMenu>(m_dialogs, m_settings, *m_pool, *m_waiter);
     m_run = std::make_unique<RunController>(
         this, drawn,
         RunController::Needs{m_dialogs, *m_fileList, *m_fileList, *m_choices, *m_pointer, *m_pool,
-                             *m_waiter, [this] { m_ocr->applyOcrSettings(); }, m_settings});
+                             *m_waiter, [this] { m_ocr->applyOcrSettings(); }, m_settings,
+                             [this] { return readyToRun(); }});
     m_check = std::make_unique<ReadabilityCheck>(
         CheckPorts{m_dialogs, *m_fileList, *m_pointer, *m_run, *m_pool, *m_waiter,
                    QStringLiteral("Check.CheckByCodeNotPreviewTextbox")});
+    m_preview = std::make_unique<TemplatePreview>(
+        TemplatePreview::Needs{*m_fileList, *m_choices, *m_template, *m_pointer, *m_pool});
     m_areas = std::make_unique<WindowAreas>();
     m_areas->add(drawn);
+    m_areas->add(beside);
 
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setFont(arialBold(11.25));
@@ -94,6 +104,14 @@ void Form1::wirePanels() {
     connect(m_options.get(), &RenameOptionsPanel::changed, this, stale);
     connect(m_resultsFolder.get(), &ResultsFolderBox::changed, this, stale);
     connect(m_ocr.get(), &OcrMenu::readingChanged, this, stale);
+    connect(m_template.get(), &TemplatePanel::changed, this, stale);
+    // The template's names follow whatever they depend on, and the entries scrolled into view.
+    const auto follow = [this] { m_preview->schedule(); };
+    connect(m_template.get(), &TemplatePanel::changed, this, follow);
+    connect(m_options.get(), &RenameOptionsPanel::changed, this, follow);
+    connect(m_fileList.get(), &FileListPanel::entriesChanged, this, follow);
+    connect(m_fileList.get(), &FileListPanel::scrolled, this, follow);
+    connect(m_resultsFolder.get(), &ResultsFolderBox::changed, this, follow);
     // Enter in the results folder starts the run.
     connect(m_resultsFolder.get(), &ResultsFolderBox::enterPressed, this,
             &Form1::PushButton2_Click);
@@ -108,6 +126,14 @@ void Form1::watchPointer() {
         m_pointer->showArrowOver(frame);
     for (QAbstractItemView* list : findChildren<QAbstractItemView*>(Qt::FindDirectChildrenOnly))
         m_pointer->showArrowOver(list->viewport());
+}
+
+bool Form1::readyToRun() {
+    if (!m_template->templateSelected() || m_template->mistake().isEmpty())
+        return true;
+    m_dialogs.showMessage(
+        QStringLiteral("The template has a mistake: %1").arg(m_template->mistake()));
+    return false;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

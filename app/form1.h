@@ -22,6 +22,8 @@ class RenameChoices;
 class RenameOptionsPanel;
 class ResultsFolderBox;
 class RunController;
+class TemplatePanel;
+class TemplatePreview;
 class Waiter;
 class WindowAreas;
 } // namespace corvander
@@ -39,10 +41,10 @@ struct Form1Environment {
 };
 
 // The main window, made of panels that each own their controls: the file list, the rename
-// options, the results folder box and the run controller. Form1 makes them, places them in the
-// drawn layout, wires them to each other and runs the start-up and the shut-down. The controls keep
-// their form names as object names; the handlers keep theirs (control_event) here and hand over to
-// the panel that owns the control.
+// options, the results folder box, the run controller and, beside them, the template panel. Form1
+// makes them, places them in the drawn layout, wires them to each other and runs the start-up and
+// the shut-down. The controls keep their form names as object names; the handlers keep theirs
+// (control_event) here and hand over to the panel that owns the control.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -139,6 +141,8 @@ private:
     void visitHomePage();
     void showCaptionAndIcon();
     void locateExtractor();
+    // False, after saying why, when the chosen family cannot name files as things stand.
+    bool readyToRun();
 
     Dialogs& m_dialogs;
     SettingsStore& m_settings;
@@ -155,6 +159,8 @@ private:
     std::unique_ptr<corvander::OcrMenu> m_ocr;
     std::unique_ptr<corvander::RunController> m_run;
     std::unique_ptr<corvander::ReadabilityCheck> m_check;
+    std::unique_ptr<corvander::TemplatePanel> m_template;
+    std::unique_ptr<corvander::TemplatePreview> m_preview;
 
     // The window's own controls: the general help button and the menu bar.
     QPushButton* PushButton7 = nullptr;

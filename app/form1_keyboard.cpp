@@ -4,6 +4,7 @@
 #include "app/rename_options_panel.h"
 #include "app/results_folder_box.h"
 #include "app/run_controller.h"
+#include "app/template_panel.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -12,7 +13,9 @@ void Form1::setUpKeyboard() {
     QWidget* last = m_fileList->setTabOrderAfter(PushButton7);
     last = m_options->setTabOrderAfter(last);
     last = m_resultsFolder->setTabOrderAfter(last);
-    m_run->setTabOrderAfter(last);
+    last = m_run->setTabOrderAfter(last);
+    // The template panel stands to the right of the drawn area and is read after it.
+    m_template->setTabOrderAfter(last);
     for (QPushButton* button : findChildren<QPushButton*>())
         button->installEventFilter(this);
 }

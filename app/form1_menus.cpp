@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/ocr_menu.h"
 #include "app/run_controller.h"
+#include "app/template_panel.h"
 #include "common/error_report.h"
 #include "support/about_text.h"
 
@@ -61,6 +62,7 @@ void Form1::createMenus() {
 
     m_run->addMenuItems(mnuRename, mnuOptions);
     m_ocr->addMenuItems(mnuOptions);
+    m_template->addMenuItems(mnuOptions);
 
     mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

@@ -5,6 +5,7 @@
 #include "app/rename_options_panel.h"
 #include "app/results_folder_box.h"
 #include "app/run_controller.h"
+#include "app/template_panel.h"
 #include "common/app_title.h"
 #include "common/error_report.h"
 #include "extract/extraction_pool.h"
@@ -32,6 +33,9 @@ void Form1::Form_Load() {
     proc.step([&] { m_options->restoreText2(); });
     proc.step([&] { m_options->restoreOption1(); });
     proc.step([&] { m_options->restoreOption2(); });
+    proc.step([&] { m_template->restoreText3(); });
+    proc.step([&] { m_template->restoreDateOrder(); });
+    proc.step([&] { m_options->restoreOption3(); });
     proc.step([&] { m_options->restoreCheck1(); });
     proc.step([&] { locateExtractor(); });
     proc.step([&] { m_run->pruneOldJournals(); });

@@ -6,6 +6,7 @@
 #include "support/help_messages.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,6 +58,12 @@ void RenameOptionsPanel::createControls(QWidget* window, DrawnArea& area) {
     PushButton14->setText(QStringLiteral("%t - %g"));
     Label1 = area.place<QLabel>(Frame1, "Label1", 480, 1890, 1155, 225);
     Label1->setText(QStringLiteral("Load Sample:"));
+    m_families = new QButtonGroup(Frame1);
+    m_families->setExclusive(true);
+    for (QRadioButton* option : {Option1, Option2}) {
+        option->setAutoExclusive(false);
+        m_families->addButton(option);
+    }
 
     auto* compact = new CompactIndicatorStyle(QStyleFactory::create(QApplication::style()->name()));
     compact->setParent(window);
@@ -113,6 +120,15 @@ void RenameOptionsPanel::connectHandlers() {
         option->installEventFilter(this);
 }
 
+void RenameOptionsPanel::addFamily(QRadioButton* option) {
+    Option3 = option;
+    option->setAutoExclusive(false);
+    m_families->addButton(option);
+    connect(option, &QRadioButton::clicked, this, [this] { writeOptions(); });
+    connect(option, &QRadioButton::toggled, this, &RenameOptionsPanel::changed);
+    option->installEventFilter(this);
+}
+
 QWidget* RenameOptionsPanel::setTabOrderAfter(QWidget* previous) {
     QWidget* const order[] = {
         Check1,      Option1,      Combo1,       PushButton8,  Option2,      Text2,
@@ -126,11 +142,12 @@ QWidget* RenameOptionsPanel::setTabOrderAfter(QWidget* previous) {
 }
 
 // An exclusive option button that takes the focus takes Tab away from its partner, so Tab would
-// pass over the other option. Here the two stand apart, each above the controls it governs, and
-// Tab must reach both; the arrow keys still move between them.
+// pass over the other options. Here they stand apart, each above the controls it governs, and
+// Tab must reach each; the arrow keys still move between them.
 bool RenameOptionsPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == Option1 || watched == Option2)) {
-        for (QRadioButton* option : {Option1, Option2})
+    if (event->type() == QEvent::FocusOut &&
+        (watched == Option1 || watched == Option2 || (Option3 && watched == Option3))) {
+        for (QAbstractButton* option : m_families->buttons())
             option->setFocusPolicy(Qt::FocusPolicy(option->focusPolicy() | Qt::TabFocus));
     }
     return QObject::eventFilter(watched, event);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -18,7 +19,8 @@ namespace corvander {
 
 class DrawnArea;
 
-// The rename options: the family (Option1 by content, Option2 by metadata), the content mode
+// The rename options: the family (Option1 by content, Option2 by metadata, and the template
+// panel's Option3), the content mode
 // (Combo1), the metadata name format (Text2) with its five presets, the help on each family, and
 // the password prompt (Check1). Every control writes its value through to the settings store at
 // once; none enables or hides anything.
@@ -34,12 +36,17 @@ public:
     QString nameFormat() const;
     bool asksForPassword() const;
 
+    // A third family's option button (Option3), exclusive with the two here and remembered
+    // beside them.
+    void addFamily(QRadioButton* option);
+
     // Start-up, in the order it runs them: the modes, then the stored choices.
     void addRenameModes();
     void restoreCombo1();
     void restoreText2();
     void restoreOption1();
     void restoreOption2();
+    void restoreOption3();
     void restoreCheck1();
 
     void Option1_Click();
@@ -90,6 +97,9 @@ private:
     QPushButton* PushButton13 = nullptr;
     QPushButton* PushButton14 = nullptr;
     QLabel* Label1 = nullptr;
+    QRadioButton* Option3 = nullptr;
+    // Option1, Option2 and Option3 stand in different containers: one group keeps them exclusive.
+    QButtonGroup* m_families = nullptr;
 };
 
 } // namespace corvander

@@ -5,6 +5,7 @@
 #include "common/vb_convert.h"
 #include "naming/rules/naming_rules.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -67,6 +68,11 @@ void RenameOptionsPanel::restoreOption2() {
     restoreOption(Option2, QStringLiteral("Option2"), QStringLiteral("0"));
 }
 
+void RenameOptionsPanel::restoreOption3() {
+    if (Option3)
+        restoreOption(Option3, QStringLiteral("Option3"), QStringLiteral("0"));
+}
+
 void RenameOptionsPanel::restoreOption(QRadioButton* option, const QString& key,
                                        const QString& defaultValue) {
     const bool absent = !m_settings.contains(key);
@@ -79,9 +85,9 @@ void RenameOptionsPanel::restoreOption(QRadioButton* option, const QString& key,
     }
     if (!selected && option->isChecked()) {
         // An exclusive group never lets its checked button go; a stored "False" for both must.
-        option->setAutoExclusive(false);
+        m_families->setExclusive(false);
         option->setChecked(false);
-        option->setAutoExclusive(true);
+        m_families->setExclusive(true);
     }
     if (absent)
         m_settings.save(key, booleanText(option->isChecked()));
@@ -103,6 +109,8 @@ void RenameOptionsPanel::restoreCheck1() {
 void RenameOptionsPanel::writeOptions() {
     m_settings.save(QStringLiteral("Option1"), booleanText(Option1->isChecked()));
     m_settings.save(QStringLiteral("Option2"), booleanText(Option2->isChecked()));
+    if (Option3)
+        m_settings.save(QStringLiteral("Option3"), booleanText(Option3->isChecked()));
 }
 
 void RenameOptionsPanel::Option1_Click() {

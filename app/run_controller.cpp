@@ -109,7 +109,7 @@ void RunController::mnuStop_Click() {
 }
 
 void RunController::runRenaming(bool preview) {
-    if (m_runInProgress)
+    if (m_runInProgress || !m_needs.readyToRun())
         return;
     {
         // A worker may be asked for the OCR languages, and the window lives meanwhile: a second

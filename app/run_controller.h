@@ -39,6 +39,8 @@ public:
         // Hands the workers the reading settings as they stand, before anything is read.
         std::function<void()> prepareReading;
         SettingsStore& settings;
+        // Asked before a run or a preview begins; false (having said why) leaves it unbegun.
+        std::function<bool()> readyToRun;
     };
 
     RunController(QWidget* window, DrawnArea& area, Needs needs);

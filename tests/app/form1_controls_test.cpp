@@ -85,12 +85,13 @@ using Form1Layout = WindowTest;
 
 TEST_F(Form1Layout, EveryControlHasItsNameKindParentPlaceAndCaption) {
     Form1& form = load();
-    // The menu bar sits above the client area, which has the drawn size.
+    // The menu bar sits above the client area, which has the drawn size: the drawn area, 536
+    // wide, and the template panel beside it, 280 wide.
     const QRect client = form.clientArea();
-    EXPECT_EQ(client.size(), QSize(536, 577));
-    EXPECT_EQ(form.size(), QSize(536, 577 + client.top()));
+    EXPECT_EQ(client.size(), QSize(536 + 280, 577));
+    EXPECT_EQ(form.size(), QSize(536 + 280, 577 + client.top()));
     EXPECT_GT(client.top(), 0);
-    EXPECT_EQ(ui.MenuBar->geometry(), QRect(0, 0, 536, client.top()));
+    EXPECT_EQ(ui.MenuBar->geometry(), QRect(0, 0, 536 + 280, client.top()));
     for (const Expected& expected : kControls) {
         SCOPED_TRACE(expected.name);
         auto* widget = form.findChild<QWidget*>(QString::fromLatin1(expected.name));

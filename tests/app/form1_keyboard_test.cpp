@@ -67,7 +67,8 @@ TEST_F(Keyboard, TabGoesThroughTheWindowAsItReadsAndShiftTabGoesBack) {
         "PushButton6",  "Check1",       "Option1",      "Combo1",       "PushButton8",
         "Option2",      "Text2",        "PushButton9",  "PushButton10", "PushButton11",
         "PushButton12", "PushButton13", "PushButton14", "Text1",        "PushButton4",
-        "PushButton2",
+        "PushButton2",  "Option3",      "Text3",        "PushButton15", "PushButton16",
+        "PushButton17", "PushButton18", "PushButton19", "PushButton20", "PushButton21",
     };
     ui.PushButton7->setFocus();
     QStringList forward{focusName()};
@@ -152,7 +153,7 @@ TEST_F(Keyboard, EveryControlHasANameThatSaysWhatItDoes) {
     // Every control (they carry their form names) has a name, and no two sound alike.
     const QList<QWidget*> controls =
         form.findChildren<QWidget*>(QRegularExpression(QStringLiteral("^[A-Z][A-Za-z]*\\d+$")));
-    EXPECT_EQ(controls.size(), 26);
+    EXPECT_EQ(controls.size(), 36);
     QSet<QString> spoken;
     for (QWidget* control : controls) {
         EXPECT_FALSE(spokenName(control).isEmpty()) << control->objectName().toStdString();

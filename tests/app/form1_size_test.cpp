@@ -63,7 +63,7 @@ using WindowSize = WindowTest;
 
 TEST_F(WindowSize, LargerWindowGrowsTheListAndStretchesTheRowsAcross) {
     Form1& form = load();
-    resizeClient(form, QSize(536 + 100, 577 + 200));
+    resizeClient(form, QSize(816 + 100, 577 + 200));
     // One of each way of following the window: growing, stretching, halves, moving right.
     const Place grown[] = {
         {"ListView1", {8, 42, 620, 321}},    {"PushButton7", {8, 8, 620, 27}},
@@ -78,7 +78,7 @@ TEST_F(WindowSize, LargerWindowGrowsTheListAndStretchesTheRowsAcross) {
     }
     // The path column follows the list's width.
     EXPECT_EQ(ui.ListView1->columnWidth(0), 467 + 100);
-    resizeClient(form, QSize(536, 577));
+    resizeClient(form, QSize(816, 577));
     EXPECT_EQ(ui.ListView1->columnWidth(0), 467);
     EXPECT_EQ(placeOf(form, "ListView1"), QRect(8, 42, 520, 121));
 }
@@ -87,7 +87,7 @@ TEST_F(WindowSize, LowerWindowTakesHeightFromTheListFirst) {
     Form1& form = load();
     // Only a screen lower than the drawn window lets it be lower.
     form.fitToScreen(QRect(0, 0, 960, 500));
-    resizeClient(form, QSize(536, 577 - 50));
+    resizeClient(form, QSize(816, 577 - 50));
     EXPECT_EQ(placeOf(form, "PushButton7"), QRect(8, 8, 520, 27));
     EXPECT_EQ(placeOf(form, "ListView1"), QRect(8, 42, 520, 71));
     EXPECT_EQ(placeOf(form, "Frame1"), QRect(8, 285 - 50, 520, 159));
@@ -101,13 +101,13 @@ TEST_F(WindowSize, LowScreenSqueezesTheListThenTheGapsAndEverythingStillShows) {
     Form1& form = load();
     // Where the screen has room, the least size is the drawn size.
     form.fitToScreen(QRect(0, 0, 1024, 768));
-    EXPECT_EQ(form.minimumSize(), QSize(536, 577 + form.clientArea().top()));
+    EXPECT_EQ(form.minimumSize(), QSize(816, 577 + form.clientArea().top()));
     // A full-HD screen at scale 2 offers 960 x 540, less a panel.
     const QRect screen(0, 0, 960, 540 - 27);
     form.fitToScreen(screen);
     const int least = form.minimumHeight();
     EXPECT_LE(least + 40, screen.height());
-    EXPECT_EQ(form.minimumWidth(), 536);
+    EXPECT_EQ(form.minimumWidth(), 816);
     resizeClient(form, form.minimumSize() - QSize(0, form.clientArea().top()));
     expectNothingOverlaps(form);
     // The list gave all it could before anything else did, and still shows a few entries.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -60,6 +61,12 @@ public:
     QPushButton* PushButton1 = find<QPushButton>("PushButton1");
     QPushButton* PushButton3 = find<QPushButton>("PushButton3");
     QPushButton* PushButton6 = find<QPushButton>("PushButton6");
+    QRadioButton* Option3 = find<QRadioButton>("Option3");
+    QPlainTextEdit* Text3 = find<QPlainTextEdit>("Text3");
+    QLabel* Label2 = find<QLabel>("Label2");
+    QPushButton* PushButton15 = find<QPushButton>("PushButton15");
+    QPushButton* PushButton17 = find<QPushButton>("PushButton17");
+    QPushButton* PushButton21 = find<QPushButton>("PushButton21");
 
     QMenuBar* MenuBar = find<QMenuBar>("MenuBar");
     QMenu* mnuOptions = find<QMenu>("mnuOptions");
@@ -70,4 +77,7 @@ public:
     QAction* mnuPreviewFirst = find<QAction>("mnuPreviewFirst");
     QAction* mnuOcr = find<QAction>("mnuOcr");
     QAction* mnuOcrLanguages = find<QAction>("mnuOcrLanguages");
+    QAction* mnuDateDmy = find<QAction>("mnuDateDmy");
+    QAction* mnuDateMdy = find<QAction>("mnuDateMdy");
+    QAction* mnuDateYmd = find<QAction>("mnuDateYmd");
 };
