@@ -32,7 +32,7 @@ bool isCommandLine(int argc, char* argv[]) {
     if (argc < 2)
         return false;
     return std::strcmp(argv[1], "rename") == 0 || std::strcmp(argv[1], "check") == 0 ||
-           std::strcmp(argv[1], "undo") == 0;
+           std::strcmp(argv[1], "undo") == 0 || std::strcmp(argv[1], "learn") == 0;
 }
 
 int runCommandLine(int argc, char* argv[]) {
@@ -51,12 +51,18 @@ int runCommandLine(int argc, char* argv[]) {
 
     const bool rename = command == QLatin1String("rename");
     const bool undo = command == QLatin1String("undo");
+    const bool learn = command == QLatin1String("learn");
     try {
         const CommandArguments parsed = parseArguments(command, arguments);
         if (parsed.help)
-            return printHelp(rename ? renameHelp() : undo ? undoHelp() : checkHelp());
+            return printHelp(rename  ? renameHelp()
+                             : undo  ? undoHelp()
+                             : learn ? learnHelp()
+                                     : checkHelp());
         if (undo)
             return runUndoCommand(parsed);
+        if (learn)
+            return runLearnCommand(parsed);
         return rename ? runRenameCommand(parsed) : runCheckCommand(parsed);
     } catch (const UsageError& error) {
         return usageError(command, error.problem());
@@ -71,6 +77,8 @@ const char* commandsHelp() {
            "                 tell which PDF files have text to rename by\n"
            "  corvander undo [options] [JOURNAL]\n"
            "                 remove the copies of the last run again, or of the run of JOURNAL\n"
+           "  corvander learn [options] FILE=NAME...\n"
+           "                 write the name template that names FILE as NAME, and its kind alike\n"
            "\n";
 }
 

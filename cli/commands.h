@@ -15,4 +15,8 @@ int runCheckCommand(const CommandArguments& arguments);
 // undone, or for the given one; one output line per copy the run made. Raises a UsageError.
 int runUndoCommand(const CommandArguments& arguments);
 
+// `corvander learn FILE=NAME...`: the template that names each FILE as NAME, one output line per
+// example. Returns the exit status. Raises a UsageError.
+int runLearnCommand(const CommandArguments& arguments);
+
 } // namespace corvander

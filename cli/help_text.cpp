@@ -57,13 +57,16 @@ const char* renameHelp() {
             "FAMILY, exactly one of:\n") +
         familyList() +
         QByteArrayLiteral(
+            "  --like FILE=NAME           rename by template, the templates learned from\n"
+            "                             FILE named NAME by hand; repeat it, one example\n"
+            "                             of each kind (see \"corvander learn --help\")\n"
             "Numbers are whole numbers in decimal.\n"
             "\n"
             "Options:\n"
             "  --to DIR                   the results folder (required; must exist)\n"
             "  --date-order ORDER         dmy, mdy or ymd: how --template reads a date\n"
-           "                             whose day and month could be swapped\n"
-           "  --dry-run                  copy nothing; print what a real run would do "
+            "                             whose day and month could be swapped\n"
+            "  --dry-run                  copy nothing; print what a real run would do "
             "now\n" READING_OPTIONS "\n"
             "Output, one line per listed file in list order, fields separated by TABs:\n"
             "  copied      SOURCE  NEW-FILE-NAME\n"

@@ -6,5 +6,7 @@ namespace corvander {
 const char* renameHelp();
 const char* checkHelp();
 const char* undoHelp();
+// What `corvander learn --help` prints.
+const char* learnHelp();
 
 } // namespace corvander
