@@ -2,7 +2,7 @@
 // its memory over a long list.
 //
 //   corvander_bench [--files N] [--rounds R] [--content] [--last-page] [--long-documents]
-//                   [--metadata] [--template] [--memory] [--check]
+//                   [--metadata] [--template] [--learn] [--memory] [--check]
 //
 // With no measurement named, every one runs, the readability check last. A timed measurement
 // prints its two times and, last, the ratio (a)/(b) against its target; one that compares

@@ -32,7 +32,17 @@ using MeasureFunction = BenchResult (*)(const BenchSetup&);
 
 // The order measurements run in, whether chosen by switch or all at once. The readability check
 // comes last so that its ratio is the last line printed.
-enum class RunOrder { Content, LastPage, LongDocuments, Metadata, Template, Memory, Ocr, Check };
+enum class RunOrder {
+    Content,
+    LastPage,
+    LongDocuments,
+    Metadata,
+    Template,
+    Learn,
+    Memory,
+    Ocr,
+    Check
+};
 
 // Which PDFs a measurement works on: the run's shared ones, or files it writes itself.
 enum class Files { Shared, Own };

@@ -20,7 +20,8 @@ const QStringList kRenameValues = {QStringLiteral("--words"),
                                    QStringLiteral("--extension"),
                                    QStringLiteral("--ocr-languages"),
                                    QStringLiteral("--template"),
-                                   QStringLiteral("--date-order")};
+                                   QStringLiteral("--date-order"),
+                                   QStringLiteral("--like")};
 // Options that may be given several times: their values are kept one per line, as the window's
 // template box holds them.
 const QStringList kRepeatable = {QStringLiteral("--template")};
@@ -31,6 +32,10 @@ const QStringList kCheckValues = {QStringLiteral("--jobs"), QStringLiteral("--pa
 const QStringList kCheckFlags = {QStringLiteral("--json"), QStringLiteral("--ocr")};
 const QStringList kUndoValues = {};
 const QStringList kUndoFlags = {QStringLiteral("--json")};
+const QStringList kLearnValues = {QStringLiteral("--date-order"), QStringLiteral("--jobs"),
+                                  QStringLiteral("--password-file"),
+                                  QStringLiteral("--ocr-languages")};
+const QStringList kLearnFlags = {QStringLiteral("--json"), QStringLiteral("--ocr")};
 
 bool asksForHelp(const QByteArray& argument) {
     return argument == "--help" || argument == "-h";
@@ -46,8 +51,15 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
     // A watch names files as a rename does, with the same options.
     const bool rename = command == QLatin1String("rename") || command == QLatin1String("watch");
     const bool undo = command == QLatin1String("undo");
-    const QStringList& valued = rename ? kRenameValues : undo ? kUndoValues : kCheckValues;
-    const QStringList& flags = rename ? kRenameFlags : undo ? kUndoFlags : kCheckFlags;
+    const bool learn = command == QLatin1String("learn");
+    const QStringList& valued = rename  ? kRenameValues
+                                : undo  ? kUndoValues
+                                : learn ? kLearnValues
+                                        : kCheckValues;
+    const QStringList& flags = rename  ? kRenameFlags
+                               : undo  ? kUndoFlags
+                               : learn ? kLearnFlags
+                                       : kCheckFlags;
     CommandArguments parsed;
     parsed.command = command;
     // Help is asked for by an option, never by another option's value ("--after -h").
@@ -86,7 +98,8 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
         }
         if (!valued.contains(name)) {
             if (!undo && (kRenameValues.contains(name) || kRenameFlags.contains(name)))
-                throw UsageError(QStringLiteral("%1 belongs to rename, not to check").arg(name));
+                throw UsageError(
+                    QStringLiteral("%1 belongs to rename, not to %2").arg(name, command));
             throw UsageError(QStringLiteral("unknown option %1").arg(name));
         }
         QByteArray value;
@@ -96,6 +109,10 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
             value = arguments.at(++i);
         } else {
             throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+        }
+        if (name == QLatin1String("--like")) {
+            parsed.examples << value;
+            continue;
         }
         if (!isValidUtf8(value))
             throw UsageError(

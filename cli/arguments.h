@@ -28,6 +28,8 @@ struct CommandArguments {
     QMap<QString, QString> values; // "--words" -> "3"
     QSet<QString> flags;           // "--dry-run"
     QList<QByteArray> paths;
+    // rename's --like FILE=NAME, as typed: the file's name need not be UTF-8 either.
+    QList<QByteArray> examples;
 
     bool has(const QString& option) const {
         return values.contains(option) || flags.contains(option);
@@ -37,7 +39,7 @@ struct CommandArguments {
 // Reads the arguments that follow the command's name. Options take their value as the next
 // argument or after "="; "--" ends the options; "-h" and "--help" anywhere before it ask for the
 // help. Raises a UsageError for an option the command does not know, a value that is missing or
-// not UTF-8, and an option given twice.
+// not UTF-8, and an option given twice. `learn` takes its FILE=NAME arguments as paths.
 CommandArguments parseArguments(const QString& command, const QList<QByteArray>& arguments);
 
 } // namespace corvander

@@ -32,7 +32,8 @@ bool isCommandLine(int argc, char* argv[]) {
     if (argc < 2)
         return false;
     return std::strcmp(argv[1], "rename") == 0 || std::strcmp(argv[1], "check") == 0 ||
-           std::strcmp(argv[1], "undo") == 0 || std::strcmp(argv[1], "watch") == 0;
+           std::strcmp(argv[1], "undo") == 0 || std::strcmp(argv[1], "watch") == 0 ||
+           std::strcmp(argv[1], "learn") == 0;
 }
 
 int runCommandLine(int argc, char* argv[]) {
@@ -52,17 +53,21 @@ int runCommandLine(int argc, char* argv[]) {
     const bool rename = command == QLatin1String("rename");
     const bool undo = command == QLatin1String("undo");
     const bool watch = command == QLatin1String("watch");
+    const bool learn = command == QLatin1String("learn");
     try {
         const CommandArguments parsed = parseArguments(command, arguments);
         if (parsed.help)
             return printHelp(rename  ? renameHelp()
                              : undo  ? undoHelp()
                              : watch ? watchHelp()
+                             : learn ? learnHelp()
                                      : checkHelp());
         if (undo)
             return runUndoCommand(parsed);
         if (watch)
             return runWatchCommand(parsed);
+        if (learn)
+            return runLearnCommand(parsed);
         return rename ? runRenameCommand(parsed) : runCheckCommand(parsed);
     } catch (const UsageError& error) {
         return usageError(command, error.problem());
@@ -79,6 +84,8 @@ const char* commandsHelp() {
            "                 remove the copies of the last run again, or of the run of JOURNAL\n"
            "  corvander watch FAMILY [options] --to DIR INBOX...\n"
            "                 name every PDF file arriving in the INBOX folders into DIR\n"
+           "  corvander learn [options] FILE=NAME...\n"
+           "                 write the name template that names FILE as NAME, and its kind alike\n"
            "\n";
 }
 

@@ -3,10 +3,10 @@
 namespace corvander {
 
 // True when the arguments ask for a command rather than the window: the first one is "rename",
-// "check" or "undo".
+// "check", "undo" or "learn".
 bool isCommandLine(int argc, char* argv[]);
 
-// Runs `corvander rename`, `corvander check` or `corvander undo` without a display and returns
+// Runs `corvander rename`, `check`, `undo` or `learn` without a display and returns
 // the exit status.
 int runCommandLine(int argc, char* argv[]);
 

@@ -115,6 +115,30 @@ void chooseFamily(const CommandArguments& arguments, RenameSettings& settings) {
     }
 }
 
+// --like: rename by template, by the templates learned from the examples before the run.
+void chooseLearnedFamily(const CommandArguments& arguments, RenameSettings& settings) {
+    const QString like = QStringLiteral("--like");
+    for (const QString& option : leadingOptions()) {
+        if (arguments.values.contains(option))
+            throw UsageError(QStringLiteral("two families at once: %1 and %2").arg(option, like));
+    }
+    if (arguments.values.contains(QStringLiteral("--page")))
+        throw UsageError(QStringLiteral("--page goes with --words alone, not with %1").arg(like));
+    settings.rule = RuleId::Template;
+    settings.mode = comboIndexOf(RuleId::Template);
+    for (const QByteArray& argument : arguments.examples)
+        settings.examples << namedExampleOf(argument);
+}
+
+// The order of ambiguous dates as given; empty when it is not.
+QString dateOrderOf(const CommandArguments& arguments) {
+    const QString option = QStringLiteral("--date-order");
+    const QString value = arguments.values.value(option);
+    if (arguments.values.contains(option) && !dateOrderFromText(value))
+        throw UsageError(QStringLiteral("%1: \"%2\" is not dmy, mdy or ymd").arg(option, value));
+    return value;
+}
+
 // The order of ambiguous dates, for templates only.
 void readDateOrder(const CommandArguments& arguments, RenameSettings& settings) {
     const QString option = QStringLiteral("--date-order");
@@ -122,17 +146,17 @@ void readDateOrder(const CommandArguments& arguments, RenameSettings& settings) 
         return;
     if (settings.rule != RuleId::Template)
         throw UsageError(QStringLiteral("%1 goes with --template").arg(option));
-    const QString value = arguments.values.value(option);
-    if (!dateOrderFromText(value))
-        throw UsageError(QStringLiteral("%1: \"%2\" is not dmy, mdy or ymd").arg(option, value));
-    settings.parameters.dateOrder = value;
+    settings.parameters.dateOrder = dateOrderOf(arguments);
 }
 
 } // namespace
 
 RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     RenameSettings settings;
-    chooseFamily(arguments, settings);
+    if (arguments.examples.isEmpty())
+        chooseFamily(arguments, settings);
+    else
+        chooseLearnedFamily(arguments, settings);
     settings.common = commonSettingsOf(arguments);
     settings.dryRun = arguments.flags.contains(QStringLiteral("--dry-run"));
     readDateOrder(arguments, settings);
@@ -156,6 +180,17 @@ CommonSettings checkSettingsOf(const CommandArguments& arguments) {
     const CommonSettings settings = commonSettingsOf(arguments);
     if (arguments.paths.isEmpty())
         throw UsageError(QStringLiteral("no PATH given"));
+    return settings;
+}
+
+LearnSettings learnSettingsOf(const CommandArguments& arguments) {
+    LearnSettings settings;
+    settings.common = commonSettingsOf(arguments);
+    settings.dateOrder = dateOrderOf(arguments);
+    if (arguments.paths.isEmpty())
+        throw UsageError(QStringLiteral("no FILE=NAME given"));
+    for (const QByteArray& argument : arguments.paths)
+        settings.examples << namedExampleOf(argument);
     return settings;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "cli/named_example.h"
 #include "naming/rules/naming_rule.h"
 
 #include <QStringList>
@@ -32,6 +33,15 @@ struct RenameSettings {
     QString resultsFolder;
     bool dryRun = false;
     bool skipCopied = false;
+    // --like: the examples the templates are learned from before the run.
+    QList<NamedExample> examples;
+};
+
+// `learn`: how the examples are read, and the examples in the order given.
+struct LearnSettings {
+    CommonSettings common;
+    QString dateOrder;
+    QList<NamedExample> examples;
 };
 
 // The settings the command line asks for. Raises a UsageError naming the first problem: two
@@ -39,6 +49,8 @@ struct RenameSettings {
 // than a folder, no PATH, an --ocr-languages that names no language.
 RenameSettings renameSettingsOf(const CommandArguments& arguments);
 CommonSettings checkSettingsOf(const CommandArguments& arguments);
+// Raises a UsageError for no FILE=NAME, or one that names no file.
+LearnSettings learnSettingsOf(const CommandArguments& arguments);
 
 // The first line of the password file, without its line end. Raises a UsageError when the file
 // cannot be read.

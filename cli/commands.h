@@ -18,5 +18,8 @@ int runUndoCommand(const CommandArguments& arguments);
 // `corvander watch`: names every file in the inbox folders, then every one that arrives, into the
 // results folder, skipping what is already copied there; runs until SIGINT or SIGTERM.
 int runWatchCommand(const CommandArguments& arguments);
+// `corvander learn FILE=NAME...`: the template that names each FILE as NAME, one output line per
+// example. Returns the exit status. Raises a UsageError.
+int runLearnCommand(const CommandArguments& arguments);
 
 } // namespace corvander

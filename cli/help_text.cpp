@@ -57,6 +57,9 @@ const char* renameHelp() {
             "FAMILY, exactly one of:\n") +
         familyList() +
         QByteArrayLiteral(
+            "  --like FILE=NAME           rename by template, the templates learned from\n"
+            "                             FILE named NAME by hand; repeat it, one example\n"
+            "                             of each kind (see \"corvander learn --help\")\n"
             "Numbers are whole numbers in decimal.\n"
             "\n"
             "Options:\n"

@@ -7,5 +7,7 @@ const char* renameHelp();
 const char* checkHelp();
 const char* undoHelp();
 const char* watchHelp();
+// What `corvander learn --help` prints.
+const char* learnHelp();
 
 } // namespace corvander

@@ -3,11 +3,13 @@
 #include "cli/command_ocr.h"
 #include "cli/command_ports.h"
 #include "cli/command_settings.h"
+#include "cli/example_learning.h"
 #include "cli/exit_status.h"
 #include "cli/result_lines.h"
 #include "cli/source_list.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
+#include "common/code_page.h"
 #include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
@@ -142,8 +144,33 @@ private:
 
 } // namespace
 
+namespace {
+
+// --like: the templates learned from the examples, in their order, as --template would give
+// them. An example that cannot be learned stops the run before anything is copied.
+bool learnTemplates(RenameSettings& settings, const QString& password, const QString& program) {
+    const std::optional<LearnedTemplates> learned = learnExamples(
+        settings.examples, settings.common, settings.parameters.dateOrder, password, program);
+    if (!learned)
+        return false;
+    QStringList problems;
+    for (qsizetype index = 0; index < settings.examples.size(); ++index) {
+        const LearnOutcome& outcome = learned->outcomes.at(index);
+        if (!outcome.learned)
+            problems << QStringLiteral("--like %1=%2: %3")
+                            .arg(escapeInvalidUtf8(settings.examples.at(index).file),
+                                 settings.examples.at(index).name, outcome.reason);
+    }
+    if (!problems.isEmpty())
+        throw UsageError(problems.join(QStringLiteral("\nrename: ")));
+    settings.parameters.templates = learned->lines;
+    return true;
+}
+
+} // namespace
+
 int runRenameCommand(const CommandArguments& arguments) {
-    const RenameSettings settings = renameSettingsOf(arguments);
+    RenameSettings settings = renameSettingsOf(arguments);
     const QString password =
         settings.common.passwordFile ? readPasswordFile(*settings.common.passwordFile) : QString();
     if (!IsDirectory(settings.resultsFolder)) {
@@ -157,6 +184,8 @@ int runRenameCommand(const CommandArguments& arguments) {
         tellError(nullptr, problem);
         return kExitCannotStart;
     }
+    if (!settings.examples.isEmpty() && !learnTemplates(settings, password, program))
+        return kExitCannotStart;
     CommandDialogs walkDialogs(nullptr);
     QStringList leftOut;
     const QList<ListedSource> sources =

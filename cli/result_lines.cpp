@@ -10,8 +10,9 @@ namespace corvander {
 ResultLines::ResultLines(bool json, TerminalProgress* progress)
     : m_json(json), m_progress(::isatty(1) == 1 ? progress : nullptr) {}
 
-void ResultLines::success(const char* result, const QByteArray& source, const QString& name) {
-    write(result, source, name.isEmpty() ? nullptr : "name", name);
+void ResultLines::success(const char* result, const QByteArray& source, const QString& name,
+                          const char* key) {
+    write(result, source, name.isEmpty() ? nullptr : key, name);
 }
 
 void ResultLines::shortfall(const char* result, const QByteArray& source, const QString& reason) {

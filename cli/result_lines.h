@@ -20,8 +20,9 @@ public:
     ResultLines(bool json, TerminalProgress* progress);
 
     // A line whose result is what the command was asked for ("copied", "would-copy",
-    // "readable"), naming the copy when there is one.
-    void success(const char* result, const QByteArray& source, const QString& name = {});
+    // "readable", "learned"), naming the copy when there is one; `key` is that field's JSON key.
+    void success(const char* result, const QByteArray& source, const QString& name = {},
+                 const char* key = "name");
     // A line for a file that did not get there ("skipped", "failed", "unreadable").
     void shortfall(const char* result, const QByteArray& source, const QString& reason);
     // A line for a file left alone because what it was asked for is already there (a copy made

@@ -37,7 +37,7 @@ offered() {
     printf '%s\n' "${COMPREPLY[@]}"
 }
 
-for command in rename check undo watch; do
+for command in rename check undo watch learn; do
     HELP=$("$CORVANDER" "$command" --help)
     OPTIONS=$(grep -oE -- '--[a-z][a-z-]*' <<<"$HELP" | sort -u)
     [ -n "$OPTIONS" ] || fail "$command --help lists no options"
@@ -54,6 +54,9 @@ done
     fail "undo is offered other options than --json and --help: $(offered corvander undo --)"
 grep -qF -- "corvander undo" <<<"$("$CORVANDER" --help)" || fail "corvander --help lacks undo"
 grep -qF -- "corvander watch" <<<"$("$CORVANDER" --help)" || fail "corvander --help lacks watch"
+grep -qF -- "corvander learn" <<<"$("$CORVANDER" --help)" || fail "corvander --help lacks learn"
+[ "$(offered corvander le)" = learn ] || fail "the command learn is not completed"
+[ "$(offered corvander learn --ex)" = "" ] || fail "learn is offered --extension"
 [ "$(offered corvander rename --words 3 --page l)" = last ] || fail "--page last is not offered"
 
 DIR=$(mktemp -d "${TMPDIR:-/tmp}/corvander-completion.XXXXXX")
