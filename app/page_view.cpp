@@ -25,13 +25,6 @@ PageView::PageView(ExtractionPool& pool, QWidget* parent)
     setAccessibleName(QStringLiteral("Page view"));
     setToolTip(QStringLiteral("Drag a rectangle over the page to insert a zone field for it"));
     connect(&pool, &ExtractionPool::finished, this, &PageView::answered);
-    // A pool that goes first leaves the view waiting for nothing; it must not be called again.
-    connect(&pool, &QObject::destroyed, this, [this] {
-        if (m_ticket) {
-            m_ticket.reset();
-            showAnswer({});
-        }
-    });
 }
 
 PageView::~PageView() {

@@ -60,6 +60,7 @@ private:
     void forgetRequest();
     void cancelDrag();
 
+    // A window lets go of its members before its child widgets: the pool may go first.
     QPointer<ExtractionPool> m_pool;
     std::optional<ExtractionPool::Ticket> m_ticket;
     QString m_path;
