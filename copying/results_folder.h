@@ -37,7 +37,7 @@ private:
 
     QString m_path;
     FileDescriptor m_directory;
-    FileSystemCalls* m_calls;
+    FileSystemCalls* m_calls = &FileSystemCalls::real();
     bool m_pathOnly = false;
     int m_error = 0;
 };

@@ -170,7 +170,7 @@ xs_stop
 XS_SCREEN=1920x1080x24 xs_start_server
 QT_SCALE_FACTOR=2 xs_start_program "$PROGRAM" "$ROOT/home"
 eval "$(xdotool getwindowgeometry --shell "$XS_MAIN")"
-[ "$WIDTH" = 1072 ] && [ "$HEIGHT" -le $((1080 - 80)) ] ||
+[ "$WIDTH" = 1632 ] && [ "$HEIGHT" -le $((1080 - 80)) ] ||
     xs_fail "at scale 2 the window is ${WIDTH}x${HEIGHT} on a 1920x1080 screen"
 "$X_PROBE" screenshot "$XS_MAIN" "$ROOT/scale2.png" || xs_fail "no picture of the window at scale 2"
 xs_close_program
