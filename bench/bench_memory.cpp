@@ -67,10 +67,11 @@ BenchResult measureMemory(const BenchSetup& setup) {
     // The list is full the moment its last entries go in; the check runs after that.
     QElapsedTimer dropClock;
     double filled = -1;
-    QObject::connect(window.findChild<QTreeWidget*>(QStringLiteral("ListView1"))->model(), &QAbstractItemModel::rowsInserted, &window, [&] {
-        if (filled < 0 && window.fileList().entryCount() >= files)
-            filled = double(dropClock.nsecsElapsed()) / 1e9;
-    });
+    QObject::connect(window.findChild<QTreeWidget*>(QStringLiteral("ListView1"))->model(),
+                     &QAbstractItemModel::rowsInserted, &window, [&] {
+                         if (filled < 0 && window.fileList().entryCount() >= files)
+                             filled = double(dropClock.nsecsElapsed()) / 1e9;
+                     });
     EventLoopPauses pauses;
     dropClock.start();
     pauses.start();

@@ -1,8 +1,8 @@
 #include "naming/learn/learning_text.h"
 
+#include "naming/clean_name.h"
 #include "naming/template/field_evaluation.h"
 #include "naming/template/template_text.h"
-#include "naming/clean_name.h"
 
 namespace corvander {
 

@@ -3,13 +3,13 @@
 #include "common/event_loop_waiter.h"
 #include "extract/extraction_pool.h"
 #include "extract/metadata.h"
-#include "naming/template/template_extraction.h"
 #include "extract/waiting_progress.h"
+#include "naming/template/template_extraction.h"
+#include "naming/words/extracted_text.h"
 #include "tests/extract/worker_documents.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/scanned_pages.h"
 #include "tests/support/tesseract_languages.h"
-#include "naming/words/extracted_text.h"
 
 #include <QImage>
 #include <QTemporaryDir>
