@@ -3,6 +3,7 @@
 #include "cli/command_ocr.h"
 #include "cli/command_ports.h"
 #include "cli/command_settings.h"
+#include "cli/command_start.h"
 #include "cli/example_learning.h"
 #include "cli/exit_status.h"
 #include "cli/result_lines.h"
@@ -171,19 +172,11 @@ bool learnTemplates(RenameSettings& settings, const QString& password, const QSt
 
 int runRenameCommand(const CommandArguments& arguments) {
     RenameSettings settings = renameSettingsOf(arguments);
-    const QString password =
-        settings.common.passwordFile ? readPasswordFile(*settings.common.passwordFile) : QString();
-    if (!IsDirectory(settings.resultsFolder)) {
-        tellError(
-            nullptr,
-            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+    const std::optional<CommandStart> start = prepareCommand(settings);
+    if (!start)
         return kExitCannotStart;
-    }
-    const QString program = workerProgram();
-    if (const QString problem = workerProblem(program); !problem.isEmpty()) {
-        tellError(nullptr, problem);
-        return kExitCannotStart;
-    }
+    const QString& password = start->password;
+    const QString& program = start->program;
     if (!settings.examples.isEmpty() && !learnTemplates(settings, password, program))
         return kExitCannotStart;
     CommandDialogs walkDialogs(nullptr);

@@ -3,6 +3,7 @@
 #include "cli/command_ocr.h"
 #include "cli/command_ports.h"
 #include "cli/command_settings.h"
+#include "cli/command_start.h"
 #include "cli/exit_status.h"
 #include "cli/inbox_watcher.h"
 #include "cli/result_lines.h"
@@ -271,19 +272,11 @@ int runWatchCommand(const CommandArguments& arguments) {
     if (arguments.has(QStringLiteral("--dry-run")))
         throw UsageError(QStringLiteral("--dry-run does not go with watch"));
     const RenameSettings settings = renameSettingsOf(arguments);
-    const QString password =
-        settings.common.passwordFile ? readPasswordFile(*settings.common.passwordFile) : QString();
-    if (!IsDirectory(settings.resultsFolder)) {
-        tellError(
-            nullptr,
-            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+    const std::optional<CommandStart> start = prepareCommand(settings);
+    if (!start)
         return kExitCannotStart;
-    }
-    const QString program = workerProgram();
-    if (const QString problem = workerProblem(program); !problem.isEmpty()) {
-        tellError(nullptr, problem);
-        return kExitCannotStart;
-    }
+    const QString& password = start->password;
+    const QString& program = start->program;
     pruneJournals(QDateTime::currentDateTime());
     return WatchCommand(settings, password, arguments.paths, program).run();
 }

@@ -1,0 +1,28 @@
+#include "cli/command_start.h"
+
+#include "cli/terminal_progress.h"
+#include "cli/worker_program.h"
+#include "common/error_report.h"
+#include "common/path_helpers.h"
+
+namespace corvander {
+
+std::optional<CommandStart> prepareCommand(const RenameSettings& settings) {
+    CommandStart start;
+    if (settings.common.passwordFile)
+        start.password = readPasswordFile(*settings.common.passwordFile);
+    if (!IsDirectory(settings.resultsFolder)) {
+        tellError(
+            nullptr,
+            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+        return std::nullopt;
+    }
+    start.program = workerProgram();
+    if (const QString problem = workerProblem(start.program); !problem.isEmpty()) {
+        tellError(nullptr, problem);
+        return std::nullopt;
+    }
+    return start;
+}
+
+} // namespace corvander

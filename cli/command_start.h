@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/command_settings.h"
+
+#include <QString>
+#include <optional>
+
+namespace corvander {
+
+// What a rename or a watch needs before it starts.
+struct CommandStart {
+    QString password;
+    QString program; // the worker program
+};
+
+// The password read, the results folder and the worker program checked; nothing, having said why
+// on standard error, when the command cannot start.
+std::optional<CommandStart> prepareCommand(const RenameSettings& settings);
+
+} // namespace corvander
