@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler-utils \
-           libpoppler-private-dev file exfat-fuse exfatprogs fuse3 \
+           libpoppler-private-dev libssl-dev file exfat-fuse exfatprogs fuse3 \
            libtesseract-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra \
            fonts-liberation2 xvfb xauth xdotool x11-utils libx11-dev libxfixes-dev \
            desktop-file-utils appstream dpkg-dev bash-completion groff-base man-db

@@ -2,11 +2,12 @@
 
 #include "copying/file_descriptor.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
+#include <openssl/evp.h>
 #include <sys/stat.h>
 
 namespace corvander {
@@ -30,17 +31,26 @@ std::optional<FileDigest> digestOfDescriptor(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return std::nullopt;
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    // Every copy of a run is hashed for its journal, so the hashing is on the run's path: the
+    // crypto library's SHA-256 uses the processor's own instructions, many times faster than
+    // Qt's portable one.
+    const std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> hash(EVP_MD_CTX_new(),
+                                                                       &EVP_MD_CTX_free);
+    if (!hash || EVP_DigestInit_ex(hash.get(), EVP_sha256(), nullptr) != 1)
+        return std::nullopt;
     FileDigest digest;
     digest.size = 0;
     digest.identity = {quint64(info.st_dev), quint64(info.st_ino)};
+    bool hashed = true;
     const bool read = readChunks(fd, [&](QByteArrayView chunk) {
-        hash.addData(chunk);
+        hashed = hashed && EVP_DigestUpdate(hash.get(), chunk.data(), size_t(chunk.size())) == 1;
         digest.size += chunk.size();
     });
-    if (!read)
+    unsigned char value[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (!read || !hashed || EVP_DigestFinal_ex(hash.get(), value, &length) != 1)
         return std::nullopt;
-    digest.sha256 = hash.result().toHex();
+    digest.sha256 = QByteArray(reinterpret_cast<const char*>(value), int(length)).toHex();
     return digest;
 }
 
