@@ -178,6 +178,9 @@ void ExtractionPool::dispatch() {
 }
 
 void ExtractionPool::answered(Ticket ticket, const ExtractResult& result) {
+    // The worker that answered gets its next request before the answer is handed on: whoever
+    // takes it may work on it for a while (a copy, its digest), and the worker would wait idle.
+    dispatch();
     m_ocrPaths.remove(ticket);
     if (const auto key = m_ocrKeys.constFind(ticket); key != m_ocrKeys.constEnd()) {
         m_ocrCache.offer(*key, result);

@@ -1,33 +1,35 @@
 #pragma once
 
-// The OCR library as the worker uses it: set up once for each language string and kept, since
-// setting up takes far longer than reading a page.
+// The OCR library as the worker uses it. The library and the dozens of libraries under it are
+// loaded only when a page is first read by OCR: linked into the worker, they took most of its
+// start-up, which every run and every check pays while most documents never need OCR.
 
-#include "worker/page_image.h"
-
-#include <list>
-#include <memory>
+#include <chrono>
 #include <string>
-#include <utility>
 #include <vector>
-
-namespace tesseract {
-class TessBaseAPI;
-}
 
 namespace corvander::worker {
 
+using Deadline = std::chrono::steady_clock::time_point;
+
+// A grey page image: one byte a pixel, rows top to bottom, rowBytes apart; 255 is white.
+struct OcrImage {
+    const unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int rowBytes = 0;
+    double dotsPerInch = 0;
+};
+
 class OcrEngine {
 public:
-    OcrEngine();
-    ~OcrEngine();
-    OcrEngine(const OcrEngine&) = delete;
-    OcrEngine& operator=(const OcrEngine&) = delete;
+    virtual ~OcrEngine() = default;
 
-    // Sets the library up for the languages ("eng+deu") unless it already is. Returns the
-    // languages of the string that are not installed (or not language names at all); none when
-    // the library is ready for all of them.
-    std::vector<std::string> prepare(const std::string& languages);
+    // Sets the library up for the languages ("eng+deu") unless it already is, and keeps the set-up,
+    // since setting up takes far longer than reading a page. Returns the languages of the string
+    // that are not installed (or not language names at all); none when the library is ready for
+    // all of them.
+    virtual std::vector<std::string> prepare(const std::string& languages) = 0;
 
     // A word as the library found it, its box in pixels of the image read.
     struct Word {
@@ -41,20 +43,21 @@ public:
     };
     // Reads the image in the languages, which prepare() has accepted, with the words one by one
     // when asked for. Recognition stops when the deadline passes; nothing is read then.
-    Reading read(const GreyImage& image, const std::string& languages, Deadline deadline,
-                 bool withWords = false);
+    virtual Reading read(const OcrImage& image, const std::string& languages, Deadline deadline,
+                         bool withWords) = 0;
 
     // The installed languages in alphabetical order, without the script detection data.
-    std::vector<std::string> installedLanguages();
-
-private:
-    tesseract::TessBaseAPI* find(const std::string& languages);
-
-    // Most recently used first.
-    std::list<std::pair<std::string, std::unique_ptr<tesseract::TessBaseAPI>>> m_apis;
+    virtual std::vector<std::string> installedLanguages() = 0;
 };
 
-// The worker's one engine, made on first use.
-OcrEngine& ocrEngine();
+// The worker's one engine, loaded on first use; null when the OCR library cannot be loaded, and
+// then ocrLoadError() says why.
+OcrEngine* ocrEngine();
+const std::string& ocrLoadError();
+
+// What the OCR module exports: a new engine, owned by the caller.
+extern "C" using MakeOcrEngine = OcrEngine * ();
+inline constexpr const char* kMakeOcrEngineSymbol = "corvanderMakeOcrEngine";
+inline constexpr const char* kOcrModuleName = "corvander-ocr.so";
 
 } // namespace corvander::worker

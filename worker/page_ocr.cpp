@@ -8,8 +8,12 @@ namespace corvander::worker {
 
 PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool withWords) {
     PageOcr result;
-    OcrEngine& engine = ocrEngine();
-    result.missingLanguages = engine.prepare(options.languages);
+    OcrEngine* engine = ocrEngine();
+    if (engine == nullptr) {
+        result.outcome = PageOcr::Outcome::Unavailable;
+        return result;
+    }
+    result.missingLanguages = engine->prepare(options.languages);
     if (!result.missingLanguages.empty()) {
         result.outcome = PageOcr::Outcome::LanguagesMissing;
         return result;
@@ -29,7 +33,9 @@ PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool wit
     case Drawing::Drawn:
         break;
     }
-    OcrEngine::Reading reading = engine.read(image, options.languages, deadline, withWords);
+    const OcrImage seen{image.pixels(), image.width(), image.height(), image.rowBytes(),
+                        image.dotsPerInch};
+    OcrEngine::Reading reading = engine->read(seen, options.languages, deadline, withWords);
     if (reading.timedOut) {
         result.outcome = PageOcr::Outcome::TimedOut;
         return result;
@@ -49,6 +55,9 @@ PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool wit
     }
     PageOcr ocr = readPageByOcr(doc, page, options, withWords);
     switch (ocr.outcome) {
+    case PageOcr::Outcome::Unavailable:
+        answer.error = ocrLoadError();
+        break;
     case PageOcr::Outcome::LanguagesMissing:
         // Once for the request: the languages will not appear between two pages.
         answer.error = "OCR languages not installed:";

@@ -13,7 +13,7 @@ class PDFDoc;
 namespace corvander::worker {
 
 struct PageOcr {
-    enum class Outcome { Read, TimedOut, LanguagesMissing };
+    enum class Outcome { Read, TimedOut, LanguagesMissing, Unavailable };
     Outcome outcome = Outcome::Read;
     // Read: the page's text, empty when OCR found no words.
     std::string text;
@@ -28,8 +28,9 @@ struct PageOcr {
 PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool withWords = false);
 
 // The same for a request, whose answer notes the outcome: the page among those OCR read or those
-// it ran out of time on, or the missing languages, once; after that no page of the request is
-// read by OCR (the outcome is then LanguagesMissing with no languages named).
+// it ran out of time on, or the missing languages or a library that would not load, once; after
+// that no page of the request is read by OCR (the outcome is then LanguagesMissing with no
+// languages named).
 PageOcr readPageByOcr(PDFDoc& doc, int page, const OcrOptions& options, bool withWords,
                       Answer& answer);
 

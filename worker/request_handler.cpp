@@ -159,9 +159,12 @@ Answer answerInfo(const Fields& request) {
 }
 
 Answer answerLanguages() {
+    OcrEngine* engine = ocrEngine();
+    if (engine == nullptr)
+        return refuse(ocrLoadError());
     Answer answer;
     answer.status = protocol::kStatusDone;
-    for (const std::string& name : ocrEngine().installedLanguages())
+    for (const std::string& name : engine->installedLanguages())
         answer.languages += (answer.languages.empty() ? "" : "+") + name;
     return answer;
 }

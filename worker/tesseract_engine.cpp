@@ -8,12 +8,30 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <list>
+#include <memory>
+#include <utility>
 
 namespace corvander::worker {
 
 namespace {
 
 using tesseract::TessBaseAPI;
+
+class TesseractEngine final : public OcrEngine {
+public:
+    TesseractEngine();
+    std::vector<std::string> prepare(const std::string& languages) override;
+    Reading read(const OcrImage& image, const std::string& languages, Deadline deadline,
+                 bool withWords) override;
+    std::vector<std::string> installedLanguages() override;
+
+private:
+    TessBaseAPI* find(const std::string& languages);
+
+    // Most recently used first.
+    std::list<std::pair<std::string, std::unique_ptr<TessBaseAPI>>> m_apis;
+};
 
 // Each set-up holds its language models (several megabytes each); a user who tries many language
 // strings in one session should not make a worker grow without end.
@@ -68,15 +86,11 @@ std::vector<OcrEngine::Word> wordsOf(TessBaseAPI& api) {
     return words;
 }
 
-} // namespace
-
-OcrEngine::OcrEngine() {
+TesseractEngine::TesseractEngine() {
     setMsgSeverity(L_SEVERITY_NONE);
 }
 
-OcrEngine::~OcrEngine() = default;
-
-TessBaseAPI* OcrEngine::find(const std::string& languages) {
+TessBaseAPI* TesseractEngine::find(const std::string& languages) {
     const auto it = std::find_if(m_apis.begin(), m_apis.end(),
                                  [&](const auto& entry) { return entry.first == languages; });
     if (it == m_apis.end())
@@ -85,7 +99,7 @@ TessBaseAPI* OcrEngine::find(const std::string& languages) {
     return m_apis.front().second.get();
 }
 
-std::vector<std::string> OcrEngine::prepare(const std::string& languages) {
+std::vector<std::string> TesseractEngine::prepare(const std::string& languages) {
     if (find(languages) != nullptr)
         return {};
     const std::vector<std::string> wanted = splitLanguages(languages);
@@ -118,13 +132,13 @@ std::vector<std::string> OcrEngine::prepare(const std::string& languages) {
     return {};
 }
 
-OcrEngine::Reading OcrEngine::read(const GreyImage& image, const std::string& languages,
-                                   Deadline deadline, bool withWords) {
+OcrEngine::Reading TesseractEngine::read(const OcrImage& image, const std::string& languages,
+                                         Deadline deadline, bool withWords) {
     Reading reading;
     TessBaseAPI* api = find(languages);
-    if (api == nullptr || image.pixels() == nullptr)
+    if (api == nullptr || image.pixels == nullptr)
         return reading;
-    api->SetImage(image.pixels(), image.width(), image.height(), 1, image.rowBytes());
+    api->SetImage(image.pixels, image.width, image.height, 1, image.rowBytes);
     api->SetSourceResolution(static_cast<int>(std::lround(image.dotsPerInch)));
     tesseract::ETEXT_DESC monitor;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -154,7 +168,7 @@ OcrEngine::Reading OcrEngine::read(const GreyImage& image, const std::string& la
     return reading;
 }
 
-std::vector<std::string> OcrEngine::installedLanguages() {
+std::vector<std::string> TesseractEngine::installedLanguages() {
     TessBaseAPI probe;
     quieten(probe);
     // A language that is never installed: Init fails at once, with the data folder settled.
@@ -166,9 +180,11 @@ std::vector<std::string> OcrEngine::installedLanguages() {
     return names;
 }
 
-OcrEngine& ocrEngine() {
-    static OcrEngine engine;
-    return engine;
-}
+} // namespace
 
 } // namespace corvander::worker
+
+extern "C" __attribute__((visibility("default"))) corvander::worker::OcrEngine*
+corvanderMakeOcrEngine() {
+    return new corvander::worker::TesseractEngine;
+}

@@ -211,3 +211,23 @@ TEST_F(PoolTest, ShutdownEndsEveryWaitAtOnceAndKillsTheWorkers) {
 }
 
 } // namespace
+
+namespace {
+
+// Whoever takes an answer may keep the event loop for a while (a copy and its digest): the worker
+// that gave it already has its next request by then, rather than waiting idle.
+TEST_F(PoolTest, TheWorkerThatAnsweredHasItsNextRequestBeforeTheAnswerIsHandedOn) {
+    const auto pool = makePool(1);
+    const QString pdf = pdf_files::textPdf(files, QStringLiteral("a.pdf"));
+    QList<qint64> sentWhenAnswered;
+    QObject::connect(pool.get(), &corvander::Extractor::finished, pool.get(),
+                     [&] { sentWhenAnswered.append(pool->requestsSent()); });
+    QList<ExtractionPool::Ticket> tickets;
+    for (int i = 0; i < 3; ++i)
+        tickets.append(pool->submit(ExtractRequest::wholeText(pdf)));
+    for (const ExtractionPool::Ticket ticket : tickets)
+        EXPECT_TRUE(wait(*pool, ticket).hasText());
+    EXPECT_EQ(sentWhenAnswered, (QList<qint64>{2, 3, 3}));
+}
+
+} // namespace
