@@ -58,6 +58,8 @@ public:
         if (!checkTheStart() || !askTheUser())
             return;
         m_proc.step([&] { m_count = m_ports.list.entryCount(); });
+        // The workers start on the first files while the journal is set up.
+        m_proc.step([&] { m_ahead.fill(1, m_count, [this](int at) { return requestFor(at); }); });
         beginJournal();
         startSkippingCopied();
         if (m_options.planOut)
