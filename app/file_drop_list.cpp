@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+namespace corvander {
+
 FileDropList::FileDropList(QWidget* parent) : QTreeWidget(parent) {
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
@@ -65,3 +67,5 @@ void FileDropList::dropEvent(QDropEvent* event) {
     QMetaObject::invokeMethod(
         this, [this, paths] { Q_EMIT filesDropped(paths); }, Qt::QueuedConnection);
 }
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTreeWidget>
 
+namespace corvander {
+
 // The file list control: a one-column report list that takes file drops and tells the window about
 // double-clicks and key presses.
 class FileDropList : public QTreeWidget {
@@ -25,3 +27,5 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 };
+
+} // namespace corvander

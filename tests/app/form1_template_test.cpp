@@ -8,6 +8,8 @@
 #include <QDirIterator>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -217,3 +219,5 @@ TEST_F(TemplateWindow, TheWindowAndTheCommandLineGiveTheSameNames) {
 }
 
 } // namespace
+
+} // namespace corvander
