@@ -49,11 +49,4 @@ private:
     quint64 m_ticket = 0;
 };
 
-// The request as a frame for the worker, with the ticket as its id; a page read by OCR may take
-// the given time.
-std::string encodeRequest(quint64 ticket, const ExtractRequest& request,
-                          int ocrPageTimeoutMilliseconds = 120000);
-// The worker's answer as a result.
-ExtractResult decodeAnswer(const protocol::Fields& answer);
-
 } // namespace corvander

@@ -1,0 +1,164 @@
+#include "run/rename_run_state.h"
+
+#include "common/path_helpers.h"
+#include "common/waiter.h"
+#include "common/window_port.h"
+#include "copying/safe_copy.h"
+#include "extract/waiting_progress.h"
+#include "run/run_requests.h"
+
+namespace corvander {
+
+namespace {
+
+int percentDone(int done, int count) {
+    return count > 0 ? int(qint64(done) * 100 / count) : 0;
+}
+
+} // namespace
+
+void RenameRun::handleFile() {
+    QString path;
+    bool skipped = true;
+    m_proc.at(114, [&] { path = m_ports.list.entryText(m_position); });
+    // The workers go on with the next files while this one is worked out.
+    m_proc.step(
+        [&] { m_ahead.fill(m_position, m_count, [this](int at) { return requestFor(at); }); });
+    m_proc.step([&] {
+        m_ports.progress.setProgressValue(percentDone(m_position, m_ports.list.entryCount()));
+    });
+    m_proc.step([&] {
+        m_ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
+    });
+    m_proc.step([&] { m_ports.waiter.yieldOnce(); });
+    m_proc.step([&] {
+        m_ports.busy.setBusy(true);
+        m_identity = corvander::identityOfFile(path);
+        m_told = false;
+    });
+    // A number that does not fit fails here, is reported, and leaves the file skipped.
+    m_proc.step([&] {
+        if (alreadyCopied(path)) {
+            skipped = false;
+            return;
+        }
+        const corvander::PlanRow* planned =
+            m_options.plan ? m_options.plan->unchangedRow(m_position, path) : nullptr;
+        // Whether a file is already copied is decided afresh when the plan is carried out.
+        if (planned && planned->outcome.plan.skip == corvander::SkipReason::AlreadyCopied)
+            planned = nullptr;
+        skipped = planned ? !finishPlanned(planned->outcome.plan, path)
+                          : renameOne(m_context, m_parameters, path);
+    });
+    m_proc.step([&] {
+        const QString failure = m_ports.pool.takeStartFailure();
+        if (!failure.isEmpty())
+            raiseError(failure);
+    });
+    m_proc.step([&] {
+        ++m_handled;
+        if (skipped)
+            m_skippedList += QStringLiteral("\r\n") + path;
+        // A file that ended in an error report before its plan was made.
+        if (skipped && !m_told && m_writing)
+            m_writing->record(corvander::FileRecord::skipped(
+                path, QStringLiteral("an error was reported"), QString()));
+    });
+    m_proc.step([&] { m_ports.busy.setBusy(true); });
+}
+
+// The paths are taken now: the thread that reads them ahead must not touch the list.
+void RenameRun::startSkippingCopied() {
+    if (!m_options.skipCopied)
+        return;
+    QStringList paths;
+    m_proc.step([&] {
+        for (int at = 1; at <= m_count; ++at)
+            paths << m_ports.list.entryText(at);
+    });
+    m_skipCopied.emplace(m_folder->path(), paths, m_options.copiedIndex);
+}
+
+// Tells the file's end when an identical copy of it already stands in the results folder.
+bool RenameRun::alreadyCopied(const QString& path) {
+    if (!m_skipCopied)
+        return false;
+    const std::optional<QString> name = m_skipCopied->copiedAs(m_position, m_ports.waiter);
+    if (!name)
+        return false;
+    FileOutcome outcome;
+    outcome.plan.source = path;
+    outcome.plan.skip = corvander::SkipReason::AlreadyCopied;
+    outcome.copiedBefore = *name;
+    fileFinished(outcome);
+    return true;
+}
+
+// A preview's plan for a file that changed after the preview read it is made again, from
+// the file as it is now.
+bool RenameRun::finishPlanned(const corvander::PlannedFile& plan, const QString& path) {
+    try {
+        return finishFile(m_context, plan);
+    } catch (const SourceChanged&) {
+        return !renameOne(m_context, m_parameters, path);
+    }
+}
+
+// Every extraction of the run carries its password; documents without one ignore it.
+std::optional<ExtractRequest> RenameRun::requestFor(int position) const {
+    const QString path = m_ports.list.entryText(position);
+    if (m_options.plan && m_options.plan->unchangedRow(position, path))
+        return std::nullopt;
+    std::optional<ExtractRequest> request = expectedRequest(m_ports.controls, m_parameters, path);
+    if (request)
+        request->password = m_password;
+    return request;
+}
+
+ExtractResult RenameRun::extract(ExtractRequest request, bool showProgress) {
+    request.password = m_password;
+    const corvander::Extractor::Ticket ticket = m_ahead.claim(m_position, request);
+    if (!showProgress)
+        return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
+    corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),
+                                        m_ports.progress.progressValue(),
+                                        m_ports.list.entryCount());
+    return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
+}
+
+void RenameRun::record(const FileOutcome& outcome) {
+    const corvander::Provenance& provenance = outcome.plan.provenance;
+    // A file already copied was never read for a name.
+    const QString madeFrom =
+        outcome.copiedBefore.isEmpty()
+            ? provenance.family() + QStringLiteral(": ") + provenance.describe()
+            : QString();
+    if (outcome.copied()) {
+        const QString& folder = m_folder->path();
+        const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+        m_writing->record(
+            corvander::FileRecord::copied(outcome.plan.source, base + outcome.fileName, madeFrom));
+        return;
+    }
+    const QString reason = outcome.copyFailure.isEmpty()
+                               ? outcome.skipText()
+                               : QStringLiteral("the copy failed: ") + outcome.copyFailure;
+    m_writing->record(corvander::FileRecord::skipped(outcome.plan.source, reason, madeFrom));
+}
+
+void RenameRun::fileFinished(const FileOutcome& outcome) {
+    m_told = true;
+    m_copied = m_copied || (outcome.copied() && !m_options.preview);
+    if (m_skipCopied && outcome.copied())
+        m_skipCopied->madeCopy(m_position, outcome.fileName);
+    if (m_writing)
+        record(outcome);
+    if (m_options.planOut && m_position <= m_options.planOut->rows.size())
+        m_options.planOut->rows[m_position - 1] = {
+            outcome.plan.source, outcome.plan.readIdentity ? outcome.plan.readIdentity : m_identity,
+            outcome};
+    if (m_options.fileDone)
+        m_options.fileDone(m_position, outcome);
+}
+
+} // namespace corvander
