@@ -1,5 +1,7 @@
 #pragma once
 
+#include "filelist/path_checks.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -49,14 +51,5 @@ QStringList ListFilesInFolder(const QString& folder, const QString& pattern,
 
 // The one message that names what a walk left out, or an empty text when it left out nothing.
 QString leftOutMessage(const LeftOutPaths& leftOut);
-
-// True when the path names an existing regular file (links followed). A folder, a device, a pipe,
-// a socket or a missing path gives false; nothing escapes.
-bool FileExistsByOpen(const QString& path);
-
-// True when a folder name holds a control character (C0, DEL or C1) that the walk refuses. The
-// raw form is also true for a name that is not valid UTF-8.
-bool HasUnsafeChars(const QString& name);
-bool HasUnsafeChars(const QByteArray& rawName);
 
 } // namespace corvander

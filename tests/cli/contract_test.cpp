@@ -4,6 +4,7 @@
 #include "tests/support/pdf_writer.h"
 #include "tests/support/scanned_pages.h"
 
+#include "tests/cli/contract_fixture.h"
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,36 +18,6 @@
 namespace corvander {
 
 namespace {
-
-class ContractTest : public ::testing::Test {
-protected:
-    QString pdf(const QString& relative, const QString& text) {
-        const QString path = sources.filePath(relative);
-        QDir().mkpath(QFileInfo(path).path());
-        EXPECT_TRUE(writePdf(path, pdfOfPages({text})));
-        return path;
-    }
-
-    // A copy of the program alone in a folder, with the worker beside it or not.
-    QString programCopy(const QByteArray& workerContent = {}) {
-        const QString copy = tools.filePath(QStringLiteral("corvander"));
-        EXPECT_TRUE(QFile::copy(program.program, copy));
-        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::ExeOwner);
-        if (!workerContent.isEmpty()) {
-            QFile worker(tools.filePath(QStringLiteral("corvander-extract")));
-            EXPECT_TRUE(worker.open(QIODevice::WriteOnly));
-            worker.write(workerContent);
-            worker.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                  QFileDevice::ExeOwner);
-        }
-        return copy;
-    }
-
-    QTemporaryDir sources;
-    QTemporaryDir results;
-    QTemporaryDir tools;
-    ProgramRunner program;
-};
 
 TEST_F(ContractTest, UsageErrorsNameTheProblemAndEndWithStatusTwo) {
     const QByteArray to = arg(results.path());
@@ -264,59 +235,6 @@ TEST_F(ContractTest, OddBytesInPathsAreEscaped) {
     }
     EXPECT_EQ(QJsonDocument::fromJson(lines.at(2)).object().value(QStringLiteral("reason")),
               QStringLiteral("the name is not valid UTF-8"));
-}
-
-TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
-    const QByteArray file = arg(pdf(QStringLiteral("a.pdf"), QStringLiteral("Progress words")));
-    const QList<QByteArray> arguments{"rename", "--words", "1", "--to", arg(results.path()), file};
-    const ProgramResult quiet = program.run(arguments);
-    EXPECT_EQ(quiet.err, QByteArray()) << "no display, no terminal: nothing on standard error";
-    EXPECT_EQ(program.run({"check", file}).err, QByteArray());
-    QDir(results.path()).removeRecursively();
-    QDir().mkpath(results.path());
-    // A chroot without /dev/pts has no terminal to give; every desktop and server has one.
-    if (const int probe = ::posix_openpt(O_RDWR | O_NOCTTY);
-        probe >= 0 && ::grantpt(probe) == 0 && ::unlockpt(probe) == 0 &&
-        ::access(::ptsname(probe), F_OK) == 0) {
-        ::close(probe);
-        const ProgramResult shown = program.runOnTerminal(arguments);
-        EXPECT_EQ(shown.status, 0);
-        EXPECT_TRUE(shown.err.contains("100% Processing: a.pdf")) << shown.err.constData();
-        EXPECT_TRUE(shown.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
-        EXPECT_EQ(shown.out, "copied\t" + file + "\tProgress.pdf\n");
-        // The check counts the files on the same bar.
-        const QByteArray other = arg(pdf(QStringLiteral("b.pdf"), QStringLiteral("Other words")));
-        const ProgramResult checked = program.runOnTerminal({"check", file, other});
-        EXPECT_EQ(checked.status, 0);
-        EXPECT_TRUE(checked.err.contains("50% Checking: 1 of 2")) << checked.err.constData();
-        EXPECT_TRUE(checked.err.contains("100% Checking: 2 of 2")) << checked.err.constData();
-        EXPECT_FALSE(checked.err.contains("Progress Bar")) << "the bar at rest is not drawn";
-        EXPECT_TRUE(checked.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
-        EXPECT_EQ(checked.out, "readable\t" + file + "\nreadable\t" + other + "\n");
-    } else {
-        std::cerr << "No terminal here: the bar is not looked at.\n";
-    }
-
-    const ProgramResult top = program.run({"--help"});
-    EXPECT_EQ(top.status, 0);
-    EXPECT_TRUE(top.out.contains("corvander rename FAMILY [options] --to DIR PATH..."));
-    EXPECT_TRUE(top.out.contains("corvander check [options] PATH..."));
-    const ProgramResult rename = program.run({"rename", "--words", "x", "--help"});
-    EXPECT_EQ(rename.status, 0);
-    for (const char* option :
-         {"--words", "--page", "--word-numbers", "--after", "--before", "--format", "--to",
-          "--dry-run", "--ocr", "--jobs", "--password-file", "--json", "--extension"})
-        EXPECT_TRUE(rename.out.contains(option)) << option;
-    // A value that looks like the help option is a value.
-    const QByteArray dashed = arg(pdf(QStringLiteral("dashed.pdf"), QStringLiteral("Call -h now")));
-    EXPECT_EQ(program
-                  .run({"rename", "--after", "-h", "--words", "1", "--dry-run", "--to",
-                        arg(results.path()), dashed})
-                  .out,
-              "would-copy\t" + dashed + "\tnow.pdf\n");
-    const ProgramResult check = program.run({"check", "-h"});
-    EXPECT_EQ(check.status, 0);
-    EXPECT_TRUE(check.out.contains("unreadable  SOURCE  REASON"));
 }
 
 } // namespace

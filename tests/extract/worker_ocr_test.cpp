@@ -5,6 +5,7 @@
 #include "tests/extract/worker_session.h"
 #include "tests/support/scanned_pages.h"
 
+#include "tests/extract/worker_ocr_fixture.h"
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -14,69 +15,6 @@
 namespace corvander {
 
 namespace {
-
-using corvander::protocol::Fields;
-using corvander::protocol::Tag;
-using namespace worker_documents;
-
-constexpr int kScanDpi = 300;
-
-const QStringList kLetter{QStringLiteral("Quarterly statement from Harbour Street Library"),
-                          QStringLiteral("Payment is due within thirty days"),
-                          QStringLiteral("Thank you for your custom")};
-
-// The words of a text, apart at blanks, line ends and form feeds.
-QStringList wordsOf(const QByteArray& text) {
-    return QString::fromUtf8(text).split(QRegularExpression(QStringLiteral("[ \r\n\f]+")),
-                                         Qt::SkipEmptyParts);
-}
-
-QStringList firstWords(const QByteArray& text, int count) {
-    return wordsOf(text).mid(0, count);
-}
-
-int kilobytes(const QByteArray& statusLine) {
-    return statusLine.simplified().split(' ').value(1).toInt();
-}
-
-// The scans are drawn once for all tests: drawing a page at 300 dpi takes a while.
-class WorkerOcr : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        s_folder = new QTemporaryDir;
-        PdfDocument printed;
-        printed.pages = {kLetter};
-        s_letter = new PdfGreyImage(renderedPage(printed, 1, kScanDpi).value_or(PdfGreyImage()));
-    }
-    static void TearDownTestSuite() {
-        delete s_letter;
-        delete s_folder;
-    }
-
-    void SetUp() override { ASSERT_GT(s_letter->width, 0) << "pdftoppm could not draw the letter"; }
-
-    // A document of these pages: text lines, or the scanned letter where a page is null.
-    static QString document(const QString& name, const QList<std::optional<QStringList>>& pages) {
-        PdfDocument doc;
-        for (const std::optional<QStringList>& page : pages) {
-            if (page)
-                doc.pages.append(*page);
-            else
-                addScannedPage(doc, *s_letter, kScanDpi);
-        }
-        return write(QDir(s_folder->path()), name, doc);
-    }
-
-    static QString scan() { return document(QStringLiteral("scan0001.pdf"), {std::nullopt}); }
-
-    static QTemporaryDir* s_folder;
-    static PdfGreyImage* s_letter;
-    QProcessEnvironment environment = workerEnvironment();
-    WorkerSession worker{environment};
-};
-
-QTemporaryDir* WorkerOcr::s_folder = nullptr;
-PdfGreyImage* WorkerOcr::s_letter = nullptr;
 
 TEST_F(WorkerOcr, AScanGivesItsWordsWithOcrAndNoneWithout) {
     const QString path = scan();
@@ -300,51 +238,6 @@ TEST_F(WorkerOcr, LanguagesThatAreNotInstalledAreNamedAndReadNothing) {
         EXPECT_TRUE(names.contains(name)) << name;
     EXPECT_FALSE(names.contains("osd"));
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
-}
-
-TEST_F(WorkerOcr, ATimeLimitThatIsNoNumberOfMillisecondsIsRefused) {
-    const QString path = scan();
-    for (const char* limit : {"soon", "0", "-5", "", "86400001"}) {
-        Fields request = ocrRequest(path);
-        request.add(Tag::OcrTimeout, limit);
-        const std::optional<Fields> answer = worker.askPastProgress(request);
-        ASSERT_TRUE(answer);
-        EXPECT_EQ(number(*answer, Tag::Status), 2) << limit;
-        EXPECT_TRUE(field(*answer, Tag::Text).isEmpty()) << limit;
-    }
-}
-
-TEST_F(WorkerOcr, OneThreadTimeForEachPageAndMemoryThatStaysPut) {
-    // Started as the program starts it, with nothing said about threads.
-    QProcessEnvironment plain = workerEnvironment();
-    plain.remove(QStringLiteral("OMP_THREAD_LIMIT"));
-    WorkerSession fresh(plain);
-    const QString path = scan();
-    Fields request = ocrRequest(path);
-    request.add(Tag::OcrTimeout, "60000");
-    ASSERT_EQ(field(*fresh.askPastProgress(request), Tag::OcrPages), "1");
-    EXPECT_EQ(fresh.procLine("status", "Threads:").simplified(), "Threads: 1");
-    QFile environ(QStringLiteral("/proc/%1/environ").arg(fresh.process().processId()));
-    ASSERT_TRUE(environ.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(environ.readAll().split('\0').contains("OMP_THREAD_LIMIT=1"));
-    // The page's own time on top of the request's budget.
-    const QList<QByteArray> cpu = fresh.procLine("limits", "Max cpu time").simplified().split(' ');
-    EXPECT_GE(cpu.value(3).toInt(), 180);
-    EXPECT_LE(cpu.value(3).toInt(), 200);
-
-    // Page after page, in one language and then in three: the set-ups stay, nothing else does.
-    for (const char* languages : {"eng", "eng+deu+fra"}) {
-        const Fields again = ocrRequest(path, 0, 0, languages);
-        ASSERT_EQ(field(*fresh.askPastProgress(again), Tag::OcrPages), "1");
-        const int settled = kilobytes(fresh.procLine("status", "VmRSS:"));
-        for (int i = 0; i < 4; ++i)
-            ASSERT_TRUE(fresh.askPastProgress(again));
-        const int after = kilobytes(fresh.procLine("status", "VmRSS:"));
-        // The allocator's own ups and downs stay well below one leaked page image (a page of
-        // 8.7 million grey pixels), four of which this would show.
-        EXPECT_LT(after - settled, 24 * 1024)
-            << languages << ": " << settled << " kB, then " << after << " kB";
-    }
 }
 
 } // namespace

@@ -5,48 +5,10 @@
 #include "tests/naming/learning_documents.h"
 #include "tests/naming/qt_printing.h"
 
+#include "tests/naming/learning_fixture.h"
 #include <gtest/gtest.h>
 
 namespace corvander {
-
-// Templates learned from the tests' own documents, tried on the other documents.
-class TemplateLearning : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { s_documents = new LearningDocuments; }
-    static void TearDownTestSuite() { delete s_documents; }
-    static const LearningDocuments& documents() { return *s_documents; }
-    static const TemplateDocument& document(const char* id) {
-        return s_documents->document(QString::fromLatin1(id));
-    }
-    static QList<const TemplateDocument*> documentsOf(const QStringList& ids) {
-        QList<const TemplateDocument*> found;
-        for (const QString& id : ids)
-            found << &s_documents->document(id);
-        return found;
-    }
-
-    // The name `parsed` gives the document, or its reason for skipping it.
-    static QString nameOrReason(const Template& parsed, const TemplateDocument& document) {
-        const TemplateNamer namer({parsed}, DateOrder::Dmy);
-        const TemplateOutcome outcome = namer.name(document);
-        return outcome.skipReason.isEmpty() ? outcome.relativeName : outcome.skipReason;
-    }
-
-    // The template after its {if "..."}, which every learned template begins with.
-    static QString afterCondition(const QString& text) {
-        if (!text.startsWith(QLatin1String("{if \"")))
-            return QStringLiteral("<no {if} at the start of ") + text + QLatin1Char('>');
-        return text.mid(text.indexOf(QLatin1String("\"}")) + 2);
-    }
-    static QString conditionOf(const QString& text) {
-        return text.startsWith(QLatin1String("{if \""))
-                   ? text.mid(5, text.indexOf(QLatin1String("\"}")) - 5)
-                   : QString();
-    }
-
-private:
-    static inline LearningDocuments* s_documents = nullptr;
-};
 
 // One example of each kind names every other document of its kind as the example was named,
 // whatever the run's date order, and the documents of the kind without an example (which
@@ -269,67 +231,6 @@ TEST_F(TemplateLearning, TheKindIsToldByTheSendersText) {
         EXPECT_EQ(
             nameOrReason(outcome.learned->parsed, document("dune1")),
             QStringLiteral("no value for {if \"%1\"}").arg(QString::fromUtf8(each.condition)));
-    }
-}
-
-// A value that neither a label, a pattern nor the page's flow gives: a zone of the form.
-TEST_F(TemplateLearning, AZoneWhereNothingLabelsTheValue) {
-    const auto form = [](const char* code) {
-        TemplateDocument document = textDocument(
-            QStringLiteral("Harbour Office Form\r\n4471 %1 99\r\n\f").arg(QLatin1String(code)));
-        PageWords page{1, 612, 792, {}};
-        page.words = {{QStringLiteral("Harbour"), 50, 40, 100, 52},
-                      {QStringLiteral("Office"), 104, 40, 140, 52},
-                      {QStringLiteral("Form"), 144, 40, 170, 52},
-                      {QStringLiteral("4471"), 50, 200, 80, 212},
-                      {QString::fromLatin1(code), 100, 200, 140, 212},
-                      {QStringLiteral("99"), 300, 200, 312, 212}};
-        document.pageWords = {page};
-        return document;
-    };
-    const TemplateDocument first = form("AB-12");
-    const TemplateLearner learner(DateOrder::Dmy);
-    const LearnOutcome outcome = learner.learn(first, QStringLiteral("AB-12"));
-    ASSERT_TRUE(outcome.learned.has_value()) << outcome.reason.toStdString();
-    EXPECT_EQ(outcome.learned->text,
-              QStringLiteral(R"T({if "Harbour Office Form"}{zone 1 99 199 42 14})T"));
-    EXPECT_EQ(nameOrReason(outcome.learned->parsed, form("CD-34")), QStringLiteral("CD-34"));
-}
-
-// What cannot be learned says which part and why.
-TEST_F(TemplateLearning, WhatCannotBeLearnedSaysWhy) {
-    const TemplateDocument noText;
-    const TemplateDocument sharedOnly =
-        textDocument(QStringLiteral("Jane Roe Trading\r\nNo. AF-1234\r\n\f"));
-    const struct {
-        const TemplateDocument* example;
-        const char* name;
-        const char* reason;
-    } cases[] = {
-        {&document("alder1"), "2024-05-07 AF-9999",
-         R"T(the part "AF-9999" is not in the document)T"},
-        {&document("alder1"), "Q3 AF-7731", R"T(the part "Q3" is not in the document)T"},
-        {&document("alder1"), "2023-01-15 AF-7731",
-         "the date 2023-01-15 is not in the document in any form"},
-        {&document("alder1"), "AF-7731 15 January 2023",
-         "the date 2023-01-15 is not in the document in any form"},
-        {&document("cedar1"), "2024-12-03",
-         "the date 2024-12-03 is not in the document in any form"},
-        {&document("alder1"), "7 May 2024",
-         R"T(the date 2024-05-07 is in the document, but no date format writes it as "7 May 2024")T"},
-        {&document("alder1"), " / .pdf", "the name is empty"},
-        {&noText, "AF-7731", "the document has no text to learn from"},
-        {&sharedOnly, "AF-1234",
-         "no text of the document tells its kind apart from the other documents"},
-    };
-    const TemplateLearner learner(DateOrder::Dmy);
-    for (const auto& each : cases) {
-        const LearnOutcome outcome =
-            learner.learn(*each.example, QString::fromUtf8(each.name),
-                          documentsOf({QStringLiteral("bolt1"), QStringLiteral("cedar1")}));
-        EXPECT_FALSE(outcome.learned.has_value())
-            << each.name << " " << (outcome.learned ? outcome.learned->text.toStdString() : "");
-        EXPECT_EQ(outcome.reason, QString::fromUtf8(each.reason)) << each.name;
     }
 }
 
