@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace corvander {
+
 CheckListDialog::CheckListDialog(const QString& title, const QString& prompt,
                                  const QStringList& items, const QStringList& checked,
                                  QWidget* parent)
@@ -43,3 +45,5 @@ QStringList CheckListDialog::checkedItems() const {
 void CheckListDialog::allowOkOnlyWithAChoice() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(!checkedItems().isEmpty());
 }
+
+} // namespace corvander

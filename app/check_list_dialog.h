@@ -6,6 +6,8 @@
 class QDialogButtonBox;
 class QListWidget;
 
+namespace corvander {
+
 // A prompt over a list of items with check boxes, and OK and Cancel. OK is greyed while nothing
 // is checked, so the choice it gives is never empty.
 class CheckListDialog : public QDialog {
@@ -25,3 +27,5 @@ private:
     QListWidget* m_list;
     QDialogButtonBox* m_buttons;
 };
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QProxyStyle>
 
+namespace corvander {
+
 // The option buttons and the check box were sized for a 13-pixel indicator with a narrow gap
 // before the caption; this style keeps that size so their captions are not cut off.
 class CompactIndicatorStyle : public QProxyStyle {
@@ -25,3 +27,5 @@ public:
         }
     }
 };
+
+} // namespace corvander

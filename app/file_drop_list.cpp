@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QUrl>
 
+namespace corvander {
+
 FileDropList::FileDropList(QWidget* parent) : QTreeWidget(parent) {
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
@@ -100,3 +102,5 @@ void FileDropList::commitData(QWidget* editor) {
     if (typed != index.data().toString())
         Q_EMIT nameEdited(index.row(), typed);
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTreeWidget>
 
+namespace corvander {
+
 // The file list control: a report list that takes file drops and tells the window about
 // double-clicks and key presses. When the planned names show beside the paths, a name can be
 // edited (double-click or F2); the name typed is handed on, and the list keeps showing the
@@ -36,3 +38,5 @@ private:
     // The name being edited; the current index may have moved on when the edit is committed.
     QPersistentModelIndex m_editedName;
 };
+
+} // namespace corvander

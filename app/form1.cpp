@@ -20,7 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -168,3 +168,5 @@ Waiter& Form1::waiter() {
 bool Form1::hasPreview() const {
     return m_run->hasPreview();
 }
+
+} // namespace corvander

@@ -26,7 +26,6 @@ class TemplatePanel;
 class TemplatePreview;
 class Waiter;
 class WindowAreas;
-} // namespace corvander
 
 // What the window takes from the outside world; tests replace each piece.
 struct Form1Environment {
@@ -177,3 +176,5 @@ private:
     std::unique_ptr<corvander::WindowAreas> m_areas;
     bool m_followsScreen = false;
 };
+
+} // namespace corvander

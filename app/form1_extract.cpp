@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+namespace corvander {
+
 QString Form1::extractorProgram() const {
     if (!m_environment.extractorProgram.isEmpty())
         return m_environment.extractorProgram;
@@ -29,3 +31,5 @@ void Form1::runReadabilityCheck() {
     m_ocr->applyOcrSettings();
     m_check->run();
 }
+
+} // namespace corvander

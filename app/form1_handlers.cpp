@@ -9,6 +9,8 @@
 #include "common/error_report.h"
 #include "support/help_messages.h"
 
+namespace corvander {
+
 void Form1::PushButton7_Click() {
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.PushButton7_Click"));
     proc.step([&] { m_dialogs.showMessage(generalHelpText()); });
@@ -106,3 +108,5 @@ void Form1::mnuOcr_Click() {
 void Form1::mnuOcrLanguages_Click() {
     m_ocr->mnuOcrLanguages_Click();
 }
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+namespace corvander {
+
 void Form1::setUpKeyboard() {
     QWidget* last = m_fileList->setTabOrderAfter(PushButton7);
     last = m_options->setTabOrderAfter(last);
@@ -36,3 +38,5 @@ bool Form1::pressFocusedButton(QObject* watched, QEvent* event) {
         button->click();
     return true;
 }
+
+} // namespace corvander

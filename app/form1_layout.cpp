@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <algorithm>
 
+namespace corvander {
+
 namespace {
 // The screen's free area leaves out panels but not the window's own title bar.
 constexpr int kTitleBarAllowance = 40;
@@ -52,3 +54,5 @@ void Form1::arrangeControls() {
     MenuBar->setGeometry(0, 0, width(), client.top());
     m_areas->arrange(this, client);
 }
+
+} // namespace corvander

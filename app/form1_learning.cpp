@@ -7,7 +7,7 @@
 #include "naming/learn/example_files.h"
 #include "naming/template/dates.h"
 
-using namespace corvander;
+namespace corvander {
 
 // Learned as `corvander learn FILE=NAME` learns it, with the window's date order and OCR, so that
 // the command line given the same file and name prints the same template.
@@ -33,3 +33,5 @@ void Form1::learnFromNamedEntry(const QString& path, const QString& name) {
     }
     m_template->addLearnedTemplate(outcome.learned->text);
 }
+
+} // namespace corvander

@@ -13,6 +13,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace corvander {
+
 namespace {
 
 QAction* addItem(QMenu* menu, const char* name, const QString& text, Form1* window,
@@ -89,3 +91,5 @@ void Form1::mnuAbout_Click() {
         m_dialogs.showMessage(aboutText(m_settings.filePath()), QStringLiteral("About Corvander"));
     });
 }
+
+} // namespace corvander

@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QIcon>
 
+namespace corvander {
+
 void Form1::Form_Load() {
     // Before anything reads or writes a setting: an unreadable file is kept, not overwritten.
     checkSettingsFile();
@@ -99,3 +101,5 @@ void Form1::Form_Unload() {
     if (m_environment.terminate)
         m_environment.terminate();
 }
+
+} // namespace corvander

@@ -15,6 +15,8 @@
 #include <cstdlib>
 #include <optional>
 
+namespace corvander {
+
 namespace {
 void printHelp() {
     const QByteArray settingsFile = SettingsStore::defaultFilePath().toLocal8Bit();
@@ -74,7 +76,10 @@ corvander::CommandLine readCommandLine(int argc, char* argv[]) {
 }
 } // namespace
 
+} // namespace corvander
+
 int main(int argc, char* argv[]) {
+    using namespace corvander;
     if (corvander::isCommandLine(argc, argv))
         return corvander::runCommandLine(argc, argv);
     const corvander::CommandLine commandLine = readCommandLine(argc, argv);

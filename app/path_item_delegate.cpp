@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QStyle>
 
+namespace corvander {
+
 QString elidedPath(const QString& path, const QFontMetrics& metrics, int width) {
     if (metrics.horizontalAdvance(path) <= width)
         return path;
@@ -42,3 +44,5 @@ void PathItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawControl(QStyle::CE_ItemViewItem, &shown, painter, widget);
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 class QFontMetrics;
 
+namespace corvander {
+
 // The part of a path that fits the width: the middle of the folder goes, so that the file name
 // still shows whole. When even "…/name" does not fit, the path is cut at its end as usual.
 QString elidedPath(const QString& path, const QFontMetrics& metrics, int width);
@@ -24,3 +26,5 @@ private:
     QStyleOptionViewItem shortened(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const;
 };
+
+} // namespace corvander

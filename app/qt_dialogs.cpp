@@ -11,6 +11,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace corvander {
+
 namespace {
 QString titleOr(const QString& title) {
     return title.isEmpty() ? applicationTitle() : title;
@@ -97,3 +99,5 @@ std::optional<QStringList> QtDialogs::chooseItems(const QString& title, const QS
         return std::nullopt;
     return dialog.checkedItems();
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace corvander {
+
 // The real dialogs, shown with Qt over the main window.
 class QtDialogs : public Dialogs {
 public:
@@ -29,3 +31,5 @@ public:
 private:
     QWidget* m_owner = nullptr;
 };
+
+} // namespace corvander

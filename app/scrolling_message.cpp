@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace corvander {
+
 namespace {
 
 // Room a message box needs besides its text: title bar, margins and the button row.
@@ -47,3 +49,5 @@ void showScrollingMessage(QWidget* owner, const QString& title, const QString& t
     box.resize(area.width() * 2 / 3, area.height() * 3 / 4);
     box.exec();
 }
+
+} // namespace corvander

@@ -4,9 +4,10 @@
 
 class QAction;
 class QMenu;
-class SettingsStore;
 
 namespace corvander {
+
+class SettingsStore;
 
 // Options > "Skip files already copied": a run copies no file whose identical copy already stands
 // in the results folder. Kept under "SkipCopied", off until chosen.

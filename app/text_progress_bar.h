@@ -2,6 +2,8 @@
 
 #include <QProgressBar>
 
+namespace corvander {
+
 // A progress bar that draws exactly the text the program gives it: "%" in a file name must not
 // be taken for one of the bar's own placeholders.
 class TextProgressBar : public QProgressBar {
@@ -19,3 +21,5 @@ public:
 private:
     QString m_text;
 };
+
+} // namespace corvander

@@ -10,6 +10,8 @@
 
 #include <QDir>
 
+namespace corvander {
+
 namespace {
 
 constexpr double kTarget = 0.15;
@@ -60,3 +62,5 @@ const MeasurementRegistration registration("--check", "readability check", &meas
                                            RunOrder::Check);
 
 } // namespace
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 #include <QRandomGenerator>
 
+namespace corvander {
+
 namespace {
 
 const QStringList kWords{
@@ -111,3 +113,5 @@ QStringList makeSmallPdfs(const QString& folder, int count) {
     }
     return paths;
 }
+
+} // namespace corvander

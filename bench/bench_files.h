@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // The documents the measurements work on. Each writer fills the folder and returns the paths in
 // order, or nothing when a file could not be written. The same call always writes the same
 // documents, so every run times the same work.
@@ -18,3 +20,5 @@ QStringList makeLongPdfs(const QString& folder, int count, int pages, const QStr
 // count one-page PDFs of a few lines each, every one beginning with words of its own so that
 // renamed copies never share a name.
 QStringList makeSmallPdfs(const QString& folder, int count);
+
+} // namespace corvander

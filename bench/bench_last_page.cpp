@@ -12,6 +12,8 @@
 
 #include <QFile>
 
+namespace corvander {
+
 namespace {
 
 constexpr int kWords = 5;
@@ -90,3 +92,5 @@ const MeasurementRegistration registration("--last-page", "rename by content (mo
                                            &measureLastPage, RunOrder::LastPage, false, Files::Own);
 
 } // namespace
+
+} // namespace corvander

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace corvander {
+
 namespace {
 
 constexpr int kDocuments = 30;
@@ -108,3 +110,5 @@ const MeasurementRegistration registration("--long-documents",
                                            Files::Own);
 
 } // namespace
+
+} // namespace corvander

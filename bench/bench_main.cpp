@@ -21,6 +21,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace corvander {
+
 namespace {
 
 // The PDFs the timed measurements share, unless --files says otherwise.
@@ -80,7 +82,10 @@ QString verdict(bool withinTarget) {
     return withinTarget ? QStringLiteral("within target") : QStringLiteral("OVER TARGET");
 }
 
+} // namespace corvander
+
 int main(int argc, char* argv[]) {
+    using namespace corvander;
     QTemporaryDir home;
     if (!home.isValid()) {
         std::fputs("could not make a temporary folder\n", stderr);

@@ -25,6 +25,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 
+namespace corvander {
+
 namespace {
 
 constexpr int kDefaultFiles = 10000;
@@ -144,3 +146,5 @@ const MeasurementRegistration registration("--memory", "memory and responsivenes
                                            &measureMemory, RunOrder::Memory, false, Files::Own);
 
 } // namespace
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+namespace corvander {
+
 namespace {
 
 constexpr double kTarget = 0.15;
@@ -71,3 +73,5 @@ const MeasurementRegistration registration("--metadata", "rename by metadata", &
                                            RunOrder::Metadata);
 
 } // namespace
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 
 #include <QFile>
 
+namespace corvander {
+
 namespace {
 
 constexpr double kTarget = 0.10;
@@ -81,3 +83,5 @@ const MeasurementRegistration registration("--template", "rename by template", &
                                            RunOrder::Template);
 
 } // namespace
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include "bench/plain_runs.h"
 #include "bench/program_runs.h"
 
+namespace corvander {
+
 namespace {
 
 constexpr int kWords = 5;
@@ -53,3 +55,5 @@ const MeasurementRegistration registration("--content", "rename by content (mode
                                            &measureContent, RunOrder::Content);
 
 } // namespace
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace corvander {
+
 EventLoopPauses::EventLoopPauses() {
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kIntervalMilliseconds);
@@ -25,3 +27,5 @@ void EventLoopPauses::note() {
     m_longest = std::max(m_longest, now - m_last - kIntervalMilliseconds);
     m_last = now;
 }
+
+} // namespace corvander

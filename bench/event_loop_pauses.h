@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace corvander {
+
 // How long the window's event loop was kept from running: a timer in the window's thread that is
 // due every 10 ms notes how late it fires. The longest gap between two firings, less the
 // interval, is the longest time a click or a paint would have waited.
@@ -30,3 +32,5 @@ private:
     qint64 m_last = 0;
     qint64 m_longest = 0;
 };
+
+} // namespace corvander

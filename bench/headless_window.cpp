@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+namespace corvander {
+
 void HeadlessDialogs::showMessage(const QString& text, const QString&) {
     messages.append(text);
 }
@@ -34,3 +36,5 @@ QString HeadlessDialogs::browseForFolder(const QString&, const QString&) {
 bool HeadlessDialogs::openExternally(const QUrl&) {
     return false;
 }
+
+} // namespace corvander

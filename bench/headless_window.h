@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QStringList>
 
+namespace corvander {
+
 // The window's ports without any widget, for timing the program's own code.
 class HeadlessWindow : public ProgressView,
                        public BusyPointer,
@@ -69,3 +71,5 @@ public:
     QStringList messages;
     QStringList warnings;
 };
+
+} // namespace corvander

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <limits>
 
+namespace corvander {
+
 namespace {
 
 constexpr int kPages = 10;
@@ -96,3 +98,5 @@ const MeasurementRegistration registration("--learn", "learning a template from 
                                            &measureLearning, RunOrder::Learn, false, Files::Own);
 
 } // namespace
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // What every measurement gets: the PDFs made for this run and a scratch folder of its own.
 struct BenchSetup {
     QStringList pdfs;      // full paths, in list order; none for a measurement with its own files
@@ -71,3 +73,5 @@ QList<Measurement> registeredMeasurements();
 
 // "within target" or "OVER TARGET".
 QString verdict(bool withinTarget);
+
+} // namespace corvander

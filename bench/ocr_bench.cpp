@@ -24,6 +24,8 @@
 #include <functional>
 #include <limits>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -402,3 +404,5 @@ const MeasurementRegistration registration("--ocr", "OCR of scanned pages", &mea
                                            RunOrder::Ocr, true, Files::Own);
 
 } // namespace
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <limits>
 
+namespace corvander {
+
 void runPlainly(const QString& program, const QStringList& arguments, const QString& stdoutFile) {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
@@ -64,3 +66,5 @@ void bestOfRounds(int rounds, double& programBest, double& baselineBest,
         programBest = std::min(programBest, program());
     }
 }
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+namespace corvander {
+
 // Runs the program once and waits for it, with no event processing; its standard output goes
 // into stdoutFile when one is given.
 void runPlainly(const QString& program, const QStringList& arguments,
@@ -39,3 +41,5 @@ template <typename Work> double timeSeconds(Work&& work) {
 // file cache than the other.
 void bestOfRounds(int rounds, double& programBest, double& baselineBest,
                   const std::function<double()>& program, const std::function<double()>& baseline);
+
+} // namespace corvander

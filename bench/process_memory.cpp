@@ -4,6 +4,8 @@
 #include <QFile>
 #include <sys/resource.h>
 
+namespace corvander {
+
 namespace {
 
 qint64 peakFromStatus(const QString& statusFile) {
@@ -41,3 +43,5 @@ qint64 ownPeakResidentBytes() {
     getrusage(RUSAGE_SELF, &usage);
     return qint64(usage.ru_maxrss) * 1024;
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+namespace corvander {
+
 // Peak resident memory, as the kernel keeps it for every process (VmHWM in /proc/PID/status).
 
 // The peak of the process in bytes; -1 when it cannot be read (the process is gone).
@@ -14,3 +16,5 @@ bool restartOwnPeak();
 
 // This process's peak in bytes.
 qint64 ownPeakResidentBytes();
+
+} // namespace corvander

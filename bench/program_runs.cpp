@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+namespace corvander {
+
 double timeRenameRun(HeadlessWindow& window, HeadlessDialogs& dialogs, const QString& scratch) {
     window.results = emptyFolder(scratch, QStringLiteral("results")) + QLatin1Char('/');
     bool running = false;
@@ -33,3 +35,5 @@ double timeRenameRun(HeadlessWindow& window, HeadlessDialogs& dialogs, const QSt
             QStringLiteral("the run copied %1 of %2 files").arg(copies).arg(window.entryCount()));
     return seconds;
 }
+
+} // namespace corvander

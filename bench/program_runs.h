@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 class HeadlessDialogs;
 class HeadlessWindow;
 
@@ -11,3 +13,5 @@ class HeadlessWindow;
 // Raises an error unless every listed file was copied: a run that skipped files did not do the
 // work being timed.
 double timeRenameRun(HeadlessWindow& window, HeadlessDialogs& dialogs, const QString& scratch);
+
+} // namespace corvander

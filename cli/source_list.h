@@ -5,9 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-class Dialogs;
-
 namespace corvander {
+
+class Dialogs;
 
 // One file of the command's list: its name as given or as the folder walk built it, and the
 // path the run reads it by. A file that nothing can read stays in the list, at its place, with

@@ -1,5 +1,7 @@
 #include "common/app_title.h"
 
+namespace corvander {
+
 namespace {
 QString& storedTitle() {
     static QString title = QString::fromLatin1(kProductName);
@@ -25,3 +27,5 @@ QString applicationTitle() {
 void setApplicationTitle(const QString& name) {
     storedTitle() = shortenedTitle(name);
 }
+
+} // namespace corvander

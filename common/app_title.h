@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 inline constexpr char kProductName[] = "Corvander";
 // Both are chosen when the program is built (the CMake cache variables of the same names).
 inline constexpr char kSupportAddress[] = CORVANDER_SUPPORT_ADDRESS;
@@ -14,3 +16,5 @@ QString shortenedTitle(const QString& name);
 // The title of every box that names none of its own.
 QString applicationTitle();
 void setApplicationTitle(const QString& name = QString::fromLatin1(kProductName));
+
+} // namespace corvander

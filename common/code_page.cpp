@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+namespace corvander {
+
 bool isNameCharacter(char32_t code) {
     switch (QChar::category(code)) {
     case QChar::Other_Control:
@@ -60,3 +62,5 @@ QString escapeInvalidUtf8(const QByteArray& bytes) {
 QString toComposedForm(const QString& text) {
     return text.normalized(QString::NormalizationForm_C);
 }
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace corvander {
+
 // The system code page is UTF-8, which holds every character. A name may hold any character but
 // controls (Cc), surrogates (Cs), private-use (Co) and unassigned ones (Cn), and line and
 // paragraph separators (Zl, Zp).
@@ -18,3 +20,5 @@ QString escapeInvalidUtf8(const QByteArray& bytes);
 // Brings extractor output to one form, so that a letter written as base letter plus combining
 // accent counts as the one precomposed letter.
 QString toComposedForm(const QString& text);
+
+} // namespace corvander

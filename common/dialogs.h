@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <optional>
 
+namespace corvander {
+
 // Every box, prompt and file dialog the program shows goes through this seam. The window owns the
 // real one; tests hand in a scripted one that records what was shown and answers in order.
 // An empty title means "the application title".
@@ -41,3 +43,5 @@ public:
     // Hands a file, folder or web address to the desktop. False when nothing could open it.
     virtual bool openExternally(const QUrl& url) = 0;
 };
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include "common/app_title.h"
 #include "common/dialogs.h"
 
+namespace corvander {
+
 void raiseError(const QString& description) {
     throw AppError(description);
 }
@@ -23,3 +25,5 @@ void TrappedProcedure::report(const QString& description, int line) {
     m_dialogs.showWarning(errorReportText(description, m_stamp, m_procedure, line),
                           QStringLiteral("Application Error"));
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+namespace corvander {
+
 class Dialogs;
 
 // Stamps that open the procedure label of an error report.
@@ -61,3 +63,5 @@ private:
     int m_next = 100;
     int m_reports = 0;
 };
+
+} // namespace corvander

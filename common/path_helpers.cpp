@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace corvander {
+
 bool PathExists(const QString& path) {
     if (path.isEmpty())
         return false;
@@ -50,3 +52,5 @@ QString DesktopFolderPath() {
         return desktop;
     return desktop + QLatin1Char('/');
 }
+
+} // namespace corvander

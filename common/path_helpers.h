@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 // Small path and file helpers shared by every part of the program. Paths use "/".
 
 // True when the file or folder's modification time can be read (a dangling link gives false).
@@ -16,3 +18,5 @@ QString FileNameOf(const QString& path);
 QString StripExtension(const QString& text);
 // The desktop folder followed by "/". Raises an error when it cannot be determined.
 QString DesktopFolderPath();
+
+} // namespace corvander

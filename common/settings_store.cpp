@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 const QString kSection = QStringLiteral("Corvander");
 
@@ -131,3 +133,5 @@ void SettingsStore::writeFailed() {
     m_writeFailureReported = true;
     m_onWriteFailure();
 }
+
+} // namespace corvander

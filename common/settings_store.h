@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+namespace corvander {
+
 // The per-user settings: the file Fernwick.ini in the XDG config folder, section [Corvander].
 // Every value is text; a missing key gives the reader's default. Each save reaches the disk at
 // once, so a crash or a hard exit never loses a choice already made. Only a regular file (or a
@@ -46,3 +48,5 @@ private:
     bool m_writeFailureReported = false;
     bool m_writesRefused = false;
 };
+
+} // namespace corvander

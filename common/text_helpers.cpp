@@ -1,5 +1,7 @@
 #include "common/text_helpers.h"
 
+namespace corvander {
+
 QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -9,3 +11,5 @@ QString trimBlanks(const QString& text) {
         --last;
     return text.mid(first, last - first);
 }
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <limits>
 #include <optional>
 
+namespace corvander {
+
 namespace {
 
 std::optional<double> parseNumber(const QString& text) {
@@ -67,3 +69,5 @@ bool toBoolean(const QString& text) {
 QString booleanText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
+
+} // namespace corvander

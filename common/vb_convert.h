@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdint>
 
+namespace corvander {
+
 // Text conversions with the rules the stored settings and the prompts were written for.
 // Each raises an AppError ("Type mismatch", "Overflow") where the text does not convert.
 
@@ -18,3 +20,5 @@ std::int32_t toInt32(const QString& text);
 // "True"/"False" in any letter case, or a number (zero false, anything else true).
 bool toBoolean(const QString& text);
 QString booleanText(bool value);
+
+} // namespace corvander

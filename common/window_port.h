@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // What the non-window code may see of the main window. Each piece is small so that a test double
 // only implements what the code under test touches.
 
@@ -51,3 +53,5 @@ public:
     // The user asked to be prompted for the password of protected documents.
     virtual bool asksForPassword() const = 0;
 };
+
+} // namespace corvander

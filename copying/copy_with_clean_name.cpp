@@ -3,6 +3,8 @@
 #include "copying/safe_copy.h"
 #include "naming/clean_name.h"
 
+namespace corvander {
+
 bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool removePercent,
                        const corvander::ResultsFolder& resultsFolder) {
     const QString name = CleanName(nameText, removePercent);
@@ -11,3 +13,5 @@ bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool 
     CopyToFreeName(sourcePath, resultsFolder, name);
     return true;
 }
+
+} // namespace corvander

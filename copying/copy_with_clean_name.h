@@ -4,7 +4,6 @@
 
 namespace corvander {
 class ResultsFolder;
-}
 
 // Copies the PDF into the open results folder as the cleaned name plus ".pdf", taking the first
 // free name among name.pdf, name!.pdf, name!!.pdf and so on. False when the name comes out empty
@@ -12,3 +11,5 @@ class ResultsFolder;
 // the caller's result stays "skipped".
 bool CopyWithCleanName(const QString& sourcePath, const QString& nameText, bool removePercent,
                        const corvander::ResultsFolder& resultsFolder);
+
+} // namespace corvander

@@ -2,9 +2,9 @@
 
 #include "copying/leftovers.h"
 
-class FileListView;
-
 namespace corvander {
+
+class FileListView;
 
 // Tells whether a file is one of the list's entries (links followed). The entries are looked up
 // when it is first asked, and only then: a clean-up that finds nothing to remove costs nothing.

@@ -15,9 +15,9 @@
 #include <sys/stat.h>
 #include <utility>
 
-namespace {
+namespace corvander {
 
-using corvander::FileDescriptor;
+namespace {
 
 bool sameState(const struct stat& info, const corvander::FileIdentity& expected) {
     const qint64 modified = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
@@ -74,3 +74,5 @@ QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder
         return attempt.path;
     }
 }
+
+} // namespace corvander

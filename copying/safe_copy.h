@@ -8,7 +8,6 @@
 
 namespace corvander {
 class ResultsFolder;
-}
 
 // The source no longer is the file whose text named it (replaced, rewritten or touched since).
 class SourceChanged : public std::exception {};
@@ -28,3 +27,5 @@ class SourceChanged : public std::exception {};
 QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder& folder,
                        const QString& name,
                        const std::optional<corvander::FileIdentity>& expected = std::nullopt);
+
+} // namespace corvander

@@ -178,11 +178,11 @@ void ReadabilityCheck::checkOnce() {
     });
 }
 
-} // namespace corvander
-
 QString unreadableFilesMessage(const QString& unreadableList) {
     return QStringLiteral("These files could not be read:\r\n\r\n") + unreadableList +
            QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
                           "not extract text within an image within a PDF.\r\n\r\nEmail ") +
            QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");
 }
+
+} // namespace corvander

@@ -10,12 +10,12 @@
 #include <QHash>
 #include <QString>
 
+namespace corvander {
+
 class BusyPointer;
 class Dialogs;
 class FileListView;
 class ProgressView;
-
-namespace corvander {
 
 class Extractor;
 class Waiter;
@@ -90,7 +90,7 @@ private:
     bool m_again = false;
 };
 
-} // namespace corvander
-
 // The message that names the unreadable files; each path in the list ends in CR LF.
 QString unreadableFilesMessage(const QString& unreadableList);
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include "common/text_helpers.h"
 #include "extract/text_reading.h"
 
+namespace corvander {
+
 QStringList ReadDocumentInfo(const corvander::ExtractFunction& extract, const QString& pdfPath) {
     return documentInfoLines(extract(corvander::ExtractRequest::information(pdfPath)));
 }
@@ -28,3 +30,5 @@ QString LookupInfoField(const QStringList& lines, const QString& label) {
     }
     return {};
 }
+
+} // namespace corvander

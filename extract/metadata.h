@@ -9,7 +9,6 @@
 namespace corvander {
 // Brings the answer to one request, however the caller gets it (at once, or sent ahead).
 using ExtractFunction = std::function<ExtractResult(const ExtractRequest&)>;
-} // namespace corvander
 
 // The document information of one PDF as lines: the entries ("Title:", "Pages:",
 // "PDF version:", ...) and, when the document has an XML metadata stream, a line "Metadata:"
@@ -20,3 +19,5 @@ QStringList documentInfoLines(const corvander::ExtractResult& result);
 // The text after the first "label:" (letter case ignored) on the first line that holds it, with
 // blanks (not tabs) trimmed from both ends; empty when no line holds it.
 QString LookupInfoField(const QStringList& lines, const QString& label);
+
+} // namespace corvander

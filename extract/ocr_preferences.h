@@ -3,9 +3,9 @@
 #include <QLocale>
 #include <QStringList>
 
-class SettingsStore;
-
 namespace corvander {
+
+class SettingsStore;
 
 // The OCR choices kept in the settings: "OCR" ("True" or "False") and "OCRLanguages" (Tesseract's
 // way, "deu+eng").

@@ -1,5 +1,7 @@
 #include "extract/text_reading.h"
 
+namespace corvander {
+
 QStringList splitOutputLines(const QByteArray& bytes) {
     const QString text = decodeExtractedText(bytes);
     if (text.isEmpty())
@@ -14,3 +16,5 @@ QStringList splitOutputLines(const QByteArray& bytes) {
     }
     return lines;
 }
+
+} // namespace corvander

@@ -53,8 +53,6 @@ ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& 
     return waitForResult(pool, waiter, pool.submit(request));
 }
 
-} // namespace corvander
-
 QString waitingText(int counter, const QString& baseText) {
     QString text = baseText;
     if (!baseText.isEmpty())
@@ -81,3 +79,5 @@ int creepValue(int counter, int startValue, int fileCount) {
         return int(limit);
     return int(roundHalfEven(value));
 }
+
+} // namespace corvander

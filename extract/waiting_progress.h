@@ -4,9 +4,9 @@
 
 #include <QString>
 
-class ProgressView;
-
 namespace corvander {
+
+class ProgressView;
 
 class Waiter;
 
@@ -39,11 +39,11 @@ ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket t
 // Sends the request and waits for its result, showing nothing.
 ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request);
 
-} // namespace corvander
-
 // The bar's text at the given pass (50 and later).
 QString waitingText(int counter, const QString& baseText);
 // True for the passes that move the bar: 50, 200, 350, ...
 bool isCreepPass(int counter);
 // The bar's value at a creep pass.
 int creepValue(int counter, int startValue, int fileCount);
+
+} // namespace corvander

@@ -19,6 +19,8 @@
 #include <unistd.h>
 #include <utility>
 
+namespace corvander {
+
 namespace {
 
 // This platform's limits: a path of 4096 bytes with its terminator, a name of 255 bytes.
@@ -297,3 +299,5 @@ bool HasUnsafeChars(const QString& name) {
 bool HasUnsafeChars(const QByteArray& rawName) {
     return !isValidUtf8(rawName) || HasUnsafeChars(QFile::decodeName(rawName));
 }
+
+} // namespace corvander

@@ -5,11 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 class Dialogs;
 class FolderLister;
-namespace corvander {
 class Waiter;
-}
 
 // A path a walk left out, and why.
 struct LeftOutPath {
@@ -58,3 +58,5 @@ bool FileExistsByOpen(const QString& path);
 // raw form is also true for a name that is not valid UTF-8.
 bool HasUnsafeChars(const QString& name);
 bool HasUnsafeChars(const QByteArray& rawName);
+
+} // namespace corvander

@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace corvander {
+
 void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
                          const FolderLister& lister) {
     TrappedProcedure proc(context.dialogs, QStringLiteral("Form1.OpenCommandLinePaths"));
@@ -45,3 +47,5 @@ void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
 void AddCommandLinePaths(FileListContext& context, const QStringList& paths) {
     AddCommandLinePaths(context, paths, systemFolderLister());
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace corvander {
+
 class FolderLister;
 struct FileListContext;
 
@@ -12,3 +14,5 @@ struct FileListContext;
 void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
                          const FolderLister& lister);
 void AddCommandLinePaths(FileListContext& context, const QStringList& paths);
+
+} // namespace corvander

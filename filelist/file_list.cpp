@@ -2,6 +2,8 @@
 
 #include "common/window_port.h"
 
+namespace corvander {
+
 namespace {
 QString collapsePairs(QString text) {
     text.replace(QStringLiteral("//"), QStringLiteral("/"));
@@ -29,3 +31,5 @@ bool ListContainsPath(const FileListView& list, const QString& path) {
 QString joinFolderAndName(const QString& folder, const QString& name) {
     return collapseDoubledSlashes(folder + QLatin1Char('/') + name);
 }
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 class FileListView;
 
 // Joining a folder that already ends in "/" to "/name" doubles the separator. One left-to-right
@@ -17,3 +19,5 @@ bool ListContainsPath(const FileListView& list, const QString& path);
 // The text of the entry for one of several files chosen together: folder, "/" and name, with the
 // doubled separator that a root folder leaves collapsed.
 QString joinFolderAndName(const QString& folder, const QString& name);
+
+} // namespace corvander

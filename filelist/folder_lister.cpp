@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 // The longest path one system call takes, without its terminating zero.
@@ -111,3 +113,5 @@ const FolderLister& systemFolderLister() {
     static const SystemFolderLister lister;
     return lister;
 }
+
+} // namespace corvander

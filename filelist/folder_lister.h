@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // What the folder walk learns from listing one folder's subfolders.
 struct SubfolderListing {
     enum class Outcome {
@@ -39,3 +41,5 @@ const FolderLister& systemFolderLister();
 // entries, O_PATH only to learn what it is): a path too long for one system call is opened part
 // by part. A descriptor to close, or -1 with errno set.
 int openFolder(const QByteArray& path, int access);
+
+} // namespace corvander

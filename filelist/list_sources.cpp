@@ -12,6 +12,8 @@
 
 #include <utility>
 
+namespace corvander {
+
 namespace {
 
 const QString kExtensionKey = QStringLiteral("Extension");
@@ -134,3 +136,5 @@ void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& d
                         corvander::Waiter* waiter) {
     AppendDroppedPaths(list, paths, dialogs, systemFolderLister(), waiter);
 }
+
+} // namespace corvander

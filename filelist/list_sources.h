@@ -6,14 +6,14 @@
 
 #include "filelist/add_folder.h"
 
+namespace corvander {
+
 class BusyPointer;
 class Dialogs;
 class FileListView;
 class FolderLister;
 class SettingsStore;
-namespace corvander {
 class Waiter;
-}
 
 // What the sources that fill the file list work with. The readability check runs after every
 // addition, a cancelled one included.
@@ -48,3 +48,5 @@ void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& d
                         const FolderLister& lister, corvander::Waiter* waiter = nullptr);
 void AppendDroppedPaths(FileListView& list, const QStringList& paths, Dialogs& dialogs,
                         corvander::Waiter* waiter = nullptr);
+
+} // namespace corvander

@@ -11,6 +11,8 @@
 #include <QUrl>
 #include <algorithm>
 
+namespace corvander {
+
 namespace {
 const QString kSnapshotKey = QStringLiteral("Snapshot");
 const QString kKey = QString::fromLatin1(kSampleListKey);
@@ -59,3 +61,5 @@ void LoadSampleFiles(FileListView& list, SettingsStore& settings, Dialogs& dialo
         dialogs.openExternally(
             QUrl::fromLocalFile(samplesFolderOf(programFolder) + QLatin1Char('/')));
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 class Dialogs;
 class FileListView;
 class SettingsStore;
@@ -18,3 +20,5 @@ void PrepareSampleSnapshot(SettingsStore& settings, const QString& programFolder
 // file exists any more, the record is made again from the Samples folder first.
 void LoadSampleFiles(FileListView& list, SettingsStore& settings, Dialogs& dialogs,
                      const QString& programFolder);
+
+} // namespace corvander

@@ -1,5 +1,7 @@
 #include "filelist/shift_cipher.h"
 
+namespace corvander {
+
 namespace {
 
 QByteArray shift(const QByteArray& bytes, const QByteArray& key, int direction) {
@@ -38,3 +40,5 @@ QString ShiftEncode(const QString& text, const QString& key) {
 QString ShiftDecode(const QString& text, const QString& key) {
     return QString::fromUtf8(shiftDecodeBytes(text.toLatin1(), key.toLatin1()));
 }
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace corvander {
+
 // The key of the stored sample list: eight lowercase ASCII letters.
 inline constexpr char kSampleListKey[] = "kestrels";
 
@@ -16,3 +18,5 @@ QByteArray shiftDecodeBytes(const QByteArray& bytes, const QByteArray& key);
 // that any path comes back whole from ShiftDecode.
 QString ShiftEncode(const QString& text, const QString& key);
 QString ShiftDecode(const QString& text, const QString& key);
+
+} // namespace corvander

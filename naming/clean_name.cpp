@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace corvander {
+
 QString CleanName(const QString& nameText, bool removePercent) {
     QString name;
     name.reserve(nameText.size());
@@ -31,3 +33,5 @@ QString CleanName(const QString& nameText, bool removePercent) {
         name.remove(QLatin1Char('%'));
     return name;
 }
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <optional>
 
+namespace corvander {
+
 namespace {
 
 std::optional<double> numberOf(const QString& element) {
@@ -51,3 +53,5 @@ WordPick listedWordsPick(const QString& text, int count, const QString& wordList
 QString pickListedWords(const QString& text, int count, const QString& wordList) {
     return listedWordsPick(text, count, wordList).text;
 }
+
+} // namespace corvander

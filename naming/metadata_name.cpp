@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+namespace corvander {
+
 QString metadataLabel(const QString& token) {
     static const std::pair<const char*, const char*> table[] = {
         {"%a", "Author"},      {"%t", "Title"},    {"%s", "Subject"},      {"%c", "Creator"},
@@ -30,3 +32,5 @@ QString composeMetadataName(const QString& format,
     }
     return trimBlanks(name);
 }
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+namespace corvander {
+
 // The document-information label a placeholder such as "%a" stands for; empty for anything else
 // (matching is exact and case-sensitive, so "%A" names nothing).
 QString metadataLabel(const QString& token);
@@ -12,3 +14,5 @@ QString metadataLabel(const QString& token);
 // not even a separator, and a part that names no field counts as an empty value.
 QString composeMetadataName(const QString& format,
                             const std::function<QString(const QString& label)>& lookup);
+
+} // namespace corvander

@@ -2,9 +2,9 @@
 
 #include "naming/rules/naming_rule.h"
 
-class RenameControls;
-
 namespace corvander {
+
+class RenameControls;
 
 // The rule the choices name now: nothing for rename by content without a mode. A run asks at each
 // file's turn, because a mode or family changed during a run applies to the files that follow;

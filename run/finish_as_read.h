@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace corvander {
+
 struct RenameContext;
 
 // How often a file is read in all when its source keeps changing between its reading and its
@@ -20,3 +22,5 @@ QString keptChangingText();
 // renamed.
 bool finishAsRead(const RenameContext& context, corvander::PlannedFile plan,
                   const std::function<corvander::PlannedFile()>& readAgain);
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <optional>
 
+namespace corvander {
+
 bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan) {
     FileOutcome outcome{plan, {}, {}, {}};
     const auto tell = [&] {
@@ -79,3 +81,5 @@ QString FileOutcome::skipText() const {
         return QStringLiteral("already copied as ") + copiedBefore;
     return plan.skipText();
 }
+
+} // namespace corvander

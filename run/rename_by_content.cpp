@@ -6,8 +6,7 @@
 #include "run/finish_as_read.h"
 #include "run/rename_context.h"
 
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
+namespace corvander {
 
 bool RenameFile(const RenameContext& context, const QString& path,
                 const corvander::RuleArguments& arguments) {
@@ -35,3 +34,5 @@ bool RenameFile(const RenameContext& context, const QString& path,
     });
     return renamed;
 }
+
+} // namespace corvander

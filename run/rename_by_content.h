@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 struct RenameContext;
 
 // Copies one PDF into the results folder under a name made of words of its own text, picked by
@@ -12,3 +14,5 @@ struct RenameContext;
 // Errors are reported under the context's content label.
 bool RenameFile(const RenameContext& context, const QString& path,
                 const corvander::RuleArguments& arguments);
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include "run/finish_as_read.h"
 #include "run/rename_context.h"
 
+namespace corvander {
+
 bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QString& format) {
     TrappedProcedure proc(context.dialogs, context.labels.metadata);
     bool renamed = false;
@@ -32,3 +34,5 @@ bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QStr
     });
     return renamed;
 }
+
+} // namespace corvander

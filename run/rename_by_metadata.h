@@ -4,6 +4,8 @@
 
 #include "naming/rules/naming_rule.h"
 
+namespace corvander {
+
 struct RenameContext;
 
 // Copies one PDF into the results folder under a name built from its document information and the
@@ -15,3 +17,5 @@ bool RenameMeta(const RenameContext& context, const QString& pdfPath, const QStr
 // reported under the context's template label.
 bool RenameByTemplate(const RenameContext& context, const QString& pdfPath,
                       const corvander::RuleArguments& arguments);
+
+} // namespace corvander

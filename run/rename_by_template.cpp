@@ -5,6 +5,8 @@
 #include "run/rename_by_metadata.h"
 #include "run/rename_context.h"
 
+namespace corvander {
+
 bool RenameByTemplate(const RenameContext& context, const QString& pdfPath,
                       const corvander::RuleArguments& arguments) {
     TrappedProcedure proc(context.dialogs, context.labels.templates);
@@ -29,3 +31,5 @@ bool RenameByTemplate(const RenameContext& context, const QString& pdfPath,
     });
     return renamed;
 }
+
+} // namespace corvander

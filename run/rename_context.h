@@ -5,15 +5,15 @@
 
 #include <QString>
 
+namespace corvander {
+
 class Dialogs;
 class FileListView;
 class ProgressView;
 class RenameControls;
 
-namespace corvander {
 class NameReservations;
 class ResultsFolder;
-} // namespace corvander
 
 // The names under which the rename steps report errors; each caller gives its own.
 struct RenameLabels {
@@ -62,3 +62,5 @@ struct RenameContext {
 // when planning ahead) and tells the context. True when the file counts as renamed. A copy that
 // fails raises its report in the caller's procedure, after the outcome was told.
 bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan);
+
+} // namespace corvander

@@ -21,8 +21,7 @@
 #include "run/run_requests.h"
 #include "run/skip_copied.h"
 
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
+namespace corvander {
 
 namespace {
 
@@ -405,3 +404,5 @@ void RunRenaming(const RenameRunPorts& ports, bool& runInProgress, const RunOpti
     const RunFlag flag(runInProgress);
     RenameRun(ports, options).go();
 }
+
+} // namespace corvander

@@ -7,19 +7,19 @@
 #include <functional>
 #include <memory>
 
+namespace corvander {
+
 class BusyPointer;
 class Dialogs;
 class FileListView;
 class ProgressView;
 class RenameControls;
 
-namespace corvander {
 class CopiedIndex;
 class Extractor;
 class FileSystemCalls;
 class RunJournal;
 class Waiter;
-} // namespace corvander
 
 // The parts of the window that a rename run reads and drives.
 struct RenameRunPorts {
@@ -69,3 +69,5 @@ struct RunOptions {
 // is set (a click that arrives while a run lets events through); sets it for the run's length.
 // Errors are reported under the labels' run name and the run goes on.
 void RunRenaming(const RenameRunPorts& ports, bool& runInProgress, const RunOptions& options = {});
+
+} // namespace corvander

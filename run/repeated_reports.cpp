@@ -1,5 +1,7 @@
 #include "run/repeated_reports.h"
 
+namespace corvander {
+
 void RepeatedReports::showWarning(const QString& text, const QString& title) {
     for (Kind& kind : m_kinds) {
         if (kind.report == text) {
@@ -24,3 +26,5 @@ QString RepeatedReports::summary() const {
     }
     return lines;
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+namespace corvander {
+
 // The boxes of one run. An error report that comes again (the same description at the same place:
 // a full disk, a folder that refuses every name) is shown the first time only; the later ones are
 // counted, and the run's last message says how many more files it cost. Every other box passes
@@ -53,3 +55,5 @@ private:
     Dialogs& m_shown;
     QList<Kind> m_kinds;
 };
+
+} // namespace corvander

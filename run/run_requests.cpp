@@ -7,11 +7,7 @@
 #include "run/rename_by_content.h"
 #include "run/rename_by_metadata.h"
 
-using corvander::ExtractRequest;
-using corvander::Family;
-using corvander::NamingRule;
-using corvander::RuleArguments;
-using corvander::RunParameters;
+namespace corvander {
 
 std::optional<ExtractRequest> expectedRequest(const RenameControls& controls,
                                               const RunParameters& parameters,
@@ -36,3 +32,5 @@ bool renameOne(const RenameContext& context, const RunParameters& parameters, co
         return !RenameByTemplate(context, path, arguments);
     return !RenameFile(context, path, arguments);
 }
+
+} // namespace corvander

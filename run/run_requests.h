@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace corvander {
+
 // The per-file part of a run, by the rule chosen when the file's turn comes.
 
 // The extraction a file will need if the choices stay as they are now; nothing when it needs
@@ -17,3 +19,5 @@ std::optional<corvander::ExtractRequest> expectedRequest(const RenameControls& c
 // Renames one file; true when it goes on the skipped list. A number that does not fit raises.
 bool renameOne(const RenameContext& context, const corvander::RunParameters& parameters,
                const QString& path);
+
+} // namespace corvander

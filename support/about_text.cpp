@@ -2,6 +2,8 @@
 
 #include "common/app_title.h"
 
+namespace corvander {
+
 QString aboutText(const QString& settingsFile) {
     // The extraction worker links the Poppler library, which is under the GPL, so the program as
     // a whole is too.
@@ -17,3 +19,5 @@ QString aboutText(const QString& settingsFile) {
                           "Settings file: ") +
            settingsFile + QStringLiteral(" (section [Corvander])");
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace corvander {
+
 QString generalHelpText() {
     const QString cr = QStringLiteral("\r");
     return QStringLiteral("This program will:") + cr + cr +
@@ -33,3 +35,5 @@ QString metadataHelpText() {
     return QStringLiteral("Rename by metadata:") + QStringLiteral("\r\n\r\n") +
            lines.join(QStringLiteral("\r\n"));
 }
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace corvander {
+
 namespace {
 
 // The number of a failure without a number of its own: 0x80040418 plus the code.
@@ -73,3 +75,5 @@ int ShellOpen(Dialogs& dialogs, const QString& file, int showState, const QStrin
     }
     return code;
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace corvander {
+
 class Dialogs;
 
 // A failed open: the error number and message that belong to the shell's failure code, and the
@@ -42,3 +44,5 @@ inline constexpr int kShellOpened = 33;
 int ShellOpen(Dialogs& dialogs, const QString& file, int showState = 1,
               const QString& parameters = {}, const QString& workingFolder = {},
               const QString& verb = QStringLiteral("open"));
+
+} // namespace corvander

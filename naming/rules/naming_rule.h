@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <optional>
 
-class Dialogs;
-
 namespace corvander {
+
+class Dialogs;
 
 // Every way this program names a file. The content modes come in Combo1's order.
 enum class RuleId {

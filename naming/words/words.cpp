@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace corvander {
+
 namespace {
 
 // Blanks (code 32 only) off both ends: tabs and other white space are part of a word.
@@ -101,3 +103,5 @@ QString pickAroundSearch(const QString& text, int count, const QString& searchTe
                          const QString& ownBaseName) {
     return aroundSearchPick(text, count, searchText, after, ownBaseName).text;
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // The word rules of rename by content, as pure functions on the extracted text: what a word is,
 // what the prepared text is and where a search text is found. The program and its extraction
 // worker both link them, so that the worker's reading stops exactly where these rules say the
@@ -50,3 +52,5 @@ QString pickAroundSearch(const QString& text, int count, const QString& searchTe
 WordPick firstWordsPick(const QString& text, int count);
 WordPick aroundSearchPick(const QString& text, int count, const QString& searchText, bool after,
                           const QString& ownBaseName);
+
+} // namespace corvander

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-using corvander::CommandLine;
-using corvander::parseCommandLine;
+namespace corvander {
 
 TEST(CommandLine, FilesOptionsAndQtsOwnOptions) {
     using Action = CommandLine::Action;
@@ -66,3 +65,5 @@ TEST(CommandLine, FilesOptionsAndQtsOwnOptions) {
         EXPECT_EQ(parsed.refused, QString::fromLatin1(c.refused));
     }
 }
+
+} // namespace corvander

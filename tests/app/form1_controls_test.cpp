@@ -23,6 +23,8 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 
+namespace corvander {
+
 namespace {
 
 struct Expected {
@@ -45,7 +47,7 @@ const Expected kControls[] = {
     {"Frame2", "QGroupBox", "Form1", {8, 447, 520, 54}, "Save Results To This Folder"},
     {"Text1", "QLineEdit", "Frame2", {16, 20, 442, 23}, nullptr},
     {"PushButton4", "QPushButton", "Frame2", {464, 20, 40, 23}, "..."},
-    {"ListView1", "FileDropList", "Form1", {8, 42, 520, 121}, nullptr},
+    {"ListView1", "corvander::FileDropList", "Form1", {8, 42, 520, 121}, nullptr},
     {"Frame1", "QGroupBox", "Form1", {8, 285, 520, 159}, "Rename Options"},
     {"Text2", "QLineEdit", "Frame1", {32, 90, 426, 23}, nullptr},
     {"Option1", "QRadioButton", "Frame1", {16, 20, 129, 17}, "Rename by content"},
@@ -59,7 +61,7 @@ const Expected kControls[] = {
     {"PushButton13", "QPushButton", "Frame1", {360, 120, 72, 27}, "%c - %s"},
     {"PushButton14", "QPushButton", "Frame1", {440, 120, 64, 27}, "%t - %g"},
     {"Label1", "QLabel", "Frame1", {32, 126, 77, 15}, "Load Sample:"},
-    {"ProgressBar1", "TextProgressBar", "Form1", {8, 543, 520, 27}, "Progress Bar"},
+    {"ProgressBar1", "corvander::TextProgressBar", "Form1", {8, 543, 520, 27}, "Progress Bar"},
     {"PushButton2", "QPushButton", "Form1", {8, 508, 520, 27}, "Start Renaming"},
     {"PushButton5", "QPushButton", "Form1", {272, 169, 256, 27}, "Add All PDF File(s) In Folder"},
     {"PushButton1", "QPushButton", "Form1", {8, 169, 256, 27}, "Add PDF File(s)"},
@@ -208,3 +210,5 @@ TEST_F(Form1Layout, ClosingEndsTheProgramAndKillsTheWorkers) {
     for (const qint64 pid : workers)
         EXPECT_TRUE(processEnds(pid)) << pid;
 }
+
+} // namespace corvander

@@ -15,6 +15,8 @@
 #include <QRegularExpression>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 class Keyboard : public WindowTest {
@@ -168,3 +170,5 @@ TEST_F(Keyboard, EveryControlHasANameThatSaysWhatItDoes) {
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(ui.ProgressBar1);
     EXPECT_EQ(bar->text(QAccessible::Description), QStringLiteral("Processing: a.pdf"));
 }
+
+} // namespace corvander

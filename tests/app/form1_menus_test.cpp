@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 // What the user saw, in order: kind, text and title of every box.
@@ -96,3 +98,5 @@ TEST_F(MenuBar, OptionsMenuIsGreyedUntilItHasItems) {
     ui.mnuOptions->removeAction(option);
     EXPECT_FALSE(ui.mnuOptions->menuAction()->isEnabled());
 }
+
+} // namespace corvander

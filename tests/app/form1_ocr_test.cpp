@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QMenu>
 
+namespace corvander {
+
 namespace {
 
 class OcrOptions : public WindowTest {
@@ -138,3 +140,5 @@ TEST_F(OcrOptions, TheWorkersReadWithTheOptionsFromTheNextCheckOn) {
     EXPECT_TRUE(poolOcr().enabled);
     EXPECT_EQ(poolOcr().languages, QStringLiteral("fra"));
 }
+
+} // namespace corvander

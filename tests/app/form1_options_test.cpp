@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace corvander {
+
 using OptionsPanel = WindowTest;
 
 TEST_F(OptionsPanel, EachPresetSetsAndStoresItsFormat) {
@@ -52,3 +54,5 @@ TEST_F(OptionsPanel, CancelledBrowseChangesNothing) {
     EXPECT_FALSE(settings.contains(QStringLiteral("LastFolderDot")));
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTest>
 
+namespace corvander {
+
 using ScaledWindow = WindowTest;
 
 TEST_F(ScaledWindow, FitsAFullHdScreenAtScaleTwo) {
@@ -28,3 +30,5 @@ TEST_F(ScaledWindow, FitsAFullHdScreenAtScaleTwo) {
         EXPECT_TRUE(screen->geometry().contains(onScreen)) << control->objectName().toStdString();
     }
 }
+
+} // namespace corvander

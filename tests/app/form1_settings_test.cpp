@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace corvander {
+
 using StoredChoices = WindowTest;
 
 TEST_F(StoredChoices, FreshStoreGivesTheDefaultsAndThenHoldsThem) {
@@ -131,3 +133,5 @@ TEST_F(StoredChoices, EveryChangeIsWrittenThrough) {
     EXPECT_TRUE(ui.Check1->isChecked());
     EXPECT_EQ(ui.Text1->text(), QStringLiteral("/tmp"));
 }
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 struct Place {
@@ -124,3 +126,5 @@ TEST_F(WindowSize, LowScreenSqueezesTheListThenTheGapsAndEverythingStillShows) {
     resizeClient(form, form.minimumSize() - QSize(0, form.clientArea().top()));
     expectNothingOverlaps(form);
 }
+
+} // namespace corvander

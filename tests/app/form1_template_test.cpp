@@ -5,6 +5,8 @@
 #include "tests/app/template_window_fixture.h"
 #include "tests/cli/program_runner.h"
 
+namespace corvander {
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -183,3 +185,5 @@ TEST_F(TemplateWindow, TheWindowAndTheCommandLineGiveTheSameNames) {
 }
 
 } // namespace
+
+} // namespace corvander

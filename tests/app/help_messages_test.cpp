@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+namespace corvander {
+
 using HelpButtons = WindowTest;
 
 TEST_F(HelpButtons, ShowTheirTextsByteForByteUnderTheApplicationTitle) {
@@ -28,3 +30,5 @@ TEST_F(HelpButtons, ShowTheirTextsByteForByteUnderTheApplicationTitle) {
     for (const auto& shown : dialogs.shown())
         EXPECT_EQ(shown.title, QStringLiteral("Corvander"));
 }
+
+} // namespace corvander

@@ -17,7 +17,7 @@
 
 #include <memory>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -179,3 +179,5 @@ TEST_F(PageViewTest, ShowsOnlyTheLastFileAskedForAndSaysWhenItCannotBeDrawn) {
     EXPECT_EQ(view.message(), QStringLiteral("No page to show"));
     EXPECT_FALSE(shown(view, good));
 }
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 const QString kEllipsis(QChar(0x2026));
 const QString kPath = QStringLiteral("/home/maren/Documents/Scans/2024/Invoices/scan0001.pdf");
@@ -74,3 +76,5 @@ TEST_F(FileListPaths, ListShowsTheNameOfALongPathAndItsToolTipTheWholePath) {
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/statement 4711.pdf")));
     EXPECT_TRUE(shown.contains(kEllipsis));
 }
+
+} // namespace corvander

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 // What a person saw in the open dialog before choosing every file it showed.
@@ -146,3 +148,5 @@ TEST(QtOpenDialog, ShowsAndReturnsPdfFilesInAnyLetterCaseUnderTheUnchangedFilter
                                    dir.filePath(QStringLiteral("B.PDF")),
                                    dir.filePath(QStringLiteral("c.Pdf"))}));
 }
+
+} // namespace corvander

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 struct SeenBox {
@@ -61,3 +63,5 @@ TEST(QtDialogs, AMessageTooTallForTheScreenScrollsWithItsOkInSight) {
 }
 
 } // namespace
+
+} // namespace corvander

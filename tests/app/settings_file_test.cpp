@@ -14,6 +14,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 // Makes a file or folder unchangeable, even for root, for as long as it lives.
@@ -210,3 +212,5 @@ TEST_F(SettingsFile, ModeThatDoesNotConvertIsNamedAndTheRunAsksForAMode) {
               QStringList{QStringLiteral("Please choose a rename mode first.")});
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 }
+
+} // namespace corvander

@@ -15,6 +15,8 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 struct Case {
@@ -303,3 +305,5 @@ INSTANTIATE_TEST_SUITE_P(Settings, SettingsNoFile,
                              }
                              return std::string();
                          });
+
+} // namespace corvander

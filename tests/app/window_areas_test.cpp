@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -116,3 +116,5 @@ TEST(WindowAreas, EachAreaIsLaidOutInItsOwnPlace) {
         EXPECT_EQ(drawn.side->geometry(), c.side);
     }
 }
+
+} // namespace corvander

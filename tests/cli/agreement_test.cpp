@@ -6,6 +6,8 @@
 #include "tests/extract/pdf_files.h"
 #include "tests/run/rename_fixture.h"
 
+namespace corvander {
+
 namespace {
 
 class AgreementTest : public RenameTest {
@@ -194,3 +196,5 @@ TEST_F(AgreementTest, CheckAgreesWithTheWindowsCheck) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -14,6 +14,8 @@
 #include <memory>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 class ContractTest : public ::testing::Test {
@@ -318,3 +320,5 @@ TEST_F(ContractTest, ProgressGoesToATerminalOnlyAndHelpListsTheCommands) {
 }
 
 } // namespace
+
+} // namespace corvander

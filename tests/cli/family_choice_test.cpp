@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -78,3 +78,5 @@ TEST(NamingRules, EachRuleIsChosenByTheOptionsItsUsageShows) {
         lastPlace = place;
     }
 }
+
+} // namespace corvander

@@ -14,6 +14,8 @@
 #include <memory>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 class HostileNames : public ::testing::Test {
@@ -202,3 +204,5 @@ TEST_F(HostileNames, DirectionControlsNeverReachACopysName) {
     EXPECT_EQ(copies, (QStringList{QStringLiteral("Alpha.pdf"), QStringLiteral("abcexe.pdf")}));
     EXPECT_TRUE(namesWithDirectionControls().isEmpty());
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 const QStringList kRecipient = {QStringLiteral("Jane Roe Trading"),
@@ -209,3 +211,5 @@ TEST_F(Learning, MistakesAreUsageErrors) {
 }
 
 } // namespace
+
+} // namespace corvander

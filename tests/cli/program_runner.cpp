@@ -16,6 +16,8 @@
 
 extern char** environ;
 
+namespace corvander {
+
 namespace {
 
 constexpr int kTimeLimitMs = 60000;
@@ -166,3 +168,5 @@ ProgramResult ProgramRunner::runOnTerminal(const QList<QByteArray>& arguments) {
 QString ProgramRunner::outputFile(const char* kind, int number) const {
     return m_home.filePath(QStringLiteral("%1.%2").arg(QLatin1String(kind)).arg(number));
 }
+
+} // namespace corvander

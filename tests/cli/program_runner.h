@@ -8,6 +8,8 @@
 #include <ostream>
 #include <sys/types.h>
 
+namespace corvander {
+
 // Runs the built corvander program as a script would: arguments as raw bytes (a path need not be
 // UTF-8), no display of any kind in its environment, its own settings and state folders, standard
 // input from /dev/null and its output caught in files.
@@ -54,3 +56,5 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* stream) {
 inline QByteArray arg(const QString& text) {
     return text.toUtf8();
 }
+
+} // namespace corvander

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace corvander {
+
 namespace {
 
 class RunTest : public ::testing::Test {
@@ -142,3 +144,5 @@ TEST_F(RunTest, ASignalEndsTheRunBetweenFilesWithItsWorkers) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 class SkipCopied : public ::testing::Test {
@@ -112,3 +114,5 @@ TEST_F(SkipCopied, WithoutTheOptionEveryRunCopiesEveryFile) {
 }
 
 } // namespace
+
+} // namespace corvander

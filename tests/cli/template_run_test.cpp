@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 class TemplateRun : public ::testing::Test {
@@ -135,3 +137,5 @@ TEST_F(TemplateRun, AFolderThatIsALinkTakesNoCopy) {
 }
 
 } // namespace
+
+} // namespace corvander

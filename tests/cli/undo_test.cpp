@@ -15,6 +15,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 QStringList journalsIn(const QString& stateFolder) {
@@ -292,3 +294,5 @@ TEST_F(SharedJournalTest, TheWindowUndoesACommandsRunAndTheCommandTheWindows) {
 }
 
 } // namespace
+
+} // namespace corvander

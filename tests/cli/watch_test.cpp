@@ -13,6 +13,8 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 class Watch : public ::testing::Test {
@@ -154,3 +156,5 @@ TEST_F(Watch, FilesWaitForAResultsFolderThatWentAndABurstKeepsItsOrder) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -19,9 +19,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace corvander {
 
-using corvander::PoolSettings;
+namespace {
 
 // Sets a variable for the life of the object; a null value unsets it.
 class ScopedVariable {
@@ -224,3 +224,5 @@ TEST(EnvironmentValues, AnOverflowingTimeoutLeavesTheRealPoolItsDefaultLimit) {
         pool.shutdown();
     }
 }
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 TEST(ErrorReport, TextNamesProcedureAndLineExactly) {
     EXPECT_EQ(errorReportText(QStringLiteral("File not found"), QString::fromLatin1(kMainStamp),
                               QStringLiteral("Form1.PushButton2_Click"), 104),
@@ -43,3 +45,5 @@ TEST(ApplicationTitle, LongNamesLoseWordsFromTheEnd) {
                                             "archives")),
               QStringLiteral("Corvander the bulk PDF renamer for"));
 }
+
+} // namespace corvander

@@ -4,7 +4,7 @@
 #include <fnmatch.h>
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -60,3 +60,5 @@ TEST(NameFilter, AnyCaseFormKeepsTheNameAndEveryPattern) {
     EXPECT_EQ(nameFilterPatterns(QStringLiteral("Pictures (*.png *.JPG)")),
               (QStringList{QStringLiteral("*.png"), QStringLiteral("*.JPG")}));
 }
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 TEST(PathHelpers, BaseNames) {
     const struct {
         const char* path;
@@ -79,3 +81,5 @@ TEST(SettingsStore, DefaultFileFollowsXdgConfigHome) {
     EXPECT_EQ(SettingsStore::defaultFilePath(),
               qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Fernwick.ini"));
 }
+
+} // namespace corvander

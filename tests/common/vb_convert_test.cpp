@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 TEST(Numeric, AcceptsSignDecimalsExponentAndBlanks) {
     const struct {
         const char* text;
@@ -53,3 +55,5 @@ TEST(Boolean, TakesWordsAndNumbers) {
     EXPECT_THROW(toBoolean(QStringLiteral("abc")), AppError);
     EXPECT_THROW(toBoolean(QString()), AppError);
 }
+
+} // namespace corvander

@@ -17,7 +17,7 @@
 #include <sys/vfs.h>
 #include <unistd.h>
 
-using corvander::ResultsFolder;
+namespace corvander {
 
 namespace {
 
@@ -146,3 +146,5 @@ TEST_F(ExfatFolder, AKilledCopyIsClearedAwayByTheNextRun) {
         fileBytes(CopyToFreeName(source, ResultsFolder(out, *calls), QStringLiteral("killed"))),
         content);
 }
+
+} // namespace corvander

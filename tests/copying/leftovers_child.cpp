@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 int main(int argc, char* argv[]) {
+    using namespace corvander;
     QCoreApplication app(argc, argv);
     if (argc != 4)
         return 2;

@@ -16,7 +16,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-using namespace corvander;
+namespace corvander {
+
 using State = CopyMarker::State;
 
 namespace {
@@ -219,3 +220,5 @@ TEST_F(Leftovers, ALiveRunInAnotherPidNamespaceKeepsItsFiles) {
         EXPECT_EQ(entries(), QStringList{"kept.pdf"}) << way;
     }
 }
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <functional>
 
+namespace corvander {
+
 // The real file-system calls, with what another file system or another program would do at the
 // moments that matter: refuse a way of putting a copy under its name, take the name first, or
 // end the process once the copy's first bytes are written.
@@ -64,3 +66,5 @@ private:
 
     QString m_folder;
 };
+
+} // namespace corvander

@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using corvander::ResultsFolder;
+namespace corvander {
 
 namespace {
 
@@ -271,3 +271,5 @@ TEST_F(CopyFolders, OnlyAMissingFeatureLeadsToTheNextWay) {
     }
     EXPECT_TRUE(entries(out).isEmpty()) << entries(out).join(' ').toStdString();
 }
+
+} // namespace corvander

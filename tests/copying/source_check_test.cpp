@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-using corvander::ResultsFolder;
+namespace corvander {
 
 namespace {
 
@@ -88,3 +88,5 @@ TEST_F(SourceCheck, ASourceChangedSinceItWasReadIsNotCopied) {
         QFile::remove(made);
     }
 }
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 #include <iostream>
 
+namespace corvander {
+
 namespace {
 
 class ScopedVariable {
@@ -177,3 +179,5 @@ TEST_F(BigText, TheProgramStaysUnder600MegabytesInEveryMode) {
 }
 
 } // namespace
+
+} // namespace corvander

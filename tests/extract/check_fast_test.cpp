@@ -9,8 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using corvander::ExtractResult;
-using corvander::Readability;
+namespace corvander {
 
 namespace {
 
@@ -125,3 +124,5 @@ TEST_F(CheckFast, FindsEachKindOfFileAndAsksAgainOnlyWhatItCouldNotLearn) {
     EXPECT_EQ(extractor.sent().size(), 10);
     EXPECT_EQ(extractor.sent()[7].path, front.entries[0]);
 }
+
+} // namespace corvander

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 using namespace pdf_files;
@@ -310,3 +312,5 @@ TEST_F(MissingWorkerCheck, EveryFileIsUnreadableAndTheProgramIsNamedOnce) {
 }
 
 } // namespace
+
+} // namespace corvander

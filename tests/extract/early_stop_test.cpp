@@ -16,12 +16,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractionPool;
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
-using corvander::PlannedFile;
+namespace {
 
 struct ModeCase {
     int mode;
@@ -169,3 +166,5 @@ TEST_F(EarlyStop, OnlyThePagesTheNameNeedsAreRead) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -11,12 +11,9 @@
 #include <csignal>
 #include <sys/stat.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractionPool;
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
-using corvander::PoolSettings;
+namespace {
 
 // A bar that remembers every text and value it was given.
 class RecordingBar : public ProgressView {
@@ -231,3 +228,5 @@ TEST_F(PoolTest, TheWorkerThatAnsweredHasItsNextRequestBeforeTheAnswerIsHandedOn
 }
 
 } // namespace
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 #include "tests/extract/pdf_files.h"
 #include "tests/support/window_fixture.h"
 
+namespace corvander {
+
 namespace {
 
 // Start-up on a machine without the worker program: the start-up's report names it, the window
@@ -33,3 +35,5 @@ TEST_F(NoExtractorTest, StartUpReportsTheMissingExtractor) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
-using corvander::Lookahead;
+namespace corvander {
 
 namespace {
 
@@ -110,3 +108,5 @@ TEST_F(LookaheadFake, AFileWithoutAnAnswerEndsAsAFailedReadingNotAHang) {
     ASSERT_TRUE(extractor.isFinished(ticket));
     EXPECT_FALSE(extractor.take(ticket).hasText());
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+namespace corvander {
+
 namespace {
 
 using namespace pdf_files;
@@ -203,3 +205,5 @@ TEST(LookupInfoField, MatchingRules) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -10,9 +10,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::defaultOcrLanguages;
+namespace {
 
 const QStringList kInstalled = {QStringLiteral("deu"), QStringLiteral("eng"),
                                 QStringLiteral("fra")};
@@ -110,3 +110,5 @@ TEST_F(OcrSettingsKeys, LanguagesRoundTripAndKeepOnlyTheInstalledOnes) {
     EXPECT_EQ(corvander::storedOcrLanguages(settings, kInstalled, german),
               (QStringList{QStringLiteral("fra"), QStringLiteral("deu")}));
 }
+
+} // namespace corvander

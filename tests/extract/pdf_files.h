@@ -6,6 +6,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 // Files for the extraction tests, written into a folder the test owns.
 namespace pdf_files {
 
@@ -48,3 +50,5 @@ inline QStringList entriesOf(const QString& folder) {
 }
 
 } // namespace pdf_files
+
+} // namespace corvander

@@ -13,12 +13,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractionPool;
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
-using corvander::SkipReason;
+namespace {
 
 constexpr int kScanDpi = 300;
 
@@ -215,3 +212,5 @@ TEST_F(PoolOcr, BlankAndTimedOutScansAreSkippedEachForItsReason) {
 }
 
 } // namespace
+
+} // namespace corvander

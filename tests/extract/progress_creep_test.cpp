@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+namespace corvander {
+
 namespace {
 
 struct CreepCase {
@@ -68,3 +70,5 @@ TEST(WaitingText, CountsFromPassFifty) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+namespace corvander {
+
 namespace {
 
 ToolResult run(const QString& program, const QStringList& arguments,
@@ -45,3 +47,5 @@ ToolResult runPdfinfo(const QString& path, const QStringList& options,
                       const QProcessEnvironment& environment) {
     return run(QStringLiteral("pdfinfo"), options + QStringList{path}, environment);
 }
+
+} // namespace corvander

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // The installed command-line tools, run the way the worker must imitate them.
 struct ToolResult {
     int status = -1; // the exit status; -1 when the tool crashed or did not run
@@ -18,3 +20,5 @@ ToolResult runPdftotext(const QString& path, const QStringList& options,
 // `pdfinfo OPTIONS FILE`: the status and what it printed.
 ToolResult runPdfinfo(const QString& path, const QStringList& options,
                       const QProcessEnvironment& environment);
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+namespace corvander {
+
 namespace {
 
 TEST(ShellOpen, MissingPathIsFileNotFound) {
@@ -86,3 +88,5 @@ TEST(ShellFailure, CodeTable) {
 }
 
 } // namespace
+
+} // namespace corvander

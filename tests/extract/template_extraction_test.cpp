@@ -15,15 +15,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractionPool;
-using corvander::ExtractRequest;
-using corvander::ExtractResult;
-using corvander::PageWords;
-using corvander::TemplateDocument;
-using corvander::TemplateNeeds;
-using corvander::TextExtent;
+namespace {
 
 constexpr int kScanDpi = 300;
 
@@ -233,3 +227,5 @@ TEST_F(TemplateExtraction, APageIsDrawnAsAPngForThePageView) {
 }
 
 } // namespace
+
+} // namespace corvander

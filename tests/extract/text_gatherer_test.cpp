@@ -7,12 +7,9 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractResult;
-using corvander::PlannedFile;
-using corvander::StopRule;
-using corvander::TextGatherer;
+namespace {
 
 constexpr qsizetype kBudget = 16 * 1024 * 1024;
 
@@ -285,3 +282,5 @@ TEST(TextGatherer, ATextPastTheBudgetOverflowsAndAResumedGathererGoesOnAsOne) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 TEST(TextReading, WholeTextKeepsLineEndsAndFormFeeds) {
@@ -46,3 +48,5 @@ TEST(TextReading, LinesSplitAtCrLfOrLfAndAreComposed) {
 }
 
 } // namespace
+
+} // namespace corvander

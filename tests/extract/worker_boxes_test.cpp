@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -248,3 +250,5 @@ TEST_F(WorkerBoxes, HostileRequestsGetAClearAnswer) {
 }
 
 } // namespace
+
+} // namespace corvander

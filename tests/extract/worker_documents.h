@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QStringList>
 
+namespace corvander {
+
 // Documents the worker tests compare the worker and the command-line tools on.
 namespace worker_documents {
 
@@ -61,3 +63,5 @@ inline QStringList brokenFiles(const QDir& dir) {
 }
 
 } // namespace worker_documents
+
+} // namespace corvander

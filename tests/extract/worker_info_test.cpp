@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -181,3 +183,5 @@ TEST_F(WorkerInfo, UnreadableFilesAndDocumentsWithoutPages) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -72,3 +74,5 @@ TEST(WorkerOcrLoading, AWorkerWithoutItsModuleReadsTextAndNamesTheMissingLibrary
 }
 
 } // namespace
+
+} // namespace corvander

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -346,3 +348,5 @@ TEST_F(WorkerOcr, OneThreadTimeForEachPageAndMemoryThatStaysPut) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -246,3 +248,5 @@ TEST(WorkerMemory, StaysFlatFromDocumentToDocument) {
 }
 
 } // namespace
+
+} // namespace corvander

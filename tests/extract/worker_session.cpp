@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 #include <QFile>
 
+namespace corvander {
+
 using corvander::protocol::Fields;
 using corvander::protocol::FrameReader;
 using corvander::protocol::Tag;
@@ -127,3 +129,5 @@ QByteArray field(const Fields& answer, Tag tag) {
 int number(const Fields& answer, Tag tag) {
     return int(answer.number(tag, -100));
 }
+
+} // namespace corvander

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+namespace corvander {
+
 // The test process's environment with the worker's test requests enabled and TZ as given.
 QProcessEnvironment workerEnvironment(const QString& timeZone = QStringLiteral("UTC"));
 
@@ -62,3 +64,5 @@ corvander::protocol::Fields withPassword(corvander::protocol::Fields request,
 // A field of an answer as bytes; the status and page count as numbers (-100 when missing).
 QByteArray field(const corvander::protocol::Fields& answer, corvander::protocol::Tag tag);
 int number(const corvander::protocol::Fields& answer, corvander::protocol::Tag tag);
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace corvander {
+
 namespace {
 
 using corvander::protocol::Fields;
@@ -181,3 +183,5 @@ TEST_F(WorkerText, TheAnswerNamesTheStateOfTheFileItRead) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 TEST(SampleCipher, EveryByteComesBackWithEveryKeyLetter) {
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         const QByteArray key(8, letter);
@@ -68,3 +70,5 @@ TEST(SampleCipher, PathsComeBackWholeThroughTheSettingsFile) {
         EXPECT_EQ(ShiftDecode(read, key), text);
     }
 }
+
+} // namespace corvander

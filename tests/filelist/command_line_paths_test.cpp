@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace corvander {
+
 namespace {
 
 // The working folder for one test, given back afterwards.
@@ -60,3 +62,5 @@ TEST_F(CommandLinePaths, AWalkHandsBackABusyMarkSetBeforeIt) {
     window->busyPointer().setBusy(false);
     EXPECT_EQ(entriesOf(window->fileList()), under(dir.path(), {QStringLiteral("a.pdf")}));
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QUrl>
 
+namespace corvander {
+
 namespace {
 
 class Drop : public WindowTest {
@@ -118,3 +120,5 @@ TEST_F(Drop, DroppingTwoFoldersListsEachTreeOnceAndEveryDropIsChecked) {
     EXPECT_TRUE(std::any_of(messages.begin(), messages.end(),
                             [&](const QString& text) { return text.contains(unreadable); }));
 }
+
+} // namespace corvander

@@ -11,6 +11,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 const QString kPrompt = QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for "
@@ -183,3 +185,5 @@ TEST_F(FolderButton, SaysInOneMessageWhatItLeftOutBeforeTheCheck) {
     EXPECT_TRUE(checkNamed(entriesOf(window->fileList()).first())) << "the check comes after";
     removeDeepTree(root);
 }
+
+} // namespace corvander

@@ -15,6 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 // Answers for one folder as told and leaves every other folder to the file system.
@@ -296,3 +298,5 @@ TEST_F(FolderWalk, ListFilesInFolderMatchesThePatternInAnyCase) {
     EXPECT_TRUE(
         ListFilesInFolder(root() + QStringLiteral("/missing"), QStringLiteral("*.*")).isEmpty());
 }
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 class ListOperations : public WindowTest {
@@ -191,3 +193,5 @@ TEST_F(ListOperations, DoubleClickTakesOnlyTheClickedEntryOfASelection) {
     window->ListView1_DblClick();
     EXPECT_EQ(entriesOf(window->fileList()), (QStringList{three[0], three[2]}));
 }
+
+} // namespace corvander

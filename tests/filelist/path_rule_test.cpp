@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+namespace corvander {
+
 TEST(PathRule, CollapsesDoubledSeparatorsInOnePass) {
     const struct {
         const char* path;
@@ -95,3 +97,5 @@ TEST(PathRule, FileExistsByOpenTakesRegularFilesOnly) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     EXPECT_FALSE(FileExistsByOpen(pipe));
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+namespace corvander {
+
 namespace {
 
 const QString kQuestion =
@@ -143,3 +145,5 @@ TEST_F(Samples, ARecordWhoseFilesAreAllGoneIsMadeAgainFromTheSamplesBesideThePro
     EXPECT_EQ(snapshot(), a);
     EXPECT_TRUE(QFile::exists(b));
 }
+
+} // namespace corvander

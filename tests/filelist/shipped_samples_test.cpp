@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+namespace corvander {
+
 namespace {
 
 QString builtSamples() {
@@ -74,3 +76,5 @@ TEST_F(ShippedSamples, AFreshStartLoadsThemAllAndFindsThemReadable) {
             EXPECT_FALSE(message.contains(name)) << message.toStdString();
     }
 }
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // Writes a small file, making its folders first; returns its full path.
 inline QString makeFile(const QString& root, const QString& relative,
                         const QByteArray& content = "not a pdf\n") {
@@ -49,3 +51,5 @@ inline QStringList entriesOf(const FileListView& list) {
         texts << list.entryText(position);
     return texts;
 }
+
+} // namespace corvander

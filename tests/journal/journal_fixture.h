@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 // A state folder of the test's own (never the user's), a folder of sources and a results folder.
 class JournalTest : public ::testing::Test {
 protected:
@@ -59,3 +61,5 @@ inline QList<QByteArray> wholeLines(const QString& path) {
     lines.removeLast();
     return lines;
 }
+
+} // namespace corvander

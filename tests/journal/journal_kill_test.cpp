@@ -6,7 +6,7 @@
 #include <QJsonDocument>
 #include <QProcess>
 
-using namespace corvander;
+namespace corvander {
 
 // A program killed right after it recorded its copies leaves every recorded line whole, and its
 // run can be undone once, but not while the program still runs.
@@ -53,3 +53,5 @@ TEST_F(JournalTest, AKilledRunKeepsEveryLineAndCanBeUndone) {
     EXPECT_EQ(undoRun(journal).removed, copies);
     EXPECT_EQ(QDir(results.path()).entryList(QDir::Files), QStringList());
 }
+
+} // namespace corvander

@@ -2,7 +2,7 @@
 #include "journal/journal_undo.h"
 #include "tests/journal/journal_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -99,3 +99,5 @@ TEST_F(JournalTest, PruningDropsOldJournalsButNothingElseAndNothingInUse) {
         EXPECT_TRUE(left.contains(name)) << name.toStdString();
     EXPECT_EQ(fileBytes(target), "kept");
 }
+
+} // namespace corvander

@@ -1,7 +1,7 @@
 #include "journal/journal_report.h"
 #include "tests/journal/journal_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 TEST_F(JournalTest, ReportQuotesCommasQuotesAndLineBreaks) {
     const auto journal = RunJournal::begin(runStart());
@@ -30,3 +30,5 @@ TEST_F(JournalTest, ReportQuotesCommasQuotesAndLineBreaks) {
 
     EXPECT_EQ(journalCsv(sources.filePath(QStringLiteral("no journal"))), std::nullopt);
 }
+
+} // namespace corvander

@@ -12,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -221,3 +221,5 @@ TEST_F(JournalTest, DeviceAndInodeNumbersSurviveTheJournal) {
     EXPECT_EQ(content->files[0].identity, record.identity);
     EXPECT_EQ(content->files[1].identity, DeviceAndInode{});
 }
+
+} // namespace corvander

@@ -8,7 +8,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -140,3 +140,5 @@ TEST_F(JournalTest, NamesThatAreNotUtf8AreUndoneByTheirBytes) {
     EXPECT_NE(::access(odd.constData(), F_OK), 0);
     EXPECT_EQ(::access(lookAlike.constData(), F_OK), 0);
 }
+
+} // namespace corvander

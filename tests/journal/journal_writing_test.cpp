@@ -13,7 +13,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -138,3 +138,5 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnce) {
     EXPECT_TRUE(failures[0].startsWith(QStringLiteral("Cannot write the run journal ")));
     EXPECT_EQ(fileBytes(journal->path()), before);
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 TEST(CleanName, KeepsNameCharactersAndRemovesForbiddenOnes) {
     const struct {
         const char16_t* text;
@@ -44,3 +46,5 @@ TEST(CleanName, KeepsNameCharactersAndRemovesForbiddenOnes) {
             << text.toStdString() << (c.metadata ? " (metadata)" : "");
     }
 }
+
+} // namespace corvander

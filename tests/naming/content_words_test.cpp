@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 
 QString twelveWords() {
@@ -142,3 +144,5 @@ TEST(ContentWords, WordsAroundASearchText) {
             << c.text << " / " << c.search << (c.after ? " after" : " before");
     }
 }
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+namespace corvander {
+
 namespace {
 
 QByteArray standardOutput(const QString& program, const QStringList& arguments,
@@ -56,3 +58,5 @@ corvander::TemplateDocument textDocument(const QString& text, const QString& pat
     document.pageCount = int(corvander::pageSpans(text).size());
     return document;
 }
+
+} // namespace corvander

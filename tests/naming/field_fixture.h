@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 // Fields evaluated on the tests' documents, read the way the extraction reads them.
 class FieldTest : public ::testing::Test {
 protected:
@@ -76,3 +78,5 @@ private:
     static inline QTemporaryDir* s_folder = nullptr;
     static inline corvander::TemplateDocument* s_invoice = nullptr;
 };
+
+} // namespace corvander

@@ -1,5 +1,7 @@
 #include "tests/naming/learning_documents.h"
 
+namespace corvander {
+
 namespace {
 
 // A one-page document as the extraction brings it: its lines ending in CR LF and the page in a
@@ -166,3 +168,5 @@ QList<const corvander::TemplateDocument*> LearningDocuments::allBut(const QStrin
     }
     return others;
 }
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace corvander {
+
 // Documents of four kinds, as the extraction brings them (text, word boxes, information). Every
 // kind prints the recipient's address at the top; the number of item lines changes from
 // document to document, so that word positions shift within a kind.
@@ -35,3 +37,5 @@ public:
 private:
     QList<LearningDocument> m_documents;
 };
+
+} // namespace corvander

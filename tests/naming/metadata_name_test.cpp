@@ -3,6 +3,8 @@
 #include <QMap>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 namespace {
 const QMap<QString, QString> kFields = {
     {QStringLiteral("Author"), QStringLiteral("Jane Roe")},
@@ -49,3 +51,5 @@ TEST(MetadataName, EveryPlaceholderNamesItsLabel) {
     EXPECT_EQ(metadataLabel(QStringLiteral("%G")), QString());
     EXPECT_EQ(metadataLabel(QStringLiteral("% a")), QString());
 }
+
+} // namespace corvander

@@ -1,6 +1,6 @@
 #include "tests/naming/field_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 using OtherFields = FieldTest;
 
@@ -136,3 +136,5 @@ TEST_F(OtherFields, ModifiersApplyLeftToRight) {
     expectValues(invoice(), {{R"T({before "SARL" 1:upper})T", "FINCH"},
                              {R"T({after "Customer:" line :max 8 :lower})T", "jane roe"}});
 }
+
+} // namespace corvander

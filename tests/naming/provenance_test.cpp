@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace corvander {
 
-using corvander::ExtractResult;
+namespace {
 
 ExtractResult answered(const QByteArray& text, int pages = 3) {
     ExtractResult result;
@@ -73,3 +73,5 @@ TEST(Provenance, MetadataSaysWhereEachPlaceholderFoundItsValue) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 // Templates learned from the tests' own documents, tried on the other documents.
 class TemplateLearning : public ::testing::Test {
@@ -332,3 +332,5 @@ TEST_F(TemplateLearning, WhatCannotBeLearnedSaysWhy) {
         EXPECT_EQ(outcome.reason, QString::fromUtf8(each.reason)) << each.name;
     }
 }
+
+} // namespace corvander

@@ -2,7 +2,7 @@
 #include "naming/template/template_needs.h"
 #include "tests/naming/field_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -170,3 +170,5 @@ TEST(TemplateNeedsTest, OneExtractionForEveryField) {
             << info;
     EXPECT_EQ(needsOf({QStringLiteral(R"T(a {file} {folder} {"x"})T")}), TemplateNeeds{});
 }
+
+} // namespace corvander

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -267,3 +267,5 @@ TEST(TemplateParser, PrintsTemplatesBuiltInCode) {
     ASSERT_TRUE(parse.ok()) << parse.error->message.toStdString();
     EXPECT_EQ(parse.parsed, built) << printTemplate(built).toStdString();
 }
+
+} // namespace corvander

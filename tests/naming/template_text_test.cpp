@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 // Every line end is one line feed: CR LF, a form feed, and CR LF followed by a form feed (the end
 // of a page's last line) alike.
@@ -101,3 +101,5 @@ TEST(TemplateText, CleansANamePart) {
     for (const auto& each : cases)
         EXPECT_EQ(cleanNamePart(each.text), each.expected) << each.text.toStdString();
 }
+
+} // namespace corvander

@@ -1,6 +1,6 @@
 #include "tests/naming/field_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 using TextFields = FieldTest;
 
@@ -161,3 +161,5 @@ TEST_F(TextFields, SaysWhereEachValueCameFrom) {
         EXPECT_EQ(result->source, QString::fromUtf8(each.source)) << each.field;
     }
 }
+
+} // namespace corvander

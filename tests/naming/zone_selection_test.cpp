@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace corvander;
+namespace corvander {
 
 // A rectangle dragged over a page's picture becomes the points it shows (cut to the picture), and
 // the field's edges go out to whole points, stop at the page's corner and keep at least a point
@@ -39,3 +39,5 @@ TEST(ZoneSelection, ARectangleOnThePictureBecomesAZoneOfWholePoints) {
     }
     EXPECT_EQ(zoneFieldFor(3, {-3.5, -2, 10, 10}), QStringLiteral("{zone 3 0 0 7 8}"));
 }
+
+} // namespace corvander

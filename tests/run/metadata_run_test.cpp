@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+namespace corvander {
+
 // "Start Renaming" with "Rename by metadata" selected, through the real window.
 class MetadataRun : public WindowTest {
 protected:
@@ -64,3 +66,5 @@ TEST_F(MetadataRun, FormatChangedDuringARunAppliesToTheFilesThatFollow) {
     EXPECT_EQ(ui.ProgressBar1->value(), 0);
     EXPECT_EQ(ui.ProgressBar1->text(), QStringLiteral("Progress Bar"));
 }
+
+} // namespace corvander

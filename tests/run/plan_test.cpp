@@ -13,9 +13,9 @@
 #include <QThread>
 #include <cstdio>
 
-namespace {
+namespace corvander {
 
-using corvander::RunPlan;
+namespace {
 
 class PlanTest : public RenameTest {
 protected:
@@ -233,3 +233,5 @@ TEST_F(PlanTest, ASourceThatKeepsChangingIsSkippedAndSaysWhy) {
 }
 
 } // namespace
+
+} // namespace corvander

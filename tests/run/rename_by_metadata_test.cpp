@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLineEdit>
 
+namespace corvander {
+
 namespace {
 
 PdfDocument documentWith(const QMap<QString, QString>& info, int pages = 1) {
@@ -142,3 +144,5 @@ TEST_F(MetadataRename, FailedCopyIsReportedAndCountsAsSkipped) {
     ASSERT_EQ(dialogs.warnings().size(), 1);
     EXPECT_TRUE(dialogs.warnings().at(0).contains(QStringLiteral("Form1.RenameMeta at line")));
 }
+
+} // namespace corvander

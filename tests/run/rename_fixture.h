@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+namespace corvander {
+
 // A loaded window with a folder of source PDFs and an empty results folder.
 class RenameTest : public WindowTest {
 protected:
@@ -86,3 +88,5 @@ protected:
     QTemporaryDir sources;
     QTemporaryDir results;
 };
+
+} // namespace corvander

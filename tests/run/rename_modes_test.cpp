@@ -1,5 +1,7 @@
 #include "tests/run/rename_fixture.h"
 
+namespace corvander {
+
 namespace {
 
 const QStringList kThreePages = {QStringLiteral("Invoice No 4711 Date 2021"),
@@ -119,3 +121,5 @@ TEST_F(RenameTest, PromptsOfEachModeAndNumericReasking) {
         EXPECT_EQ(dialogs.messages().last(), QStringLiteral("Done.")) << "mode " << c.mode;
     }
 }
+
+} // namespace corvander

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+namespace corvander {
+
 namespace {
 
 const QString kSkippedHeading = QStringLiteral(
@@ -308,3 +310,5 @@ TEST_F(RenameTest, RepeatedCopyFailuresGiveOneBoxAndACountedLine) {
     EXPECT_EQ(QDir(results.path()).entryList(QDir::Files),
               QStringList{"Fine name of the file.pdf"});
 }
+
+} // namespace corvander

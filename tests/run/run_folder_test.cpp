@@ -12,9 +12,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace {
+namespace corvander {
 
-using corvander::CopyMarker;
+namespace {
 
 class RunFolder : public RenameTest {
 protected:
@@ -155,3 +155,5 @@ TEST_F(RunFolder, AFolderSwappedForALinkMidRunChangesNothing) {
     EXPECT_TRUE(lines.contains(QFile::encodeName(out + QStringLiteral("/Gamma.pdf"))));
     EXPECT_FALSE(lines.contains(QFile::encodeName(elsewhere)));
 }
+
+} // namespace corvander

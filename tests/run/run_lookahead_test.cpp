@@ -14,6 +14,8 @@
 #include <csignal>
 #include <sys/stat.h>
 
+namespace corvander {
+
 namespace {
 
 const QString kSkippedHeading = QStringLiteral(
@@ -193,3 +195,5 @@ TEST(LookaheadBudget, LongTextsAreNotSentAheadPastTheBudget) {
 }
 
 } // namespace
+
+} // namespace corvander

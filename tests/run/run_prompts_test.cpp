@@ -3,6 +3,8 @@
 
 #include <QCheckBox>
 
+namespace corvander {
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -100,3 +102,5 @@ TEST_F(RenameTest, ThePasswordOpensProtectedDocuments) {
 }
 
 } // namespace
+
+} // namespace corvander

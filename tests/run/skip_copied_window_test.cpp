@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QFile>
 
+namespace corvander {
+
 namespace {
 
 class SkipCopiedWindow : public RenameTest {
@@ -62,3 +64,5 @@ TEST_F(SkipCopiedWindow, TheOptionIsKeptAndItsRunCopiesNothingTwice) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QTest>
 
+namespace corvander {
+
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
@@ -151,3 +153,5 @@ TEST_F(RunMenus, TheReportIsTheLastRunAsCsv) {
 }
 
 } // namespace
+
+} // namespace corvander

@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace corvander {
+
 // Folders nested so deep that their full paths pass what one system call takes (4096 bytes).
 // They are made one level at a time relative to an open folder, the only way to make them.
 
@@ -62,3 +64,5 @@ inline bool writeDeepFile(const QString& path, const QByteArray& content) {
 inline void removeDeepTree(const QString& root) {
     QProcess::execute(QStringLiteral("rm"), {QStringLiteral("-rf"), QStringLiteral("--"), root});
 }
+
+} // namespace corvander

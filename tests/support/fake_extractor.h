@@ -4,8 +4,12 @@
 
 #include <QHash>
 #include <QList>
+#include <functional>
 #include <map>
+#include <optional>
 #include <utility>
+
+namespace corvander {
 
 // An extractor without workers: each request is answered from the answers it was given, found by
 // the request itself, when the test says so (or at once). A request it has no answer for ends as a
@@ -14,6 +18,9 @@ class FakeExtractor : public corvander::Extractor {
 public:
     // Answers every request at the moment it is sent.
     bool answerAtOnce = true;
+    // Asked for a request that has no answer of its own; nothing ends it as a dead worker would.
+    std::function<std::optional<corvander::ExtractResult>(const corvander::ExtractRequest&)>
+        answerer;
     int parallel = 1;
 
     void addAnswer(const corvander::ExtractRequest& request, corvander::ExtractResult result) {
@@ -72,6 +79,10 @@ private:
         if (const auto byFile = m_answersByFile.constFind(request.path);
             byFile != m_answersByFile.cend())
             result = *byFile;
+        if (answerer) {
+            if (std::optional<corvander::ExtractResult> answered = answerer(request))
+                result = std::move(*answered);
+        }
         for (const auto& [known, answer] : m_answers) {
             if (known == request) {
                 result = answer;
@@ -92,3 +103,5 @@ private:
     corvander::OcrSettings m_ocr;
     Ticket m_last = 0;
 };
+
+} // namespace corvander

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+namespace corvander {
+
 // The main window's controls and menu items, found by their form names as a user's tools find
 // them: the panels keep their widgets to themselves. A name the window lacks fails the test.
 struct Form1Controls {
@@ -81,3 +83,5 @@ public:
     QAction* mnuDateMdy = find<QAction>("mnuDateMdy");
     QAction* mnuDateYmd = find<QAction>("mnuDateYmd");
 };
+
+} // namespace corvander

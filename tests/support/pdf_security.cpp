@@ -2,6 +2,8 @@
 
 #include <QCryptographicHash>
 
+namespace corvander {
+
 namespace {
 
 const QByteArray kPadding = QByteArray::fromHex("28BF4E5E4E758A4164004E56FFFA0108"
@@ -81,3 +83,5 @@ QByteArray PdfSecurity::crypt(int objectNumber, const QByteArray& data) const {
         md5(m_key + littleEndian(quint32(objectNumber), 3) + littleEndian(0, 2));
     return rc4(objectKey, data);
 }
+
+} // namespace corvander

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+namespace corvander {
+
 // The standard security handler, revision 3, with 128-bit RC4: enough for tests to write
 // password-protected documents that real readers open.
 class PdfSecurity {
@@ -23,3 +25,5 @@ private:
 };
 
 QByteArray rc4(const QByteArray& key, const QByteArray& data);
+
+} // namespace corvander

@@ -5,6 +5,8 @@
 #include <QCryptographicHash>
 #include <QFile>
 
+namespace corvander {
+
 namespace {
 
 // A literal string of these bytes, the delimiters escaped and control bytes as octal.
@@ -319,3 +321,5 @@ PdfDocument pdfOfPages(const QStringList& pageTexts) {
         doc.pages.append(QStringList{text});
     return doc;
 }
+
+} // namespace corvander

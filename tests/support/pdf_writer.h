@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace corvander {
+
 // A small writer of plain, uncompressed PDF files for tests and the benchmark. The files are
 // complete (catalog, page tree, cross-reference table) so that real extractors read them without
 // repair.
@@ -75,3 +77,5 @@ bool writePdf(const QString& path, const PdfDocument& doc);
 
 // A document of the given pages, each page a single line of text.
 PdfDocument pdfOfPages(const QStringList& pageTexts);
+
+} // namespace corvander

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QThread>
 
+namespace corvander {
+
 // True when the process is gone (or only a zombie waiting to be reaped) within the time given.
 inline bool processEnds(qint64 pid, int milliseconds = 3000) {
     const QDeadlineTimer deadline(milliseconds);
@@ -20,3 +22,5 @@ inline bool processEnds(qint64 pid, int milliseconds = 3000) {
     } while (!deadline.hasExpired());
     return false;
 }
+
+} // namespace corvander

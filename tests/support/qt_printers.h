@@ -5,6 +5,8 @@
 #include <QString>
 #include <ostream>
 
+namespace corvander {
+
 // Readable failure output for texts, places and sizes.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -18,3 +20,5 @@ inline void PrintTo(const QRect& rect, std::ostream* out) {
 inline void PrintTo(const QSize& size, std::ostream* out) {
     *out << "QSize(" << size.width() << " x " << size.height() << ")";
 }
+
+} // namespace corvander

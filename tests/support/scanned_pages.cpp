@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+namespace corvander {
+
 namespace {
 
 // The numbers of a binary PGM header ("P5 width height maxval", comments allowed) and where the
@@ -76,3 +78,5 @@ void addScannedPage(PdfDocument& doc, const PdfGreyImage& picture, int dpi) {
     doc.pageImages[index] = picture;
     doc.pageSetup[index].mediaBox = {0, 0, picture.width * 72.0 / dpi, picture.height * 72.0 / dpi};
 }
+
+} // namespace corvander

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+namespace corvander {
+
 // Scans made from the tests' own documents: a page drawn as a grey picture (by pdftoppm, as a
 // scanner would see the printed page) and documents that hold such pictures and no text.
 
@@ -20,3 +22,5 @@ PdfGreyImage plainPicture(int width, int height, unsigned char shade = 255);
 
 // Adds a page that shows the picture and nothing else, sized as a picture scanned at dpi.
 void addScannedPage(PdfDocument& doc, const PdfGreyImage& picture, int dpi);
+
+} // namespace corvander

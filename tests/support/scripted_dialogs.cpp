@@ -5,13 +5,17 @@
 
 #include <QDir>
 
+namespace corvander {
+
 namespace {
 // The answer that stands for "every file shown in this folder".
 struct ShownFiles {
     QString folder;
 };
 } // namespace
-Q_DECLARE_METATYPE(ShownFiles)
+} // namespace corvander
+Q_DECLARE_METATYPE(corvander::ShownFiles)
+namespace corvander {
 
 void ScriptedDialogs::record(Kind kind, const QString& text, const QString& title,
                              const QString& def, bool masked, const QStringList& items,
@@ -114,3 +118,5 @@ std::optional<QStringList> ScriptedDialogs::chooseItems(const QString& title, co
         return std::nullopt;
     return answer.toStringList();
 }
+
+} // namespace corvander

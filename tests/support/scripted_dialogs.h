@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <functional>
 
+namespace corvander {
+
 // Answers every dialog from a script, in order, and records what was shown. A dialog with no
 // scripted answer left gets the cancel answer, so a test never hangs on a box.
 class ScriptedDialogs : public Dialogs {
@@ -81,3 +83,5 @@ private:
     QQueue<std::function<void()>> m_hooks;
     QList<Shown> m_shown;
 };
+
+} // namespace corvander

@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QStringList>
 
+namespace corvander {
+
 // The languages the tesseract command finds on this machine, sorted, "osd" left out: what the
 // program should find too, asked another way.
 inline QStringList tesseractLanguages() {
@@ -22,3 +24,5 @@ inline QStringList tesseractLanguages() {
     names.sort();
     return names;
 }
+
+} // namespace corvander

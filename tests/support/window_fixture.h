@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+namespace corvander {
+
 // A real main window over a settings file and a program folder of its own, with every dialog
 // answered by a script, and its controls by name. Tests may fill the settings before calling
 // load().
@@ -43,3 +45,5 @@ protected:
     // The controls of the window load() made last.
     Form1Controls ui;
 };
+
+} // namespace corvander
