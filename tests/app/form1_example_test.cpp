@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+namespace corvander {
+
 namespace {
 
 const QString kAlderName = QStringLiteral("2024-05-07 Alder & Finch AF-7731");
@@ -125,3 +127,5 @@ TEST_F(NameByExample, ANameTypedOverAPlannedOneAddsItsTemplateAndTheCommandLineL
 }
 
 } // namespace
+
+} // namespace corvander

@@ -6,7 +6,7 @@
 #include "naming/template/template_parser.h"
 #include "tests/app/template_window_fixture.h"
 
-using namespace corvander;
+namespace corvander {
 
 namespace {
 
@@ -95,3 +95,5 @@ TEST_F(TemplateZone, ARectangleDraggedOverTheSelectedPageBecomesAZoneTheNamesThe
 }
 
 } // namespace
+
+} // namespace corvander

@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QTest>
 
+namespace corvander {
+
 class TemplateWindow : public RenameTest {
 protected:
     void typeTemplate(const QString& text) {
@@ -42,3 +44,5 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 };
+
+} // namespace corvander
