@@ -25,6 +25,15 @@ public:
     Widget* place(QWidget* container, const char* name, int left, int top, int width, int height,
                   Across across = Across::Keep) {
         auto* widget = new Widget(container);
+        adopt(widget, name, left, top, width, height, across);
+        return widget;
+    }
+
+    // The same for a control already made in its container, for controls that need more than
+    // their container to be made.
+    void adopt(QWidget* widget, const char* name, int left, int top, int width, int height,
+               Across across = Across::Keep) {
+        QWidget* container = widget->parentWidget();
         widget->setObjectName(QString::fromLatin1(name));
         const QRect drawn(twips(left), twips(top), twips(width), twips(height));
         widget->setGeometry(drawn);
@@ -32,7 +41,6 @@ public:
         m_items.push_back(
             {drawn, across, holder == m_widgets.end() ? -1 : int(holder - m_widgets.begin())});
         m_widgets.push_back(widget);
-        return widget;
     }
 
     // The control that takes the height a taller window adds and gives height first in a lower

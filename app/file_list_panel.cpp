@@ -55,7 +55,17 @@ FileListPanel::FileListPanel(QWidget* window, DrawnArea& area, Needs needs)
     connect(PushButton3, &QPushButton::clicked, this, &FileListPanel::PushButton3_Click);
     connect(PushButton5, &QPushButton::clicked, this, &FileListPanel::PushButton5_Click);
     connect(PushButton6, &QPushButton::clicked, this, &FileListPanel::PushButton6_Click);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &FileListPanel::ListView1_DblClick);
+    // A double-click on a planned name edits it rather than taking the entry out.
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem*, int column) {
+        if (column != kNameColumn)
+            ListView1_DblClick();
+    });
+    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &FileListPanel::tellSelectedEntry);
+    connect(ListView1, &QTreeWidget::currentItemChanged, this, &FileListPanel::tellSelectedEntry);
+    connect(ListView1, &FileDropList::nameEdited, this, [this](int row, const QString& name) {
+        if (!m_needs.busy.isBusy())
+            Q_EMIT plannedNameEdited(entryText(row + 1), name);
+    });
     connect(ListView1, &FileDropList::keyDown, this, &FileListPanel::ListView1_KeyDown);
     connect(ListView1, &FileDropList::filesDropped, this, &FileListPanel::ListView1_OLEDragDrop);
     QAbstractItemModel* entries = ListView1->model();
@@ -90,7 +100,18 @@ void FileListPanel::appendEntry(const QString& path) {
     auto* item = new QTreeWidgetItem(QStringList{path});
     // The list may show a long path shortened; its tool tip always has it whole.
     item->setToolTip(0, path);
+    // Only the planned name is ever edited (FileDropList::edit).
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
     ListView1->addTopLevelItem(item);
+}
+
+void FileListPanel::tellSelectedEntry() {
+    const QTreeWidgetItem* current = ListView1->currentItem();
+    if (!current || !current->isSelected()) {
+        const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
+        current = selected.isEmpty() ? nullptr : selected.first();
+    }
+    Q_EMIT selectedEntryChanged(current ? current->text(0) : QString());
 }
 
 void FileListPanel::addListColumn() {

@@ -74,6 +74,10 @@ Q_SIGNALS:
     void entriesChanged();
     // Other entries came into view.
     void scrolled();
+    // The entry selected now, the current one among several; empty when none is.
+    void selectedEntryChanged(const QString& path);
+    // The user typed `name` over the planned name of the entry for the file at `path`.
+    void plannedNameEdited(const QString& path, const QString& name);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -83,6 +87,7 @@ private:
     // Double-click takes the entry clicked, Delete every selected one; nothing while busy.
     void removeEntries(const QList<QTreeWidgetItem*>& items);
     void followListWidth(int width);
+    void tellSelectedEntry();
 
     Needs m_needs;
     FileDropList* ListView1 = nullptr;

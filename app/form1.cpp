@@ -71,7 +71,7 @@ void Form1::createPanels() {
     m_resultsFolder = std::make_unique<ResultsFolderBox>(this, drawn, m_dialogs, m_settings);
     // Rename by template stands in an area of its own, to the right of the drawn one.
     DrawnArea beside(TemplatePanel::kWidthTwips, TemplatePanel::kHeightTwips);
-    m_template = std::make_unique<TemplatePanel>(this, beside, m_settings);
+    m_template = std::make_unique<TemplatePanel>(this, beside, m_settings, *m_pool);
     m_options->addFamily(m_template->familyOption());
     m_choices = std::make_unique<RenameChoices>(*m_options, *m_resultsFolder, *m_template);
     m_ocr = std::make_unique<OcrMenu>(m_dialogs, m_settings, *m_pool, *m_waiter);
@@ -112,6 +112,13 @@ void Form1::wirePanels() {
     connect(m_fileList.get(), &FileListPanel::entriesChanged, this, follow);
     connect(m_fileList.get(), &FileListPanel::scrolled, this, follow);
     connect(m_resultsFolder.get(), &ResultsFolderBox::changed, this, follow);
+    // The page view shows the selected entry's first page; a name typed over a planned one is
+    // learned from.
+    connect(m_fileList.get(), &FileListPanel::selectedEntryChanged, m_template.get(),
+            &TemplatePanel::showPageOf);
+    // Learning waits for a worker: not from inside the list's edit, which is closing its editor.
+    connect(m_fileList.get(), &FileListPanel::plannedNameEdited, this, &Form1::learnFromNamedEntry,
+            Qt::QueuedConnection);
     // Enter in the results folder starts the run.
     connect(m_resultsFolder.get(), &ResultsFolderBox::enterPressed, this,
             &Form1::PushButton2_Click);

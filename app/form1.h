@@ -118,6 +118,9 @@ public:
     void mnuOcrLanguages_Click();
     // Help, About Corvander: version, licence and where the settings live.
     void mnuAbout_Click();
+    // The user typed `name` over the planned name of the file at `path`: the template learned
+    // from that file and name goes into the template box, or a message says why none could be.
+    void learnFromNamedEntry(const QString& path, const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "app/template_panel.h"
 
 #include "app/drawn_area.h"
+#include "app/page_view.h"
 #include "naming/template/dates.h"
 #include "naming/template/template_parser.h"
 
@@ -47,17 +48,20 @@ constexpr DateOrderChoice kDateOrders[] = {
 
 } // namespace
 
-TemplatePanel::TemplatePanel(QWidget* window, DrawnArea& area, SettingsStore& settings)
+TemplatePanel::TemplatePanel(QWidget* window, DrawnArea& area, SettingsStore& settings,
+                             ExtractionPool& pool)
     : m_settings(settings) {
-    createControls(window, area);
+    createControls(window, area, pool);
     connect(Text3, &QPlainTextEdit::textChanged, this, &TemplatePanel::Text3_Change);
     connect(Option3, &QRadioButton::toggled, this, &TemplatePanel::changed);
+    connect(m_page, &PageView::zoneChosen, this, &TemplatePanel::insertField);
 }
 
-void TemplatePanel::createControls(QWidget* window, DrawnArea& area) {
+void TemplatePanel::createControls(QWidget* window, DrawnArea& area, ExtractionPool& pool) {
     Option3 = area.place<QRadioButton>(window, "Option3", 120, 120, 3960, 405);
     Option3->setText(QStringLiteral("Rename by template"));
-    Text3 = area.place<QPlainTextEdit>(window, "Text3", 120, 600, 3960, 4560);
+    // A few lines of templates are enough; the page view below takes the height.
+    Text3 = area.place<QPlainTextEdit>(window, "Text3", 120, 600, 3960, 1380);
     Text3->setAccessibleName(QStringLiteral("Templates, one per line"));
     Text3->setAccessibleDescription(
         QStringLiteral("Literal text with fields in braces; the first template whose fields all "
@@ -65,8 +69,7 @@ void TemplatePanel::createControls(QWidget* window, DrawnArea& area) {
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on to the next control; a template holds no tabs.
     Text3->setTabChangesFocus(true);
-    area.setGrowing(Text3, 90);
-    Label2 = area.place<QLabel>(window, "Label2", 120, 5220, 3960, 960);
+    Label2 = area.place<QLabel>(window, "Label2", 120, 2040, 3960, 600);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setAccessibleName(QStringLiteral("Template mistake"));
@@ -74,7 +77,7 @@ void TemplatePanel::createControls(QWidget* window, DrawnArea& area) {
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         const FieldChoice& choice = kFields[i];
         const int left = i % 2 == 0 ? 120 : 2160;
-        const int top = 6300 + int(i / 2) * 480;
+        const int top = 2700 + int(i / 2) * 450;
         auto* button = area.place<QPushButton>(window, choice.name, left, top, 1920, 405);
         button->setText(QString::fromLatin1(choice.caption));
         button->setAccessibleName(QStringLiteral("Insert field: %1").arg(button->text()));
@@ -82,6 +85,28 @@ void TemplatePanel::createControls(QWidget* window, DrawnArea& area) {
         connect(button, &QPushButton::clicked, this, [this, field] { insertField(field); });
         m_fieldButtons << button;
     }
+    m_page = new PageView(pool, window);
+    area.adopt(m_page, "PageView", 120, 4560, 3960, 3975);
+    area.setGrowing(m_page, 120);
+}
+
+// Asking the worker again for the page shown already would only make it flicker.
+void TemplatePanel::showPageOf(const QString& path) {
+    if (path.isEmpty())
+        m_page->clear();
+    else if (path != m_page->path())
+        m_page->showPage(path);
+}
+
+void TemplatePanel::addLearnedTemplate(const QString& line) {
+    QStringList lines = templateLines();
+    lines.removeAll(line);
+    lines.removeAll(QString());
+    lines.prepend(line);
+    Text3->setPlainText(lines.join(QLatin1Char('\n')));
+    // Clicked, so that the choice is remembered as the user's own click would be.
+    if (!Option3->isChecked())
+        Option3->click();
 }
 
 void TemplatePanel::addMenuItems(QMenu* options) {

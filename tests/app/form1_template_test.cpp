@@ -2,11 +2,8 @@
 // mistakes, the names that follow the template, what is remembered, and the command line's
 // agreement with the window.
 #include "naming/template/dates.h"
+#include "tests/app/template_window_fixture.h"
 #include "tests/cli/program_runner.h"
-#include "tests/run/rename_fixture.h"
-
-#include <QDirIterator>
-#include <QTest>
 
 namespace corvander {
 
@@ -17,37 +14,6 @@ using Kind = ScriptedDialogs::Kind;
 const QString kAlder = QStringLiteral(R"({if "Alder"}{date after "Invoice date:"} Alder & Finch )"
                                       R"({after "Invoice No.:" 1})");
 const QString kBolt = QStringLiteral(R"(Bolt/{date after "Datum:" "%Y"}/{after "Nr." 1})");
-
-class TemplateWindow : public RenameTest {
-protected:
-    void typeTemplate(const QString& text) {
-        ui.Text3->clear();
-        ui.Text3->setFocus();
-        QTest::keyClicks(ui.Text3, text);
-    }
-
-    // The name column's text of a row once it shows `name`; what it shows after a while if not.
-    QString nameOnceShown(int row, const QString& name) {
-        const auto shown = [&] {
-            return ui.ListView1->columnCount() > 1 ? ui.ListView1->topLevelItem(row)->text(1)
-                                                   : QString();
-        };
-        static_cast<void>(QTest::qWaitFor([&] { return shown() == name; }, 30000));
-        return shown();
-    }
-
-    // Every file below the results folder, by its path there.
-    QStringList resultTree() const {
-        QStringList files;
-        QDirIterator it(results.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << QDir(results.path()).relativeFilePath(it.next());
-        files.sort();
-        return files;
-    }
-
-    QString messagesText() const { return dialogs.messages().join(QLatin1Char('\n')); }
-};
 
 TEST_F(TemplateWindow, TheFamilyIsExclusiveWithTheOtherTwoAndEverythingIsRemembered) {
     ui.Option3->click();
