@@ -22,6 +22,11 @@ void RunController::mnuUndo_Click() {
     Dialogs& dialogs = m_needs.dialogs;
     TrappedProcedure proc(dialogs, QStringLiteral("Form1.mnuUndo_Click"));
     proc.step([&] {
+        if (runGoingOnJournal()) {
+            dialogs.showMessage(
+                QStringLiteral("The last run is still going on. Undo it once it has ended."));
+            return;
+        }
         const std::optional<QString> journal = lastRunJournal();
         const std::optional<UndoPlan> plan = journal ? planUndo(*journal) : std::nullopt;
         if (!plan) {

@@ -128,8 +128,8 @@ const char* undoHelp() {
            "Fields are escaped as for \"corvander rename\".\n"
            "\n"
            "Exit status: 0 every copy removed, 1 some kept, 2 usage error, 3 nothing undone:\n"
-           "no run to undo, or JOURNAL cannot be read, is in use, was undone already or\n"
-           "records no copy.\n";
+           "no run to undo, the last run is still going on (a watch), or JOURNAL cannot be\n"
+           "read, is in use, was undone already or records no copy.\n";
 }
 
 const char* watchHelp() {

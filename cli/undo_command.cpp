@@ -71,6 +71,13 @@ private:
 // would pick. Empty, after telling why, when there is nothing to undo.
 QString chosenJournal(const CommandArguments& arguments) {
     if (arguments.paths.isEmpty()) {
+        if (const std::optional<QString> going = runGoingOnJournal()) {
+            tellError(nullptr,
+                      QStringLiteral("the last run is still going on (%1); undo it once it "
+                                     "has ended")
+                          .arg(*going));
+            return {};
+        }
         const std::optional<QString> last = lastRunJournal();
         if (!last)
             tellError(nullptr, QStringLiteral("there is no run to undo"));

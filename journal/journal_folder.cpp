@@ -121,6 +121,20 @@ std::optional<QString> lastRunJournal() {
     return std::nullopt;
 }
 
+std::optional<QString> runGoingOnJournal() {
+    for (const QString& path : runJournals()) {
+        const std::optional<JournalContent> content = readJournal(path);
+        if (!journalInUse(path)) {
+            if (content && !content->undone && content->copies() > 0)
+                return std::nullopt;
+            continue;
+        }
+        if (content && content->copies() > 0)
+            return path;
+    }
+    return std::nullopt;
+}
+
 std::optional<QString> lastReportJournal() {
     for (const QString& path : runJournals()) {
         if (!journalInUse(path) && readJournal(path))

@@ -27,6 +27,11 @@ bool journalInUse(const QString& path);
 // or was undone, so that undoing again steps back through earlier runs.
 std::optional<QString> lastRunJournal();
 
+// The journal of a run still going (a watch that runs for days, a run in another window) that has
+// made copies and is newer than lastRunJournal(): an undo of the last run must not take back an
+// older run's copies instead, so it waits until this one has ended.
+std::optional<QString> runGoingOnJournal();
+
 // The newest journal of a run that is no longer going, undone or not: the one a report is about.
 std::optional<QString> lastReportJournal();
 

@@ -5,6 +5,7 @@
 #include "tests/support/pdf_writer.h"
 #include "tests/support/test_files.h"
 
+#include "tests/cli/watch_fixture.h"
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -16,41 +17,6 @@
 namespace corvander {
 
 namespace {
-
-class Watch : public ::testing::Test {
-protected:
-    QString inbox() const { return work.filePath(QStringLiteral("inbox")); }
-    QString results() const { return work.filePath(QStringLiteral("named")); }
-
-    void SetUp() override {
-        ASSERT_TRUE(QDir().mkpath(inbox()));
-        ASSERT_TRUE(QDir().mkpath(results()));
-    }
-
-    pid_t startWatch() {
-        return program.start({"watch", "--words", "1", "--to", arg(results()), arg(inbox())});
-    }
-
-    QStringList resultNames() const {
-        return QDir(results()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
-
-    // Waits (generously: a loaded machine is slow) until the results folder holds the names.
-    bool resultsBecome(const QStringList& names) const {
-        const QDeadlineTimer deadline(30000);
-        while (resultNames() != names && !deadline.hasExpired())
-            QThread::msleep(50);
-        return resultNames() == names;
-    }
-
-    QByteArray line(const char* result, const QString& file, const QString& last) const {
-        return QByteArray(result) + '\t' + arg(inbox() + QLatin1Char('/') + file) + '\t' +
-               arg(last);
-    }
-
-    QTemporaryDir work;
-    ProgramRunner program;
-};
 
 TEST_F(Watch, NamesWhatIsThereAndWhatArrivesOnceCompleteAndNothingTwice) {
     ASSERT_TRUE(writePdf(inbox() + QStringLiteral("/a.pdf"), pdfOfPages({"Alpha one"})));

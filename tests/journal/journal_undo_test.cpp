@@ -141,4 +141,30 @@ TEST_F(JournalTest, NamesThatAreNotUtf8AreUndoneByTheirBytes) {
     EXPECT_EQ(::access(lookAlike.constData(), F_OK), 0);
 }
 
+// A run still going (a watch) that made copies holds the undo back: taking back the run before it
+// instead would remove copies the user did not mean. Once it ends it is the one undone.
+TEST_F(JournalTest, ARunStillGoingIsNeitherUndoneNorSteppedOver) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto [oldSource, oldCopy] = sourceAndCopy(QStringLiteral("old.pdf"), "%PDF old");
+    const auto older = RunJournal::begin(runStart(now.addSecs(-60)));
+    older->record(FileRecord::copied(oldSource, oldCopy, {}));
+    older->end(false, 1, 1);
+    EXPECT_EQ(runGoingOnJournal(), std::nullopt);
+
+    auto going = RunJournal::begin(runStart(now));
+    const QString goingPath = going->path();
+    // A run that has copied nothing yet holds nothing back.
+    EXPECT_EQ(runGoingOnJournal(), std::nullopt);
+    const auto [newSource, newCopy] = sourceAndCopy(QStringLiteral("new.pdf"), "%PDF new");
+    going->record(FileRecord::copied(newSource, newCopy, {}));
+    EXPECT_EQ(runGoingOnJournal(), goingPath);
+
+    going->end(false, 1, 1);
+    going.reset();
+    EXPECT_EQ(runGoingOnJournal(), std::nullopt);
+    EXPECT_EQ(lastRunJournal(), goingPath);
+    EXPECT_EQ(undoRun(goingPath).removed, QStringList{newCopy});
+    EXPECT_EQ(fileBytes(oldCopy), "%PDF old");
+}
+
 } // namespace corvander
