@@ -41,6 +41,7 @@ enum class RunOrder {
     Metadata,
     Template,
     Learn,
+    Watch,
     Memory,
     Ocr,
     Check
