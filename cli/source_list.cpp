@@ -37,9 +37,16 @@ QList<ListedSource> filesOfFolder(const QString& folder, const QString& pattern,
     }
     for (const LeftOutPath& item : std::as_const(left))
         files.append(leftOutSource(item, leftOut));
-    std::stable_sort(files.begin(), files.end(), [](const ListedSource& a, const ListedSource& b) {
-        return escapeInvalidUtf8(a.name) < escapeInvalidUtf8(b.name);
-    });
+    // Each name's sort key once: a watched inbox of thousands of files is listed every second.
+    QList<std::pair<QString, ListedSource>> keyed;
+    keyed.reserve(files.size());
+    for (ListedSource& file : files)
+        keyed.append({escapeInvalidUtf8(file.name), std::move(file)});
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    files.clear();
+    for (auto& [key, file] : keyed)
+        files.append(std::move(file));
     return files;
 }
 

@@ -55,7 +55,10 @@ void CopiedIndex::readJournals() {
     }
 }
 
-// Listed again only when the folder's entries changed since, which its change time tells.
+// Listed again only when the folder's entries changed since, which its change time tells, and
+// not more than once a second: a watch that copies thousands of files changes the folder with
+// every copy, and listing it each time would make the whole watch quadratic. Its own copies are
+// known without a listing (add()); a file someone else puts there is found at the next listing.
 void CopiedIndex::listFolderWhenChanged() {
     const std::optional<struct stat> folder = statOf(m_folder);
     if (!folder) {
@@ -66,6 +69,10 @@ void CopiedIndex::listFolderWhenChanged() {
     const qint64 changed = nanoseconds(folder->st_mtim);
     if (changed == m_listedAt)
         return;
+    constexpr qint64 kListingPauseMs = 1000;
+    if (m_listedAt != -1 && m_sinceListing.isValid() && m_sinceListing.elapsed() < kListingPauseMs)
+        return;
+    m_sinceListing.start();
     m_listedAt = changed;
     m_bySize.clear();
     QDirIterator entries(m_folder, {QStringLiteral("*.pdf")},
@@ -74,8 +81,15 @@ void CopiedIndex::listFolderWhenChanged() {
         entries.next();
         const QString name = entries.fileName();
         const std::optional<struct stat> info = statOf(m_folder + QLatin1Char('/') + name);
-        if (info && S_ISREG(info->st_mode))
-            m_bySize.insert(qint64(info->st_size), name);
+        if (!info || !S_ISREG(info->st_mode))
+            continue;
+        m_bySize.insert(qint64(info->st_size), name);
+        // A file that changed since it was read is read again when it is a candidate.
+        const auto seen = m_seen.constFind(name);
+        if (seen != m_seen.cend() &&
+            (seen->size != qint64(info->st_size) || seen->modified != nanoseconds(info->st_mtim) ||
+             seen->inode != quint64(info->st_ino)))
+            m_seen.remove(name);
     }
 }
 
@@ -108,6 +122,10 @@ std::optional<QString> CopiedIndex::find(qint64 size, const QByteArray& sha256) 
     }
     listFolderWhenChanged();
     for (const QString& name : m_bySize.values(size)) {
+        // Read already, unchanged at the last listing and holding other bytes: not this one.
+        const auto seen = m_seen.constFind(name);
+        if (seen != m_seen.cend() && !seen->sha256.isEmpty() && seen->sha256 != sha256)
+            continue;
         if (standsAs(name, size, sha256))
             return name;
     }
@@ -117,6 +135,8 @@ std::optional<QString> CopiedIndex::find(qint64 size, const QByteArray& sha256) 
 void CopiedIndex::add(const QString& name, qint64 size, const QByteArray& sha256) {
     const std::lock_guard lock(m_mutex);
     m_recorded.insert(digestKey(size, sha256), name);
+    if (!m_bySize.contains(size, name))
+        m_bySize.insert(size, name);
 }
 
 } // namespace corvander

@@ -3,6 +3,7 @@
 #include "journal/file_digest.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMultiHash>
 #include <QString>
@@ -53,6 +54,7 @@ private:
     QMultiHash<qint64, QString> m_bySize;
     QHash<QString, Seen> m_seen;
     qint64 m_listedAt = -1; // the folder's change time at its last listing, in nanoseconds
+    QElapsedTimer m_sinceListing;
 };
 
 } // namespace corvander
