@@ -1,5 +1,7 @@
 #include "tests/support/recorded_answers.h"
 
+#include "extract/ocr_pages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,17 +21,6 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-// The text as the worker sends it: every page, the form feed that ends it included.
-QList<QByteArray> pagesOf(const QByteArray& text) {
-    QList<QByteArray> pages;
-    qsizetype start = 0;
-    for (qsizetype end = text.indexOf('\f'); end >= 0; end = text.indexOf('\f', start)) {
-        pages << text.mid(start, end + 1 - start);
-        start = end + 1;
-    }
-    return pages;
-}
-
 ExtractResult answered(int pageCount) {
     ExtractResult result;
     result.outcome = ExtractResult::Outcome::Answered;
@@ -47,7 +38,7 @@ RecordedAnswers RecordedAnswers::load(const QString& folder) {
     for (const QString& text : texts) {
         const QString base = QFileInfo(text).completeBaseName();
         Document document;
-        document.pages = pagesOf(contentsOf(dir.filePath(text)));
+        document.pages = splitPages(contentsOf(dir.filePath(text)));
         document.info = contentsOf(dir.filePath(base + QStringLiteral(".info")));
         document.xml = contentsOf(dir.filePath(base + QStringLiteral(".xml")));
         answers.m_documents.insert(base + QStringLiteral(".pdf"), document);
