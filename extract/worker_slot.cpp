@@ -2,7 +2,6 @@
 
 #include "extract/worker_messages.h"
 
-#include <QFile>
 #include <QProcessEnvironment>
 #include <cstdlib>
 

@@ -4,6 +4,7 @@
 #include "common/window_port.h"
 #include "extract/check.h"
 #include "tests/support/fake_extractor.h"
+#include "tests/support/recording_front.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,41 +13,6 @@
 namespace corvander {
 
 namespace {
-
-// The parts of a front end the check drives, keeping what it was told.
-class CheckFront : public Dialogs, public FileListView, public BusyPointer, public ProgressView {
-public:
-    void showMessage(const QString& text, const QString&) override { messages << text; }
-    void showWarning(const QString& text, const QString&) override { messages << text; }
-    bool askYesNo(const QString&, const QString&) override { return false; }
-    std::optional<QString> askText(const QString&, const QString&, const QString&, bool) override {
-        return std::nullopt;
-    }
-    QStringList openFiles(const QString&, const QString&) override { return {}; }
-    QString browseForFolder(const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QStringList> chooseItems(const QString&, const QString&, const QStringList&,
-                                           const QStringList&) override {
-        return std::nullopt;
-    }
-    bool openExternally(const QUrl&) override { return false; }
-
-    int entryCount() const override { return int(entries.size()); }
-    QString entryText(int position) const override { return entries.value(position - 1); }
-    void appendEntry(const QString& path) override { entries << path; }
-    bool isBusy() const override { return busy; }
-    void setBusy(bool value) override { busy = value; }
-    int progressValue() const override { return value; }
-    QString progressText() const override { return text; }
-    void setProgressValue(int to) override { value = to; }
-    void setProgressText(const QString& to) override { text = to; }
-
-    QStringList messages;
-    QStringList entries;
-    bool busy = false;
-    int value = 0;
-    QString text;
-};
 
 ExtractResult answered(const QByteArray& text, bool needsPassword = false) {
     ExtractResult result;
@@ -87,7 +53,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    CheckFront front;
+    RecordingFront front;
     FakeExtractor extractor;
 
 private:

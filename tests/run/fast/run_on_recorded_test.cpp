@@ -78,7 +78,8 @@ TEST_F(RunOnRecorded, APreviewOfEveryRuleEndsEachFileAsTheProgramDoesWithOneRequ
             given.options.value(QStringLiteral("--format"), QStringLiteral("x")).isEmpty();
         EXPECT_EQ(run(given.options, true), given.outcomes);
         EXPECT_EQ(extractor.sent().size() - sentBefore, readsNothing ? 0 : 4);
-        EXPECT_TRUE(ports.shown.isEmpty()) << ports.shown.join(QLatin1Char('\n')).toStdString();
+        const QStringList shown = ports.messages + ports.prompts;
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(QLatin1Char('\n')).toStdString();
         EXPECT_FALSE(ports.busy);
     }
     EXPECT_TRUE(QDir(results.path()).isEmpty());
