@@ -6,11 +6,17 @@
 namespace corvander {
 
 void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter& waiter) {
+    if (const std::optional<OcrSettings> ocr = commandOcr(settings, pool, waiter))
+        pool.setOcr(*ocr);
+}
+
+std::optional<OcrSettings> commandOcr(const CommonSettings& settings, ExtractionPool& pool,
+                                      Waiter& waiter) {
     if (!settings.ocr)
-        return;
+        return std::nullopt;
     const QStringList installed = installedOcrLanguages(pool, waiter);
     if (pool.cannotStart())
-        return;
+        return std::nullopt;
     // The pool's own time limit per page stays.
     OcrSettings ocr = pool.ocr();
     ocr.enabled = true;
@@ -21,8 +27,7 @@ void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter&
             throw UsageError(QStringLiteral("--ocr: no OCR language is installed (English comes "
                                             "with the package tesseract-ocr-eng)"));
         ocr.languages = defaultOcrLanguages(installed, QLocale());
-        pool.setOcr(ocr);
-        return;
+        return ocr;
     }
     for (const QString& language : settings.ocrLanguages) {
         if (!installed.contains(language))
@@ -31,7 +36,7 @@ void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter&
                     .arg(language, listed));
     }
     ocr.languages = settings.ocrLanguages.join(QLatin1Char('+'));
-    pool.setOcr(ocr);
+    return ocr;
 }
 
 } // namespace corvander

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "cli/command_settings.h"
+#include "extract/ocr_settings.h"
+
+#include <optional>
 
 namespace corvander {
 
@@ -12,5 +15,8 @@ class Waiter;
 // language that is not installed. Without --ocr, or when no worker starts (the command tells why
 // as it reads the first file), OCR stays off.
 void setCommandOcr(const CommonSettings& settings, ExtractionPool& pool, Waiter& waiter);
+// The same settings, for a run's request to carry; nothing when OCR stays off.
+std::optional<OcrSettings> commandOcr(const CommonSettings& settings, ExtractionPool& pool,
+                                      Waiter& waiter);
 
 } // namespace corvander

@@ -25,28 +25,6 @@ private:
     bool m_busy = false;
 };
 
-// The rename options, fixed for the whole run by the command line.
-class CommandControls : public RenameControls {
-public:
-    int modeIndex() const override { return mode; }
-    bool contentSelected() const override { return !metadata && !byTemplate; }
-    bool metadataSelected() const override { return metadata; }
-    QString nameFormat() const override { return format; }
-    bool templateSelected() const override { return byTemplate; }
-    QStringList templateLines() const override { return templates; }
-    QString dateOrder() const override { return order; }
-    QString resultsFolder() const override { return folder; }
-    bool asksForPassword() const override { return false; }
-
-    int mode = -1;
-    bool metadata = false;
-    QString format;
-    bool byTemplate = false;
-    QStringList templates;
-    QString order;
-    QString folder;
-};
-
 // No box is ever shown. An error report becomes one line on standard error, without the parts
 // meant for a screenshot; the messages a window would show at the end of a run or a check say
 // what the output lines already say and are dropped. Prompts are left as with Cancel.

@@ -3,7 +3,6 @@
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
 #include "common/error_report.h"
-#include "common/path_helpers.h"
 
 namespace corvander {
 
@@ -11,12 +10,6 @@ std::optional<CommandStart> prepareCommand(const RenameSettings& settings) {
     CommandStart start;
     if (settings.common.passwordFile)
         start.password = readPasswordFile(*settings.common.passwordFile);
-    if (!IsDirectory(settings.resultsFolder)) {
-        tellError(
-            nullptr,
-            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
-        return std::nullopt;
-    }
     start.program = workerProgram();
     if (const QString problem = workerProblem(start.program); !problem.isEmpty()) {
         tellError(nullptr, problem);

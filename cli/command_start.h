@@ -13,8 +13,8 @@ struct CommandStart {
     QString program; // the worker program
 };
 
-// The password read, the results folder and the worker program checked; nothing, having said why
-// on standard error, when the command cannot start.
+// The password read and the worker program checked; nothing, having said why on standard error,
+// when the command cannot start. The request is checked once its files are known.
 std::optional<CommandStart> prepareCommand(const RenameSettings& settings);
 
 } // namespace corvander

@@ -2,6 +2,7 @@
 
 #include "cli/command_ocr.h"
 #include "cli/command_ports.h"
+#include "cli/command_request.h"
 #include "cli/command_settings.h"
 #include "cli/command_start.h"
 #include "cli/example_learning.h"
@@ -27,40 +28,24 @@ namespace {
 // One rename from the command line: the list, the window's run over it, and the lines.
 class RenameCommand {
 public:
-    RenameCommand(const RenameSettings& settings, const QString& password,
+    RenameCommand(const RenameSettings& settings, RunRequest request,
                   const QList<ListedSource>& sources, const QString& program)
         : m_settings(settings), m_dialogs(&m_progress), m_lines(settings.common.json, &m_progress),
           m_order(sources, [this](const ListedSource& source) { passedOver(source); }),
-          m_pool(poolSettingsFor(settings.common, program)) {
-        for (const QString& path : m_order.runPaths())
-            m_list.appendEntry(path);
-        m_controls.mode = settings.mode;
-        m_controls.metadata = settings.metadata;
-        m_controls.format = settings.format;
-        m_controls.byTemplate = settings.rule == RuleId::Template;
-        m_controls.templates = settings.parameters.templates;
-        m_controls.order = settings.parameters.dateOrder;
-        // The journal names each copy by the folder's path: a relative one would send an undo
-        // from another working folder (or the window's) to other files.
-        m_controls.folder = QDir(settings.resultsFolder).absolutePath();
-        m_plan.parameters = settings.parameters;
-        m_plan.password = password;
+          m_pool(poolSettingsFor(settings.common, program)), m_request(std::move(request)) {
+        // The files nothing can read are told without a run.
+        m_request.files = m_order.runPaths();
     }
 
     int run() {
-        const RenameRunPorts ports{m_dialogs,
-                                   m_progress,
-                                   m_list,
-                                   m_list,
-                                   m_controls,
-                                   m_pool,
-                                   m_waiter,
-                                   {QStringLiteral("rename"), QStringLiteral("rename by content"),
-                                    QStringLiteral("rename by metadata")}};
+        const RunPorts ports{m_dialogs,
+                             m_progress,
+                             m_busy,
+                             m_pool,
+                             m_waiter,
+                             {QStringLiteral("rename"), QStringLiteral("rename by content"),
+                              QStringLiteral("rename by metadata")}};
         RunOptions options;
-        // The command line's answers stand in for the window's prompts; with no rows, every
-        // file is planned afresh.
-        options.plan = &m_plan;
         options.preview = m_settings.dryRun;
         options.skipCopied = m_settings.skipCopied;
         // No worker, no reading: the files after the first would only be skipped for it.
@@ -75,9 +60,10 @@ public:
                                        .arg(failure));
         };
         const StopSignals stop([this](int signal) { stopNow(signal); });
-        setCommandOcr(m_settings.common, m_pool, m_waiter);
+        m_request.ocr = commandOcr(m_settings.common, m_pool, m_waiter);
         bool running = false;
-        RunRenaming(ports, running, options);
+        if (!m_request.files.isEmpty())
+            RunRenaming(m_request, ports, running, options);
         m_progress.hide();
         // The run has told why on standard error.
         if (m_pool.cannotStart())
@@ -136,11 +122,10 @@ private:
     CommandDialogs m_dialogs;
     ResultLines m_lines;
     ListOrder m_order;
-    CommandList m_list;
-    CommandControls m_controls;
+    CommandList m_busy;
     ExtractionPool m_pool;
     EventLoopWaiter m_waiter;
-    RunPlan m_plan;
+    RunRequest m_request;
 };
 
 } // namespace
@@ -177,22 +162,27 @@ int runRenameCommand(const CommandArguments& arguments) {
         return kExitCannotStart;
     const QString& password = start->password;
     const QString& program = start->program;
-    if (!settings.examples.isEmpty() && !learnTemplates(settings, password, program))
-        return kExitCannotStart;
     CommandDialogs walkDialogs(nullptr);
     QStringList leftOut;
     const QList<ListedSource> sources =
         listSources(arguments.paths, settings.common.extension, walkDialogs, leftOut);
     for (const QString& item : std::as_const(leftOut))
         tellError(nullptr, QStringLiteral("left out %1").arg(item));
-    if (sources.isEmpty()) {
-        tellError(nullptr, QStringLiteral("no files to rename"));
-        return kExitAllDone;
+    QStringList files;
+    for (const ListedSource& source : sources)
+        files << source.path;
+    RunRequest request = commandRequest(settings, password, files);
+    if (const std::optional<int> status = tellProblems(settings, request))
+        return *status;
+    if (!settings.examples.isEmpty()) {
+        if (!learnTemplates(settings, password, program))
+            return kExitCannotStart;
+        request = commandRequest(settings, password, files);
     }
     // As the window does when it starts: scripts and cron jobs may never open the window.
     if (!settings.dryRun)
         pruneJournals(QDateTime::currentDateTime());
-    return RenameCommand(settings, password, sources, program).run();
+    return RenameCommand(settings, std::move(request), sources, program).run();
 }
 
 } // namespace corvander

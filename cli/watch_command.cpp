@@ -2,6 +2,7 @@
 
 #include "cli/command_ocr.h"
 #include "cli/command_ports.h"
+#include "cli/command_request.h"
 #include "cli/command_settings.h"
 #include "cli/command_start.h"
 #include "cli/exit_status.h"
@@ -38,15 +39,12 @@ class WatchCommand : public QObject {
 public:
     WatchCommand(const RenameSettings& settings, const QString& password,
                  const QList<QByteArray>& inboxes, const QString& program)
-        : m_settings(settings), m_password(password), m_dialogs(nullptr),
-          m_lines(settings.common.json, nullptr), m_pool(poolSettingsFor(settings.common, program)),
+        : m_settings(settings), m_dialogs(nullptr), m_lines(settings.common.json, nullptr),
+          m_pool(poolSettingsFor(settings.common, program)),
           m_folder(QDir(settings.resultsFolder).absolutePath()),
           m_index(std::make_shared<CopiedIndex>(m_folder)),
           m_watcher(inboxes, settings.common.extension) {
-        m_controls.mode = settings.mode;
-        m_controls.metadata = settings.metadata;
-        m_controls.format = settings.format;
-        m_controls.folder = m_folder;
+        m_request = commandRequest(settings, password);
         connect(&m_watcher, &InboxWatcher::filesReady, this, &WatchCommand::soon);
         connect(&m_watcher, &InboxWatcher::inboxGone, this, [](const QString& inbox) {
             tellError(nullptr,
@@ -66,7 +64,7 @@ public:
             if (!m_running)
                 QCoreApplication::exit(0);
         });
-        setCommandOcr(m_settings.common, m_pool, m_waiter);
+        m_request.ocr = commandOcr(m_settings.common, m_pool, m_waiter);
         QCoreApplication::exec();
         endJournal();
         m_pool.shutdown();
@@ -142,15 +140,11 @@ private:
 
     void runOver(const QList<ListedSource>& files) {
         beginJournalOfToday();
-        CommandList list;
+        RunRequest request = m_request;
         for (const ListedSource& source : files)
-            list.appendEntry(source.path);
-        RunPlan plan;
-        plan.parameters = m_settings.parameters;
-        plan.password = m_password;
+            request.files << source.path;
         QList<bool> told(files.size(), false);
         RunOptions options;
-        options.plan = &plan;
         options.skipCopied = true;
         options.copiedIndex = m_index;
         options.sharedJournal = m_journal.get();
@@ -159,18 +153,16 @@ private:
             told[position - 1] = true;
             fileDone(files.at(position - 1), outcome);
         };
-        const RenameRunPorts ports{m_dialogs,
-                                   m_progress,
-                                   list,
-                                   list,
-                                   m_controls,
-                                   m_pool,
-                                   m_waiter,
-                                   {QStringLiteral("watch"), QStringLiteral("rename by content"),
-                                    QStringLiteral("rename by metadata")}};
+        const RunPorts ports{m_dialogs,
+                             m_progress,
+                             m_busy,
+                             m_pool,
+                             m_waiter,
+                             {QStringLiteral("watch"), QStringLiteral("rename by content"),
+                              QStringLiteral("rename by metadata")}};
         m_running = true;
         bool running = false;
-        RunRenaming(ports, running, options);
+        RunRenaming(std::move(request), ports, running, options);
         m_running = false;
         m_progress.hide();
         if (m_pool.cannotStart()) {
@@ -216,22 +208,12 @@ private:
         if (m_journal && m_journalDay == today)
             return;
         endJournal();
-        RunStart start;
-        start.time = QDateTime::currentDateTime();
-        start.resultsFolder = m_folder;
-        if (m_settings.metadata) {
-            start.family = QStringLiteral("metadata");
-            start.parameters = {QStringLiteral("format=") + m_settings.format};
-        } else {
-            start.family = QStringLiteral("content");
-            start.mode = m_settings.mode;
-            start.parameters = m_settings.parameters.described();
-        }
-        m_journal = RunJournal::begin(start, [](const QString& failure) {
-            tellError(nullptr, QStringLiteral("the journal of this watch could not be written "
-                                              "(%1), so its copies cannot be undone")
-                                   .arg(failure));
-        });
+        m_journal = RunJournal::begin(
+            journalStart(m_request, m_settings.parameters), [](const QString& failure) {
+                tellError(nullptr, QStringLiteral("the journal of this watch could not be written "
+                                                  "(%1), so its copies cannot be undone")
+                                       .arg(failure));
+            });
         m_journalDay = today;
         m_handledInJournal = 0;
     }
@@ -244,11 +226,11 @@ private:
     }
 
     const RenameSettings& m_settings;
-    QString m_password;
     TerminalProgress m_progress;
     CommandDialogs m_dialogs;
     ResultLines m_lines;
-    CommandControls m_controls;
+    RunRequest m_request;
+    CommandList m_busy;
     ExtractionPool m_pool;
     EventLoopWaiter m_waiter;
     QString m_folder;
@@ -277,6 +259,10 @@ int runWatchCommand(const CommandArguments& arguments) {
         return kExitCannotStart;
     const QString& password = start->password;
     const QString& program = start->program;
+    // The files come later; the folder must be there from the start.
+    if (const std::optional<int> status =
+            tellProblems(settings, commandRequest(settings, password), FilesNeeded::No))
+        return *status;
     pruneJournals(QDateTime::currentDateTime());
     return WatchCommand(settings, password, arguments.paths, program).run();
 }

@@ -1,7 +1,5 @@
 #include "copying/listed_files.h"
 
-#include "common/window_port.h"
-
 #include <QFile>
 #include <QPair>
 #include <QSet>
@@ -11,15 +9,15 @@
 
 namespace corvander {
 
-RunSourceTest listedFiles(const FileListView& list) {
+RunSourceTest listedFiles(const QStringList& paths) {
     using Identity = QPair<quint64, quint64>;
     auto identities = std::make_shared<std::optional<QSet<Identity>>>();
-    return [&list, identities](quint64 device, quint64 inode) {
+    return [paths, identities](quint64 device, quint64 inode) {
         if (!*identities) {
             QSet<Identity> found;
-            for (int position = 1; position <= list.entryCount(); ++position) {
+            for (const QString& path : paths) {
                 struct stat info {};
-                if (::stat(QFile::encodeName(list.entryText(position)).constData(), &info) == 0)
+                if (::stat(QFile::encodeName(path).constData(), &info) == 0)
                     found.insert({quint64(info.st_dev), quint64(info.st_ino)});
             }
             *identities = std::move(found);

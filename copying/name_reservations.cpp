@@ -17,9 +17,7 @@ bool somethingAt(const ResultsFolder& folder, const QString& fileName) {
     if (folder.isOpen())
         return ::fstatat(folder.descriptor(), QFile::encodeName(fileName).constData(), &info,
                          AT_SYMLINK_NOFOLLOW) == 0;
-    const QString& path = folder.path();
-    const QString base = path.endsWith(QLatin1Char('/')) ? path : path + QLatin1Char('/');
-    return ::lstat(QFile::encodeName(base + fileName).constData(), &info) == 0;
+    return ::lstat(QFile::encodeName(folder.pathOf(fileName)).constData(), &info) == 0;
 }
 
 } // namespace

@@ -37,8 +37,7 @@ int ResultsFolder::flushToDisk() const {
 ResultsFolder ResultsFolder::subfolder(const QString& relative) const {
     ResultsFolder below;
     below.m_calls = m_calls;
-    below.m_path = m_path.endsWith(QLatin1Char('/')) ? m_path + relative
-                                                     : m_path + QLatin1Char('/') + relative;
+    below.m_path = pathOf(relative);
     if (!isOpen()) {
         below.m_error = m_error;
         return below;

@@ -16,6 +16,11 @@ public:
     explicit ResultsFolder(const QString& path, FileSystemCalls& calls = FileSystemCalls::real());
 
     const QString& path() const { return m_path; }
+    // The path of a name in the folder: the one place where the folder's path, with or without
+    // its ending "/", is joined to a name.
+    QString pathOf(const QString& name) const {
+        return m_path.endsWith(QLatin1Char('/')) ? m_path + name : m_path + QLatin1Char('/') + name;
+    }
     bool isOpen() const { return m_directory.isOpen(); }
     int descriptor() const { return m_directory.get(); }
     // Why the folder could not be opened (an errno); 0 when it is open.

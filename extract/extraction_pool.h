@@ -56,7 +56,7 @@ public:
     const PoolSettings& settings() const { return m_settings; }
     // With OCR on, every text request reads its pages without words by OCR; requests already
     // sent keep the settings they were sent with.
-    void setOcr(const OcrSettings& ocr) { m_ocr = ocr; }
+    void setOcr(const OcrSettings& ocr) override { m_ocr = ocr; }
     const OcrSettings& ocr() const override { return m_ocr; }
     std::optional<OcrPage> ocrPageUnderWay(Ticket ticket) const override;
     // Why no worker could be started, the first time it is asked; empty afterwards and when the

@@ -40,8 +40,9 @@ public:
     // Why extraction cannot work at all, the first time it is asked; empty afterwards and while
     // it works.
     virtual QString takeStartFailure() = 0;
-    // The OCR settings text requests are read with now.
+    // The OCR settings text requests are read with now, and from the next request on.
     virtual const OcrSettings& ocr() const = 0;
+    virtual void setOcr(const OcrSettings& ocr) = 0;
     // How many requests are worked on at once.
     virtual int parallelRequests() const = 0;
 

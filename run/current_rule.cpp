@@ -1,33 +1,40 @@
 #include "run/current_rule.h"
 
 #include "common/vb_convert.h"
-#include "common/window_port.h"
 #include "naming/rules/naming_rules.h"
 
 namespace corvander {
 
-const NamingRule* currentRule(const RenameControls& controls) {
-    if (controls.contentSelected())
-        return contentRuleAt(controls.modeIndex());
-    if (controls.metadataSelected())
+const NamingRule* currentRule(const RuleChoice& choice) {
+    if (!choice.family)
+        return nullptr;
+    switch (*choice.family) {
+    case Family::Content:
+        return contentRuleAt(choice.mode);
+    case Family::Metadata:
         return &namingRule(RuleId::Metadata);
-    if (controls.templateSelected())
+    case Family::Template:
         return &namingRule(RuleId::Template);
+    }
     return nullptr;
 }
 
+const NamingRule* currentRule(const RenameControls& controls) {
+    return currentRule(choiceOf(controls));
+}
+
 RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
-                           const RenameControls& controls) {
+                           const RuleChoice& choice) {
     RuleArguments arguments;
     if (!rule)
         return arguments;
     if (rule->family() == Family::Metadata) {
-        arguments.format = controls.nameFormat();
+        arguments.format = choice.format;
         return arguments;
     }
     if (rule->family() == Family::Template) {
-        arguments.templates = controls.templateLines();
-        arguments.dateOrder = controls.dateOrder();
+        arguments.templates = choice.templates;
+        arguments.dateOrder = choice.dateOrder;
         return arguments;
     }
     const FileArguments given = rule->argumentsFor(answers);
@@ -36,6 +43,11 @@ RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
     arguments.wordList = given.wordList;
     arguments.searchText = given.searchText;
     return arguments;
+}
+
+RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
+                           const RenameControls& controls) {
+    return argumentsNow(rule, answers, choiceOf(controls));
 }
 
 } // namespace corvander

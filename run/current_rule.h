@@ -1,18 +1,20 @@
 #pragma once
 
 #include "naming/rules/naming_rule.h"
+#include "run/run_request.h"
 
 namespace corvander {
 
 class RenameControls;
 
-// The rule the choices name now: nothing for rename by content without a mode. A run asks at each
-// file's turn, because a mode or family changed during a run applies to the files that follow;
-// this is the one place that reads the choices while a run goes on.
+// The rule a choice names: nothing for rename by content without a mode, or without a family.
+const NamingRule* currentRule(const RuleChoice& choice);
 const NamingRule* currentRule(const RenameControls& controls);
 
-// The file's arguments under that rule: the run's answers mapped onto it, and the format as it
-// stands now. A number that does not fit raises, to be reported at the file's turn.
+// The file's arguments under that rule: the run's answers mapped onto it, and the format and
+// templates of the choice. A number that does not fit raises, to be reported at the file's turn.
+RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
+                           const RuleChoice& choice);
 RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
                            const RenameControls& controls);
 

@@ -22,9 +22,9 @@ bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan
         return false;
     }
     std::optional<corvander::ResultsFolder> ownFolder;
-    const corvander::ResultsFolder& folder =
-        context.resultsFolder ? *context.resultsFolder
-                              : ownFolder.emplace(context.controls.resultsFolder());
+    const corvander::ResultsFolder& folder = context.resultsFolder
+                                                 ? *context.resultsFolder
+                                                 : ownFolder.emplace(context.resultsFolderPath);
     if (context.preview) {
         outcome.fileName = context.preview->reserve(folder, plan.name);
         tell();

@@ -16,7 +16,7 @@ bool RenameFile(const RenameContext& context, const QString& path,
     std::optional<ExtractRequest> request;
     std::optional<ExtractResult> extracted;
     corvander::PlannedFile plan;
-    proc.step([&] { rule = corvander::currentRule(context.controls); });
+    proc.step([&] { rule = corvander::currentRule(context.choice()); });
     proc.step([&] { request = corvander::requestFor(rule, path, arguments); });
     proc.step([&] {
         if (request)

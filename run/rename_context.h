@@ -2,15 +2,15 @@
 
 #include "extract/metadata.h"
 #include "naming/planned_file.h"
+#include "run/run_request.h"
 
 #include <QString>
+#include <functional>
 
 namespace corvander {
 
 class Dialogs;
-class FileListView;
 class ProgressView;
-class RenameControls;
 
 class NameReservations;
 class ResultsFolder;
@@ -42,8 +42,9 @@ struct FileOutcome {
 struct RenameContext {
     Dialogs& dialogs;
     ProgressView& progress;
-    FileListView& list;
-    RenameControls& controls;
+    // The rule choice at this moment: a window's choices changed during a run apply to the files
+    // that follow.
+    std::function<RuleChoice()> choice;
     RenameLabels labels;
     // Brings the answer for this file's extraction. With progress on, a long wait shows on the
     // bar ("Please wait..") as the run's text extractions always have.
@@ -54,8 +55,9 @@ struct RenameContext {
     // Told how each file ended.
     std::function<void(const FileOutcome&)> finished;
     // The results folder a run opened once for all its files; without it (a file renamed on its
-    // own) the folder the controls name is opened for the one copy.
+    // own) the folder at this path is opened for the one copy.
     const corvander::ResultsFolder* resultsFolder = nullptr;
+    QString resultsFolderPath;
 };
 
 // The last step of both families: copies the file under its planned name (or reserves the name

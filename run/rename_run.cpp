@@ -29,9 +29,10 @@ private:
 } // namespace
 
 void RenameRun::go() {
-    if (!checkTheStart() || !askTheUser())
+    openTheFolder();
+    if (!askTheUser())
         return;
-    m_proc.step([&] { m_count = m_ports.list.entryCount(); });
+    m_proc.step([&] { m_count = int(m_request.files.size()); });
     // The workers start on the first files while the journal is set up.
     m_proc.step([&] { m_ahead.fill(1, m_count, [this](int at) { return requestFor(at); }); });
     beginJournal();
@@ -46,56 +47,37 @@ void RenameRun::go() {
     finish();
 }
 
-bool RenameRun::checkTheStart() {
-    bool ok = true;
-    m_proc.at(102, [&] {
-        if (m_ports.list.entryCount() == 0) {
-            ok = false;
-            m_dialogs.showMessage(QStringLiteral("No files added."));
-        }
-    });
-    if (!ok)
-        return false;
-    m_proc.at(104, [&] {
-        if (!IsDirectory(m_ports.controls.resultsFolder())) {
-            ok = false;
-            m_dialogs.showMessage(
-                QStringLiteral("Folder does not exist. Please select another folder."));
-        }
-    });
-    if (!ok)
-        return false;
-    // Without a mode no file could be renamed by content, and every one would be reported
-    // as unreadable.
-    if (m_ports.controls.contentSelected() && m_ports.controls.modeIndex() < 0) {
-        m_dialogs.showMessage(QStringLiteral("Please choose a rename mode first."));
-        return false;
-    }
+void RenameRun::openTheFolder() {
+    if (m_request.ocr)
+        m_ports.pool.setOcr(*m_request.ocr);
     // Opened once: the run's copies all go where it started, whatever the folder's path
     // leads to later.
-    m_folder.emplace(m_ports.controls.resultsFolder(), m_options.fileSystem
-                                                           ? *m_options.fileSystem
-                                                           : corvander::FileSystemCalls::real());
+    m_folder.emplace(m_request.resultsFolder, m_options.fileSystem
+                                                  ? *m_options.fileSystem
+                                                  : corvander::FileSystemCalls::real());
     m_context.resultsFolder = &*m_folder;
     // What a killed run of this program left in the folder goes before new copies come.
     if (!m_options.preview)
-        corvander::removeLeftovers(*m_folder, corvander::listedFiles(m_ports.list));
-    return ok;
+        corvander::removeLeftovers(*m_folder, corvander::listedFiles(m_request.files));
 }
 
-// The mode's numbers and the password; a preview's answers stand in for them. False when
+RuleChoice RenameRun::choiceNow() const {
+    return m_ports.liveChoice ? choiceOf(*m_ports.liveChoice) : m_request.rule;
+}
+
+// The mode's numbers and the password; the request's answers stand in for them. False when
 // the user left a prompt: the run ends before it touches any file.
 bool RenameRun::askTheUser() {
     bool left = false;
     m_proc.at(106, [&] { m_ports.busy.setBusy(true); });
-    if (m_options.plan) {
-        m_parameters = m_options.plan->parameters;
-        m_password = m_options.plan->password;
-    }
+    if (m_request.answers)
+        m_parameters = *m_request.answers;
+    if (m_request.password)
+        m_password = *m_request.password;
     m_proc.step([&] {
-        if (m_options.plan || !m_ports.controls.contentSelected())
+        if (m_request.answers || m_request.rule.family != Family::Content)
             return;
-        const corvander::NamingRule* rule = corvander::currentRule(m_ports.controls);
+        const corvander::NamingRule* rule = corvander::currentRule(m_request.rule);
         if (!rule)
             return;
         const std::optional<corvander::RunParameters> answers = rule->ask(m_dialogs);
@@ -105,7 +87,7 @@ bool RenameRun::askTheUser() {
             left = true;
     });
     m_proc.step([&] {
-        if (left || m_options.plan || !m_ports.controls.asksForPassword())
+        if (left || m_request.password || !m_request.askForPassword)
             return;
         const std::optional<QString> answer =
             m_dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
@@ -167,40 +149,66 @@ void RenameRun::beginJournal() {
         m_writing = m_options.sharedJournal;
         return;
     }
-    corvander::RunStart start;
+    // The run goes on without it; the user learns once that it cannot be undone.
+    m_journal = corvander::RunJournal::begin(
+        journalStart(m_request, m_parameters), [this](const QString& failure) {
+            if (m_options.journalFailed) {
+                m_options.journalFailed(failure);
+                return;
+            }
+            m_dialogs.showMessage(
+                QStringLiteral("The journal of this run could not be written (%1), so the run "
+                               "cannot be undone.")
+                    .arg(failure));
+        });
+    m_writing = m_journal.get();
+}
+
+RunStart journalStart(const RunRequest& request, const RunParameters& answers) {
+    RunStart start;
     start.time = QDateTime::currentDateTime();
-    start.resultsFolder = m_folder->path();
-    if (m_ports.controls.contentSelected()) {
+    start.resultsFolder = request.resultsFolder;
+    if (request.rule.family == Family::Content) {
         start.family = QStringLiteral("content");
-        start.mode = m_ports.controls.modeIndex();
-        start.parameters = m_parameters.described();
-    } else if (m_ports.controls.templateSelected()) {
+        start.mode = request.rule.mode;
+        start.parameters = answers.described();
+    } else if (request.rule.family == Family::Template) {
         start.family = QStringLiteral("template");
-        for (const QString& line : m_ports.controls.templateLines())
+        for (const QString& line : request.rule.templates)
             start.parameters << QStringLiteral("template=") + line;
     } else {
         start.family = QStringLiteral("metadata");
-        start.parameters = {QStringLiteral("format=") + m_ports.controls.nameFormat()};
+        start.parameters = {QStringLiteral("format=") + request.rule.format};
     }
-    // The run goes on without it; the user learns once that it cannot be undone.
-    m_journal = corvander::RunJournal::begin(start, [this](const QString& failure) {
-        if (m_options.journalFailed) {
-            m_options.journalFailed(failure);
-            return;
-        }
-        m_dialogs.showMessage(
-            QStringLiteral("The journal of this run could not be written (%1), so the run "
-                           "cannot be undone.")
-                .arg(failure));
-    });
-    m_writing = m_journal.get();
+    return start;
+}
+
+void RunRenaming(RunRequest request, const RunPorts& ports, bool& runInProgress,
+                 const RunOptions& options) {
+    if (runInProgress)
+        return;
+    const RunFlag flag(runInProgress);
+    RenameRun(std::move(request), ports, options).go();
 }
 
 void RunRenaming(const RenameRunPorts& ports, bool& runInProgress, const RunOptions& options) {
     if (runInProgress)
         return;
-    const RunFlag flag(runInProgress);
-    RenameRun(ports, options).go();
+    RunRequest request = windowRequest(ports.list, ports.controls);
+    {
+        // A click that arrives while the message shows starts nothing.
+        const RunFlag flag(runInProgress);
+        const QList<RequestProblem> problems = problemsOf(request);
+        if (!problems.isEmpty()) {
+            ports.dialogs.showMessage(windowMessage(problems.first()));
+            return;
+        }
+    }
+    if (options.plan) {
+        request.answers = options.plan->parameters;
+        request.password = options.plan->password;
+    }
+    RunRenaming(std::move(request), ports.runPorts(), runInProgress, options);
 }
 
 } // namespace corvander

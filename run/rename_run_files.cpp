@@ -20,13 +20,11 @@ int percentDone(int done, int count) {
 void RenameRun::handleFile() {
     QString path;
     bool skipped = true;
-    m_proc.at(114, [&] { path = m_ports.list.entryText(m_position); });
+    m_proc.at(114, [&] { path = m_request.files.at(m_position - 1); });
     // The workers go on with the next files while this one is worked out.
     m_proc.step(
         [&] { m_ahead.fill(m_position, m_count, [this](int at) { return requestFor(at); }); });
-    m_proc.step([&] {
-        m_ports.progress.setProgressValue(percentDone(m_position, m_ports.list.entryCount()));
-    });
+    m_proc.step([&] { m_ports.progress.setProgressValue(percentDone(m_position, m_count)); });
     m_proc.step([&] {
         m_ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
     });
@@ -67,16 +65,10 @@ void RenameRun::handleFile() {
     m_proc.step([&] { m_ports.busy.setBusy(true); });
 }
 
-// The paths are taken now: the thread that reads them ahead must not touch the list.
 void RenameRun::startSkippingCopied() {
     if (!m_options.skipCopied)
         return;
-    QStringList paths;
-    m_proc.step([&] {
-        for (int at = 1; at <= m_count; ++at)
-            paths << m_ports.list.entryText(at);
-    });
-    m_skipCopied.emplace(m_folder->path(), paths, m_options.copiedIndex);
+    m_skipCopied.emplace(m_folder->path(), m_request.files, m_options.copiedIndex);
 }
 
 // Tells the file's end when an identical copy of it already stands in the results folder.
@@ -106,10 +98,10 @@ bool RenameRun::finishPlanned(const corvander::PlannedFile& plan, const QString&
 
 // Every extraction of the run carries its password; documents without one ignore it.
 std::optional<ExtractRequest> RenameRun::requestFor(int position) const {
-    const QString path = m_ports.list.entryText(position);
+    const QString& path = m_request.files.at(position - 1);
     if (m_options.plan && m_options.plan->unchangedRow(position, path))
         return std::nullopt;
-    std::optional<ExtractRequest> request = expectedRequest(m_ports.controls, m_parameters, path);
+    std::optional<ExtractRequest> request = expectedRequest(choiceNow(), m_parameters, path);
     if (request)
         request->password = m_password;
     return request;
@@ -121,8 +113,7 @@ ExtractResult RenameRun::extract(ExtractRequest request, bool showProgress) {
     if (!showProgress)
         return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
     corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),
-                                        m_ports.progress.progressValue(),
-                                        m_ports.list.entryCount());
+                                        m_ports.progress.progressValue(), m_count);
     return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
 }
 
@@ -134,10 +125,8 @@ void RenameRun::record(const FileOutcome& outcome) {
             ? provenance.family() + QStringLiteral(": ") + provenance.describe()
             : QString();
     if (outcome.copied()) {
-        const QString& folder = m_folder->path();
-        const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
-        m_writing->record(
-            corvander::FileRecord::copied(outcome.plan.source, base + outcome.fileName, madeFrom));
+        m_writing->record(corvander::FileRecord::copied(
+            outcome.plan.source, m_folder->pathOf(outcome.fileName), madeFrom));
         return;
     }
     const QString reason = outcome.copyFailure.isEmpty()

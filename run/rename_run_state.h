@@ -19,21 +19,30 @@ namespace corvander {
 // One run, from its checks and prompts through the files to its last message.
 class RenameRun {
 public:
-    RenameRun(const RenameRunPorts& ports, const RunOptions& options)
-        : m_ports(ports), m_options(options), m_dialogs(ports.dialogs),
-          m_proc(m_dialogs, ports.labels.run),
+    RenameRun(RunRequest request, const RunPorts& ports, const RunOptions& options)
+        : m_request(std::move(request)), m_ports(ports), m_options(options),
+          m_dialogs(ports.dialogs), m_proc(m_dialogs, ports.labels.run),
           m_ahead(ports.pool, corvander::lookaheadDepth(ports.pool)),
-          m_context{m_dialogs,    ports.progress,
-                    ports.list,   ports.controls,
-                    ports.labels, [this](ExtractRequest r, bool p) { return extract(r, p); },
-                    preview(),    [this](const FileOutcome& o) { fileFinished(o); }} {}
+          m_context{m_dialogs,
+                    ports.progress,
+                    [this] { return choiceNow(); },
+                    ports.labels,
+                    [this](ExtractRequest r, bool p) { return extract(r, p); },
+                    preview(),
+                    [this](const FileOutcome& o) { fileFinished(o); },
+                    nullptr,
+                    m_request.resultsFolder} {}
 
     void go();
 
 private:
     corvander::NameReservations* preview() { return m_options.preview ? &m_reservations : nullptr; }
 
-    bool checkTheStart();
+    // Opens the results folder for the whole run and clears what a killed run left in it.
+    void openTheFolder();
+
+    // The one place that reads the starter's choices again while the run goes on.
+    RuleChoice choiceNow() const;
 
     // The mode's numbers and the password; a preview's answers stand in for them. False when
     // the user left a prompt: the run ends before it touches any file.
@@ -41,7 +50,7 @@ private:
 
     void handleFile();
 
-    // The paths are taken now: the thread that reads them ahead must not touch the list.
+    // Looks ahead, on a thread of its own, for the files already copied.
     void startSkippingCopied();
 
     // Tells the file's end when an identical copy of it already stands in the results folder.
@@ -64,7 +73,8 @@ private:
 
     void fileFinished(const FileOutcome& outcome);
 
-    const RenameRunPorts& m_ports;
+    const RunRequest m_request;
+    const RunPorts& m_ports;
     const RunOptions& m_options;
     // One box for each kind of error; its repeats are counted in the last message.
     RepeatedReports m_dialogs;

@@ -1,7 +1,6 @@
 #include "run/run_requests.h"
 
 #include "common/error_report.h"
-#include "common/window_port.h"
 #include "naming/file_planner.h"
 #include "run/current_rule.h"
 #include "run/rename_by_content.h"
@@ -9,23 +8,22 @@
 
 namespace corvander {
 
-std::optional<ExtractRequest> expectedRequest(const RenameControls& controls,
-                                              const RunParameters& parameters,
-                                              const QString& path) {
-    const NamingRule* rule = corvander::currentRule(controls);
+std::optional<ExtractRequest>
+expectedRequest(const RuleChoice& choice, const RunParameters& parameters, const QString& path) {
+    const NamingRule* rule = corvander::currentRule(choice);
     try {
-        return corvander::requestFor(rule, path,
-                                     corvander::argumentsNow(rule, parameters, controls));
+        return corvander::requestFor(rule, path, corvander::argumentsNow(rule, parameters, choice));
     } catch (const AppError&) {
         return std::nullopt;
     }
 }
 
 bool renameOne(const RenameContext& context, const RunParameters& parameters, const QString& path) {
-    const NamingRule* rule = corvander::currentRule(context.controls);
-    if (!rule && !context.controls.contentSelected())
+    const RuleChoice choice = context.choice();
+    const NamingRule* rule = corvander::currentRule(choice);
+    if (!rule && choice.family != Family::Content)
         return false;
-    const RuleArguments arguments = corvander::argumentsNow(rule, parameters, context.controls);
+    const RuleArguments arguments = corvander::argumentsNow(rule, parameters, choice);
     if (rule && rule->family() == Family::Metadata)
         return !RenameMeta(context, path, arguments.format);
     if (rule && rule->family() == Family::Template)

@@ -12,7 +12,7 @@ namespace corvander {
 
 // The extraction a file will need if the choices stay as they are now; nothing when it needs
 // none, or when its arguments cannot be worked out (that is reported at its turn).
-std::optional<corvander::ExtractRequest> expectedRequest(const RenameControls& controls,
+std::optional<corvander::ExtractRequest> expectedRequest(const RuleChoice& choice,
                                                          const corvander::RunParameters& parameters,
                                                          const QString& path);
 

@@ -47,15 +47,16 @@ protected:
         const RenameContext context{
             dialogs,
             window->progress(),
-            window->fileList(),
-            window->renameControls(),
+            [this] { return corvander::choiceOf(window->renameControls()); },
             {QStringLiteral("Form1.PushButton2_Click"), QStringLiteral("Form1.RenameFile"),
              QStringLiteral("Form1.RenameMeta")},
             [this](const corvander::ExtractRequest& request, bool) {
                 return corvander::extractNow(window->extractionPool(), window->waiter(), request);
             },
             nullptr,
-            {}};
+            {},
+            nullptr,
+            window->renameControls().resultsFolder()};
         return RenameMeta(context, pdf, format);
     }
 
