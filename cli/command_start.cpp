@@ -4,6 +4,7 @@
 #include "cli/worker_program.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -12,9 +13,9 @@ std::optional<CommandStart> prepareCommand(const RenameSettings& settings) {
     if (settings.common.passwordFile)
         start.password = readPasswordFile(*settings.common.passwordFile);
     if (!IsDirectory(settings.resultsFolder)) {
-        tellError(
-            nullptr,
-            QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+        tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                       "the results folder %1 does not exist")
+                               .arg(settings.resultsFolder));
         return std::nullopt;
     }
     start.program = workerProgram();

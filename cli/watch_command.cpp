@@ -49,12 +49,15 @@ public:
         m_controls.folder = m_folder;
         connect(&m_watcher, &InboxWatcher::filesReady, this, &WatchCommand::soon);
         connect(&m_watcher, &InboxWatcher::inboxGone, this, [](const QString& inbox) {
-            tellError(nullptr,
-                      QStringLiteral("the inbox %1 is gone; it is watched again when it returns")
-                          .arg(inbox));
+            tellError(nullptr, QCoreApplication::translate(
+                                   "corvander::CommandLine",
+                                   "the inbox %1 is gone; it is watched again when it returns")
+                                   .arg(inbox));
         });
         connect(&m_watcher, &InboxWatcher::inboxBack, this, [](const QString& inbox) {
-            tellError(nullptr, QStringLiteral("the inbox %1 is back").arg(inbox));
+            tellError(nullptr,
+                      QCoreApplication::translate("corvander::CommandLine", "the inbox %1 is back")
+                          .arg(inbox));
         });
         m_retry.setSingleShot(true);
         connect(&m_retry, &QTimer::timeout, this, &WatchCommand::retryFailed);
@@ -228,9 +231,11 @@ private:
             start.parameters = m_settings.parameters.described();
         }
         m_journal = RunJournal::begin(start, [](const QString& failure) {
-            tellError(nullptr, QStringLiteral("the journal of this watch could not be written "
-                                              "(%1), so its copies cannot be undone")
-                                   .arg(failure));
+            tellError(nullptr,
+                      QCoreApplication::translate("corvander::CommandLine",
+                                                  "the journal of this watch could not be written "
+                                                  "(%1), so its copies cannot be undone")
+                          .arg(failure));
         });
         m_journalDay = today;
         m_handledInJournal = 0;
@@ -270,7 +275,8 @@ private:
 
 int runWatchCommand(const CommandArguments& arguments) {
     if (arguments.has(QStringLiteral("--dry-run")))
-        throw UsageError(QStringLiteral("--dry-run does not go with watch"));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--dry-run does not go with watch"));
     const RenameSettings settings = renameSettingsOf(arguments);
     const std::optional<CommandStart> start = prepareCommand(settings);
     if (!start)

@@ -9,6 +9,7 @@
 #include "copying/listed_files.h"
 #include "run/current_rule.h"
 #include "run/rename_run_state.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -51,7 +52,8 @@ bool RenameRun::checkTheStart() {
     m_proc.at(102, [&] {
         if (m_ports.list.entryCount() == 0) {
             ok = false;
-            m_dialogs.showMessage(QStringLiteral("No files added."));
+            m_dialogs.showMessage(
+                QCoreApplication::translate("corvander::RenameRun", "No files added."));
         }
     });
     if (!ok)
@@ -59,8 +61,8 @@ bool RenameRun::checkTheStart() {
     m_proc.at(104, [&] {
         if (!IsDirectory(m_ports.controls.resultsFolder())) {
             ok = false;
-            m_dialogs.showMessage(
-                QStringLiteral("Folder does not exist. Please select another folder."));
+            m_dialogs.showMessage(QCoreApplication::translate(
+                "corvander::RenameRun", "Folder does not exist. Please select another folder."));
         }
     });
     if (!ok)
@@ -68,7 +70,8 @@ bool RenameRun::checkTheStart() {
     // Without a mode no file could be renamed by content, and every one would be reported
     // as unreadable.
     if (m_ports.controls.contentSelected() && m_ports.controls.modeIndex() < 0) {
-        m_dialogs.showMessage(QStringLiteral("Please choose a rename mode first."));
+        m_dialogs.showMessage(QCoreApplication::translate("corvander::RenameRun",
+                                                          "Please choose a rename mode first."));
         return false;
     }
     // Opened once: the run's copies all go where it started, whatever the folder's path
@@ -108,7 +111,9 @@ bool RenameRun::askTheUser() {
         if (left || m_options.plan || !m_ports.controls.asksForPassword())
             return;
         const std::optional<QString> answer =
-            m_dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
+            m_dialogs.askText(QCoreApplication::translate("corvander::RenameRun",
+                                                          "Password for protected PDF files:"),
+                              {}, {}, true);
         if (answer)
             m_password = *answer;
         else
@@ -147,13 +152,15 @@ void RenameRun::finish() {
     m_proc.step([&] { m_ports.busy.setBusy(false); });
     m_proc.step([&] {
         m_ports.progress.setProgressValue(0);
-        m_ports.progress.setProgressText(QStringLiteral("Progress Bar"));
+        m_ports.progress.setProgressText(
+            QCoreApplication::translate("corvander::RenameRun", "Progress Bar"));
     });
     m_proc.step([&] {
         // A preview's answer is the plan itself, shown beside the list.
         if (m_options.preview)
             return;
-        QString text = QStringLiteral("Done.") + m_skippedList + m_dialogs.summary();
+        QString text = QCoreApplication::translate("corvander::RenameRun", "Done.") +
+                       m_skippedList + m_dialogs.summary();
         if (stopped)
             text += QStringLiteral("\r\nStopped after %1 of %2 files.").arg(m_handled).arg(m_count);
         m_dialogs.showMessage(text);
@@ -188,10 +195,11 @@ void RenameRun::beginJournal() {
             m_options.journalFailed(failure);
             return;
         }
-        m_dialogs.showMessage(
-            QStringLiteral("The journal of this run could not be written (%1), so the run "
-                           "cannot be undone.")
-                .arg(failure));
+        m_dialogs.showMessage(QCoreApplication::translate(
+                                  "corvander::RenameRun",
+                                  "The journal of this run could not be written (%1), so the run "
+                                  "cannot be undone.")
+                                  .arg(failure));
     });
     m_writing = m_journal.get();
 }

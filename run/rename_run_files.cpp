@@ -6,6 +6,7 @@
 #include "copying/safe_copy.h"
 #include "extract/waiting_progress.h"
 #include "run/run_requests.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -28,7 +29,8 @@ void RenameRun::handleFile() {
         m_ports.progress.setProgressValue(percentDone(m_position, m_ports.list.entryCount()));
     });
     m_proc.step([&] {
-        m_ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
+        m_ports.progress.setProgressText(
+            QCoreApplication::translate("corvander::RenameRun", "Processing: ") + FileNameOf(path));
     });
     m_proc.step([&] { m_ports.waiter.yieldOnce(); });
     m_proc.step([&] {

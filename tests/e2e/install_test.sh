@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: the program, its Samples, the menu entry, the icon and
 # the AppStream file land where a desktop looks for them, the entry and the metadata are valid,
-# and the installed program, started the way the menu starts it from an unrelated folder, finds
-# its Samples beside itself.
+# the translations lie beside the program, and the installed program speaks the user's language
+# and, started the way the menu starts it from an unrelated folder, finds its Samples beside
+# itself.
 #
 # usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER X11_PROBE VERSION
 set -euo pipefail
@@ -57,6 +58,14 @@ grep -qF "<release version=\"$VERSION\"" "$METAINFO" || xs_fail "the AppStream r
 [ "$(od -An -tx1 -j16 -N8 "$ICON" | tr -d ' \n')" = "0000004000000040" ] ||
     xs_fail "the icon is not 64x64"
 
+# The translations, where the program looks for them: "translations" beside it.
+for lang in de fr; do
+    [ -s "$PREFIX/share/corvander/translations/corvander_$lang.qm" ] ||
+        xs_fail "no corvander_$lang.qm in share/corvander/translations"
+done
+[ "$(realpath "$PREFIX/lib/corvander/translations")" = "$(realpath "$PREFIX/share/corvander/translations")" ] ||
+    xs_fail "the translations beside the program do not lead to share/corvander/translations"
+
 # The manual page and the bash completion of the commands.
 MAN_PAGE="$PREFIX/share/man/man1/corvander.1.gz"
 [ -f "$MAN_PAGE" ] || xs_fail "no manual page in share/man/man1"
@@ -72,6 +81,10 @@ bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
 cd /
 [ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
     xs_fail "the installed program does not tell its version"
+env LANG=de_DE.UTF-8 LANGUAGE= "$PREFIX/bin/corvander" --help | grep -qF "Aufruf: corvander" ||
+    xs_fail "the installed program does not speak German under de_DE"
+env LANG=fr_FR.UTF-8 LANGUAGE= "$PREFIX/bin/corvander" --help | grep -qF "Usage : corvander" ||
+    xs_fail "the installed program does not speak French under fr_FR"
 
 # The installed commands work without any display, from an unrelated folder.
 mkdir -p "$ROOT/cli/in" "$ROOT/cli/out"
