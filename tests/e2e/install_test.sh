@@ -72,6 +72,18 @@ MAN_PAGE="$PREFIX/share/man/man1/corvander.1.gz"
 MANWIDTH=100 man -l "$MAN_PAGE" 2>/dev/null | grep -qF "corvander rename FAMILY [options] --to DIR PATH..." ||
     xs_fail "the manual page does not show the rename command"
 zcat "$MAN_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the manual page is not of version $VERSION"
+# The German and French pages, with every option the English page has.
+for page in "de:corvander rename FAMILIE [Optionen] --to ORDNER PFAD..." \
+    "fr:corvander rename FAMILLE [options] --to DOSSIER CHEMIN..."; do
+    lang=${page%%:*}
+    LOCAL_PAGE="$PREFIX/share/man/$lang/man1/corvander.1.gz"
+    MANWIDTH=100 man -l "$LOCAL_PAGE" 2>/dev/null | grep -qF "${page#*:}" ||
+        xs_fail "the $lang manual page does not show the rename command"
+    zcat "$LOCAL_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the $lang manual page is not of version $VERSION"
+    for option in $(zcat "$MAN_PAGE" | grep -o '^\.B[IR]* \\-\\-[a-z\\-]*' | sed 's/^[^ ]* //' | sort -u); do
+        zcat "$LOCAL_PAGE" | grep -qF -- "$option" || xs_fail "the $lang manual page lacks $option"
+    done
+done
 COMPLETION="$PREFIX/share/bash-completion/completions/corvander"
 bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
     xs_fail "the bash completion does not complete corvander"

@@ -41,6 +41,8 @@ for entry in \
     "./usr/share/metainfo/org.example.corvander.metainfo.xml" \
     "./usr/share/doc/corvander/copyright" \
     "./usr/share/man/man1/corvander.1.gz" \
+    "./usr/share/man/de/man1/corvander.1.gz" \
+    "./usr/share/man/fr/man1/corvander.1.gz" \
     "./usr/share/bash-completion/completions/corvander" \
     "./usr/lib/systemd/user/corvander-watch@.service"; do
     grep -qxF -- "$entry" "$ROOT/contents" || fail "the package lacks $entry"
