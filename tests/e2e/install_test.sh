@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: the program, its Samples, the menu entry, the icon and
-# the AppStream file land where a desktop looks for them, the entry and the metadata are valid,
-# the translations lie beside the program, and the installed program speaks the user's language
-# and, started the way the menu starts it from an unrelated folder, finds its Samples beside
-# itself.
+# the AppStream file land where a desktop looks for them, the entry and the metadata are valid
+# and come in German and French too, the translations lie beside the program, and the installed
+# program speaks the user's language and, started the way the menu starts it from an unrelated
+# folder, finds its Samples beside itself.
 #
 # usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER X11_PROBE VERSION
 set -euo pipefail
@@ -57,6 +57,17 @@ grep -qF "<release version=\"$VERSION\"" "$METAINFO" || xs_fail "the AppStream r
 # A PNG keeps its width and height as two big-endian numbers from byte 16 on.
 [ "$(od -An -tx1 -j16 -N8 "$ICON" | tr -d ' \n')" = "0000004000000040" ] ||
     xs_fail "the icon is not 64x64"
+SCALABLE="$PREFIX/share/icons/hicolor/scalable/apps/corvander.svg"
+grep -q '<svg [^>]*viewBox="0 0 64 64"' "$SCALABLE" 2>/dev/null ||
+    xs_fail "no scalable icon in hicolor/scalable/apps"
+# The German and French texts of the menu and of the software centre.
+for lang in de fr; do
+    grep -q "^Comment\[$lang\]=" "$DESKTOP" || xs_fail "the desktop entry has no $lang comment"
+    grep -q "<summary xml:lang=\"$lang\">" "$METAINFO" || xs_fail "the AppStream file has no $lang summary"
+    grep -q "<lang percentage=\"100\">$lang</lang>" "$METAINFO" ||
+        xs_fail "the AppStream file does not name $lang among its languages"
+done
+grep -q '<screenshot type="default">' "$METAINFO" || xs_fail "the AppStream file shows no screenshot"
 
 # The translations, where the program looks for them: "translations" beside it.
 for lang in de fr; do

@@ -35,6 +35,7 @@ for entry in \
     "./usr/lib/corvander/Samples -> ../../share/corvander/Samples" \
     "./usr/share/applications/org.example.corvander.desktop" \
     "./usr/share/icons/hicolor/64x64/apps/corvander.png" \
+    "./usr/share/icons/hicolor/scalable/apps/corvander.svg" \
     "./usr/share/corvander/translations/corvander_de.qm" \
     "./usr/share/corvander/translations/corvander_fr.qm" \
     "./usr/lib/corvander/translations -> ../../share/corvander/translations" \
