@@ -680,7 +680,7 @@ Mehr dazu: „corvander %1 --help“.</translation>
     </message>
     <message>
         <source>Add All PDF File(s) In Folder</source>
-        <translation>PDF-Dateien aus Ordner hinzufügen</translation>
+        <translation>PDFs aus Ordner hinzufügen</translation>
     </message>
     <message>
         <source>Add PDF File(s)</source>
@@ -1156,7 +1156,7 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
     </message>
     <message>
         <source>Prompt for password because PDF files are password protected</source>
-        <translation>Nach Kennwort fragen, weil die PDF-Dateien kennwortgeschützt sind</translation>
+        <translation>Kennwort abfragen, da die PDF-Dateien geschützt sind</translation>
     </message>
     <message>
         <source>Rename Options</source>
@@ -1164,15 +1164,15 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
     </message>
     <message>
         <source>Rename by content</source>
-        <translation>Umbenennen nach Inhalt</translation>
+        <translation>Nach Inhalt</translation>
     </message>
     <message>
         <source>Rename by metadata</source>
-        <translation>Umbenennen nach Metadaten</translation>
+        <translation>Nach Metadaten</translation>
     </message>
     <message>
         <source>Load Sample:</source>
-        <translation>Beispiel laden:</translation>
+        <translation>Beispiele:</translation>
     </message>
     <message>
         <source>Content rename mode</source>
@@ -1366,7 +1366,7 @@ Ihre eigenen Dateien bleiben unberührt.</translation>
     </message>
     <message>
         <source>After Label</source>
-        <translation>Nach Beschriftung</translation>
+        <translation>Nach Text</translation>
     </message>
     <message>
         <source>Date</source>

@@ -1181,11 +1181,11 @@ placé à côté de lui.
     </message>
     <message>
         <source>Rename by content</source>
-        <translation>Renommer d’après le contenu</translation>
+        <translation>Par le contenu</translation>
     </message>
     <message>
         <source>Rename by metadata</source>
-        <translation>Renommer d’après les métadonnées</translation>
+        <translation>Par les métadonnées</translation>
     </message>
     <message>
         <source>Load Sample:</source>

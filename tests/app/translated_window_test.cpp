@@ -73,10 +73,10 @@ TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
     loadIn({.lang = "de_DE.UTF-8"});
     const WindowTexts texts = textsOf(ui);
     EXPECT_EQ(texts.startButton, QStringLiteral("Umbenennen starten"));
-    EXPECT_EQ(texts.addFolderButton, QStringLiteral("PDF-Dateien aus Ordner hinzufügen"));
+    EXPECT_EQ(texts.addFolderButton, QStringLiteral("PDFs aus Ordner hinzufügen"));
     EXPECT_EQ(texts.resultsFrame, QStringLiteral("Ergebnisse in diesem Ordner speichern"));
     EXPECT_EQ(texts.optionsFrame, QStringLiteral("Umbenennungsoptionen"));
-    EXPECT_EQ(texts.contentOption, QStringLiteral("Umbenennen nach Inhalt"));
+    EXPECT_EQ(texts.contentOption, QStringLiteral("Nach Inhalt"));
     EXPECT_EQ(texts.firstMode, QStringLiteral("Umbenennen nach den ersten x Wörtern"));
     EXPECT_EQ(texts.listHeader, QStringLiteral(" PDF-Datei(en)"));
     EXPECT_EQ(texts.menus, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Umbenennen"),
@@ -94,7 +94,7 @@ TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
     const WindowTexts texts = textsOf(ui);
     EXPECT_EQ(texts.startButton, QStringLiteral("Lancer le renommage"));
     EXPECT_EQ(texts.resultsFrame, QStringLiteral("Enregistrer les résultats dans ce dossier"));
-    EXPECT_EQ(texts.contentOption, QStringLiteral("Renommer d’après le contenu"));
+    EXPECT_EQ(texts.contentOption, QStringLiteral("Par le contenu"));
     EXPECT_EQ(texts.firstMode, QStringLiteral("Renommer d’après les x premiers mots"));
     EXPECT_EQ(texts.menus, (QStringList{QStringLiteral("&Fichier"), QStringLiteral("&Renommer"),
                                         QStringLiteral("&Options"), QStringLiteral("&Aide")}));
