@@ -1,6 +1,7 @@
 #include "common/translations.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -47,6 +48,22 @@ QStringList messageLanguages() {
     }
     languages << locale;
     return languages;
+}
+
+QString translatedEarly(const char* context, const char* text, const QStringList& languages) {
+    // Without an application object the program's own folder comes from the kernel.
+    const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
+                           QStringLiteral("/translations");
+    for (const QString& language : languages) {
+        if (isEnglish(language))
+            break;
+        QTranslator translator;
+        if (translator.load(QStringLiteral("corvander_") + language, folder)) {
+            const QString translated = translator.translate(context, text);
+            return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+        }
+    }
+    return QString::fromUtf8(text);
 }
 
 QString translationsFolder() {

@@ -19,6 +19,11 @@ QStringList messageLanguages();
 // running program, which the installation links to the shared data folder.
 QString translationsFolder();
 
+// The text in the user's language before any application exists to carry a translation: looked
+// up directly in the program's translation beside the running executable.
+QString translatedEarly(const char* context, const char* text,
+                        const QStringList& languages = messageLanguages());
+
 // The program's translation for the user's language, with Qt's own for its standard dialogs and
 // buttons, installed into the running application for as long as this object lives. English is
 // the language the texts are written in: an English entry ends the search with nothing loaded,

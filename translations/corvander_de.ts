@@ -795,6 +795,15 @@ Mehr dazu: „corvander %1 --help“.</translation>
     </message>
 </context>
 <context>
+    <name>corvander::GraphicalSession</name>
+    <message>
+        <source>corvander: a graphical session is needed, but none could be reached (check DISPLAY or WAYLAND_DISPLAY)
+</source>
+        <translation>corvander: Eine grafische Sitzung wird benötigt, aber keine ist erreichbar (DISPLAY oder WAYLAND_DISPLAY prüfen)
+</translation>
+    </message>
+</context>
+<context>
     <name>corvander::HelpMessages</name>
     <message>
         <source>This program will:</source>

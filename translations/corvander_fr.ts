@@ -810,6 +810,15 @@ Essayez « corvander %1 --help ».</translation>
     </message>
 </context>
 <context>
+    <name>corvander::GraphicalSession</name>
+    <message>
+        <source>corvander: a graphical session is needed, but none could be reached (check DISPLAY or WAYLAND_DISPLAY)
+</source>
+        <translation>corvander : une session graphique est nécessaire, mais aucune n’est accessible (vérifiez DISPLAY ou WAYLAND_DISPLAY)
+</translation>
+    </message>
+</context>
+<context>
     <name>corvander::HelpMessages</name>
     <message>
         <source>This program will:</source>

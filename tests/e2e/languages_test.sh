@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The program's command line in the user's language: `corvander --help`, a command's --help, a
-# wrong option and a usage error in German and French, chosen by the locale; and under the C
+# wrong option, a usage error and a missing display in German and French, chosen by the locale; and under the C
 # locale, whatever LANGUAGE says, or an English one, every text exactly as the program writes it
 # with no translation at all.
 #
@@ -100,4 +100,14 @@ run_in LC_ALL=fr_CA.UTF-8 -- fr-refusal --bogus
 expect_in fr-refusal.err "corvander : option inconnue « --bogus »" "Usage : corvander"
 run_in LANG=fr_FR.UTF-8 -- fr-usage rename --words 3
 expect_in fr-usage.err "Essayez « corvander rename --help »."
+# Without a display the window cannot open; that is said in the user's language too, before Qt
+# has an application object to carry a translation.
+run_in LANG=de_DE.UTF-8 QT_QPA_PLATFORM=xcb -- de-session
+[ "$STATUS" = 1 ] || fail "without a display the German start ended with status $STATUS"
+expect_in de-session.err "corvander: Eine grafische Sitzung wird benötigt"
+run_in LANG=fr_FR.UTF-8 QT_QPA_PLATFORM=xcb -- fr-session
+expect_in fr-session.err "corvander : une session graphique est nécessaire"
+run_in LANG=C.UTF-8 LANGUAGE=de QT_QPA_PLATFORM=xcb -- c-session
+[ "$(cat "$ROOT/c-session.err")" = "corvander: a graphical session is needed, but none could be reached (check DISPLAY or WAYLAND_DISPLAY)" ] ||
+    fail "under C without a display: $(cat "$ROOT/c-session.err")"
 echo "PASS: German and French help and messages; C and English unchanged"
