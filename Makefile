@@ -3,7 +3,8 @@
 # packages they need when some are missing.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
-PACKAGES = cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev poppler-utils \
+PACKAGES = cmake make g++ pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools \
+           qt6-translations-l10n libgl-dev libgtest-dev poppler-utils \
            libpoppler-private-dev libssl-dev file exfat-fuse exfatprogs fuse3 \
            libtesseract-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-fra \
            fonts-liberation2 xvfb xauth xdotool x11-utils libx11-dev libxfixes-dev \

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace corvander {
@@ -18,7 +19,9 @@ struct CommandLine {
 // option decides; "--" ends the options, so a file may start with "-".
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// The one-line summary of the command line.
-inline constexpr char kUsageLine[] = "Usage: corvander [--help | --version] [FILE | FOLDER]...";
+// The one-line summary of the command line, to be translated in the context
+// "corvander::CommandLine".
+inline constexpr char kUsageLine[] = QT_TRANSLATE_NOOP(
+    "corvander::CommandLine", "Usage: corvander [--help | --version] [FILE | FOLDER]...");
 
 } // namespace corvander

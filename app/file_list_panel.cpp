@@ -2,6 +2,7 @@
 
 #include "app/drawn_area.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QPushButton>
@@ -18,9 +19,8 @@ constexpr int kListFloor = 60;
 constexpr int kNarrowestColumn = 60;
 constexpr int kNameColumn = 1;
 
-const QString& pathHeader() {
-    static const QString header = QStringLiteral(" PDF File(s)");
-    return header;
+QString pathHeader() {
+    return QCoreApplication::translate("corvander::FileListPanel", " PDF File(s)");
 }
 
 } // namespace
@@ -30,25 +30,25 @@ FileListPanel::FileListPanel(QWidget* window, DrawnArea& area, Needs needs)
     ListView1 =
         area.place<FileDropList>(window, "ListView1", 120, 630, 7800, 1815, Across::Stretch);
     ListView1->setToolTip(
-        QStringLiteral("Drag and drop files here. Double-click item to remove it. Move | line to "
-                       "right and out of window to reveal full names."));
+        tr("Drag and drop files here. Double-click item to remove it. Move | line to "
+           "right and out of window to reveal full names."));
     ListView1->setColumnCount(0);
     area.setGrowing(ListView1, kListFloor);
     m_listWidth = ListView1->width();
     PushButton5 =
         area.place<QPushButton>(window, "PushButton5", 4080, 2530, 3840, 405, Across::RightHalf);
-    PushButton5->setText(QStringLiteral("Add All PDF File(s) In Folder"));
+    PushButton5->setText(tr("Add All PDF File(s) In Folder"));
     PushButton1 =
         area.place<QPushButton>(window, "PushButton1", 120, 2530, 3840, 405, Across::LeftHalf);
-    PushButton1->setText(QStringLiteral("Add PDF File(s)"));
+    PushButton1->setText(tr("Add PDF File(s)"));
     PushButton3 =
         area.place<QPushButton>(window, "PushButton3", 120, 3040, 3840, 405, Across::LeftHalf);
-    PushButton3->setText(QStringLiteral("Clear List"));
+    PushButton3->setText(tr("Clear List"));
     PushButton6 =
         area.place<QPushButton>(window, "PushButton6", 4080, 3040, 3840, 405, Across::RightHalf);
-    PushButton6->setText(QStringLiteral("Load Sample/Example Files"));
+    PushButton6->setText(tr("Load Sample/Example Files"));
 
-    ListView1->setAccessibleName(QStringLiteral("File list"));
+    ListView1->setAccessibleName(tr("File list"));
     ListView1->setAccessibleDescription(ListView1->toolTip());
 
     connect(PushButton1, &QPushButton::clicked, this, &FileListPanel::PushButton1_Click);
@@ -140,7 +140,7 @@ void FileListPanel::showPlannedName(int position, const QString& name, const QSt
         m_namesShown = true;
         m_pathColumnWidth = ListView1->columnWidth(0);
         ListView1->setColumnCount(2);
-        ListView1->setHeaderLabels({pathHeader(), QStringLiteral("New name")});
+        ListView1->setHeaderLabels({pathHeader(), tr("New name")});
         // The paths keep the larger share; the names take the rest of the list's width.
         const int width = ListView1->viewport()->width();
         ListView1->setColumnWidth(0, width * 3 / 5);

@@ -62,7 +62,7 @@ void Form1::createPanels() {
     DrawnArea drawn(8040, 8655);
     PushButton7 =
         drawn.place<QPushButton>(this, "PushButton7", 120, 120, 7800, 405, Across::Stretch);
-    PushButton7->setText(QStringLiteral("Help"));
+    PushButton7->setText(tr("Help"));
     m_fileList = std::make_unique<FileListPanel>(
         this, drawn,
         FileListPanel::Needs{m_dialogs, m_settings, *m_pointer, *m_waiter,
@@ -138,8 +138,7 @@ void Form1::watchPointer() {
 bool Form1::readyToRun() {
     if (!m_template->templateSelected() || m_template->mistake().isEmpty())
         return true;
-    m_dialogs.showMessage(
-        QStringLiteral("The template has a mistake: %1").arg(m_template->mistake()));
+    m_dialogs.showMessage(tr("The template has a mistake: %1").arg(m_template->mistake()));
     return false;
 }
 

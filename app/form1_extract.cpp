@@ -21,9 +21,9 @@ void Form1::locateExtractor() {
     // The workers start when the first file is read; a missing program is worth saying at once.
     const QFileInfo program(extractorProgram());
     if (!program.isFile() || !program.isExecutable())
-        raiseError(QStringLiteral("The program \"corvander-extract\" was not found at %1. "
-                                  "Corvander cannot read any PDF file without it; please "
-                                  "reinstall Corvander.")
+        raiseError(tr("The program \"corvander-extract\" was not found at %1. "
+                      "Corvander cannot read any PDF file without it; please "
+                      "reinstall Corvander.")
                        .arg(program.filePath()));
 }
 

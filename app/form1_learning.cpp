@@ -21,14 +21,13 @@ void Form1::learnFromNamedEntry(const QString& path, const QString& name) {
     const LearnedTemplates learned = learnFromFiles(learner, {{path, name}}, *m_pool, *m_waiter);
     m_pointer->setBusy(false);
     if (m_pool->cannotStart()) {
-        m_dialogs.showMessage(
-            QStringLiteral("No template can be learned: %1").arg(m_pool->takeStartFailure()));
+        m_dialogs.showMessage(tr("No template can be learned: %1").arg(m_pool->takeStartFailure()));
         return;
     }
     const LearnOutcome outcome = learned.outcomes.value(0);
     if (!outcome.learned) {
         m_dialogs.showMessage(
-            QStringLiteral("No template gives the name \"%1\": %2").arg(name, outcome.reason));
+            tr("No template gives the name \"%1\": %2").arg(name, outcome.reason));
         return;
     }
     m_template->addLearnedTemplate(outcome.learned->text);

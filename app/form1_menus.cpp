@@ -36,28 +36,27 @@ void Form1::createMenus() {
     // Menus speak in the desktop's font; the drawn Arial belongs to the controls below.
     MenuBar->setFont(QApplication::font());
 
-    mnuFile = MenuBar->addMenu(QStringLiteral("&File"));
+    mnuFile = MenuBar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    addItem(mnuFile, "mnuAddFiles", QStringLiteral("&Add PDF File(s)..."), this,
-            &Form1::PushButton1_Click, QKeySequence(Qt::CTRL | Qt::Key_O));
-    addItem(mnuFile, "mnuAddFolder", QStringLiteral("Add All PDF File(s) In &Folder..."), this,
+    addItem(mnuFile, "mnuAddFiles", tr("&Add PDF File(s)..."), this, &Form1::PushButton1_Click,
+            QKeySequence(Qt::CTRL | Qt::Key_O));
+    addItem(mnuFile, "mnuAddFolder", tr("Add All PDF File(s) In &Folder..."), this,
             &Form1::PushButton5_Click);
-    addItem(mnuFile, "mnuLoadSamples", QStringLiteral("Load &Sample/Example Files"), this,
+    addItem(mnuFile, "mnuLoadSamples", tr("Load &Sample/Example Files"), this,
             &Form1::PushButton6_Click);
     mnuFile->addSeparator();
-    QAction* quit = mnuFile->addAction(QStringLiteral("&Quit"));
+    QAction* quit = mnuFile->addAction(tr("&Quit"));
     quit->setObjectName(QStringLiteral("mnuQuit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     // Quitting is closing the window, with everything the close does.
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    mnuRename = MenuBar->addMenu(QStringLiteral("&Rename"));
+    mnuRename = MenuBar->addMenu(tr("&Rename"));
     mnuRename->setObjectName(QStringLiteral("mnuRename"));
-    addItem(mnuRename, "mnuStartRenaming", QStringLiteral("&Start Renaming"), this,
-            &Form1::PushButton2_Click);
+    addItem(mnuRename, "mnuStartRenaming", tr("&Start Renaming"), this, &Form1::PushButton2_Click);
     // Preview, stop, undo and the report come after, once the options menu exists too.
 
-    mnuOptions = MenuBar->addMenu(QStringLiteral("&Options"));
+    mnuOptions = MenuBar->addMenu(tr("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuOptions->menuAction()->setEnabled(false);
     mnuOptions->installEventFilter(this);
@@ -66,16 +65,14 @@ void Form1::createMenus() {
     m_ocr->addMenuItems(mnuOptions);
     m_template->addMenuItems(mnuOptions);
 
-    mnuHelp = MenuBar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = MenuBar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, "mnuHelpGeneral", QStringLiteral("&Help"), this, &Form1::PushButton7_Click,
+    addItem(mnuHelp, "mnuHelpGeneral", tr("&Help"), this, &Form1::PushButton7_Click,
             QKeySequence(Qt::Key_F1));
-    addItem(mnuHelp, "mnuHelpContent", QStringLiteral("Rename by &content"), this,
-            &Form1::PushButton8_Click);
-    addItem(mnuHelp, "mnuHelpMetadata", QStringLiteral("Rename by &metadata"), this,
-            &Form1::PushButton9_Click);
+    addItem(mnuHelp, "mnuHelpContent", tr("Rename by &content"), this, &Form1::PushButton8_Click);
+    addItem(mnuHelp, "mnuHelpMetadata", tr("Rename by &metadata"), this, &Form1::PushButton9_Click);
     mnuHelp->addSeparator();
-    addItem(mnuHelp, "mnuAbout", QStringLiteral("&About Corvander"), this, &Form1::mnuAbout_Click);
+    addItem(mnuHelp, "mnuAbout", tr("&About Corvander"), this, &Form1::mnuAbout_Click);
 }
 
 void Form1::keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event) {
@@ -87,9 +84,8 @@ void Form1::keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event) {
 
 void Form1::mnuAbout_Click() {
     TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuAbout_Click"));
-    proc.step([&] {
-        m_dialogs.showMessage(aboutText(m_settings.filePath()), QStringLiteral("About Corvander"));
-    });
+    proc.step(
+        [&] { m_dialogs.showMessage(aboutText(m_settings.filePath()), tr("About Corvander")); });
 }
 
 } // namespace corvander

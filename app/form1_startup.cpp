@@ -49,19 +49,19 @@ void Form1::checkSettingsFile() {
     const SettingsStore::UnreadableFile unreadable = m_settings.keepUnreadableFileAside();
     if (unreadable.found && !unreadable.keptAs.isEmpty()) {
         m_dialogs.showMessage(
-            QStringLiteral("The settings file %1 could not be read. It has been kept as %2, and "
-                           "the program starts with its default settings.")
+            tr("The settings file %1 could not be read. It has been kept as %2, and "
+               "the program starts with its default settings.")
                 .arg(file, unreadable.keptAs));
     } else if (unreadable.found) {
         m_dialogs.showMessage(
-            QStringLiteral("The settings file %1 could not be read, and it could not be kept "
-                           "aside either. The program starts with its default settings, and the "
-                           "choices you make will not be kept.")
+            tr("The settings file %1 could not be read, and it could not be kept "
+               "aside either. The program starts with its default settings, and the "
+               "choices you make will not be kept.")
                 .arg(file));
     }
     m_settings.setWriteFailureHandler([this, file] {
-        m_dialogs.showMessage(QStringLiteral("The settings cannot be saved in %1. The choices you "
-                                             "make will not be kept.")
+        m_dialogs.showMessage(tr("The settings cannot be saved in %1. The choices you "
+                                 "make will not be kept.")
                                   .arg(file));
     });
 }
@@ -71,7 +71,7 @@ void Form1::applyTheme() {
     if (!sheet.exists())
         return;
     if (!sheet.open(QIODevice::ReadOnly))
-        raiseError(QStringLiteral("The theme file could not be read: ") + sheet.fileName());
+        raiseError(tr("The theme file could not be read: ") + sheet.fileName());
     setStyleSheet(QString::fromUtf8(sheet.readAll()));
 }
 

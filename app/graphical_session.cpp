@@ -1,5 +1,7 @@
 #include "app/graphical_session.h"
 
+#include "common/translations.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -21,11 +23,13 @@ struct HeldMessage {
 };
 
 QtMessageHandler g_previous = nullptr;
+// The line in the user's language, ready before Qt may need it.
+QByteArray g_noSession;
 QList<HeldMessage> g_held;
 
 void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin"))) {
-        std::fputs(kNoGraphicalSession, stderr);
+        std::fputs(g_noSession.constData(), stderr);
         std::fflush(nullptr);
         std::_Exit(1);
     }
@@ -41,6 +45,7 @@ void holdOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 } // namespace
 
 GraphicalSessionGuard::GraphicalSessionGuard() {
+    g_noSession = translatedEarly("corvander::GraphicalSession", kNoGraphicalSession).toUtf8();
     g_previous = qInstallMessageHandler(holdOrEnd);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace corvander {
 
 // Guards the start of the application object. Without a graphical session Qt prints several
@@ -19,9 +21,10 @@ private:
     bool m_active = true;
 };
 
-// The line the guard prints.
-inline constexpr char kNoGraphicalSession[] =
+// The line the guard prints, to be translated in the context "corvander::GraphicalSession".
+inline constexpr char kNoGraphicalSession[] = QT_TRANSLATE_NOOP(
+    "corvander::GraphicalSession",
     "corvander: a graphical session is needed, but none could be reached (check DISPLAY or "
-    "WAYLAND_DISPLAY)\n";
+    "WAYLAND_DISPLAY)\n");
 
 } // namespace corvander

@@ -7,6 +7,7 @@
 #include "cli/output_fields.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
+#include "common/translations.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
@@ -19,26 +20,33 @@ namespace corvander {
 
 namespace {
 void printHelp() {
-    const QByteArray settingsFile = SettingsStore::defaultFilePath().toLocal8Bit();
-    std::printf("%s\n"
-                "\n"
-                "%s copies many PDF files at once under new names taken from each\n"
-                "file's own text (\"rename by content\") or from its document information\n"
-                "(\"rename by metadata\"). The source files are never changed; the renamed\n"
-                "copies go into a results folder. Started without options, it opens its window\n"
-                "and adds the files named, and the PDF files of the folders named, to its list.\n"
-                "\n"
-                "Options:\n"
-                "  -h, --help     show this help and exit\n"
-                "  -v, --version  show the version and exit\n"
-                "\n"
-                "Settings: %s, section [Corvander].\n"
-                "Reads PDF files through its worker program, corvander-extract, beside it.\n",
-                corvander::kUsageLine, kProductName, settingsFile.constData());
-    std::printf("\n%s", corvander::commandsHelp());
+    const QString settingsFile = SettingsStore::defaultFilePath();
+    const QString help =
+        QCoreApplication::translate(
+            "corvander::ProgramHelp",
+            "%1\n"
+            "\n"
+            "%2 copies many PDF files at once under new names taken from each\n"
+            "file's own text (\"rename by content\") or from its document information\n"
+            "(\"rename by metadata\"). The source files are never changed; the renamed\n"
+            "copies go into a results folder. Started without options, it opens its window\n"
+            "and adds the files named, and the PDF files of the folders named, to its list.\n"
+            "\n"
+            "Options:\n"
+            "  -h, --help     show this help and exit\n"
+            "  -v, --version  show the version and exit\n"
+            "\n"
+            "Settings: %3, section [Corvander].\n"
+            "Reads PDF files through its worker program, corvander-extract, beside it.\n")
+            .arg(QCoreApplication::translate("corvander::CommandLine", kUsageLine),
+                 QString::fromLatin1(kProductName), settingsFile);
+    QString end;
     if (kHomePage[0] != '\0')
-        std::printf("Home page: %s\n", kHomePage);
-    std::printf("Support: %s\n", kSupportAddress);
+        end += QCoreApplication::translate("corvander::ProgramHelp", "Home page: %1\n")
+                   .arg(QString::fromLatin1(kHomePage));
+    end += QCoreApplication::translate("corvander::ProgramHelp", "Support: %1\n")
+               .arg(QString::fromLatin1(kSupportAddress));
+    std::fputs((help + QLatin1Char('\n') + commandsHelp() + end).toUtf8().constData(), stdout);
 }
 
 // Like any command-line tool, fail when the answer could not be written (a full disk, a closed
@@ -47,9 +55,16 @@ int finishOutput() {
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
-// The information options and a wrong option are answered before any Qt application object
-// exists, so they work without a display. Qt's own options (-platform, -style, ...) go to Qt.
-std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine) {
+// The information options and a wrong option are answered before the window's application object
+// exists, so they work without a display. Qt's own options (-platform, -style, ...) go to Qt. A
+// core application, which needs no display, carries the translation of the answer.
+std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine, char* program) {
+    if (commandLine.action == corvander::CommandLine::Action::OpenWindow)
+        return std::nullopt;
+    int qtArgc = 1;
+    char* qtArgv[] = {program, nullptr};
+    QCoreApplication application(qtArgc, qtArgv);
+    const Translations translations;
     switch (commandLine.action) {
     case corvander::CommandLine::Action::ShowHelp:
         printHelp();
@@ -57,11 +72,17 @@ std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine
     case corvander::CommandLine::Action::ShowVersion:
         std::printf("%s %s\n", kProductName, CORVANDER_VERSION);
         return finishOutput();
-    case corvander::CommandLine::Action::RefuseOption:
-        std::fprintf(stderr, "corvander: unknown option \"%s\"\n%s\n",
-                     corvander::terminalSafe(commandLine.refused).constData(),
-                     corvander::kUsageLine);
+    case corvander::CommandLine::Action::RefuseOption: {
+        // The option as it was given, made safe for the terminal, byte for byte.
+        QByteArray message = QCoreApplication::translate("corvander::CommandLine",
+                                                         "corvander: unknown option \"%1\"")
+                                 .toUtf8();
+        message.replace("%1", corvander::terminalSafe(commandLine.refused));
+        std::fprintf(
+            stderr, "%s\n%s\n", message.constData(),
+            QCoreApplication::translate("corvander::CommandLine", kUsageLine).toUtf8().constData());
         return 2;
+    }
     case corvander::CommandLine::Action::OpenWindow:
         break;
     }
@@ -83,7 +104,7 @@ int main(int argc, char* argv[]) {
     if (corvander::isCommandLine(argc, argv))
         return corvander::runCommandLine(argc, argv);
     const corvander::CommandLine commandLine = readCommandLine(argc, argv);
-    if (const std::optional<int> exitCode = answerWithoutWindow(commandLine))
+    if (const std::optional<int> exitCode = answerWithoutWindow(commandLine, argv[0]))
         return *exitCode;
 
     corvander::GraphicalSessionGuard sessionGuard;
@@ -94,6 +115,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromLatin1(kProductName));
     QApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/corvander.png")));
+    const Translations translations;
 
     QtDialogs dialogs;
     SettingsStore settings;

@@ -34,11 +34,11 @@ OcrMenu::OcrMenu(Dialogs& dialogs, SettingsStore& settings, ExtractionPool& pool
 
 void OcrMenu::addMenuItems(QMenu* options) {
     options->addSeparator();
-    mnuOcr = options->addAction(QStringLiteral("Read scanned pages with &OCR"));
+    mnuOcr = options->addAction(tr("Read scanned pages with &OCR"));
     mnuOcr->setObjectName(QStringLiteral("mnuOcr"));
     mnuOcr->setCheckable(true);
     connect(mnuOcr, &QAction::triggered, this, &OcrMenu::mnuOcr_Click);
-    mnuOcrLanguages = options->addAction(QStringLiteral("OCR &Languages..."));
+    mnuOcrLanguages = options->addAction(tr("OCR &Languages..."));
     mnuOcrLanguages->setObjectName(QStringLiteral("mnuOcrLanguages"));
     connect(mnuOcrLanguages, &QAction::triggered, this, &OcrMenu::mnuOcrLanguages_Click);
 }
@@ -63,17 +63,16 @@ void OcrMenu::mnuOcrLanguages_Click() {
     if (installed.isEmpty()) {
         m_dialogs.showMessage(
             m_pool.cannotStart()
-                ? QStringLiteral("The OCR languages cannot be listed: the extraction program "
-                                 "could not be started.")
-                : QStringLiteral("No OCR language is installed. English comes with the package "
-                                 "tesseract-ocr-eng, other languages with "
-                                 "tesseract-ocr-LANG (for example tesseract-ocr-deu)."));
+                ? tr("The OCR languages cannot be listed: the extraction program "
+                     "could not be started.")
+                : tr("No OCR language is installed. English comes with the package "
+                     "tesseract-ocr-eng, other languages with "
+                     "tesseract-ocr-LANG (for example tesseract-ocr-deu)."));
         return;
     }
     const QStringList current = storedOcrLanguages(m_settings, installed);
     const std::optional<QStringList> chosen = m_dialogs.chooseItems(
-        QStringLiteral("OCR Languages"), QStringLiteral("Read scanned pages in these languages:"),
-        installed, current);
+        tr("OCR Languages"), tr("Read scanned pages in these languages:"), installed, current);
     // OCR needs a language: a choice of none changes nothing, as Cancel does.
     if (!chosen || chosen->isEmpty())
         return;

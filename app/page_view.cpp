@@ -3,6 +3,7 @@
 #include "naming/template/zone_selection.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -11,8 +12,13 @@ namespace corvander {
 
 namespace {
 
-const QString kDrawing = QStringLiteral("Drawing the page…");
-const QString kNoPage = QStringLiteral("No page to show");
+// In the language of the moment, not of the program's start.
+QString drawingText() {
+    return QCoreApplication::translate("corvander::PageView", "Drawing the page…");
+}
+QString noPageText() {
+    return QCoreApplication::translate("corvander::PageView", "No page to show");
+}
 
 // The page whose picture is shown and whose zones are chosen.
 constexpr int kShownPage = 1;
@@ -22,8 +28,8 @@ constexpr int kShownPage = 1;
 PageView::PageView(ExtractionPool& pool, QWidget* parent)
     : QWidget(parent), m_pool(&pool), m_band(new QRubberBand(QRubberBand::Rectangle, this)) {
     setObjectName(QStringLiteral("PageView"));
-    setAccessibleName(QStringLiteral("Page view"));
-    setToolTip(QStringLiteral("Drag a rectangle over the page to insert a zone field for it"));
+    setAccessibleName(tr("Page view"));
+    setToolTip(tr("Drag a rectangle over the page to insert a zone field for it"));
     connect(&pool, &ExtractionPool::finished, this, &PageView::answered);
 }
 
@@ -34,7 +40,7 @@ PageView::~PageView() {
 void PageView::showPage(const QString& path) {
     clear();
     m_path = path;
-    showMessage(kDrawing);
+    showMessage(drawingText());
     if (!m_pool) {
         showAnswer({});
         return;
@@ -75,7 +81,7 @@ void PageView::showAnswer(const ExtractResult& result) {
         !result.pageArea.isEmpty())
         picture = QImage::fromData(result.image, "PNG");
     if (picture.isNull()) {
-        showMessage(kNoPage);
+        showMessage(noPageText());
         Q_EMIT pageAnswered(false);
         return;
     }

@@ -28,17 +28,17 @@ RenameOptionsPanel::RenameOptionsPanel(QWidget* window, DrawnArea& area, Dialogs
 
 void RenameOptionsPanel::createControls(QWidget* window, DrawnArea& area) {
     Frame3 = area.place<QGroupBox>(window, "Frame3", 120, 3480, 7800, 735, Across::Stretch);
-    Frame3->setTitle(QStringLiteral("Option"));
+    Frame3->setTitle(tr("Option"));
     Check1 = area.place<QCheckBox>(Frame3, "Check1", 240, 300, 6015, 255, Across::Stretch);
-    Check1->setText(QStringLiteral("Prompt for password because PDF files are password protected"));
+    Check1->setText(tr("Prompt for password because PDF files are password protected"));
     Frame1 = area.place<QGroupBox>(window, "Frame1", 120, 4275, 7800, 2385, Across::Stretch);
-    Frame1->setTitle(QStringLiteral("Rename Options"));
+    Frame1->setTitle(tr("Rename Options"));
     Text2 = area.place<QLineEdit>(Frame1, "Text2", 480, 1350, 6390, 345, Across::Stretch);
     Option1 = area.place<QRadioButton>(Frame1, "Option1", 240, 300, 1935, 255);
-    Option1->setText(QStringLiteral("Rename by content"));
+    Option1->setText(tr("Rename by content"));
     Option1->setChecked(true);
     Option2 = area.place<QRadioButton>(Frame1, "Option2", 240, 1065, 2175, 255);
-    Option2->setText(QStringLiteral("Rename by metadata"));
+    Option2->setText(tr("Rename by metadata"));
     Combo1 = area.place<QComboBox>(Frame1, "Combo1", 480, 600, 6360, 345, Across::Stretch);
     PushButton8 =
         area.place<QPushButton>(Frame1, "PushButton8", 6960, 600, 600, 345, Across::FollowRight);
@@ -57,7 +57,7 @@ void RenameOptionsPanel::createControls(QWidget* window, DrawnArea& area) {
     PushButton14 = area.place<QPushButton>(Frame1, "PushButton14", 6600, 1800, 960, 405);
     PushButton14->setText(QStringLiteral("%t - %g"));
     Label1 = area.place<QLabel>(Frame1, "Label1", 480, 1890, 1155, 225);
-    Label1->setText(QStringLiteral("Load Sample:"));
+    Label1->setText(tr("Load Sample:"));
     m_families = new QButtonGroup(Frame1);
     m_families->setExclusive(true);
     for (QRadioButton* option : {Option1, Option2}) {
@@ -75,22 +75,28 @@ void RenameOptionsPanel::createControls(QWidget* window, DrawnArea& area) {
 void RenameOptionsPanel::nameForScreenReaders() {
     // Captions that say what a control does are its name already; these need words of their own.
     const std::pair<QWidget*, const char*> names[] = {
-        {Combo1, "Content rename mode"},
-        {PushButton8, "Help on rename by content"},
-        {Text2, "Metadata name format"},
-        {PushButton9, "Help on rename by metadata"},
-        {PushButton10, "Format preset: author - title"},
-        {PushButton11, "Format preset: author - subject"},
-        {PushButton12, "Format preset: creator - title"},
-        {PushButton13, "Format preset: creator - subject"},
-        {PushButton14, "Format preset: title - pages"},
+        {Combo1, QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Content rename mode")},
+        {PushButton8,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Help on rename by content")},
+        {Text2, QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Metadata name format")},
+        {PushButton9,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Help on rename by metadata")},
+        {PushButton10,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Format preset: author - title")},
+        {PushButton11,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Format preset: author - subject")},
+        {PushButton12,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Format preset: creator - title")},
+        {PushButton13,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Format preset: creator - subject")},
+        {PushButton14,
+         QT_TRANSLATE_NOOP("corvander::RenameOptionsPanel", "Format preset: title - pages")},
     };
     for (const auto& [widget, name] : names)
-        widget->setAccessibleName(QString::fromLatin1(name));
+        widget->setAccessibleName(tr(name));
     // On Linux a combo box is spoken by its choice; what it is for comes as its description.
     Combo1->setAccessibleDescription(Combo1->accessibleName());
-    Text2->setAccessibleDescription(
-        QStringLiteral("Placeholders such as %a for author and %t for title"));
+    Text2->setAccessibleDescription(tr("Placeholders such as %a for author and %t for title"));
 }
 
 void RenameOptionsPanel::connectHandlers() {

@@ -48,7 +48,7 @@ void RenameOptionsPanel::restoreCombo1() {
     const QString stored = m_settings.get(key, QStringLiteral("0"));
     const int index = convertSetting(key, stored, toInt16);
     if (index < 0 || index >= Combo1->count())
-        badSetting(QStringLiteral("Invalid property value"), key, stored);
+        badSetting(tr("Invalid property value"), key, stored);
     Combo1->setCurrentIndex(index);
     Combo1_Click();
 }
@@ -99,7 +99,7 @@ void RenameOptionsPanel::restoreCheck1() {
     const QString stored = m_settings.get(key, QStringLiteral("0"));
     const int value = convertSetting(key, stored, toInt16);
     if (value != 0 && value != 1)
-        badSetting(QStringLiteral("Invalid property value"), key, stored);
+        badSetting(tr("Invalid property value"), key, stored);
     if (absent || Check1->isChecked() != (value == 1)) {
         Check1->setChecked(value == 1);
         Check1_Click();

@@ -15,13 +15,13 @@ ResultsFolderBox::ResultsFolderBox(QWidget* window, DrawnArea& area, Dialogs& di
                                    SettingsStore& settings)
     : m_dialogs(dialogs), m_settings(settings) {
     Frame2 = area.place<QGroupBox>(window, "Frame2", 120, 6705, 7800, 810, Across::Stretch);
-    Frame2->setTitle(QStringLiteral("Save Results To This Folder"));
+    Frame2->setTitle(tr("Save Results To This Folder"));
     Text1 = area.place<QLineEdit>(Frame2, "Text1", 240, 300, 6630, 345, Across::Stretch);
     PushButton4 =
         area.place<QPushButton>(Frame2, "PushButton4", 6960, 300, 600, 345, Across::FollowRight);
     PushButton4->setText(QStringLiteral("..."));
-    Text1->setAccessibleName(QStringLiteral("Results folder"));
-    PushButton4->setAccessibleName(QStringLiteral("Choose the results folder"));
+    Text1->setAccessibleName(tr("Results folder"));
+    PushButton4->setAccessibleName(tr("Choose the results folder"));
 
     connect(PushButton4, &QPushButton::clicked, this, &ResultsFolderBox::PushButton4_Click);
     connect(Text1, &QLineEdit::textChanged, this, &ResultsFolderBox::Text1_Change);
@@ -58,9 +58,7 @@ void ResultsFolderBox::PushButton4_Click() {
     QString folder;
     // The dialog opens where this button last left off, not at the folder typed in the box.
     proc.step([&] { start = m_settings.get(QStringLiteral("LastFolderDot"), QString()); });
-    proc.step([&] {
-        folder = BrowseForFolder(m_dialogs, QStringLiteral("Please select folder:"), start);
-    });
+    proc.step([&] { folder = BrowseForFolder(m_dialogs, tr("Please select folder:"), start); });
     if (folder.isEmpty())
         return;
     proc.step([&] { m_settings.save(QStringLiteral("LastFolderDot"), folder); });

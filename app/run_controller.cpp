@@ -19,35 +19,35 @@ RunController::RunController(QWidget* window, DrawnArea& area, Needs needs)
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(true);
     ProgressBar1->setAlignment(Qt::AlignCenter);
-    ProgressBar1->setText(QStringLiteral("Progress Bar"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Progress"));
+    ProgressBar1->setText(tr("Progress Bar"));
+    ProgressBar1->setAccessibleName(tr("Progress"));
     // The progress bar stops a run when clicked.
     ProgressBar1->installEventFilter(this);
     PushButton2 =
         area.place<QPushButton>(window, "PushButton2", 120, 7620, 7800, 405, Across::Stretch);
-    PushButton2->setText(QStringLiteral("Start Renaming"));
+    PushButton2->setText(tr("Start Renaming"));
     connect(PushButton2, &QPushButton::clicked, this, &RunController::PushButton2_Click);
 }
 
 void RunController::addMenuItems(QMenu* rename, QMenu* options) {
-    mnuPreview = rename->addAction(QStringLiteral("&Preview Names"));
+    mnuPreview = rename->addAction(tr("&Preview Names"));
     mnuPreview->setObjectName(QStringLiteral("mnuPreview"));
     mnuPreview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(mnuPreview, &QAction::triggered, this, &RunController::mnuPreview_Click);
-    mnuStop = rename->addAction(QStringLiteral("S&top"));
+    mnuStop = rename->addAction(tr("S&top"));
     mnuStop->setObjectName(QStringLiteral("mnuStop"));
     mnuStop->setShortcut(QKeySequence(Qt::Key_Escape));
     mnuStop->setEnabled(false);
     connect(mnuStop, &QAction::triggered, this, &RunController::mnuStop_Click);
     rename->addSeparator();
-    mnuUndo = rename->addAction(QStringLiteral("&Undo Last Run"));
+    mnuUndo = rename->addAction(tr("&Undo Last Run"));
     mnuUndo->setObjectName(QStringLiteral("mnuUndo"));
     connect(mnuUndo, &QAction::triggered, this, &RunController::mnuUndo_Click);
-    mnuReport = rename->addAction(QStringLiteral("Save &Report..."));
+    mnuReport = rename->addAction(tr("Save &Report..."));
     mnuReport->setObjectName(QStringLiteral("mnuReport"));
     connect(mnuReport, &QAction::triggered, this, &RunController::mnuReport_Click);
 
-    mnuPreviewFirst = options->addAction(QStringLiteral("&Preview names before copying"));
+    mnuPreviewFirst = options->addAction(tr("&Preview names before copying"));
     mnuPreviewFirst->setObjectName(QStringLiteral("mnuPreviewFirst"));
     mnuPreviewFirst->setCheckable(true);
     m_skipCopied.addMenuItem(options);
@@ -149,8 +149,7 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     m_previewShown = true;
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
-        position,
-        plan.copies() ? outcome.fileName : QStringLiteral("(skipped: %1)").arg(outcome.skipText()),
+        position, plan.copies() ? outcome.fileName : tr("(skipped: %1)").arg(outcome.skipText()),
         plan.provenance.describe());
 }
 

@@ -6,6 +6,7 @@
 #include "journal/journal_report.h"
 #include "journal/journal_undo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QSaveFile>
@@ -23,20 +24,24 @@ void RunController::mnuUndo_Click() {
     TrappedProcedure proc(dialogs, QStringLiteral("Form1.mnuUndo_Click"));
     proc.step([&] {
         if (runGoingOnJournal()) {
-            dialogs.showMessage(
-                QStringLiteral("The last run is still going on. Undo it once it has ended."));
+            dialogs.showMessage(QCoreApplication::translate(
+                "corvander::RunController",
+                "The last run is still going on. Undo it once it has ended."));
             return;
         }
         const std::optional<QString> journal = lastRunJournal();
         const std::optional<UndoPlan> plan = journal ? planUndo(*journal) : std::nullopt;
         if (!plan) {
-            dialogs.showMessage(QStringLiteral("There is no run to undo."));
+            dialogs.showMessage(QCoreApplication::translate("corvander::RunController",
+                                                            "There is no run to undo."));
             return;
         }
-        if (!dialogs.askYesNo(QStringLiteral("Remove the %1 copies that the last run made in "
-                                             "%2?\r\n\r\nYour own files are not touched.")
-                                  .arg(plan->copies)
-                                  .arg(plan->resultsFolder)))
+        if (!dialogs.askYesNo(
+                QCoreApplication::translate("corvander::RunController",
+                                            "Remove the %1 copies that the last run made in "
+                                            "%2?\r\n\r\nYour own files are not touched.")
+                    .arg(plan->copies)
+                    .arg(plan->resultsFolder)))
             return;
         dialogs.showMessage(undoMessage(undoRun(plan->journal)));
     });
@@ -49,19 +54,22 @@ void RunController::mnuReport_Click() {
         const std::optional<QString> journal = lastReportJournal();
         const std::optional<QByteArray> csv = journal ? journalCsv(*journal) : std::nullopt;
         if (!csv) {
-            dialogs.showMessage(QStringLiteral("There is no run to report on."));
+            dialogs.showMessage(QCoreApplication::translate("corvander::RunController",
+                                                            "There is no run to report on."));
             return;
         }
-        const QString path =
-            dialogs.saveFile(QStringLiteral("Save Report"),
-                             QDir::home().filePath(QStringLiteral("corvander-report.csv")),
-                             QStringLiteral("CSV Files (*.csv)"));
+        const QString path = dialogs.saveFile(
+            QCoreApplication::translate("corvander::RunController", "Save Report"),
+            QDir::home().filePath(QStringLiteral("corvander-report.csv")),
+            QCoreApplication::translate("corvander::RunController", "CSV Files (*.csv)"));
         if (path.isEmpty())
             return;
         // Written whole or not at all: a half report would look like a whole one.
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(*csv) != csv->size() || !file.commit())
-            raiseError(QStringLiteral("The report could not be saved: ") + file.errorString());
+            raiseError(QCoreApplication::translate("corvander::RunController",
+                                                   "The report could not be saved: ") +
+                       file.errorString());
     });
 }
 

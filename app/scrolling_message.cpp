@@ -1,6 +1,7 @@
 #include "app/scrolling_message.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -37,7 +38,7 @@ void showScrollingMessage(QWidget* owner, const QString& title, const QString& t
     auto* view = new QPlainTextEdit(text, &box);
     view->setReadOnly(true);
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view->setAccessibleName(QStringLiteral("Message"));
+    view->setAccessibleName(QCoreApplication::translate("corvander::ScrollingMessage", "Message"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     auto* layout = new QVBoxLayout(&box);

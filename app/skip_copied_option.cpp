@@ -25,7 +25,7 @@ bool storedSkipCopied(const SettingsStore& settings) {
 } // namespace
 
 void SkipCopiedOption::addMenuItem(QMenu* options) {
-    mnuSkipCopied = options->addAction(QStringLiteral("Skip files already copied"));
+    mnuSkipCopied = options->addAction(tr("Skip files already copied"));
     mnuSkipCopied->setObjectName(QStringLiteral("mnuSkipCopied"));
     mnuSkipCopied->setCheckable(true);
     mnuSkipCopied->setChecked(storedSkipCopied(m_settings));

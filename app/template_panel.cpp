@@ -26,13 +26,15 @@ struct FieldChoice {
     const char* field;
 };
 constexpr FieldChoice kFields[] = {
-    {"PushButton15", "Words", "{words 1-3}"},
-    {"PushButton16", "After Label", "{after \"Invoice No.:\" 1}"},
-    {"PushButton17", "Date", "{date}"},
-    {"PushButton18", "Pattern", "{match \"No\\. (\\d+)\"}"},
-    {"PushButton19", "Title", "{title}"},
-    {"PushButton20", "Author", "{author}"},
-    {"PushButton21", "File Name", "{file}"},
+    {"PushButton15", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "Words"), "{words 1-3}"},
+    {"PushButton16", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "After Label"),
+     "{after \"Invoice No.:\" 1}"},
+    {"PushButton17", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "Date"), "{date}"},
+    {"PushButton18", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "Pattern"),
+     "{match \"No\\. (\\d+)\"}"},
+    {"PushButton19", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "Title"), "{title}"},
+    {"PushButton20", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "Author"), "{author}"},
+    {"PushButton21", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "File Name"), "{file}"},
 };
 
 struct DateOrderChoice {
@@ -41,9 +43,9 @@ struct DateOrderChoice {
     const char* order;
 };
 constexpr DateOrderChoice kDateOrders[] = {
-    {"mnuDateDmy", "&Day, Month, Year", "dmy"},
-    {"mnuDateMdy", "&Month, Day, Year", "mdy"},
-    {"mnuDateYmd", "&Year, Month, Day", "ymd"},
+    {"mnuDateDmy", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "&Day, Month, Year"), "dmy"},
+    {"mnuDateMdy", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "&Month, Day, Year"), "mdy"},
+    {"mnuDateYmd", QT_TRANSLATE_NOOP("corvander::TemplatePanel", "&Year, Month, Day"), "ymd"},
 };
 
 } // namespace
@@ -59,28 +61,28 @@ TemplatePanel::TemplatePanel(QWidget* window, DrawnArea& area, SettingsStore& se
 
 void TemplatePanel::createControls(QWidget* window, DrawnArea& area, ExtractionPool& pool) {
     Option3 = area.place<QRadioButton>(window, "Option3", 120, 120, 3960, 405);
-    Option3->setText(QStringLiteral("Rename by template"));
+    Option3->setText(tr("Rename by template"));
     // A few lines of templates are enough; the page view below takes the height.
     Text3 = area.place<QPlainTextEdit>(window, "Text3", 120, 600, 3960, 1380);
-    Text3->setAccessibleName(QStringLiteral("Templates, one per line"));
+    Text3->setAccessibleName(tr("Templates, one per line"));
     Text3->setAccessibleDescription(
-        QStringLiteral("Literal text with fields in braces; the first template whose fields all "
-                       "have a value names the file"));
+        tr("Literal text with fields in braces; the first template whose fields all "
+           "have a value names the file"));
     Text3->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab moves on to the next control; a template holds no tabs.
     Text3->setTabChangesFocus(true);
     Label2 = area.place<QLabel>(window, "Label2", 120, 2040, 3960, 600);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setAccessibleName(QStringLiteral("Template mistake"));
+    Label2->setAccessibleName(tr("Template mistake"));
     // Two buttons a row under the mistake, in reading order.
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         const FieldChoice& choice = kFields[i];
         const int left = i % 2 == 0 ? 120 : 2160;
         const int top = 2700 + int(i / 2) * 450;
         auto* button = area.place<QPushButton>(window, choice.name, left, top, 1920, 405);
-        button->setText(QString::fromLatin1(choice.caption));
-        button->setAccessibleName(QStringLiteral("Insert field: %1").arg(button->text()));
+        button->setText(tr(choice.caption));
+        button->setAccessibleName(tr("Insert field: %1").arg(button->text()));
         const QString field = QString::fromUtf8(choice.field);
         connect(button, &QPushButton::clicked, this, [this, field] { insertField(field); });
         m_fieldButtons << button;
@@ -110,12 +112,12 @@ void TemplatePanel::addLearnedTemplate(const QString& line) {
 }
 
 void TemplatePanel::addMenuItems(QMenu* options) {
-    QMenu* orders = options->addMenu(QStringLiteral("&Date Order"));
+    QMenu* orders = options->addMenu(tr("&Date Order"));
     orders->setObjectName(QStringLiteral("mnuDateOrder"));
     m_dateOrders = new QActionGroup(orders);
     m_dateOrders->setExclusive(true);
     for (const DateOrderChoice& choice : kDateOrders) {
-        QAction* action = orders->addAction(QString::fromUtf8(choice.text));
+        QAction* action = orders->addAction(tr(choice.text));
         action->setObjectName(QString::fromLatin1(choice.name));
         action->setCheckable(true);
         action->setData(QString::fromLatin1(choice.order));
@@ -175,7 +177,7 @@ void TemplatePanel::checkTemplates() {
         const TemplateParse parse = parseTemplate(lines.at(line));
         if (parse.ok())
             continue;
-        m_mistake = several ? QStringLiteral("Line %1: %2").arg(line + 1).arg(parse.error->message)
+        m_mistake = several ? tr("Line %1: %2").arg(line + 1).arg(parse.error->message)
                             : parse.error->message;
     }
     Label2->setText(m_mistake);

@@ -78,7 +78,7 @@ void TemplatePreview::showReadyRows() {
             m_needs.list.entryText(position) != m_paths.value(position))
             continue;
         const QString name = plan.copies() ? m_reservations.reserve(*m_folder, plan.name)
-                                           : QStringLiteral("(skipped: %1)").arg(plan.skipText());
+                                           : tr("(skipped: %1)").arg(plan.skipText());
         m_needs.list.showPlannedName(position, name, plan.provenance.describe());
         m_shown = true;
     }

@@ -2,6 +2,7 @@
 
 #include "common/code_page.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace corvander {
@@ -88,19 +89,26 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
         const qsizetype equals = argument.indexOf('=');
         const QByteArray rawName = equals < 0 ? argument : argument.left(equals);
         if (!isValidUtf8(rawName))
-            throw UsageError(QStringLiteral("unknown option %1").arg(displayed(rawName)));
+            throw UsageError(
+                QCoreApplication::translate("corvander::CommandLine", "unknown option %1")
+                    .arg(displayed(rawName)));
         const QString name = QString::fromUtf8(rawName);
         if (flags.contains(name)) {
             if (equals >= 0)
-                throw UsageError(QStringLiteral("%1 takes no value").arg(name));
+                throw UsageError(
+                    QCoreApplication::translate("corvander::CommandLine", "%1 takes no value")
+                        .arg(name));
             parsed.flags.insert(name);
             continue;
         }
         if (!valued.contains(name)) {
             if (!undo && (kRenameValues.contains(name) || kRenameFlags.contains(name)))
-                throw UsageError(
-                    QStringLiteral("%1 belongs to rename, not to %2").arg(name, command));
-            throw UsageError(QStringLiteral("unknown option %1").arg(name));
+                throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                             "%1 belongs to rename, not to %2")
+                                     .arg(name, command));
+            throw UsageError(
+                QCoreApplication::translate("corvander::CommandLine", "unknown option %1")
+                    .arg(name));
         }
         QByteArray value;
         if (equals >= 0) {
@@ -108,18 +116,23 @@ CommandArguments parseArguments(const QString& command, const QList<QByteArray>&
         } else if (i + 1 < arguments.size()) {
             value = arguments.at(++i);
         } else {
-            throw UsageError(QStringLiteral("%1 needs a value").arg(name));
+            throw UsageError(
+                QCoreApplication::translate("corvander::CommandLine", "%1 needs a value")
+                    .arg(name));
         }
         if (name == QLatin1String("--like")) {
             parsed.examples << value;
             continue;
         }
         if (!isValidUtf8(value))
-            throw UsageError(
-                QStringLiteral("%1: the value %2 is not valid UTF-8").arg(name, displayed(value)));
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "%1: the value %2 is not valid UTF-8")
+                                 .arg(name, displayed(value)));
         if (parsed.values.contains(name)) {
             if (!kRepeatable.contains(name))
-                throw UsageError(QStringLiteral("%1 is given twice").arg(name));
+                throw UsageError(
+                    QCoreApplication::translate("corvander::CommandLine", "%1 is given twice")
+                        .arg(name));
             parsed.values[name] += QLatin1Char('\n') + QString::fromUtf8(value);
             continue;
         }

@@ -12,6 +12,7 @@
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 namespace corvander {
@@ -31,9 +32,11 @@ int runCheckCommand(const CommandArguments& arguments) {
     const QList<ListedSource> sources =
         listSources(arguments.paths, settings.extension, dialogs, leftOut);
     for (const QString& item : std::as_const(leftOut))
-        tellError(nullptr, QStringLiteral("left out %1").arg(item));
+        tellError(nullptr,
+                  QCoreApplication::translate("corvander::CommandLine", "left out %1").arg(item));
     if (sources.isEmpty()) {
-        tellError(nullptr, QStringLiteral("no files to check"));
+        tellError(nullptr,
+                  QCoreApplication::translate("corvander::CommandLine", "no files to check"));
         return kExitAllDone;
     }
 
@@ -72,7 +75,8 @@ int runCheckCommand(const CommandArguments& arguments) {
     order.finish();
     pool.shutdown();
     if (lines.writeFailed()) {
-        tellError(nullptr, QStringLiteral("the output could not be written"));
+        tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                       "the output could not be written"));
         return kExitSomeNotDone;
     }
     return lines.anyShortfall() ? kExitSomeNotDone : kExitAllDone;

@@ -6,6 +6,7 @@
 #include "cli/help_text.h"
 #include "cli/terminal_progress.h"
 #include "common/app_title.h"
+#include "common/translations.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -15,14 +16,15 @@ namespace corvander {
 
 namespace {
 
-int printHelp(const char* text) {
-    std::fputs(text, stdout);
+int printHelp(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
     return std::fflush(stdout) == 0 && !std::ferror(stdout) ? kExitAllDone : kExitSomeNotDone;
 }
 
 int usageError(const QString& command, const QString& problem) {
-    tellError(nullptr,
-              QStringLiteral("%1: %2\nTry \"corvander %1 --help\".").arg(command, problem));
+    tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                   "%1: %2\nTry \"corvander %1 --help\".")
+                           .arg(command, problem));
     return kExitUsage;
 }
 
@@ -49,6 +51,7 @@ int runCommandLine(int argc, char* argv[]) {
     QCoreApplication application(qtArgc, qtArgv);
     QCoreApplication::setApplicationName(QString::fromLatin1(kProductName));
     QCoreApplication::setApplicationVersion(QStringLiteral(CORVANDER_VERSION));
+    const Translations translations;
 
     const bool rename = command == QLatin1String("rename");
     const bool undo = command == QLatin1String("undo");
@@ -74,19 +77,21 @@ int runCommandLine(int argc, char* argv[]) {
     }
 }
 
-const char* commandsHelp() {
-    return "Commands (no window, no display needed; \"corvander COMMAND --help\" tells more):\n"
-           "  corvander rename FAMILY [options] --to DIR PATH...\n"
-           "                 copy PDF files into DIR under names from their text or metadata\n"
-           "  corvander check [options] PATH...\n"
-           "                 tell which PDF files have text to rename by\n"
-           "  corvander undo [options] [JOURNAL]\n"
-           "                 remove the copies of the last run again, or of the run of JOURNAL\n"
-           "  corvander watch FAMILY [options] --to DIR INBOX...\n"
-           "                 name every PDF file arriving in the INBOX folders into DIR\n"
-           "  corvander learn [options] FILE=NAME...\n"
-           "                 write the name template that names FILE as NAME, and its kind alike\n"
-           "\n";
+QString commandsHelp() {
+    return QCoreApplication::translate(
+        "corvander::CommandsHelp",
+        "Commands (no window, no display needed; \"corvander COMMAND --help\" tells more):\n"
+        "  corvander rename FAMILY [options] --to DIR PATH...\n"
+        "                 copy PDF files into DIR under names from their text or metadata\n"
+        "  corvander check [options] PATH...\n"
+        "                 tell which PDF files have text to rename by\n"
+        "  corvander undo [options] [JOURNAL]\n"
+        "                 remove the copies of the last run again, or of the run of JOURNAL\n"
+        "  corvander watch FAMILY [options] --to DIR INBOX...\n"
+        "                 name every PDF file arriving in the INBOX folders into DIR\n"
+        "  corvander learn [options] FILE=NAME...\n"
+        "                 write the name template that names FILE as NAME, and its kind alike\n"
+        "\n");
 }
 
 } // namespace corvander

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace corvander {
 
 // True when the arguments ask for a command rather than the window: the first one is "rename",
@@ -11,6 +13,6 @@ bool isCommandLine(int argc, char* argv[]);
 int runCommandLine(int argc, char* argv[]);
 
 // The commands, for the program's own --help.
-const char* commandsHelp();
+QString commandsHelp();
 
 } // namespace corvander

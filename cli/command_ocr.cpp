@@ -2,6 +2,7 @@
 
 #include "extract/extraction_pool.h"
 #include "extract/ocr_languages.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -24,15 +25,18 @@ std::optional<OcrSettings> commandOcr(const CommonSettings& settings, Extraction
         installed.isEmpty() ? QStringLiteral("none") : installed.join(QStringLiteral(", "));
     if (settings.ocrLanguages.isEmpty()) {
         if (installed.isEmpty())
-            throw UsageError(QStringLiteral("--ocr: no OCR language is installed (English comes "
-                                            "with the package tesseract-ocr-eng)"));
+            throw UsageError(QCoreApplication::translate(
+                "corvander::CommandLine", "--ocr: no OCR language is installed (English comes "
+                                          "with the package tesseract-ocr-eng)"));
         ocr.languages = defaultOcrLanguages(installed, QLocale());
         return ocr;
     }
     for (const QString& language : settings.ocrLanguages) {
         if (!installed.contains(language))
             throw UsageError(
-                QStringLiteral("--ocr-languages: the language %1 is not installed (installed: %2)")
+                QCoreApplication::translate(
+                    "corvander::CommandLine",
+                    "--ocr-languages: the language %1 is not installed (installed: %2)")
                     .arg(language, listed));
     }
     ocr.languages = settings.ocrLanguages.join(QLatin1Char('+'));

@@ -3,6 +3,7 @@
 #include "cli/exit_status.h"
 #include "cli/terminal_progress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace corvander {
@@ -38,17 +39,19 @@ std::optional<int> tellProblems(const RenameSettings& settings, const RunRequest
             continue;
         switch (problem) {
         case RequestProblem::NoFolder:
-            tellError(
-                nullptr,
-                QStringLiteral("the results folder %1 does not exist").arg(settings.resultsFolder));
+            tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                           "the results folder %1 does not exist")
+                                   .arg(settings.resultsFolder));
             status = kExitCannotStart;
             break;
         case RequestProblem::NoFiles:
-            tellError(nullptr, QStringLiteral("no files to rename"));
+            tellError(nullptr,
+                      QCoreApplication::translate("corvander::CommandLine", "no files to rename"));
             status = status.value_or(kExitAllDone);
             break;
         case RequestProblem::NoMode:
-            tellError(nullptr, QStringLiteral("no rename mode given"));
+            tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                           "no rename mode given"));
             status = kExitCannotStart;
             break;
         }

@@ -5,6 +5,7 @@
 #include "naming/rules/rule_options.h"
 #include "naming/template/dates.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -31,8 +32,10 @@ void readOcr(const CommandArguments& arguments, CommonSettings& settings) {
     const QString value = arguments.values.value(option);
     settings.ocrLanguages = value.split(QLatin1Char('+'));
     if (value.isEmpty() || settings.ocrLanguages.contains(QString()))
-        throw UsageError(QStringLiteral("%1: \"%2\" is not a list of languages such as eng+deu")
-                             .arg(option, value));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine",
+                                        "%1: \"%2\" is not a list of languages such as eng+deu")
+                .arg(option, value));
     settings.ocrLanguages.removeDuplicates();
 }
 
@@ -43,18 +46,22 @@ CommonSettings commonSettingsOf(const CommandArguments& arguments) {
         const QString option = QStringLiteral("--jobs");
         const int jobs = wholeNumber(option, arguments.values.value(option));
         if (jobs < 1)
-            throw UsageError(QStringLiteral("--jobs: %1 is fewer than one worker").arg(jobs));
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "--jobs: %1 is fewer than one worker")
+                                 .arg(jobs));
         settings.jobs = jobs;
     }
     if (arguments.values.contains(QStringLiteral("--extension"))) {
         settings.extension = arguments.values.value(QStringLiteral("--extension"));
         if (settings.extension.isEmpty())
-            throw UsageError(QStringLiteral("--extension: the extension is empty"));
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "--extension: the extension is empty"));
     }
     if (arguments.values.contains(QStringLiteral("--password-file"))) {
         settings.passwordFile = arguments.values.value(QStringLiteral("--password-file"));
         if (settings.passwordFile->isEmpty())
-            throw UsageError(QStringLiteral("--password-file: the file name is empty"));
+            throw UsageError(QCoreApplication::translate(
+                "corvander::CommandLine", "--password-file: the file name is empty"));
     }
     readOcr(arguments, settings);
     return settings;
@@ -84,20 +91,24 @@ void chooseFamily(const CommandArguments& arguments, RenameSettings& settings) {
     }
     if (leading.size() > 1)
         throw UsageError(
-            QStringLiteral("two families at once: %1").arg(leading.join(QStringLiteral(" and "))));
+            QCoreApplication::translate("corvander::CommandLine", "two families at once: %1")
+                .arg(leading.join(QCoreApplication::translate("corvander::CommandLine", " and "))));
     if (leading.isEmpty()) {
         if (!hasWords && hasPage)
-            throw UsageError(QStringLiteral("--page needs --words X"));
+            throw UsageError(
+                QCoreApplication::translate("corvander::CommandLine", "--page needs --words X"));
         if (!hasWords) {
             QStringList options = leadingOptions();
             const QString last = options.takeLast();
-            throw UsageError(QStringLiteral("no FAMILY given: use %1 or %2")
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "no FAMILY given: use %1 or %2")
                                  .arg(options.join(QStringLiteral(", ")), last));
         }
         leading << words;
     } else if (hasPage) {
-        throw UsageError(
-            QStringLiteral("--page goes with --words alone, not with %1").arg(leading.first()));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--page goes with --words alone, not with %1")
+                             .arg(leading.first()));
     }
     const std::optional<QString> pageValue =
         hasPage ? std::optional<QString>(arguments.values.value(page)) : std::nullopt;
@@ -120,10 +131,14 @@ void chooseLearnedFamily(const CommandArguments& arguments, RenameSettings& sett
     const QString like = QStringLiteral("--like");
     for (const QString& option : leadingOptions()) {
         if (arguments.values.contains(option))
-            throw UsageError(QStringLiteral("two families at once: %1 and %2").arg(option, like));
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "two families at once: %1 and %2")
+                                 .arg(option, like));
     }
     if (arguments.values.contains(QStringLiteral("--page")))
-        throw UsageError(QStringLiteral("--page goes with --words alone, not with %1").arg(like));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--page goes with --words alone, not with %1")
+                             .arg(like));
     settings.rule = RuleId::Template;
     settings.mode = comboIndexOf(RuleId::Template);
     for (const QByteArray& argument : arguments.examples)
@@ -135,7 +150,9 @@ QString dateOrderOf(const CommandArguments& arguments) {
     const QString option = QStringLiteral("--date-order");
     const QString value = arguments.values.value(option);
     if (arguments.values.contains(option) && !dateOrderFromText(value))
-        throw UsageError(QStringLiteral("%1: \"%2\" is not dmy, mdy or ymd").arg(option, value));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "%1: \"%2\" is not dmy, mdy or ymd")
+                             .arg(option, value));
     return value;
 }
 
@@ -145,7 +162,9 @@ void readDateOrder(const CommandArguments& arguments, RenameSettings& settings) 
     if (!arguments.values.contains(option))
         return;
     if (settings.rule != RuleId::Template)
-        throw UsageError(QStringLiteral("%1 goes with --template").arg(option));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine", "%1 goes with --template")
+                .arg(option));
     settings.parameters.dateOrder = dateOrderOf(arguments);
 }
 
@@ -162,24 +181,28 @@ RenameSettings renameSettingsOf(const CommandArguments& arguments) {
     readDateOrder(arguments, settings);
     settings.skipCopied = arguments.flags.contains(QStringLiteral("--skip-copied"));
     if (!arguments.values.contains(QStringLiteral("--to")))
-        throw UsageError(QStringLiteral("--to DIR is missing"));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine", "--to DIR is missing"));
     settings.resultsFolder = arguments.values.value(QStringLiteral("--to"));
     if (settings.resultsFolder.isEmpty())
-        throw UsageError(QStringLiteral("--to: the folder name is empty"));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--to: the folder name is empty"));
     // A folder that does not exist is no usage error but a run that cannot start; something
     // else standing under that name is.
     const QFileInfo folder(settings.resultsFolder);
     if (folder.exists() && !IsDirectory(settings.resultsFolder))
-        throw UsageError(QStringLiteral("--to: %1 is not a folder").arg(settings.resultsFolder));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine", "--to: %1 is not a folder")
+                .arg(settings.resultsFolder));
     if (arguments.paths.isEmpty())
-        throw UsageError(QStringLiteral("no PATH given"));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine", "no PATH given"));
     return settings;
 }
 
 CommonSettings checkSettingsOf(const CommandArguments& arguments) {
     const CommonSettings settings = commonSettingsOf(arguments);
     if (arguments.paths.isEmpty())
-        throw UsageError(QStringLiteral("no PATH given"));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine", "no PATH given"));
     return settings;
 }
 
@@ -188,7 +211,8 @@ LearnSettings learnSettingsOf(const CommandArguments& arguments) {
     settings.common = commonSettingsOf(arguments);
     settings.dateOrder = dateOrderOf(arguments);
     if (arguments.paths.isEmpty())
-        throw UsageError(QStringLiteral("no FILE=NAME given"));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine", "no FILE=NAME given"));
     for (const QByteArray& argument : arguments.paths)
         settings.examples << namedExampleOf(argument);
     return settings;
@@ -197,12 +221,14 @@ LearnSettings learnSettingsOf(const CommandArguments& arguments) {
 QString readPasswordFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UsageError(
-            QStringLiteral("--password-file: cannot read %1: %2").arg(path, file.errorString()));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--password-file: cannot read %1: %2")
+                             .arg(path, file.errorString()));
     QByteArray line = file.readLine();
     if (file.error() != QFileDevice::NoError)
-        throw UsageError(
-            QStringLiteral("--password-file: cannot read %1: %2").arg(path, file.errorString()));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--password-file: cannot read %1: %2")
+                             .arg(path, file.errorString()));
     if (line.endsWith('\n'))
         line.chop(1);
     if (line.endsWith('\r'))

@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QString>
+
 namespace corvander {
 
 // What `corvander rename --help`, `corvander check --help` and `corvander undo --help` print.
-const char* renameHelp();
-const char* checkHelp();
-const char* undoHelp();
-const char* watchHelp();
+QString renameHelp();
+QString checkHelp();
+QString undoHelp();
+QString watchHelp();
 // What `corvander learn --help` prints.
-const char* learnHelp();
+QString learnHelp();
 
 } // namespace corvander

@@ -6,6 +6,7 @@
 #include "cli/result_lines.h"
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -33,7 +34,8 @@ int runLearnCommand(const CommandArguments& arguments) {
             lines.shortfall("unlearned", file, outcome.reason);
     }
     if (lines.writeFailed()) {
-        tellError(nullptr, QStringLiteral("the output could not be written"));
+        tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                       "the output could not be written"));
         return kExitSomeNotDone;
     }
     return lines.anyShortfall() ? kExitSomeNotDone : kExitAllDone;

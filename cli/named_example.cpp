@@ -2,6 +2,7 @@
 
 #include "common/code_page.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 
@@ -23,14 +24,17 @@ NamedExample namedExampleOf(const QByteArray& argument) {
             continue;
         const QByteArray name = argument.mid(at + 1);
         if (!isValidUtf8(file))
-            throw UsageError(QStringLiteral("%1: the file's name is not valid UTF-8")
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "%1: the file's name is not valid UTF-8")
                                  .arg(escapeInvalidUtf8(argument)));
         if (!isValidUtf8(name))
-            throw UsageError(
-                QStringLiteral("%1: the name is not valid UTF-8").arg(escapeInvalidUtf8(argument)));
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "%1: the name is not valid UTF-8")
+                                 .arg(escapeInvalidUtf8(argument)));
         return {file, QFile::decodeName(file), QString::fromUtf8(name)};
     }
-    throw UsageError(QStringLiteral("%1: no existing file before an \"=\" (FILE=NAME)")
+    throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                 "%1: no existing file before an \"=\" (FILE=NAME)")
                          .arg(escapeInvalidUtf8(argument)));
 }
 

@@ -18,6 +18,7 @@
 #include "journal/journal_folder.h"
 #include "run/rename_run.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdlib>
 
@@ -55,9 +56,11 @@ public:
         };
         // The copies are whole all the same; only their undo is lost.
         options.journalFailed = [this](const QString& failure) {
-            tellError(&m_progress, QStringLiteral("the journal of this run could not be written "
+            tellError(&m_progress,
+                      QCoreApplication::translate("corvander::CommandLine",
+                                                  "the journal of this run could not be written "
                                                   "(%1), so the run cannot be undone")
-                                       .arg(failure));
+                          .arg(failure));
         };
         const StopSignals stop([this](int signal) { stopNow(signal); });
         m_request.ocr = commandOcr(m_settings.common, m_pool, m_waiter);
@@ -71,7 +74,8 @@ public:
         m_order.finish();
         m_pool.shutdown();
         if (m_lines.writeFailed()) {
-            tellError(nullptr, QStringLiteral("the output could not be written"));
+            tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                           "the output could not be written"));
             return kExitSomeNotDone;
         }
         return m_lines.anyShortfall() ? kExitSomeNotDone : kExitAllDone;
@@ -167,7 +171,8 @@ int runRenameCommand(const CommandArguments& arguments) {
     const QList<ListedSource> sources =
         listSources(arguments.paths, settings.common.extension, walkDialogs, leftOut);
     for (const QString& item : std::as_const(leftOut))
-        tellError(nullptr, QStringLiteral("left out %1").arg(item));
+        tellError(nullptr,
+                  QCoreApplication::translate("corvander::CommandLine", "left out %1").arg(item));
     QStringList files;
     for (const ListedSource& source : sources)
         files << source.path;

@@ -7,6 +7,7 @@
 #include "journal/journal_lines.h"
 #include "journal/journal_undo.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace corvander {
@@ -19,15 +20,23 @@ QString nothingUndone(UndoStatus status, const QString& refusal, const QString& 
     case UndoStatus::Done:
         break;
     case UndoStatus::AlreadyUndone:
-        return QStringLiteral("the run of %1 was undone already").arg(journal);
+        return QCoreApplication::translate("corvander::CommandLine",
+                                           "the run of %1 was undone already")
+            .arg(journal);
     case UndoStatus::InUse:
-        return QStringLiteral("the run of %1 is still going or being undone; nothing was removed")
+        return QCoreApplication::translate(
+                   "corvander::CommandLine",
+                   "the run of %1 is still going or being undone; nothing was removed")
             .arg(journal);
     case UndoStatus::Unreadable:
-        return QStringLiteral("%1 cannot be read as a run journal; nothing was removed")
+        return QCoreApplication::translate(
+                   "corvander::CommandLine",
+                   "%1 cannot be read as a run journal; nothing was removed")
             .arg(journal);
     case UndoStatus::Refused:
-        return QStringLiteral("%1 is refused (%2); nothing was removed").arg(journal, refusal);
+        return QCoreApplication::translate("corvander::CommandLine",
+                                           "%1 is refused (%2); nothing was removed")
+            .arg(journal, refusal);
     }
     return {};
 }
@@ -72,15 +81,17 @@ private:
 QString chosenJournal(const CommandArguments& arguments) {
     if (arguments.paths.isEmpty()) {
         if (const std::optional<QString> going = runGoingOnJournal()) {
-            tellError(nullptr,
-                      QStringLiteral("the last run is still going on (%1); undo it once it "
-                                     "has ended")
-                          .arg(*going));
+            tellError(nullptr, QCoreApplication::translate(
+                                   "corvander::CommandLine",
+                                   "the last run is still going on (%1); undo it once it "
+                                   "has ended")
+                                   .arg(*going));
             return {};
         }
         const std::optional<QString> last = lastRunJournal();
         if (!last)
-            tellError(nullptr, QStringLiteral("there is no run to undo"));
+            tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                           "there is no run to undo"));
         return last.value_or(QString());
     }
     const QString journal = QFile::decodeName(arguments.paths.first());
@@ -88,7 +99,9 @@ QString chosenJournal(const CommandArguments& arguments) {
     // would only be marked, and nothing said.
     const std::optional<JournalContent> content = readJournal(journal);
     if (content && !content->undone && content->copies() == 0 && !journalInUse(journal)) {
-        tellError(nullptr, QStringLiteral("the run of %1 made no copies").arg(journal));
+        tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                       "the run of %1 made no copies")
+                               .arg(journal));
         return {};
     }
     return journal;
@@ -98,7 +111,8 @@ QString chosenJournal(const CommandArguments& arguments) {
 
 int runUndoCommand(const CommandArguments& arguments) {
     if (arguments.paths.size() > 1)
-        throw UsageError(QStringLiteral("give at most one journal"));
+        throw UsageError(
+            QCoreApplication::translate("corvander::CommandLine", "give at most one journal"));
     const QString journal = chosenJournal(arguments);
     if (journal.isEmpty())
         return kExitCannotStart;
@@ -121,7 +135,8 @@ int runUndoCommand(const CommandArguments& arguments) {
         return kExitSomeNotDone;
     }
     if (lines.writeFailed()) {
-        tellError(nullptr, QStringLiteral("the output could not be written"));
+        tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
+                                                       "the output could not be written"));
         return kExitSomeNotDone;
     }
     return outcome.kept.isEmpty() ? kExitAllDone : kExitSomeNotDone;

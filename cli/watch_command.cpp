@@ -47,12 +47,15 @@ public:
         m_request = commandRequest(settings, password);
         connect(&m_watcher, &InboxWatcher::filesReady, this, &WatchCommand::soon);
         connect(&m_watcher, &InboxWatcher::inboxGone, this, [](const QString& inbox) {
-            tellError(nullptr,
-                      QStringLiteral("the inbox %1 is gone; it is watched again when it returns")
-                          .arg(inbox));
+            tellError(nullptr, QCoreApplication::translate(
+                                   "corvander::CommandLine",
+                                   "the inbox %1 is gone; it is watched again when it returns")
+                                   .arg(inbox));
         });
         connect(&m_watcher, &InboxWatcher::inboxBack, this, [](const QString& inbox) {
-            tellError(nullptr, QStringLiteral("the inbox %1 is back").arg(inbox));
+            tellError(nullptr,
+                      QCoreApplication::translate("corvander::CommandLine", "the inbox %1 is back")
+                          .arg(inbox));
         });
         m_retry.setSingleShot(true);
         connect(&m_retry, &QTimer::timeout, this, &WatchCommand::retryFailed);
@@ -210,8 +213,10 @@ private:
         endJournal();
         m_journal = RunJournal::begin(
             journalStart(m_request, m_settings.parameters), [](const QString& failure) {
-                tellError(nullptr, QStringLiteral("the journal of this watch could not be written "
-                                                  "(%1), so its copies cannot be undone")
+                tellError(nullptr, QCoreApplication::translate(
+                                       "corvander::CommandLine",
+                                       "the journal of this watch could not be written (%1), so "
+                                       "its copies cannot be undone")
                                        .arg(failure));
             });
         m_journalDay = today;
@@ -252,7 +257,8 @@ private:
 
 int runWatchCommand(const CommandArguments& arguments) {
     if (arguments.has(QStringLiteral("--dry-run")))
-        throw UsageError(QStringLiteral("--dry-run does not go with watch"));
+        throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                     "--dry-run does not go with watch"));
     const RenameSettings settings = renameSettingsOf(arguments);
     const std::optional<CommandStart> start = prepareCommand(settings);
     if (!start)

@@ -12,12 +12,16 @@ QString workerProgram() {
 QString workerProblem(const QString& program) {
     const QFileInfo file(program);
     if (!file.exists())
-        return QStringLiteral("the extraction program \"corvander-extract\" was not found at %1; "
-                              "please reinstall Corvander")
+        return QCoreApplication::translate(
+                   "corvander::CommandLine",
+                   "the extraction program \"corvander-extract\" was not found at %1; "
+                   "please reinstall Corvander")
             .arg(program);
     if (!file.isFile() || !file.isExecutable())
-        return QStringLiteral("the extraction program %1 is not an executable file; please "
-                              "reinstall Corvander")
+        return QCoreApplication::translate(
+                   "corvander::CommandLine",
+                   "the extraction program %1 is not an executable file; please "
+                   "reinstall Corvander")
             .arg(program);
     return {};
 }

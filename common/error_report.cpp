@@ -2,6 +2,7 @@
 
 #include "common/app_title.h"
 #include "common/dialogs.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -11,9 +12,12 @@ void raiseError(const QString& description) {
 
 QString errorReportText(const QString& description, const QString& stamp, const QString& procedure,
                         int line) {
-    return description + QStringLiteral("\r\n") + QStringLiteral("in ") + stamp + procedure +
-           QStringLiteral(" ") + QStringLiteral("at line ") + QString::number(line) +
-           QStringLiteral("\r\r") + QStringLiteral("Please email screenshot of this message to ") +
+    return description + QStringLiteral("\r\n") +
+           QCoreApplication::translate("corvander::ErrorReport", "in ") + stamp + procedure +
+           QStringLiteral(" ") + QCoreApplication::translate("corvander::ErrorReport", "at line ") +
+           QString::number(line) + QStringLiteral("\r\r") +
+           QCoreApplication::translate("corvander::ErrorReport",
+                                       "Please email screenshot of this message to ") +
            QString::fromLatin1(kSupportAddress);
 }
 
@@ -22,8 +26,9 @@ TrappedProcedure::TrappedProcedure(Dialogs& dialogs, QString procedure, QString 
 
 void TrappedProcedure::report(const QString& description, int line) {
     ++m_reports;
-    m_dialogs.showWarning(errorReportText(description, m_stamp, m_procedure, line),
-                          QStringLiteral("Application Error"));
+    m_dialogs.showWarning(
+        errorReportText(description, m_stamp, m_procedure, line),
+        QCoreApplication::translate("corvander::ErrorReport", "Application Error"));
 }
 
 } // namespace corvander

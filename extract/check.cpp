@@ -8,6 +8,7 @@
 #include "extract/lookahead.h"
 #include "extract/waiting_progress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace corvander {
@@ -100,7 +101,8 @@ void ReadabilityCheck::checkOnce() {
     // The same run's bar is given back as it was; outside a run the bar comes to rest.
     const int valueBefore = wasBusy ? m_ports.bar.progressValue() : 0;
     const QString textBefore =
-        wasBusy ? m_ports.bar.progressText() : QStringLiteral("Progress Bar");
+        wasBusy ? m_ports.bar.progressText()
+                : QCoreApplication::translate("corvander::ReadabilityCheck", "Progress Bar");
     QString unreadable;
     int count = 0;
     proc.step([&] { m_ports.busy.setBusy(true); });
@@ -125,7 +127,10 @@ void ReadabilityCheck::checkOnce() {
         Readability readability = Readability::Unreadable;
         proc.at(104, [&] { path = m_ports.list.entryText(position); });
         proc.step([&] {
-            const QString where = QStringLiteral("Checking: %1 of %2").arg(position).arg(count);
+            const QString where =
+                QCoreApplication::translate("corvander::ReadabilityCheck", "Checking: %1 of %2")
+                    .arg(position)
+                    .arg(count);
             const int value = int(qint64(position) * 100 / count);
             const std::optional<Readability> known = knownReadability(path);
             // A file that is read may keep the user waiting, so the bar names it; known files
@@ -179,7 +184,9 @@ void ReadabilityCheck::checkOnce() {
 }
 
 QString unreadableFilesMessage(const QString& unreadableList) {
-    return QStringLiteral("These files could not be read:\r\n\r\n") + unreadableList +
+    return QCoreApplication::translate("corvander::ReadabilityCheck",
+                                       "These files could not be read:\r\n\r\n") +
+           unreadableList +
            QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
                           "not extract text within an image within a PDF.\r\n\r\nEmail ") +
            QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");

@@ -4,6 +4,7 @@
 #include "worker/worker_limits.h"
 #include "worker_slot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QThread>
 #include <algorithm>
@@ -196,9 +197,11 @@ void ExtractionPool::answered(Ticket ticket, const ExtractResult& result) {
 void ExtractionPool::workersCannotStart(const QString& description) {
     if (!m_cannotStart) {
         m_cannotStart = true;
-        m_startFailure = QStringLiteral("The extraction program \"%1\" could not be started (%2). "
+        m_startFailure =
+            QCoreApplication::translate("corvander::ReadabilityCheck",
+                                        "The extraction program \"%1\" could not be started (%2). "
                                         "Please reinstall Corvander.")
-                             .arg(m_settings.program, description);
+                .arg(m_settings.program, description);
     }
     // As answers, so that a document read in parts ends with its parts.
     while (!m_queue.empty()) {

@@ -4,6 +4,7 @@
 #include "common/vb_convert.h"
 #include "common/waiter.h"
 #include "common/window_port.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -29,21 +30,26 @@ void WaitingProgress::tick(const QString& note) {
 
 void WaitingProgress::finish() {
     if (m_bar)
-        m_bar->setProgressText(m_baseText.isEmpty() ? QStringLiteral("Progress Bar") : m_baseText);
+        m_bar->setProgressText(
+            m_baseText.isEmpty()
+                ? QCoreApplication::translate("corvander::ReadabilityCheck", "Progress Bar")
+                : m_baseText);
 }
 
 ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket ticket,
                             WaitingProgress* progress) {
-    waiter.waitUntil(
-        [&] { return pool.isFinished(ticket); },
-        [&] {
-            if (!progress)
-                return;
-            const auto ocr = pool.ocrPageUnderWay(ticket);
-            progress->tick(
-                ocr ? QStringLiteral("OCR: page %1 of %2").arg(ocr->page).arg(FileNameOf(ocr->path))
-                    : QString());
-        });
+    waiter.waitUntil([&] { return pool.isFinished(ticket); },
+                     [&] {
+                         if (!progress)
+                             return;
+                         const auto ocr = pool.ocrPageUnderWay(ticket);
+                         progress->tick(
+                             ocr ? QCoreApplication::translate("corvander::ReadabilityCheck",
+                                                               "OCR: page %1 of %2")
+                                       .arg(ocr->page)
+                                       .arg(FileNameOf(ocr->path))
+                                 : QString());
+                     });
     if (progress)
         progress->finish();
     return pool.take(ticket);
@@ -57,7 +63,8 @@ QString waitingText(int counter, const QString& baseText) {
     QString text = baseText;
     if (!baseText.isEmpty())
         text += QStringLiteral(", ");
-    return text + QStringLiteral("Please wait.. ") + QString::number(counter - 50);
+    return text + QCoreApplication::translate("corvander::ReadabilityCheck", "Please wait.. ") +
+           QString::number(counter - 50);
 }
 
 bool isCreepPass(int counter) {

@@ -8,6 +8,7 @@
 #include "common/waiter.h"
 #include "filelist/folder_lister.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -278,7 +279,8 @@ QString leftOutMessage(const LeftOutPaths& leftOut) {
     QStringList lines;
     for (const LeftOutPath& item : leftOut)
         lines << item.text();
-    return QStringLiteral("These were left out:\r\n\r\n") + lines.join(QStringLiteral("\r\n"));
+    return QCoreApplication::translate("corvander::FileList", "These were left out:\r\n\r\n") +
+           lines.join(QStringLiteral("\r\n"));
 }
 
 } // namespace corvander

@@ -10,6 +10,7 @@
 #include "filelist/file_list.h"
 #include "filelist/folder_lister.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace corvander {
@@ -32,8 +33,9 @@ void AddFilesThroughOpenDialog(FileListContext& context) {
     QStringList chosen;
     proc.at(112, [&] {
         chosen = context.dialogs.openFiles(
-            QStringLiteral("Add File(s) - Hold Ctrl to select multiple files"),
-            QStringLiteral("PDF Files (*.pdf)"));
+            QCoreApplication::translate("corvander::FileList",
+                                        "Add File(s) - Hold Ctrl to select multiple files"),
+            QCoreApplication::translate("corvander::FileList", "PDF Files (*.pdf)"));
     });
     if (chosen.size() == 1) {
         proc.at(122, [&] { context.list.appendEntry(chosen.first()); });
@@ -55,8 +57,10 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
     bool proceed = false;
     proc.at(100, [&] {
         extension = context.dialogs.inputBox(
-            QStringLiteral("Enter file extension to load:\r\r(* for all files, txt for all txt "
-                           "files, doc for all doc files, etc.)"),
+            QCoreApplication::translate(
+                "corvander::FileList",
+                "Enter file extension to load:\r\r(* for all files, txt for all txt "
+                "files, doc for all doc files, etc.)"),
             QString(), context.settings.get(kExtensionKey, QStringLiteral("pdf")));
         if (!extension.isEmpty())
             context.settings.save(kExtensionKey, extension);
@@ -64,8 +68,10 @@ void AddAllFilesInFolder(FileListContext& context, const FolderLister& lister) {
     proc.at(102, [&] { proceed = !extension.isEmpty(); });
     if (proceed) {
         proc.at(104, [&] {
-            folder = BrowseForFolder(context.dialogs, QStringLiteral("Please select folder:"),
-                                     context.settings.get(kLastFolderKey, QString()));
+            folder = BrowseForFolder(
+                context.dialogs,
+                QCoreApplication::translate("corvander::FileList", "Please select folder:"),
+                context.settings.get(kLastFolderKey, QString()));
         });
         proc.at(106, [&] { proceed = !folder.isEmpty(); });
     }

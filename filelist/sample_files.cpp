@@ -8,6 +8,7 @@
 #include "filelist/file_list.h"
 #include "filelist/shift_cipher.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <algorithm>
 
@@ -54,9 +55,10 @@ void LoadSampleFiles(FileListView& list, SettingsStore& settings, Dialogs& dialo
         if (PathExists(path) && !ListContainsPath(list, path))
             list.appendEntry(path);
     }
-    const bool open = dialogs.askYesNo(
-        QStringLiteral("Would you like this software to open the folder where these sample files "
-                       "are stored (so that you can view them before working with them)?"));
+    const bool open = dialogs.askYesNo(QCoreApplication::translate(
+        "corvander::FileList",
+        "Would you like this software to open the folder where these sample files "
+        "are stored (so that you can view them before working with them)?"));
     if (open)
         dialogs.openExternally(
             QUrl::fromLocalFile(samplesFolderOf(programFolder) + QLatin1Char('/')));

@@ -7,6 +7,7 @@
 
 #include <QFile>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -128,8 +129,10 @@ UndoOutcome undoRun(const QString& journal) {
     const QByteArray mark = undoneLine(QDateTime::currentDateTimeUtc(), int(outcome.removed.size()),
                                        int(outcome.kept.size()));
     if (const int error = appendLine(file.get(), mark, !content->endsWithLineFeed); error != 0)
-        outcome.journalError = QStringLiteral("Cannot mark the run journal %1 as undone: %2")
-                                   .arg(journal, QString::fromLocal8Bit(std::strerror(error)));
+        outcome.journalError =
+            QCoreApplication::translate("corvander::Journal",
+                                        "Cannot mark the run journal %1 as undone: %2")
+                .arg(journal, QString::fromLocal8Bit(std::strerror(error)));
     return outcome;
 }
 
@@ -138,20 +141,25 @@ QString undoMessage(const UndoOutcome& outcome) {
     switch (outcome.status) {
     case UndoStatus::Done:
         text = outcome.removed.size() == 1
-                   ? QStringLiteral("Removed 1 copy.")
-                   : QStringLiteral("Removed %1 copies.").arg(outcome.removed.size());
+                   ? QCoreApplication::translate("corvander::Journal", "Removed 1 copy.")
+                   : QCoreApplication::translate("corvander::Journal", "Removed %1 copies.")
+                         .arg(outcome.removed.size());
         break;
     case UndoStatus::AlreadyUndone:
-        text = QStringLiteral("This run was undone already.");
+        text = QCoreApplication::translate("corvander::Journal", "This run was undone already.");
         break;
     case UndoStatus::InUse:
-        text = QStringLiteral("This run is still going or being undone. Nothing was removed.");
+        text = QCoreApplication::translate(
+            "corvander::Journal", "This run is still going or being undone. Nothing was removed.");
         break;
     case UndoStatus::Unreadable:
-        text = QStringLiteral("The record of this run cannot be read. Nothing was removed.");
+        text = QCoreApplication::translate(
+            "corvander::Journal", "The record of this run cannot be read. Nothing was removed.");
         break;
     case UndoStatus::Refused:
-        text = QStringLiteral("The record of this run was refused (%1). Nothing was removed.")
+        text = QCoreApplication::translate(
+                   "corvander::Journal",
+                   "The record of this run was refused (%1). Nothing was removed.")
                    .arg(outcome.refusal);
         break;
     }

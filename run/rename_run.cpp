@@ -9,6 +9,7 @@
 #include "copying/listed_files.h"
 #include "run/current_rule.h"
 #include "run/rename_run_state.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -90,7 +91,9 @@ bool RenameRun::askTheUser() {
         if (left || m_request.password || !m_request.askForPassword)
             return;
         const std::optional<QString> answer =
-            m_dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
+            m_dialogs.askText(QCoreApplication::translate("corvander::RenameRun",
+                                                          "Password for protected PDF files:"),
+                              {}, {}, true);
         if (answer)
             m_password = *answer;
         else
@@ -129,13 +132,15 @@ void RenameRun::finish() {
     m_proc.step([&] { m_ports.busy.setBusy(false); });
     m_proc.step([&] {
         m_ports.progress.setProgressValue(0);
-        m_ports.progress.setProgressText(QStringLiteral("Progress Bar"));
+        m_ports.progress.setProgressText(
+            QCoreApplication::translate("corvander::RenameRun", "Progress Bar"));
     });
     m_proc.step([&] {
         // A preview's answer is the plan itself, shown beside the list.
         if (m_options.preview)
             return;
-        QString text = QStringLiteral("Done.") + m_skippedList + m_dialogs.summary();
+        QString text = QCoreApplication::translate("corvander::RenameRun", "Done.") +
+                       m_skippedList + m_dialogs.summary();
         if (stopped)
             text += QStringLiteral("\r\nStopped after %1 of %2 files.").arg(m_handled).arg(m_count);
         m_dialogs.showMessage(text);
@@ -157,8 +162,9 @@ void RenameRun::beginJournal() {
                 return;
             }
             m_dialogs.showMessage(
-                QStringLiteral("The journal of this run could not be written (%1), so the run "
-                               "cannot be undone.")
+                QCoreApplication::translate("corvander::RenameRun",
+                                            "The journal of this run could not be written (%1), "
+                                            "so the run cannot be undone.")
                     .arg(failure));
         });
     m_writing = m_journal.get();

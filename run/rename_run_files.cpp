@@ -6,6 +6,7 @@
 #include "copying/safe_copy.h"
 #include "extract/waiting_progress.h"
 #include "run/run_requests.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -26,7 +27,8 @@ void RenameRun::handleFile() {
         [&] { m_ahead.fill(m_position, m_count, [this](int at) { return requestFor(at); }); });
     m_proc.step([&] { m_ports.progress.setProgressValue(percentDone(m_position, m_count)); });
     m_proc.step([&] {
-        m_ports.progress.setProgressText(QStringLiteral("Processing: ") + FileNameOf(path));
+        m_ports.progress.setProgressText(
+            QCoreApplication::translate("corvander::RenameRun", "Processing: ") + FileNameOf(path));
     });
     m_proc.step([&] { m_ports.waiter.yieldOnce(); });
     m_proc.step([&] {

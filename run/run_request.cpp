@@ -3,6 +3,7 @@
 #include "common/path_helpers.h"
 #include "common/window_port.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace corvander {
@@ -38,11 +39,13 @@ QList<RequestProblem> problemsOf(const RunRequest& request) {
 QString windowMessage(RequestProblem problem) {
     switch (problem) {
     case RequestProblem::NoFiles:
-        return QStringLiteral("No files added.");
+        return QCoreApplication::translate("corvander::RenameRun", "No files added.");
     case RequestProblem::NoFolder:
-        return QStringLiteral("Folder does not exist. Please select another folder.");
+        return QCoreApplication::translate("corvander::RenameRun",
+                                           "Folder does not exist. Please select another folder.");
     case RequestProblem::NoMode:
-        return QStringLiteral("Please choose a rename mode first.");
+        return QCoreApplication::translate("corvander::RenameRun",
+                                           "Please choose a rename mode first.");
     }
     return {};
 }

@@ -5,6 +5,7 @@
 #include "naming/rules/naming_rules.h"
 #include "naming/rules/plan_steps.h"
 #include "naming/rules/rule_options.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -62,7 +63,8 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
 
 std::optional<RunParameters> FirstWordsOfRule::ask(Dialogs& dialogs) const {
     const std::optional<QString> x =
-        askNumber(dialogs, QStringLiteral("Enter X"), QStringLiteral("Input X"));
+        askNumber(dialogs, QCoreApplication::translate("corvander::NamingRules", "Enter X"),
+                  QCoreApplication::translate("corvander::NamingRules", "Input X"));
     if (!x)
         return std::nullopt;
     RunParameters answers;

@@ -1,4 +1,5 @@
 #include "naming/rules/content_rule.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -8,10 +9,14 @@ namespace {
 class FirstWordsRule final : public FirstWordsOfRule {
 public:
     RuleId id() const override { return RuleId::FirstWords; }
-    QString label() const override { return QStringLiteral("Rename by the first x word(s)"); }
+    QString label() const override {
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by the first x word(s)");
+    }
     QString usage() const override { return QStringLiteral("--words X"); }
     QString description() const override {
-        return QStringLiteral("the first X words of the document");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "the first X words of the document");
     }
     std::optional<ExtractRequest> request(const QString& path,
                                           const RuleArguments& arguments) const override {

@@ -1,4 +1,5 @@
 #include "naming/rules/content_rule.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -9,11 +10,13 @@ class LastPageWordsRule final : public FirstWordsOfRule {
 public:
     RuleId id() const override { return RuleId::LastPageWords; }
     QString label() const override {
-        return QStringLiteral("Rename by the first x word(s) on last page");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by the first x word(s) on last page");
     }
     QString usage() const override { return QStringLiteral("--words X --page last"); }
     QString description() const override {
-        return QStringLiteral("the first X words of the last page");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "the first X words of the last page");
     }
     bool chosenBy(const std::optional<QString>& page) const override {
         return page == QStringLiteral("last");

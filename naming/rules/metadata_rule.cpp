@@ -6,6 +6,7 @@
 #include "naming/metadata_name.h"
 #include "naming/rules/plan_steps.h"
 #include "naming/rules/rule_options.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -31,10 +32,11 @@ public:
     Family family() const override { return Family::Metadata; }
     QString usage() const override { return QStringLiteral("--format FORMAT"); }
     QString description() const override {
-        return QStringLiteral("rename by metadata, e.g. \"%a - %t\" (%a author, %t\n"
-                              "title, %s subject, %c creator, %p producer,\n"
-                              "%k keywords, %d created, %m modified, %v PDF version,\n"
-                              "%g pages); an empty FORMAT keeps the file's own name");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "rename by metadata, e.g. \"%a - %t\" (%a author, %t\n"
+                                           "title, %s subject, %c creator, %p producer,\n"
+                                           "%k keywords, %d created, %m modified, %v PDF version,\n"
+                                           "%g pages); an empty FORMAT keeps the file's own name");
     }
     QString leadingOption() const override { return QStringLiteral("--format"); }
     std::optional<QString> readOptions(const OptionValues& values,

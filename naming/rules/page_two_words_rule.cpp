@@ -1,5 +1,6 @@
 #include "naming/rules/content_rule.h"
 #include "naming/rules/rule_options.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -10,10 +11,13 @@ class PageTwoWordsRule final : public FirstWordsOfRule {
 public:
     RuleId id() const override { return RuleId::PageTwoWords; }
     QString label() const override {
-        return QStringLiteral("Rename by the first x word(s) on page 2");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by the first x word(s) on page 2");
     }
     QString usage() const override { return QStringLiteral("--words X --page 2"); }
-    QString description() const override { return QStringLiteral("the first X words of page 2"); }
+    QString description() const override {
+        return QCoreApplication::translate("corvander::NamingRules", "the first X words of page 2");
+    }
     bool chosenBy(const std::optional<QString>& page) const override {
         return page && wholeNumberOf(*page) == 2;
     }

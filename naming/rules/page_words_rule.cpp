@@ -2,6 +2,7 @@
 #include "naming/rules/rule_options.h"
 
 #include "common/dialogs.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -12,10 +13,13 @@ class PageWordsRule final : public ContentRule {
 public:
     RuleId id() const override { return RuleId::PageWords; }
     QString label() const override {
-        return QStringLiteral("Rename by the first x word(s) on page y");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by the first x word(s) on page y");
     }
     QString usage() const override { return QStringLiteral("--words X --page Y"); }
-    QString description() const override { return QStringLiteral("the first X words of page Y"); }
+    QString description() const override {
+        return QCoreApplication::translate("corvander::NamingRules", "the first X words of page Y");
+    }
     QString leadingOption() const override { return QStringLiteral("--words"); }
     bool chosenBy(const std::optional<QString>& page) const override {
         return page && *page != QStringLiteral("last") && wholeNumberOf(*page) != 2;
@@ -32,11 +36,13 @@ public:
     }
     std::optional<RunParameters> ask(Dialogs& dialogs) const override {
         const std::optional<QString> x =
-            askNumber(dialogs, QStringLiteral("Enter X"), QStringLiteral("Input X"));
+            askNumber(dialogs, QCoreApplication::translate("corvander::NamingRules", "Enter X"),
+                      QCoreApplication::translate("corvander::NamingRules", "Input X"));
         if (!x)
             return std::nullopt;
         const std::optional<QString> y =
-            askNumber(dialogs, QStringLiteral("Enter Y"), QStringLiteral("Input Y"));
+            askNumber(dialogs, QCoreApplication::translate("corvander::NamingRules", "Enter Y"),
+                      QCoreApplication::translate("corvander::NamingRules", "Input Y"));
         if (!y)
             return std::nullopt;
         RunParameters answers;

@@ -3,6 +3,7 @@
 #include "common/dialogs.h"
 #include "common/vb_convert.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace corvander {
@@ -35,12 +36,14 @@ std::optional<QString> readWordCount(const OptionValues& values, RunParameters& 
 
 std::optional<QString> withoutWords(const OptionValues& values, const QString& option) {
     if (values.contains(QStringLiteral("--words")))
-        return QStringLiteral("two families at once: --words and %1").arg(option);
+        return QCoreApplication::translate("corvander::CommandLine",
+                                           "two families at once: --words and %1")
+            .arg(option);
     return std::nullopt;
 }
 
 void refuseAnswer(Dialogs& dialogs) {
-    dialogs.showMessage(QStringLiteral("Must be numeric."));
+    dialogs.showMessage(QCoreApplication::translate("corvander::NamingRules", "Must be numeric."));
 }
 
 std::optional<QString> askNumber(Dialogs& dialogs, const QString& prompt, const QString& title) {

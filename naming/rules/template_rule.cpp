@@ -7,6 +7,7 @@
 #include "naming/template/template_needs.h"
 #include "naming/template/template_parser.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace corvander {
@@ -64,9 +65,11 @@ public:
     Family family() const override { return Family::Template; }
     QString usage() const override { return QStringLiteral("--template TEMPLATE"); }
     QString description() const override {
-        return QStringLiteral("rename by template, e.g. \"{date} {after \\\"No.:\\\" 1}\";\n"
-                              "repeat it for several templates: the first whose\n"
-                              "fields all have a value names the file");
+        return QCoreApplication::translate(
+            "corvander::NamingRules",
+            "rename by template, e.g. \"{date} {after \\\"No.:\\\" 1}\";\n"
+            "repeat it for several templates: the first whose\n"
+            "fields all have a value names the file");
     }
     QString leadingOption() const override { return QStringLiteral("--template"); }
     std::optional<QString> readOptions(const OptionValues& values,

@@ -5,6 +5,7 @@
 #include "common/vb_convert.h"
 #include "naming/content_words.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace corvander {
@@ -24,11 +25,13 @@ class WordNumbersRule final : public ContentRule {
 public:
     RuleId id() const override { return RuleId::WordNumbers; }
     QString label() const override {
-        return QStringLiteral("Rename by x1, x2, x3 word(s) on first page");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by x1, x2, x3 word(s) on first page");
     }
     QString usage() const override { return QStringLiteral("--word-numbers LIST"); }
     QString description() const override {
-        return QStringLiteral("those words of page 1, e.g. 10,11");
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "those words of page 1, e.g. 10,11");
     }
     QString leadingOption() const override { return QStringLiteral("--word-numbers"); }
     std::optional<QString> readOptions(const OptionValues& values,
@@ -53,9 +56,12 @@ public:
     std::optional<RunParameters> ask(Dialogs& dialogs) const override {
         for (;;) {
             const std::optional<QString> answer = dialogs.askText(
-                QStringLiteral("Please enter word numbers (for example 10, 11 will use the tenth "
-                               "and eleventh word on the first page):"),
-                QStringLiteral("Input X1, X2, X3"), QStringLiteral("10,11"));
+                QCoreApplication::translate(
+                    "corvander::NamingRules",
+                    "Please enter word numbers (for example 10, 11 will use the tenth "
+                    "and eleventh word on the first page):"),
+                QCoreApplication::translate("corvander::NamingRules", "Input X1, X2, X3"),
+                QStringLiteral("10,11"));
             if (!answer)
                 return std::nullopt;
             if (isNumberList(*answer)) {

@@ -1,4 +1,5 @@
 #include "naming/rules/words_around_rule.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -8,9 +9,15 @@ namespace {
 class WordsAfterRule final : public WordsAroundRule {
 public:
     RuleId id() const override { return RuleId::WordsAfter; }
-    QString label() const override { return QStringLiteral("Rename by n words after x string"); }
+    QString label() const override {
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "Rename by n words after x string");
+    }
     QString usage() const override { return QStringLiteral("--after TEXT --words N"); }
-    QString description() const override { return QStringLiteral("N words after the first TEXT"); }
+    QString description() const override {
+        return QCoreApplication::translate("corvander::NamingRules",
+                                           "N words after the first TEXT");
+    }
     QString leadingOption() const override { return QStringLiteral("--after"); }
     std::optional<ExtractRequest> request(const QString& path,
                                           const RuleArguments& arguments) const override {

@@ -3,6 +3,7 @@
 #include "common/dialogs.h"
 #include "common/path_helpers.h"
 #include "naming/rules/rule_options.h"
+#include <QCoreApplication>
 
 namespace corvander {
 
@@ -15,13 +16,16 @@ std::optional<QString> WordsAroundRule::readOptions(const OptionValues& values,
 }
 
 std::optional<RunParameters> WordsAroundRule::ask(Dialogs& dialogs) const {
-    const std::optional<QString> searchText =
-        dialogs.askText(QStringLiteral("Enter string to search for:"), QStringLiteral("Input X"),
-                        QStringLiteral("String"));
+    const std::optional<QString> searchText = dialogs.askText(
+        QCoreApplication::translate("corvander::NamingRules", "Enter string to search for:"),
+        QCoreApplication::translate("corvander::NamingRules", "Input X"),
+        QCoreApplication::translate("corvander::NamingRules", "String"));
     if (!searchText)
         return std::nullopt;
     const std::optional<QString> count = askNumber(
-        dialogs, QStringLiteral("Enter number of words to get:"), QStringLiteral("Input N"));
+        dialogs,
+        QCoreApplication::translate("corvander::NamingRules", "Enter number of words to get:"),
+        QCoreApplication::translate("corvander::NamingRules", "Input N"));
     if (!count)
         return std::nullopt;
     RunParameters answers;

@@ -46,7 +46,7 @@ TEST(NamingRules, TheListOffersTheContentRulesInTableOrder) {
 
 TEST(NamingRules, EachRuleIsChosenByTheOptionsItsUsageShows) {
     QTemporaryDir results;
-    const QString help = QString::fromUtf8(renameHelp());
+    const QString help = renameHelp();
     qsizetype lastPlace = -1;
     for (const NamingRule* rule : namingRules()) {
         SCOPED_TRACE(rule->usage().toStdString());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix: the program, its Samples, the menu entry, the icon and
-# the AppStream file land where a desktop looks for them, the entry and the metadata are valid,
-# and the installed program, started the way the menu starts it from an unrelated folder, finds
-# its Samples beside itself.
+# the AppStream file land where a desktop looks for them, the entry and the metadata are valid
+# and come in German and French too, the translations lie beside the program, and the installed
+# program speaks the user's language and, started the way the menu starts it from an unrelated
+# folder, finds its Samples beside itself.
 #
 # usage: install_test.sh BUILD_FOLDER SOURCE_FOLDER X11_PROBE VERSION
 set -euo pipefail
@@ -56,6 +57,25 @@ grep -qF "<release version=\"$VERSION\"" "$METAINFO" || xs_fail "the AppStream r
 # A PNG keeps its width and height as two big-endian numbers from byte 16 on.
 [ "$(od -An -tx1 -j16 -N8 "$ICON" | tr -d ' \n')" = "0000004000000040" ] ||
     xs_fail "the icon is not 64x64"
+SCALABLE="$PREFIX/share/icons/hicolor/scalable/apps/corvander.svg"
+grep -q '<svg [^>]*viewBox="0 0 64 64"' "$SCALABLE" 2>/dev/null ||
+    xs_fail "no scalable icon in hicolor/scalable/apps"
+# The German and French texts of the menu and of the software centre.
+for lang in de fr; do
+    grep -q "^Comment\[$lang\]=" "$DESKTOP" || xs_fail "the desktop entry has no $lang comment"
+    grep -q "<summary xml:lang=\"$lang\">" "$METAINFO" || xs_fail "the AppStream file has no $lang summary"
+    grep -q "<lang percentage=\"100\">$lang</lang>" "$METAINFO" ||
+        xs_fail "the AppStream file does not name $lang among its languages"
+done
+grep -q '<screenshot type="default">' "$METAINFO" || xs_fail "the AppStream file shows no screenshot"
+
+# The translations, where the program looks for them: "translations" beside it.
+for lang in de fr; do
+    [ -s "$PREFIX/share/corvander/translations/corvander_$lang.qm" ] ||
+        xs_fail "no corvander_$lang.qm in share/corvander/translations"
+done
+[ "$(realpath "$PREFIX/lib/corvander/translations")" = "$(realpath "$PREFIX/share/corvander/translations")" ] ||
+    xs_fail "the translations beside the program do not lead to share/corvander/translations"
 
 # The manual page and the bash completion of the commands.
 MAN_PAGE="$PREFIX/share/man/man1/corvander.1.gz"
@@ -63,6 +83,18 @@ MAN_PAGE="$PREFIX/share/man/man1/corvander.1.gz"
 MANWIDTH=100 man -l "$MAN_PAGE" 2>/dev/null | grep -qF "corvander rename FAMILY [options] --to DIR PATH..." ||
     xs_fail "the manual page does not show the rename command"
 zcat "$MAN_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the manual page is not of version $VERSION"
+# The German and French pages, with every option the English page has.
+for page in "de:corvander rename FAMILIE [Optionen] --to ORDNER PFAD..." \
+    "fr:corvander rename FAMILLE [options] --to DOSSIER CHEMIN..."; do
+    lang=${page%%:*}
+    LOCAL_PAGE="$PREFIX/share/man/$lang/man1/corvander.1.gz"
+    MANWIDTH=100 man -l "$LOCAL_PAGE" 2>/dev/null | grep -qF "${page#*:}" ||
+        xs_fail "the $lang manual page does not show the rename command"
+    zcat "$LOCAL_PAGE" | grep -qF "Corvander $VERSION" || xs_fail "the $lang manual page is not of version $VERSION"
+    for option in $(zcat "$MAN_PAGE" | grep -o '^\.B[IR]* \\-\\-[a-z\\-]*' | sed 's/^[^ ]* //' | sort -u); do
+        zcat "$LOCAL_PAGE" | grep -qF -- "$option" || xs_fail "the $lang manual page lacks $option"
+    done
+done
 COMPLETION="$PREFIX/share/bash-completion/completions/corvander"
 bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
     xs_fail "the bash completion does not complete corvander"
@@ -72,6 +104,10 @@ bash -c '. "$1" && complete -p corvander' _ "$COMPLETION" >/dev/null 2>&1 ||
 cd /
 [ "$("$PREFIX/bin/corvander" --version)" = "Corvander $VERSION" ] ||
     xs_fail "the installed program does not tell its version"
+env LANG=de_DE.UTF-8 LANGUAGE= "$PREFIX/bin/corvander" --help | grep -qF "Aufruf: corvander" ||
+    xs_fail "the installed program does not speak German under de_DE"
+env LANG=fr_FR.UTF-8 LANGUAGE= "$PREFIX/bin/corvander" --help | grep -qF "Usage : corvander" ||
+    xs_fail "the installed program does not speak French under fr_FR"
 
 # The installed commands work without any display, from an unrelated folder.
 mkdir -p "$ROOT/cli/in" "$ROOT/cli/out"

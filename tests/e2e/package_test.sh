@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package made by `cpack -G DEB`: it depends on the PDF and OCR libraries the worker
 # links and the English OCR data, on the Qt libraries the program links and on Qt's window-system
-# plug-in, and it holds the installed layout under /usr.
+# plug-in and Qt's translations, and it holds the installed layout under /usr.
 #
 # usage: package_test.sh BUILD_FOLDER VERSION
 set -euo pipefail
@@ -23,7 +23,7 @@ PACKAGE=$(find "$ROOT" -maxdepth 1 -name "corvander_${VERSION}_*.deb")
 
 DEPENDS=$(dpkg-deb -f "$PACKAGE" Depends)
 for needed in libpoppler126 libtesseract5 tesseract-ocr-eng qt6-qpa-plugins libqt6core6 libqt6gui6 \
-    libqt6widgets6; do
+    libqt6widgets6 qt6-translations-l10n; do
     grep -qE "(^|, )$needed( |,|$)" <<<"$DEPENDS" || fail "Depends lacks $needed: $DEPENDS"
 done
 
@@ -35,9 +35,15 @@ for entry in \
     "./usr/lib/corvander/Samples -> ../../share/corvander/Samples" \
     "./usr/share/applications/org.example.corvander.desktop" \
     "./usr/share/icons/hicolor/64x64/apps/corvander.png" \
+    "./usr/share/icons/hicolor/scalable/apps/corvander.svg" \
+    "./usr/share/corvander/translations/corvander_de.qm" \
+    "./usr/share/corvander/translations/corvander_fr.qm" \
+    "./usr/lib/corvander/translations -> ../../share/corvander/translations" \
     "./usr/share/metainfo/org.example.corvander.metainfo.xml" \
     "./usr/share/doc/corvander/copyright" \
     "./usr/share/man/man1/corvander.1.gz" \
+    "./usr/share/man/de/man1/corvander.1.gz" \
+    "./usr/share/man/fr/man1/corvander.1.gz" \
     "./usr/share/bash-completion/completions/corvander" \
     "./usr/lib/systemd/user/corvander-watch@.service"; do
     grep -qxF -- "$entry" "$ROOT/contents" || fail "the package lacks $entry"

@@ -1,0 +1,137 @@
+// The window in the user's language: German and French captions, menus and messages from the
+// translations the build makes, and under the C locale the program's own texts, whatever
+// LANGUAGE asks for.
+#include "common/translations.h"
+#include "tests/support/locale_environment.h"
+#include "tests/support/window_fixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace corvander {
+
+namespace {
+
+// What a user reads first: the captions, the menu bar, the first rename mode and the list's
+// column, in the order of the window.
+struct WindowTexts {
+    QString startButton, addFolderButton, resultsFrame, optionsFrame, contentOption, firstMode,
+        listHeader;
+    QStringList menus;
+};
+
+WindowTexts textsOf(const Form1Controls& ui) {
+    WindowTexts texts;
+    texts.startButton = ui.PushButton2->text();
+    texts.addFolderButton = ui.PushButton5->text();
+    texts.resultsFrame = ui.Frame2->title();
+    texts.optionsFrame = ui.Frame1->title();
+    texts.contentOption = ui.Option1->text();
+    texts.firstMode = ui.Combo1->itemText(0);
+    texts.listHeader = ui.ListView1->headerItem()->text(0);
+    for (QAction* menu : ui.MenuBar->actions())
+        texts.menus << menu->text();
+    return texts;
+}
+
+class TranslatedWindow : public WindowTest {
+protected:
+    // Opens the window as the program does: the translation first, then the window.
+    Form1& loadIn(const LocaleEnvironment::Values& locale) {
+        m_environment = std::make_unique<LocaleEnvironment>(locale);
+        m_translations =
+            std::make_unique<Translations>(QStringLiteral(CORVANDER_TRANSLATIONS_FOLDER));
+        return load();
+    }
+    void TearDown() override {
+        window.reset();
+        m_translations.reset();
+        m_environment.reset();
+    }
+
+    // Start Renaming with an empty list, and the general help.
+    QStringList firstMessages() {
+        ui.PushButton2->click();
+        ui.PushButton7->click();
+        return dialogs.messages();
+    }
+
+private:
+    std::unique_ptr<LocaleEnvironment> m_environment;
+    std::unique_ptr<Translations> m_translations;
+};
+
+} // namespace
+
+TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
+    loadIn({.lang = "de_DE.UTF-8"});
+    const WindowTexts texts = textsOf(ui);
+    EXPECT_EQ(texts.startButton, QStringLiteral("Umbenennen starten"));
+    EXPECT_EQ(texts.addFolderButton, QStringLiteral("PDFs aus Ordner hinzufügen"));
+    EXPECT_EQ(texts.resultsFrame, QStringLiteral("Ergebnisse in diesem Ordner speichern"));
+    EXPECT_EQ(texts.optionsFrame, QStringLiteral("Umbenennungsoptionen"));
+    EXPECT_EQ(texts.contentOption, QStringLiteral("Nach Inhalt"));
+    EXPECT_EQ(texts.firstMode, QStringLiteral("Umbenennen nach den ersten x Wörtern"));
+    EXPECT_EQ(texts.listHeader, QStringLiteral(" PDF-Datei(en)"));
+    EXPECT_EQ(texts.menus, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Umbenennen"),
+                                        QStringLiteral("&Optionen"), QStringLiteral("&Hilfe")}));
+    const QStringList messages = firstMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.at(0), QStringLiteral("Es wurden keine Dateien hinzugefügt."));
+    EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("Dieses Programm:\r\r")))
+        << messages.at(1).toStdString();
+}
+
+TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
+    // LANGUAGE goes before the locale, as gettext has it.
+    loadIn({.lang = "de_DE.UTF-8", .language = "fr_FR:de"});
+    const WindowTexts texts = textsOf(ui);
+    EXPECT_EQ(texts.startButton, QStringLiteral("Lancer le renommage"));
+    EXPECT_EQ(texts.resultsFrame, QStringLiteral("Enregistrer les résultats dans ce dossier"));
+    EXPECT_EQ(texts.contentOption, QStringLiteral("Par le contenu"));
+    EXPECT_EQ(texts.firstMode, QStringLiteral("Renommer d’après les x premiers mots"));
+    EXPECT_EQ(texts.menus, (QStringList{QStringLiteral("&Fichier"), QStringLiteral("&Renommer"),
+                                        QStringLiteral("&Options"), QStringLiteral("&Aide")}));
+    const QStringList messages = firstMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.at(0), QStringLiteral("Aucun fichier n’a été ajouté."));
+    EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("Ce programme :\r\r")))
+        << messages.at(1).toStdString();
+}
+
+TEST_F(TranslatedWindow, CAndEnglishKeepTheDesignedTexts) {
+    const LocaleEnvironment::Values locales[] = {
+        {.lang = "C.UTF-8", .language = "de:fr"},
+        {.lcAll = "POSIX", .lang = "fr_FR.UTF-8"},
+        {.lang = "en_GB.UTF-8", .language = "en:de"},
+    };
+    for (const LocaleEnvironment::Values& locale : locales) {
+        SCOPED_TRACE(locale.lang);
+        loadIn(locale);
+        const WindowTexts texts = textsOf(ui);
+        EXPECT_EQ(texts.startButton, QStringLiteral("Start Renaming"));
+        EXPECT_EQ(texts.addFolderButton, QStringLiteral("Add All PDF File(s) In Folder"));
+        EXPECT_EQ(texts.resultsFrame, QStringLiteral("Save Results To This Folder"));
+        EXPECT_EQ(texts.optionsFrame, QStringLiteral("Rename Options"));
+        EXPECT_EQ(texts.contentOption, QStringLiteral("Rename by content"));
+        EXPECT_EQ(texts.firstMode, QStringLiteral("Rename by the first x word(s)"));
+        EXPECT_EQ(texts.listHeader, QStringLiteral(" PDF File(s)"));
+        EXPECT_EQ(texts.menus,
+                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Rename"),
+                               QStringLiteral("&Options"), QStringLiteral("&Help")}));
+        dialogs.clear();
+        const QStringList messages = firstMessages();
+        ASSERT_EQ(messages.size(), 2);
+        EXPECT_EQ(messages.at(0), QStringLiteral("No files added."));
+        EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("This program will:\r\r")));
+        TearDown();
+    }
+}
+
+} // namespace corvander
