@@ -1,6 +1,7 @@
 #include "cli/command_settings.h"
 
 #include "common/path_helpers.h"
+#include "extract/worker_count.h"
 #include "naming/rules/naming_rules.h"
 #include "naming/rules/rule_options.h"
 #include "naming/template/dates.h"
@@ -44,6 +45,9 @@ CommonSettings commonSettingsOf(const CommandArguments& arguments) {
         const int jobs = wholeNumber(option, arguments.values.value(option));
         if (jobs < 1)
             throw UsageError(QStringLiteral("--jobs: %1 is fewer than one worker").arg(jobs));
+        if (jobs > kMostWorkers)
+            throw UsageError(
+                QStringLiteral("--jobs: %1 is more than %2 workers").arg(jobs).arg(kMostWorkers));
         settings.jobs = jobs;
     }
     if (arguments.values.contains(QStringLiteral("--extension"))) {

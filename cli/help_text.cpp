@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "extract/worker_count.h"
 #include "naming/rules/naming_rules.h"
 
 #include <QByteArray>
@@ -10,7 +11,8 @@ namespace corvander {
 // clang-format off
 #define READING_OPTIONS \
     "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n" \
-    "  --jobs N                   extraction workers (default: the number of cores)\n" \
+    "  --jobs N                   extraction workers, 1 to " CORVANDER_MOST_WORKERS_TEXT \
+    " (default: the number of cores)\n" \
     "  --password-file FILE       try the first line of FILE on protected documents\n" \
     "  --json                     print JSON Lines instead of TAB-separated lines\n" \
     "  --ocr                      read pages without text by OCR, in the default\n" \

@@ -1,5 +1,7 @@
 #include "cli/help_text.h"
 
+#include "extract/worker_count.h"
+
 namespace corvander {
 
 const char* learnHelp() {
@@ -19,7 +21,8 @@ const char* learnHelp() {
            "  --date-order ORDER         dmy, mdy or ymd: how a date whose day and month\n"
            "                             could be swapped is read when FILE and NAME do\n"
            "                             not show it\n"
-           "  --jobs N                   extraction workers (default: the number of cores)\n"
+           "  --jobs N                   extraction workers, 1 to " CORVANDER_MOST_WORKERS_TEXT
+           " (default: the number of cores)\n"
            "  --password-file FILE       try the first line of FILE on protected documents\n"
            "  --json                     print JSON Lines instead of TAB-separated lines\n"
            "  --ocr                      read pages without text by OCR, in the default\n"

@@ -1,5 +1,7 @@
 #include "extract/extraction_pool.h"
 
+#include "extract/worker_count.h"
+
 #include "common/environment_value.h"
 #include "worker/worker_limits.h"
 #include "worker_slot.h"
@@ -12,7 +14,6 @@ namespace corvander {
 
 namespace {
 
-constexpr int kMostWorkers = 64;
 constexpr qint64 kDefaultTimeoutSeconds = 60;
 // A day: no document is worth more, and twice this many milliseconds still fit in an int.
 constexpr qint64 kMostSeconds = 86400;
