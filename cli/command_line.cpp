@@ -5,11 +5,12 @@
 #include "cli/exit_status.h"
 #include "cli/help_text.h"
 #include "cli/terminal_progress.h"
+#include "cli/unknown_command.h"
 #include "common/app_title.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace corvander {
 
@@ -31,9 +32,7 @@ int usageError(const QString& command, const QString& problem) {
 bool isCommandLine(int argc, char* argv[]) {
     if (argc < 2)
         return false;
-    return std::strcmp(argv[1], "rename") == 0 || std::strcmp(argv[1], "check") == 0 ||
-           std::strcmp(argv[1], "undo") == 0 || std::strcmp(argv[1], "watch") == 0 ||
-           std::strcmp(argv[1], "learn") == 0;
+    return commandNames().contains(QString::fromLatin1(argv[1]), Qt::CaseSensitive);
 }
 
 int runCommandLine(int argc, char* argv[]) {
