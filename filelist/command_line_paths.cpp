@@ -9,6 +9,7 @@
 #include "filelist/list_sources.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace corvander {
@@ -19,6 +20,12 @@ void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
     LeftOutPaths leftOut;
     for (const QString& given : paths) {
         const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        // A mistyped name would only stand in the list as a file every check calls unreadable;
+        // it is named with what else was left out instead.
+        if (!QFileInfo(path).exists()) {
+            leftOut.append({QFile::encodeName(path), QStringLiteral("no such file or folder")});
+            continue;
+        }
         if (!IsDirectory(path)) {
             proc.at(100, [&] { context.list.appendEntry(path); });
             continue;
