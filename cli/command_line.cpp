@@ -42,6 +42,9 @@ int runCommandLine(int argc, char* argv[]) {
     for (int i = 2; i < argc; ++i)
         arguments << QByteArray(argv[i]);
 
+    // A reader that goes away is seen as a failed write, so that a command can end in its own
+    // way (its workers and its journal first) instead of being killed in the middle of a line.
+    std::signal(SIGPIPE, SIG_IGN);
     // A core application only: no display is needed, and none is opened.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};

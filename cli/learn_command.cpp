@@ -32,6 +32,8 @@ int runLearnCommand(const CommandArguments& arguments) {
         else
             lines.shortfall("unlearned", file, outcome.reason);
     }
+    if (lines.readerGone())
+        return kExitReaderGone;
     if (lines.writeFailed()) {
         tellError(nullptr, QStringLiteral("the output could not be written"));
         return kExitSomeNotDone;

@@ -8,6 +8,7 @@
 #include "journal/journal_undo.h"
 
 #include <QFile>
+#include <cerrno>
 
 namespace corvander {
 
@@ -42,6 +43,8 @@ public:
     void removed(const QByteArray& path) { write("removed", path, {}); }
     void kept(const QByteArray& path, const QString& reason) { write("kept", path, reason); }
     bool writeFailed() const { return m_writeFailed; }
+    // Standard output is a pipe nobody reads any more.
+    bool readerGone() const { return m_readerGone; }
 
 private:
     void write(const char* result, const QByteArray& path, const QString& reason) {
@@ -59,12 +62,15 @@ private:
                 fields.append(reason.toUtf8());
             line = tsvLine(fields);
         }
-        if (!m_writeFailed && !writeLine(1, line))
+        if (!m_writeFailed && !writeLine(1, line)) {
             m_writeFailed = true;
+            m_readerGone = errno == EPIPE;
+        }
     }
 
     bool m_json;
     bool m_writeFailed = false;
+    bool m_readerGone = false;
 };
 
 // The journal the command acts on: the one named, or the one the window's "Undo Last Run"
@@ -120,6 +126,9 @@ int runUndoCommand(const CommandArguments& arguments) {
         tellError(nullptr, outcome.journalError);
         return kExitSomeNotDone;
     }
+    // The copies are gone all the same; only the lines went unread.
+    if (lines.readerGone())
+        return kExitReaderGone;
     if (lines.writeFailed()) {
         tellError(nullptr, QStringLiteral("the output could not be written"));
         return kExitSomeNotDone;
