@@ -125,6 +125,8 @@ ExtractResult ExtractionPool::take(Ticket ticket) {
 
 void ExtractionPool::drop(Ticket ticket) {
     dropOcrParts(ticket);
+    m_ocrUnderWay.remove(ticket);
+    m_ocrTally.remove(ticket);
     m_open.remove(ticket);
     m_results.remove(ticket);
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(),
@@ -144,6 +146,8 @@ void ExtractionPool::shutdown() {
     m_wordRequests.clear();
     m_wordJobs.clear();
     m_ocrPartOf.clear();
+    m_ocrUnderWay.clear();
+    m_ocrTally.clear();
     for (const auto& slot : m_slots)
         slot->stop(ExtractResult::Outcome::Dropped);
     m_open.clear();
@@ -214,6 +218,7 @@ void ExtractionPool::complete(Ticket ticket, const ExtractResult& result) {
         return;
     // An answer to a withdrawn request is not kept.
     m_ocrUnderWay.remove(ticket);
+    m_ocrTally.remove(ticket);
     if (!m_open.remove(ticket))
         return;
     m_results.insert(ticket, result);

@@ -17,10 +17,13 @@ class Extractor : public QObject {
 public:
     using Ticket = quint64;
 
-    // A page being read by OCR for a request, and the request's file.
+    // A page being read by OCR for a request, and the request's file; the ordinal counts the
+    // request's pages that OCR has begun, out of the count sent to it so far.
     struct OcrPage {
         QString path;
         int page = 0;
+        int ordinal = 0;
+        int count = 0;
     };
 
     using QObject::QObject;

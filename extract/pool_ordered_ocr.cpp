@@ -100,6 +100,7 @@ void ExtractionPool::sendOrderedPage(Ticket ticket, OrderedOcrJob& job, int page
 
 void ExtractionPool::queuePart(Ticket part, Ticket caller, const ExtractRequest& request) {
     m_ocrPaths.insert(part, request.path);
+    countOcrPage(caller, request);
     m_ocrPartOf.insert(part, caller);
     // After the pages of this and earlier documents, before everything else, so that the
     // document whose turn it is is done first. The caller sends it on.

@@ -34,19 +34,23 @@ void WaitingProgress::finish() {
 
 ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket ticket,
                             WaitingProgress* progress) {
-    waiter.waitUntil(
-        [&] { return pool.isFinished(ticket); },
-        [&] {
-            if (!progress)
-                return;
-            const auto ocr = pool.ocrPageUnderWay(ticket);
-            progress->tick(
-                ocr ? QStringLiteral("OCR: page %1 of %2").arg(ocr->page).arg(FileNameOf(ocr->path))
-                    : QString());
-        });
+    waiter.waitUntil([&] { return pool.isFinished(ticket); },
+                     [&] {
+                         if (!progress)
+                             return;
+                         const auto ocr = pool.ocrPageUnderWay(ticket);
+                         progress->tick(ocr ? ocrNote(*ocr) : QString());
+                     });
     if (progress)
         progress->finish();
     return pool.take(ticket);
+}
+
+QString ocrNote(const Extractor::OcrPage& page) {
+    const QString file = FileNameOf(page.path);
+    if (page.count <= 1)
+        return QStringLiteral("OCR: page %1 of %2").arg(page.page).arg(file);
+    return QStringLiteral("OCR page %1 of %2: %3").arg(page.ordinal).arg(page.count).arg(file);
 }
 
 ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request) {
