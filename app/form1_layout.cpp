@@ -14,6 +14,8 @@ namespace corvander {
 namespace {
 // The screen's free area leaves out panels but not the window's own title bar.
 constexpr int kTitleBarAllowance = 40;
+// The settings key of the window's size and place, as Qt writes them, in Base64.
+constexpr char kGeometryKey[] = "WindowGeometry";
 } // namespace
 
 int Form1::menuBarHeight() const {
@@ -47,6 +49,24 @@ void Form1::showEvent(QShowEvent* event) {
         if (screen)
             fitToScreen(screen->availableGeometry());
     });
+}
+
+// The size and place the user left the window in, from the last close; without it (or with one
+// that does not read), the drawn size that the constructor gave. Qt keeps a restored window on a
+// screen that is there now and no smaller than its least size.
+void Form1::restoreWindowGeometry() {
+    const QString stored = m_settings.get(QString::fromLatin1(kGeometryKey));
+    if (stored.isEmpty())
+        return;
+    restoreGeometry(QByteArray::fromBase64(stored.toLatin1()));
+}
+
+// Only a window that was shown has a size and place the user chose.
+void Form1::saveWindowGeometry() {
+    if (!isVisible())
+        return;
+    m_settings.save(QString::fromLatin1(kGeometryKey),
+                    QString::fromLatin1(saveGeometry().toBase64()));
 }
 
 void Form1::arrangeControls() {
