@@ -174,9 +174,10 @@ void ExtractionPool::noteOcrPage(Ticket ticket, int page) {
     m_ocrUnderWay.insert(caller, {m_ocrPaths.value(ticket), page, begun, std::max(sent, begun)});
 }
 
-// A page goes to OCR for the caller: the bar counts it among the document's pages to read.
+// A page goes to OCR for the caller: the bar counts it among the document's pages to read. A
+// request with a stop rule sends its pages a few at a time; its count is the pages it may read.
 void ExtractionPool::countOcrPage(Ticket caller, const ExtractRequest& request) {
-    if (!request.ocrLanguages.isEmpty())
+    if (!request.ocrLanguages.isEmpty() && !m_orderedJobs.contains(caller))
         ++m_ocrTally[caller].second;
 }
 

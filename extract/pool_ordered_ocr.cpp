@@ -60,6 +60,8 @@ bool ExtractionPool::textOfOrderedJobRead(Ticket ticket, const ExtractResult& re
     job.nextPage = job.nextToAdd = result.wordlessPage;
     const int last = job.request.lastPage;
     job.lastPage = last < 1 || last > result.pageCount ? result.pageCount : last;
+    // The pages OCR may have to read, counted on the bar; the rule may be done before the last.
+    m_ocrTally[ticket].second = std::max(0, job.lastPage - job.nextPage + 1);
     advanceOrderedJob(ticket);
     return true;
 }

@@ -139,10 +139,11 @@ TEST_F(ContractTest, TheBarCountsTheScannedPagesOfTheFileOcrReads) {
     EXPECT_TRUE(checked.err.contains("OCR page 1 of 3: scans.pdf")) << checked.err.constData();
     EXPECT_TRUE(checked.err.endsWith("\r\033[K")) << "the bar is taken off at the end";
 
+    // More words than the scan holds: every page is read.
     const ProgramResult named =
-        program.runOnTerminal({"rename", "--words", "12", "--dry-run", "--ocr", "--jobs", "1",
+        program.runOnTerminal({"rename", "--words", "40", "--dry-run", "--ocr", "--jobs", "1",
                                "--to", arg(results.path()), scan});
-    EXPECT_EQ(named.status, 0) << named.err.constData();
+    EXPECT_EQ(named.out, "skipped\t" + scan + "\ttoo few words\n");
     for (const char* note : {"OCR page 1 of 3: scans.pdf", "OCR page 3 of 3: scans.pdf"})
         EXPECT_TRUE(named.err.contains(note)) << note << "\n" << named.err.constData();
 }
