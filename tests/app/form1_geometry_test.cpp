@@ -26,11 +26,15 @@ TEST_F(WindowGeometry, TheSizeAndPlaceLeftAtCloseAreTheNextStarts) {
     EXPECT_EQ(terminated, 1);
     EXPECT_FALSE(settings.get(QStringLiteral("WindowGeometry")).isEmpty());
 
+    // Where the window stands once it shows: before, Qt knows no frame to place it by. The test
+    // screen is lower than the drawn window, so the platform has the last word on the top edge
+    // and the height; the width and the left edge are the user's.
     load();
-    EXPECT_EQ(window->geometry(), left);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    EXPECT_EQ(window->size(), left.size());
+    EXPECT_EQ(window->x(), left.x());
+    EXPECT_EQ(window->width(), left.width());
+    EXPECT_NE(window->width(), drawn.width());
 }
 
 TEST_F(WindowGeometry, AWindowNeverShownOrAnUnreadableKeyLeavesTheDrawnSize) {

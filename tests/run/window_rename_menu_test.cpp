@@ -40,8 +40,9 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-private:
     QTemporaryDir m_state;
+
+private:
     QByteArray m_savedState;
 };
 
