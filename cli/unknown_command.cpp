@@ -1,6 +1,7 @@
 #include "cli/unknown_command.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <vector>
 
@@ -61,9 +62,10 @@ QString unknownCommandMessage(const QStringList& arguments, bool windowRefusesAn
     if (arguments.isEmpty())
         return {};
     const QString& word = arguments.first();
-    // A path, an option, or anything on disk is for the window.
-    if (word.isEmpty() || word.startsWith(QLatin1Char('-')) || word.contains(QLatin1Char('/')) ||
-        QFileInfo(word).exists() || QFileInfo(word).isSymLink())
+    // Only a word of letters can be a command; anything else ("a.pdf", "scans/"), and a word that
+    // names something on disk, is for the window.
+    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]+$"));
+    if (!letters.match(word).hasMatch() || QFileInfo(word).exists() || QFileInfo(word).isSymLink())
         return {};
     const QString suggestion = nearestCommand(word);
     if (suggestion.isEmpty() && !windowRefusesAnOption)

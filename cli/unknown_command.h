@@ -14,10 +14,10 @@ const QStringList& commandNames();
 QString nearestCommand(const QString& word);
 
 // Started as `corvander WORD ...` where WORD is no command: the message that refuses it (for
-// standard error, after "corvander: "), or an
-// empty text when the window should open and list the paths. WORD reads as a command when it
-// names nothing on disk and either is close to a command or comes before an option the window
-// does not take (`corvander frobnicate --words 2` cannot be meant for the window).
+// standard error, after "corvander: "), or an empty text when the window should open and list
+// the paths. WORD reads as a command when it is made of letters only, names nothing on disk, and
+// either is close to a command or comes before an option the window does not take
+// (`corvander frobnicate --words 2` cannot be meant for the window).
 QString unknownCommandMessage(const QStringList& arguments, bool windowRefusesAnOption);
 
 } // namespace corvander
