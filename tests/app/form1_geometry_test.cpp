@@ -1,7 +1,9 @@
-// The window's size and place, kept from one start to the next.
+// The window's size and place, kept from one start to the next in WindowGeometry. The test
+// screen is smaller than the drawn window; the scaled tests keep a place on a larger one.
 #include "tests/support/qt_printers.h"
 #include "tests/support/window_fixture.h"
 
+#include <QScreen>
 #include <QTest>
 
 namespace corvander {
@@ -10,60 +12,52 @@ namespace {
 
 using WindowGeometry = WindowTest;
 
-TEST_F(WindowGeometry, TheSizeAndPlaceLeftAtCloseAreTheNextStarts) {
-    load();
-    const QSize drawn = window->size();
-    EXPECT_EQ(drawn, window->minimumSize()) << "without the key, the drawn size";
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    // Within the test screen, so that nothing has to be moved back onto it.
-    const QRect chosen(QPoint(40, 0), drawn + QSize(100, 0));
-    window->setGeometry(chosen);
-    QTest::qWait(10);
-    const QRect left = window->geometry();
-    ASSERT_EQ(left.size(), chosen.size());
-    window->close();
-    EXPECT_EQ(terminated, 1);
-    EXPECT_FALSE(settings.get(QStringLiteral("WindowGeometry")).isEmpty());
-
-    // Where the window stands once it shows: before, Qt knows no frame to place it by. The test
-    // screen is lower than the drawn window, so the platform has the last word on the top edge
-    // and the height; the width and the left edge are the user's.
-    load();
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    // Give or take the frame, which the test platform counts in one way when it saves and in
-    // another when it places.
-    EXPECT_NEAR(window->x(), left.x(), 4);
-    EXPECT_EQ(window->width(), left.width());
-    EXPECT_NE(window->width(), drawn.width());
+QString geometryOf(const QRect& rect) {
+    QWidget other;
+    other.setGeometry(rect);
+    return QString::fromLatin1(other.saveGeometry().toBase64());
 }
 
-TEST_F(WindowGeometry, AWindowNeverShownOrAnUnreadableKeyLeavesTheDrawnSize) {
+TEST_F(WindowGeometry, IsSavedAtCloseOnlyForAWindowThatShowed) {
     load();
-    const QSize drawn = window->size();
     window->Form_Unload();
+    EXPECT_EQ(terminated, 1);
     EXPECT_FALSE(settings.contains(QStringLiteral("WindowGeometry")))
         << "a window that was never shown has no place the user chose";
+
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->close();
+    EXPECT_EQ(terminated, 2);
+    const QByteArray saved =
+        QByteArray::fromBase64(settings.get(QStringLiteral("WindowGeometry")).toLatin1());
+    QWidget reader;
+    EXPECT_TRUE(reader.restoreGeometry(saved)) << "what Qt itself reads back";
+}
+
+TEST_F(WindowGeometry, AStoredPlaceThatDoesNotFitThisScreenIsFittedToIt) {
+    load();
+    const QSize drawn = window->size();
+    const QRect available = window->screen()->availableGeometry();
 
     settings.save(QStringLiteral("WindowGeometry"), QStringLiteral("not what Qt writes"));
     load();
     EXPECT_EQ(window->size(), drawn);
     EXPECT_TRUE(dialogs.warnings().isEmpty());
 
-    // Smaller than the drawn size (saved by another screen, or edited): never below it.
-    Form1& first = *window;
-    first.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&first));
-    const QByteArray small = [&] {
-        QWidget other;
-        other.setGeometry(10, 10, 200, 150);
-        return other.saveGeometry().toBase64();
-    }();
-    settings.save(QStringLiteral("WindowGeometry"), QString::fromLatin1(small));
+    // Smaller than the drawn size (left on another screen, or edited): never below it.
+    settings.save(QStringLiteral("WindowGeometry"), geometryOf(QRect(10, 10, 200, 150)));
     load();
-    EXPECT_GE(window->width(), drawn.width());
-    EXPECT_GE(window->height(), drawn.height());
+    EXPECT_EQ(window->size(), drawn.expandedTo(window->minimumSize()));
+
+    // Left on a far larger screen, or at a smaller scale: within this one, title bar included.
+    settings.save(QStringLiteral("WindowGeometry"), geometryOf(QRect(900, 700, 2400, 1900)));
+    load();
+    EXPECT_LE(window->height(), std::max(available.height() - 40, window->minimumHeight()));
+    EXPECT_LE(window->width(), std::max(available.width(), window->minimumWidth()));
+    EXPECT_LT(window->x(), available.right());
+    EXPECT_LT(window->y(), available.bottom());
 }
 
 } // namespace
