@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QAction;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -114,6 +115,8 @@ public:
     void mnuStop_Click();
     void mnuUndo_Click();
     void mnuReport_Click();
+    // Rename > Open Results Folder: the folder in the box, in the desktop's file manager.
+    void mnuOpenResults_Click();
     void mnuOcr_Click();
     void mnuOcrLanguages_Click();
     // Help, About Corvander: version, licence and where the settings live.
@@ -123,6 +126,7 @@ public:
     void learnFromNamedEntry(const QString& path, const QString& name);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -136,6 +140,10 @@ private:
     void setUpKeyboard();
     bool pressFocusedButton(QObject* watched, QEvent* event);
     void keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event);
+    // Enables the Rename menu's items that are of use now: undo, report, the results folder.
+    void refreshRenameMenu();
+    void restoreWindowGeometry();
+    void saveWindowGeometry();
     int menuBarHeight() const;
     void arrangeControls();
     void checkSettingsFile();
@@ -169,6 +177,7 @@ private:
     QMenuBar* MenuBar = nullptr;
     QMenu* mnuFile = nullptr;
     QMenu* mnuRename = nullptr;
+    QAction* mnuOpenResults = nullptr;
     // Greyed while it is empty: items added later switch it on.
     QMenu* mnuOptions = nullptr;
     QMenu* mnuHelp = nullptr;

@@ -2,10 +2,13 @@
 // button can never drift apart.
 #include "app/form1.h"
 #include "app/ocr_menu.h"
+#include "app/results_folder_box.h"
 #include "app/run_controller.h"
 #include "app/template_panel.h"
 #include "common/error_report.h"
+#include "common/path_helpers.h"
 #include "support/about_text.h"
+#include "support/shell32.h"
 
 #include <QAction>
 #include <QActionEvent>
@@ -62,6 +65,9 @@ void Form1::createMenus() {
     mnuOptions->installEventFilter(this);
 
     m_run->addMenuItems(mnuRename, mnuOptions);
+    mnuOpenResults = addItem(mnuRename, "mnuOpenResults", tr("&Open Results Folder"), this,
+                             &Form1::mnuOpenResults_Click);
+    connect(mnuRename, &QMenu::aboutToShow, this, &Form1::refreshRenameMenu);
     m_ocr->addMenuItems(mnuOptions);
     m_template->addMenuItems(mnuOptions);
 
@@ -80,6 +86,31 @@ void Form1::keepOptionsMenuGreyedWhileEmpty(QObject* watched, QEvent* event) {
         (event->type() != QEvent::ActionAdded && event->type() != QEvent::ActionRemoved))
         return;
     mnuOptions->menuAction()->setEnabled(!mnuOptions->actions().isEmpty());
+}
+
+// Runs of the command line or of another window end while this one waits in the background: the
+// items are read afresh when the user comes back, and when the menu opens.
+void Form1::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        refreshRenameMenu();
+}
+
+void Form1::refreshRenameMenu() {
+    m_run->refreshJournalItems();
+    mnuOpenResults->setEnabled(IsDirectory(m_resultsFolder->resultsFolder()));
+}
+
+void Form1::mnuOpenResults_Click() {
+    TrappedProcedure proc(m_dialogs, QStringLiteral("Form1.mnuOpenResults_Click"));
+    proc.step([&] {
+        const QString folder = m_resultsFolder->resultsFolder();
+        if (!IsDirectory(folder)) {
+            m_dialogs.showMessage(tr("The results folder %1 does not exist.").arg(folder));
+            return;
+        }
+        ShellOpen(m_dialogs, folder);
+    });
 }
 
 void Form1::mnuAbout_Click() {

@@ -42,6 +42,8 @@ void Form1::Form_Load() {
     proc.step([&] { locateExtractor(); });
     proc.step([&] { m_run->pruneOldJournals(); });
     proc.step([&] { m_ocr->restoreOcr(); });
+    proc.step([&] { refreshRenameMenu(); });
+    proc.step([&] { restoreWindowGeometry(); });
 }
 
 void Form1::checkSettingsFile() {
@@ -96,6 +98,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::Form_Unload() {
+    saveWindowGeometry();
     // The program ends at once below, so no worker may outlive it.
     m_pool->shutdown();
     if (m_environment.terminate)

@@ -5,6 +5,8 @@
 #include "app/shutdown_signals.h"
 #include "cli/command_line.h"
 #include "cli/output_fields.h"
+#include "cli/terminal_progress.h"
+#include "cli/unknown_command.h"
 #include "common/app_title.h"
 #include "common/settings_store.h"
 #include "common/translations.h"
@@ -89,11 +91,11 @@ std::optional<int> answerWithoutWindow(const corvander::CommandLine& commandLine
     return std::nullopt;
 }
 
-corvander::CommandLine readCommandLine(int argc, char* argv[]) {
+QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    return corvander::parseCommandLine(arguments);
+    return arguments;
 }
 } // namespace
 
@@ -103,7 +105,15 @@ int main(int argc, char* argv[]) {
     using namespace corvander;
     if (corvander::isCommandLine(argc, argv))
         return corvander::runCommandLine(argc, argv);
-    const corvander::CommandLine commandLine = readCommandLine(argc, argv);
+    const QStringList arguments = argumentsOf(argc, argv);
+    const corvander::CommandLine commandLine = corvander::parseCommandLine(arguments);
+    // A mistyped command is said as such, not as an option the window does not know.
+    if (const QString unknown = corvander::unknownCommandMessage(
+            arguments, commandLine.action == corvander::CommandLine::Action::RefuseOption);
+        !unknown.isEmpty()) {
+        corvander::tellError(nullptr, unknown);
+        return 2;
+    }
     if (const std::optional<int> exitCode = answerWithoutWindow(commandLine, argv[0]))
         return *exitCode;
 

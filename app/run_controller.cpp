@@ -46,6 +46,7 @@ void RunController::addMenuItems(QMenu* rename, QMenu* options) {
     mnuReport = rename->addAction(tr("Save &Report..."));
     mnuReport->setObjectName(QStringLiteral("mnuReport"));
     connect(mnuReport, &QAction::triggered, this, &RunController::mnuReport_Click);
+    refreshJournalItems();
 
     mnuPreviewFirst = options->addAction(tr("&Preview names before copying"));
     mnuPreviewFirst->setObjectName(QStringLiteral("mnuPreviewFirst"));
@@ -133,8 +134,10 @@ void RunController::runRenaming(bool preview) {
     const RenameRunPorts ports = renameRunPorts();
     m_stopRequested = false;
     mnuStop->setEnabled(true);
+    mnuUndo->setEnabled(false);
     RunRenaming(ports, m_runInProgress, options);
     mnuStop->setEnabled(false);
+    refreshJournalItems();
     // A plan is carried out once; the copies it made now stand in the results folder.
     if (!preview)
         discardPreview();

@@ -68,6 +68,10 @@ public:
     void mnuUndo_Click();
     // The last run's journal as a CSV file.
     void mnuReport_Click();
+    // Undo Last Run and Save Report are offered only while there is a run to undo or report on:
+    // runs of the command line and of other windows count too, so the state is read afresh
+    // whenever the user may reach the items.
+    void refreshJournalItems();
 
     // A preview's plan stands (nothing was edited since it was made).
     bool hasPreview() const { return m_previewShown; }

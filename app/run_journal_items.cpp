@@ -6,6 +6,7 @@
 #include "journal/journal_report.h"
 #include "journal/journal_undo.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -45,6 +46,16 @@ void RunController::mnuUndo_Click() {
             return;
         dialogs.showMessage(undoMessage(undoRun(plan->journal)));
     });
+    // Undoing steps back to the run before, if there is one.
+    refreshJournalItems();
+}
+
+void RunController::refreshJournalItems() {
+    if (!mnuUndo)
+        return;
+    // A run still going is offered too: the undo says to wait for its end.
+    mnuUndo->setEnabled(!m_runInProgress && (lastRunJournal() || runGoingOnJournal()));
+    mnuReport->setEnabled(lastReportJournal().has_value());
 }
 
 void RunController::mnuReport_Click() {

@@ -62,11 +62,14 @@ int runCheckCommand(const CommandArguments& arguments) {
         else
             lines.shortfall("unreadable", source.name, readabilityText(checked.readability));
     });
-    const StopSignals stop([&](int signal) {
+    const auto endNow = [&](int status) {
         pool.shutdown();
         progress.hide();
-        std::_Exit(128 + signal);
-    });
+        std::_Exit(status);
+    };
+    const StopSignals stop([&](int signal) { endNow(128 + signal); });
+    // Nobody reads the answers any more: checking on would only keep the workers busy.
+    lines.setReaderGoneHandler([&] { endNow(kExitReaderGone); });
     setCommandOcr(settings, pool, waiter);
     check.run();
     progress.hide();

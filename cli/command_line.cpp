@@ -5,12 +5,13 @@
 #include "cli/exit_status.h"
 #include "cli/help_text.h"
 #include "cli/terminal_progress.h"
+#include "cli/unknown_command.h"
 #include "common/app_title.h"
 #include "common/translations.h"
 
 #include <QCoreApplication>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 
 namespace corvander {
 
@@ -33,9 +34,7 @@ int usageError(const QString& command, const QString& problem) {
 bool isCommandLine(int argc, char* argv[]) {
     if (argc < 2)
         return false;
-    return std::strcmp(argv[1], "rename") == 0 || std::strcmp(argv[1], "check") == 0 ||
-           std::strcmp(argv[1], "undo") == 0 || std::strcmp(argv[1], "watch") == 0 ||
-           std::strcmp(argv[1], "learn") == 0;
+    return commandNames().contains(QString::fromLatin1(argv[1]), Qt::CaseSensitive);
 }
 
 int runCommandLine(int argc, char* argv[]) {
@@ -45,6 +44,9 @@ int runCommandLine(int argc, char* argv[]) {
     for (int i = 2; i < argc; ++i)
         arguments << QByteArray(argv[i]);
 
+    // A reader that goes away is seen as a failed write, so that a command can end in its own
+    // way (its workers and its journal first) instead of being killed in the middle of a line.
+    std::signal(SIGPIPE, SIG_IGN);
     // A core application only: no display is needed, and none is opened.
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};

@@ -1,6 +1,7 @@
 #include "cli/command_settings.h"
 
 #include "common/path_helpers.h"
+#include "extract/worker_count.h"
 #include "naming/rules/naming_rules.h"
 #include "naming/rules/rule_options.h"
 #include "naming/template/dates.h"
@@ -49,6 +50,11 @@ CommonSettings commonSettingsOf(const CommandArguments& arguments) {
             throw UsageError(QCoreApplication::translate("corvander::CommandLine",
                                                          "--jobs: %1 is fewer than one worker")
                                  .arg(jobs));
+        if (jobs > kMostWorkers)
+            throw UsageError(QCoreApplication::translate("corvander::CommandLine",
+                                                         "--jobs: %1 is more than %2 workers")
+                                 .arg(jobs)
+                                 .arg(kMostWorkers));
         settings.jobs = jobs;
     }
     if (arguments.values.contains(QStringLiteral("--extension"))) {

@@ -1,5 +1,6 @@
 #include "cli/help_text.h"
 
+#include "extract/worker_count.h"
 #include "naming/rules/naming_rules.h"
 
 #include <QCoreApplication>
@@ -11,16 +12,18 @@ namespace {
 // The options rename and check share: how files are found and read, and how lines are written.
 QString readingOptions() {
     return QCoreApplication::translate(
-        "corvander::CommandHelp",
-        "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n"
-        "  --jobs N                   extraction workers (default: the number of cores)\n"
-        "  --password-file FILE       try the first line of FILE on protected documents\n"
-        "  --json                     print JSON Lines instead of TAB-separated lines\n"
-        "  --ocr                      read pages without text by OCR, in the default\n"
-        "                             languages: the desktop's, when installed, and eng\n"
-        "  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu\n"
-        "                             (implies --ocr)\n"
-        "  -h, --help                 show this help and exit\n");
+               "corvander::CommandHelp",
+               "  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all\n"
+               "  --jobs N                   extraction workers, 1 to %1 (default: the number of "
+               "cores)\n"
+               "  --password-file FILE       try the first line of FILE on protected documents\n"
+               "  --json                     print JSON Lines instead of TAB-separated lines\n"
+               "  --ocr                      read pages without text by OCR, in the default\n"
+               "                             languages: the desktop's, when installed, and eng\n"
+               "  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu\n"
+               "                             (implies --ocr)\n"
+               "  -h, --help                 show this help and exit\n")
+        .arg(kMostWorkers);
 }
 
 // The families, one line each from the table of naming rules (a description may go on over

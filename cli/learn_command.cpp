@@ -33,6 +33,8 @@ int runLearnCommand(const CommandArguments& arguments) {
         else
             lines.shortfall("unlearned", file, outcome.reason);
     }
+    if (lines.readerGone())
+        return kExitReaderGone;
     if (lines.writeFailed()) {
         tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
                                                        "the output could not be written"));

@@ -50,7 +50,9 @@ public:
         options.preview = m_settings.dryRun;
         options.skipCopied = m_settings.skipCopied;
         // No worker, no reading: the files after the first would only be skipped for it.
-        options.stopRequested = [this] { return m_pool.cannotStart(); };
+        // Nor when nobody reads the lines any more: the run ends after the file it told last,
+        // with its journal whole.
+        options.stopRequested = [this] { return m_pool.cannotStart() || m_lines.readerGone(); };
         options.fileDone = [this](int position, const FileOutcome& outcome) {
             fileDone(position, outcome);
         };
@@ -71,6 +73,10 @@ public:
         // The run has told why on standard error.
         if (m_pool.cannotStart())
             return kExitCannotStart;
+        if (m_lines.readerGone()) {
+            m_pool.shutdown();
+            return kExitReaderGone;
+        }
         m_order.finish();
         m_pool.shutdown();
         if (m_lines.writeFailed()) {

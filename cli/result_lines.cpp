@@ -3,7 +3,9 @@
 #include "cli/output_fields.h"
 #include "cli/terminal_progress.h"
 
+#include <cerrno>
 #include <unistd.h>
+#include <utility>
 
 namespace corvander {
 
@@ -53,10 +55,14 @@ void ResultLines::write(const char* result, const QByteArray& source, const char
     m_nextFields.clear();
     if (m_progress)
         m_progress->hide();
-    if (!m_writeFailed && !writeLine(1, line))
+    if (!m_writeFailed && !writeLine(1, line)) {
         m_writeFailed = true;
+        m_readerGone = errno == EPIPE;
+    }
     if (m_progress)
         m_progress->show();
+    if (m_readerGone && m_onReaderGone)
+        std::exchange(m_onReaderGone, {})();
 }
 
 ListOrder::ListOrder(const QList<ListedSource>& sources, Gap gap)

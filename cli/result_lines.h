@@ -36,6 +36,12 @@ public:
     bool anyShortfall() const { return m_shortfall; }
     // Standard output could not take a line (a full disk, a closed pipe).
     bool writeFailed() const { return m_writeFailed; }
+    // Standard output is a pipe whose reader has gone: nobody reads the lines any more.
+    bool readerGone() const { return m_readerGone; }
+    // Runs once, when the reader is found gone.
+    void setReaderGoneHandler(std::function<void()> handler) {
+        m_onReaderGone = std::move(handler);
+    }
 
 private:
     void write(const char* result, const QByteArray& source, const char* key, const QString& value);
@@ -45,6 +51,8 @@ private:
     QList<std::array<QString, 3>> m_nextFields;
     bool m_shortfall = false;
     bool m_writeFailed = false;
+    bool m_readerGone = false;
+    std::function<void()> m_onReaderGone;
 };
 
 // The run and the check only see the files that have a path; this keeps the lines in list order

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <cerrno>
 
 namespace corvander {
 
@@ -51,6 +52,8 @@ public:
     void removed(const QByteArray& path) { write("removed", path, {}); }
     void kept(const QByteArray& path, const QString& reason) { write("kept", path, reason); }
     bool writeFailed() const { return m_writeFailed; }
+    // Standard output is a pipe nobody reads any more.
+    bool readerGone() const { return m_readerGone; }
 
 private:
     void write(const char* result, const QByteArray& path, const QString& reason) {
@@ -68,12 +71,15 @@ private:
                 fields.append(reason.toUtf8());
             line = tsvLine(fields);
         }
-        if (!m_writeFailed && !writeLine(1, line))
+        if (!m_writeFailed && !writeLine(1, line)) {
             m_writeFailed = true;
+            m_readerGone = errno == EPIPE;
+        }
     }
 
     bool m_json;
     bool m_writeFailed = false;
+    bool m_readerGone = false;
 };
 
 // The journal the command acts on: the one named, or the one the window's "Undo Last Run"
@@ -134,6 +140,9 @@ int runUndoCommand(const CommandArguments& arguments) {
         tellError(nullptr, outcome.journalError);
         return kExitSomeNotDone;
     }
+    // The copies are gone all the same; only the lines went unread.
+    if (lines.readerGone())
+        return kExitReaderGone;
     if (lines.writeFailed()) {
         tellError(nullptr, QCoreApplication::translate("corvander::CommandLine",
                                                        "the output could not be written"));

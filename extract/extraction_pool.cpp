@@ -1,5 +1,7 @@
 #include "extract/extraction_pool.h"
 
+#include "extract/worker_count.h"
+
 #include "common/environment_value.h"
 #include "worker/worker_limits.h"
 #include "worker_slot.h"
@@ -13,7 +15,6 @@ namespace corvander {
 
 namespace {
 
-constexpr int kMostWorkers = 64;
 constexpr qint64 kDefaultTimeoutSeconds = 60;
 // A day: no document is worth more, and twice this many milliseconds still fit in an int.
 constexpr qint64 kMostSeconds = 86400;
@@ -125,6 +126,8 @@ ExtractResult ExtractionPool::take(Ticket ticket) {
 
 void ExtractionPool::drop(Ticket ticket) {
     dropOcrParts(ticket);
+    m_ocrUnderWay.remove(ticket);
+    m_ocrTally.remove(ticket);
     m_open.remove(ticket);
     m_results.remove(ticket);
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(),
@@ -144,6 +147,8 @@ void ExtractionPool::shutdown() {
     m_wordRequests.clear();
     m_wordJobs.clear();
     m_ocrPartOf.clear();
+    m_ocrUnderWay.clear();
+    m_ocrTally.clear();
     for (const auto& slot : m_slots)
         slot->stop(ExtractResult::Outcome::Dropped);
     m_open.clear();
@@ -216,6 +221,7 @@ void ExtractionPool::complete(Ticket ticket, const ExtractResult& result) {
         return;
     // An answer to a withdrawn request is not kept.
     m_ocrUnderWay.remove(ticket);
+    m_ocrTally.remove(ticket);
     if (!m_open.remove(ticket))
         return;
     m_results.insert(ticket, result);

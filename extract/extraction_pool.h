@@ -119,6 +119,7 @@ private:
     void finishOcrJob(Ticket ticket);
     void dropOcrParts(Ticket ticket);
     void noteOcrPage(Ticket ticket, int page);
+    void countOcrPage(Ticket caller, const ExtractRequest& request);
     bool readWordPagesByOcr(Ticket ticket, const ExtractResult& result);
     void wordPartAnswered(Ticket ticket, int page, const ExtractResult& result);
     void dispatch();
@@ -129,14 +130,15 @@ private:
     PoolSettings m_settings;
     OcrSettings m_ocr;
     OcrCache m_ocrCache;
-    QHash<Ticket, OcrCache::Key> m_ocrKeys;       // requests sent with OCR, to keep their answers
-    QHash<Ticket, QString> m_ocrPaths;            // the same requests' files
-    QHash<Ticket, OcrJob> m_ocrJobs;              // by the caller's ticket
-    QHash<Ticket, OrderedOcrJob> m_orderedJobs;   // by the caller's ticket
-    QHash<Ticket, ExtractRequest> m_wordRequests; // requests with OCR asking for words
-    QHash<Ticket, WordJob> m_wordJobs;            // by the caller's ticket
-    QHash<Ticket, Ticket> m_ocrPartOf;            // a page request's job
-    QHash<Ticket, OcrPage> m_ocrUnderWay;         // by the caller's ticket
+    QHash<Ticket, OcrCache::Key> m_ocrKeys;        // requests sent with OCR, to keep their answers
+    QHash<Ticket, QString> m_ocrPaths;             // the same requests' files
+    QHash<Ticket, OcrJob> m_ocrJobs;               // by the caller's ticket
+    QHash<Ticket, OrderedOcrJob> m_orderedJobs;    // by the caller's ticket
+    QHash<Ticket, ExtractRequest> m_wordRequests;  // requests with OCR asking for words
+    QHash<Ticket, WordJob> m_wordJobs;             // by the caller's ticket
+    QHash<Ticket, Ticket> m_ocrPartOf;             // a page request's job
+    QHash<Ticket, OcrPage> m_ocrUnderWay;          // by the caller's ticket
+    QHash<Ticket, std::pair<int, int>> m_ocrTally; // pages begun and sent, by the caller's ticket
     std::vector<std::unique_ptr<WorkerSlot>> m_slots;
     std::deque<std::pair<Ticket, ExtractRequest>> m_queue;
     QSet<Ticket> m_open;

@@ -17,10 +17,15 @@ class Extractor : public QObject {
 public:
     using Ticket = quint64;
 
-    // A page being read by OCR for a request, and the request's file.
+    // A page being read by OCR for a request, and the request's file; the ordinal counts the
+    // request's pages that OCR has begun, out of the pages it may have to read (for a request
+    // read up to a rule, all from its first page without words on, though the rule may stop
+    // sooner).
     struct OcrPage {
         QString path;
         int page = 0;
+        int ordinal = 0;
+        int count = 0;
     };
 
     using QObject::QObject;

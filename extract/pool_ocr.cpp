@@ -51,6 +51,7 @@ void ExtractionPool::submitWithOcr(Ticket ticket, ExtractRequest request) {
         m_ocrKeys.insert(ticket, *key);
     }
     m_ocrPaths.insert(ticket, request.path);
+    countOcrPage(ticket, request);
     enqueue(ticket, request);
 }
 
@@ -90,6 +91,7 @@ bool ExtractionPool::textOfOcrJobRead(Ticket ticket, const ExtractResult& result
         if (key)
             m_ocrKeys.insert(part, *key);
         m_ocrPaths.insert(part, page.path);
+        countOcrPage(ticket, page);
         m_ocrPartOf.insert(part, ticket);
         job.parts.insert(part, index);
         parts.append({part, page});
@@ -165,8 +167,18 @@ void ExtractionPool::dropOcrParts(Ticket ticket) {
 
 void ExtractionPool::noteOcrPage(Ticket ticket, int page) {
     const Ticket caller = m_ocrPartOf.value(ticket, ticket);
-    if (m_open.contains(caller))
-        m_ocrUnderWay.insert(caller, {m_ocrPaths.value(ticket), page});
+    if (!m_open.contains(caller))
+        return;
+    auto& [begun, sent] = m_ocrTally[caller];
+    begun = std::min(begun + 1, std::max(sent, 1));
+    m_ocrUnderWay.insert(caller, {m_ocrPaths.value(ticket), page, begun, std::max(sent, begun)});
+}
+
+// A page goes to OCR for the caller: the bar counts it among the document's pages to read. A
+// request with a stop rule sends its pages a few at a time; its count is the pages it may read.
+void ExtractionPool::countOcrPage(Ticket caller, const ExtractRequest& request) {
+    if (!request.ocrLanguages.isEmpty() && !m_orderedJobs.contains(caller))
+        ++m_ocrTally[caller].second;
 }
 
 std::optional<ExtractionPool::OcrPage> ExtractionPool::ocrPageUnderWay(Ticket ticket) const {

@@ -60,6 +60,8 @@ bool ExtractionPool::textOfOrderedJobRead(Ticket ticket, const ExtractResult& re
     job.nextPage = job.nextToAdd = result.wordlessPage;
     const int last = job.request.lastPage;
     job.lastPage = last < 1 || last > result.pageCount ? result.pageCount : last;
+    // The pages OCR may have to read, counted on the bar; the rule may be done before the last.
+    m_ocrTally[ticket].second = std::max(0, job.lastPage - job.nextPage + 1);
     advanceOrderedJob(ticket);
     return true;
 }
@@ -100,6 +102,7 @@ void ExtractionPool::sendOrderedPage(Ticket ticket, OrderedOcrJob& job, int page
 
 void ExtractionPool::queuePart(Ticket part, Ticket caller, const ExtractRequest& request) {
     m_ocrPaths.insert(part, request.path);
+    countOcrPage(caller, request);
     m_ocrPartOf.insert(part, caller);
     // After the pages of this and earlier documents, before everything else, so that the
     // document whose turn it is is done first. The caller sends it on.

@@ -43,16 +43,23 @@ ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket t
                          if (!progress)
                              return;
                          const auto ocr = pool.ocrPageUnderWay(ticket);
-                         progress->tick(
-                             ocr ? QCoreApplication::translate("corvander::ReadabilityCheck",
-                                                               "OCR: page %1 of %2")
-                                       .arg(ocr->page)
-                                       .arg(FileNameOf(ocr->path))
-                                 : QString());
+                         progress->tick(ocr ? ocrNote(*ocr) : QString());
                      });
     if (progress)
         progress->finish();
     return pool.take(ticket);
+}
+
+QString ocrNote(const Extractor::OcrPage& page) {
+    const QString file = FileNameOf(page.path);
+    if (page.count <= 1)
+        return QCoreApplication::translate("corvander::ReadabilityCheck", "OCR: page %1 of %2")
+            .arg(page.page)
+            .arg(file);
+    return QCoreApplication::translate("corvander::ReadabilityCheck", "OCR page %1 of %2: %3")
+        .arg(page.ordinal)
+        .arg(page.count)
+        .arg(file);
 }
 
 ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request) {

@@ -32,12 +32,17 @@ private:
 };
 
 // Waits, through the window, for the result of a request sent to the extractor; with a bar, a long
-// wait shows as above, and a page read by OCR as "OCR: page P of FILE".
+// wait shows as above, and a page read by OCR as ocrNote() says.
 ExtractResult waitForResult(Extractor& pool, Waiter& waiter, Extractor::Ticket ticket,
                             WaitingProgress* progress = nullptr);
 
 // Sends the request and waits for its result, showing nothing.
 ExtractResult extractNow(Extractor& pool, Waiter& waiter, const ExtractRequest& request);
+
+// What the bar says while OCR reads a page: "OCR page I of N: FILE", counting the file's pages
+// that OCR has begun out of those it reads, or "OCR: page P of FILE" for a file of which it
+// reads one page only.
+QString ocrNote(const Extractor::OcrPage& page);
 
 // The bar's text at the given pass (50 and later).
 QString waitingText(int counter, const QString& baseText);

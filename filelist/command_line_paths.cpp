@@ -8,7 +8,9 @@
 #include "filelist/folder_lister.h"
 #include "filelist/list_sources.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace corvander {
@@ -19,6 +21,14 @@ void AddCommandLinePaths(FileListContext& context, const QStringList& paths,
     LeftOutPaths leftOut;
     for (const QString& given : paths) {
         const QString path = QDir::cleanPath(QFileInfo(given).absoluteFilePath());
+        // A mistyped name would only stand in the list as a file every check calls unreadable;
+        // it is named with what else was left out instead.
+        if (!QFileInfo(path).exists()) {
+            leftOut.append(
+                {QFile::encodeName(path),
+                 QCoreApplication::translate("corvander::FileList", "no such file or folder")});
+            continue;
+        }
         if (!IsDirectory(path)) {
             proc.at(100, [&] { context.list.appendEntry(path); });
             continue;

@@ -23,30 +23,6 @@ Einstellungsdatei: %1 (Abschnitt [Corvander])</translation>
 <context>
     <name>corvander::CommandHelp</name>
     <message>
-        <source>  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all
-  --jobs N                   extraction workers (default: the number of cores)
-  --password-file FILE       try the first line of FILE on protected documents
-  --json                     print JSON Lines instead of TAB-separated lines
-  --ocr                      read pages without text by OCR, in the default
-                             languages: the desktop&apos;s, when installed, and eng
-  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu
-                             (implies --ocr)
-  -h, --help                 show this help and exit
-</source>
-        <translation>  --extension ENDUNG         in Ordnern *.ENDUNG statt *.pdf suchen; * für alle
-  --jobs N                   Extraktionsprozesse (Standard: Anzahl der Kerne)
-  --password-file DATEI      die erste Zeile von DATEI als Kennwort für
-                             geschützte Dokumente versuchen
-  --json                     JSON Lines statt TAB-getrennter Zeilen ausgeben
-  --ocr                      Seiten ohne Text per OCR lesen, in den
-                             Standardsprachen: der des Desktops, falls
-                             installiert, und eng
-  --ocr-languages L          OCR in den installierten Sprachen L, z. B. eng+deu
-                             (schließt --ocr ein)
-  -h, --help                 diese Hilfe anzeigen und beenden
-</translation>
-    </message>
-    <message>
         <source>Usage: corvander rename FAMILY [options] --to DIR PATH...
 
 Copies each PDF file into DIR under a name taken from its own text or from its
@@ -295,6 +271,30 @@ beginnen (kein solcher ORDNER, kein Hilfsprogramm).
 </translation>
     </message>
     <message>
+        <source>  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all
+  --jobs N                   extraction workers, 1 to %1 (default: the number of cores)
+  --password-file FILE       try the first line of FILE on protected documents
+  --json                     print JSON Lines instead of TAB-separated lines
+  --ocr                      read pages without text by OCR, in the default
+                             languages: the desktop&apos;s, when installed, and eng
+  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu
+                             (implies --ocr)
+  -h, --help                 show this help and exit
+</source>
+        <translation>  --extension ENDUNG         in Ordnern *.ENDUNG statt *.pdf suchen; * für alle
+  --jobs N                   Extraktionsprozesse, 1 bis %1 (Standard: Anzahl der Kerne)
+  --password-file DATEI      die erste Zeile von DATEI als Kennwort für
+                             geschützte Dokumente versuchen
+  --json                     JSON Lines statt TAB-getrennter Zeilen ausgeben
+  --ocr                      Seiten ohne Text per OCR lesen, in den
+                             Standardsprachen: der des Desktops, falls
+                             installiert, und eng
+  --ocr-languages L          OCR in den installierten Sprachen L, z. B. eng+deu
+                             (schließt --ocr ein)
+  -h, --help                 diese Hilfe anzeigen und beenden
+</translation>
+    </message>
+    <message>
         <source>Usage: corvander learn [options] FILE=NAME...
 
 Writes, for each example FILE, the name template that gives exactly NAME, the
@@ -311,7 +311,7 @@ Options:
   --date-order ORDER         dmy, mdy or ymd: how a date whose day and month
                              could be swapped is read when FILE and NAME do
                              not show it
-  --jobs N                   extraction workers (default: the number of cores)
+  --jobs N                   extraction workers, 1 to %1 (default: the number of cores)
   --password-file FILE       try the first line of FILE on protected documents
   --json                     print JSON Lines instead of TAB-separated lines
   --ocr                      read pages without text by OCR, in the default
@@ -344,7 +344,7 @@ Optionen:
   --date-order REIHENFOLGE   dmy, mdy oder ymd: wie ein Datum gelesen wird, bei
                              dem Tag und Monat vertauscht sein könnten, wenn
                              DATEI und NAME es nicht zeigen
-  --jobs N                   Extraktionsprozesse (Standard: Anzahl der Kerne)
+  --jobs N                   Extraktionsprozesse, 1 bis %1 (Standard: Anzahl der Kerne)
   --password-file DATEI      die erste Zeile von DATEI als Kennwort für
                              geschützte Dokumente versuchen
   --json                     JSON Lines statt TAB-getrennter Zeilen ausgeben
@@ -586,6 +586,10 @@ Mehr dazu: „corvander %1 --help“.</translation>
         <source>no rename mode given</source>
         <translation>keine Art der Umbenennung angegeben</translation>
     </message>
+    <message>
+        <source>--jobs: %1 is more than %2 workers</source>
+        <translation>--jobs: %1 sind mehr als %2 Extraktionsprozesse</translation>
+    </message>
 </context>
 <context>
     <name>corvander::CommandsHelp</name>
@@ -670,6 +674,10 @@ Mehr dazu: „corvander %1 --help“.</translation>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Soll das Programm den Ordner öffnen, in dem diese Beispieldateien liegen (damit Sie sie ansehen können, bevor Sie mit ihnen arbeiten)?</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>keine solche Datei und kein solcher Ordner</translation>
     </message>
 </context>
 <context>
@@ -796,6 +804,14 @@ Mehr dazu: „corvander %1 --help“.</translation>
     <message>
         <source>Rename by &amp;metadata</source>
         <translation>Umbenennen nach &amp;Metadaten</translation>
+    </message>
+    <message>
+        <source>&amp;Open Results Folder</source>
+        <translation>Ergebnisordner ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>The results folder %1 does not exist.</source>
+        <translation>Der Ergebnisordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1175,10 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
     <message>
         <source>Please wait.. </source>
         <translation>Bitte warten … </translation>
+    </message>
+    <message>
+        <source>OCR page %1 of %2: %3</source>
+        <translation>OCR-Seite %1 von %2: %3</translation>
     </message>
 </context>
 <context>

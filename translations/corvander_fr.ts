@@ -23,33 +23,6 @@ Fichier de paramètres : %1 (section [Corvander])</translation>
 <context>
     <name>corvander::CommandHelp</name>
     <message>
-        <source>  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all
-  --jobs N                   extraction workers (default: the number of cores)
-  --password-file FILE       try the first line of FILE on protected documents
-  --json                     print JSON Lines instead of TAB-separated lines
-  --ocr                      read pages without text by OCR, in the default
-                             languages: the desktop&apos;s, when installed, and eng
-  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu
-                             (implies --ocr)
-  -h, --help                 show this help and exit
-</source>
-        <translation>  --extension EXT            chercher *.EXT au lieu de *.pdf dans les dossiers ;
-                             * pour tous les fichiers
-  --jobs N                   processus d’extraction (par défaut : le nombre de
-                             cœurs)
-  --password-file FICHIER    essayer la première ligne de FICHIER sur les
-                             documents protégés
-  --json                     écrire des JSON Lines au lieu de lignes séparées
-                             par des tabulations
-  --ocr                      lire par OCR les pages sans texte, dans les langues
-                             par défaut : celle du bureau, si elle est
-                             installée, et eng
-  --ocr-languages L          OCR dans les langues installées L, p. ex. eng+fra
-                             (implique --ocr)
-  -h, --help                 afficher cette aide et quitter
-</translation>
-    </message>
-    <message>
         <source>Usage: corvander rename FAMILY [options] --to DIR PATH...
 
 Copies each PDF file into DIR under a name taken from its own text or from its
@@ -304,6 +277,33 @@ démarrer (DOSSIER inexistant, pas de programme d’extraction).
 </translation>
     </message>
     <message>
+        <source>  --extension EXT            walk folders for *.EXT instead of *.pdf; * for all
+  --jobs N                   extraction workers, 1 to %1 (default: the number of cores)
+  --password-file FILE       try the first line of FILE on protected documents
+  --json                     print JSON Lines instead of TAB-separated lines
+  --ocr                      read pages without text by OCR, in the default
+                             languages: the desktop&apos;s, when installed, and eng
+  --ocr-languages L          OCR in the installed languages L, e.g. eng+deu
+                             (implies --ocr)
+  -h, --help                 show this help and exit
+</source>
+        <translation>  --extension EXT            chercher *.EXT au lieu de *.pdf dans les dossiers ;
+                             * pour tous les fichiers
+  --jobs N                   processus d’extraction, 1 à %1 (par défaut : le
+                             nombre de cœurs)
+  --password-file FICHIER    essayer la première ligne de FICHIER sur les
+                             documents protégés
+  --json                     écrire des JSON Lines au lieu de lignes séparées
+                             par des tabulations
+  --ocr                      lire par OCR les pages sans texte, dans les langues
+                             par défaut : celle du bureau, si elle est
+                             installée, et eng
+  --ocr-languages L          OCR dans les langues installées L, p. ex. eng+fra
+                             (implique --ocr)
+  -h, --help                 afficher cette aide et quitter
+</translation>
+    </message>
+    <message>
         <source>Usage: corvander learn [options] FILE=NAME...
 
 Writes, for each example FILE, the name template that gives exactly NAME, the
@@ -320,7 +320,7 @@ Options:
   --date-order ORDER         dmy, mdy or ymd: how a date whose day and month
                              could be swapped is read when FILE and NAME do
                              not show it
-  --jobs N                   extraction workers (default: the number of cores)
+  --jobs N                   extraction workers, 1 to %1 (default: the number of cores)
   --password-file FILE       try the first line of FILE on protected documents
   --json                     print JSON Lines instead of TAB-separated lines
   --ocr                      read pages without text by OCR, in the default
@@ -355,8 +355,8 @@ Options :
   --date-order ORDRE         dmy, mdy ou ymd : comment lire une date dont le jour
                              et le mois pourraient être inversés quand FICHIER
                              et NOM ne le montrent pas
-  --jobs N                   processus d’extraction (par défaut : le nombre de
-                             cœurs)
+  --jobs N                   processus d’extraction, 1 à %1 (par défaut : le
+                             nombre de cœurs)
   --password-file FICHIER    essayer la première ligne de FICHIER sur les
                              documents protégés
   --json                     écrire des JSON Lines au lieu de lignes séparées
@@ -600,6 +600,10 @@ Essayez « corvander %1 --help ».</translation>
         <source>no rename mode given</source>
         <translation>aucun mode de renommage indiqué</translation>
     </message>
+    <message>
+        <source>--jobs: %1 is more than %2 workers</source>
+        <translation>--jobs : %1 dépasse %2 processus d’extraction</translation>
+    </message>
 </context>
 <context>
     <name>corvander::CommandsHelp</name>
@@ -685,6 +689,10 @@ Essayez « corvander %1 --help ».</translation>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Voulez-vous que le programme ouvre le dossier où se trouvent ces fichiers d’exemple (pour que vous puissiez les consulter avant de travailler avec eux) ?</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>fichier ou dossier introuvable</translation>
     </message>
 </context>
 <context>
@@ -811,6 +819,14 @@ Essayez « corvander %1 --help ».</translation>
     <message>
         <source>Rename by &amp;metadata</source>
         <translation>Renommer d’après les &amp;métadonnées</translation>
+    </message>
+    <message>
+        <source>&amp;Open Results Folder</source>
+        <translation>&amp;Ouvrir le dossier de résultats</translation>
+    </message>
+    <message>
+        <source>The results folder %1 does not exist.</source>
+        <translation>Le dossier de résultats %1 n’existe pas.</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1192,10 @@ placé à côté de lui.
     <message>
         <source>Please wait.. </source>
         <translation>Veuillez patienter… </translation>
+    </message>
+    <message>
+        <source>OCR page %1 of %2: %3</source>
+        <translation>OCR page %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>

@@ -31,4 +31,27 @@ TEST_F(ScaledWindow, FitsAFullHdScreenAtScaleTwo) {
     }
 }
 
+// A screen with room beside the window: the size and place left at close are the next start's.
+TEST_F(ScaledWindow, TheSizeAndPlaceLeftAtCloseAreTheNextStarts) {
+    load();
+    const QSize drawn = window->size();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->setGeometry(QRect(QPoint(60, 30), drawn + QSize(80, 0)));
+    QTest::qWait(10);
+    const QRect left = window->geometry();
+    ASSERT_EQ(left.size(), drawn + QSize(80, 0));
+    window->close();
+    EXPECT_EQ(terminated, 1);
+
+    load();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(window->size(), left.size());
+    // Give or take the frame, which the test platform counts one way when it saves the place and
+    // another when it places the window.
+    EXPECT_NEAR(window->x(), left.x(), 2);
+    EXPECT_NEAR(window->y(), left.y(), 2);
+}
+
 } // namespace corvander

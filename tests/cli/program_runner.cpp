@@ -48,7 +48,7 @@ std::vector<char*> pointers(QList<QByteArray>& strings) {
 
 pid_t spawn(const QString& program, const QList<QByteArray>& arguments, const QString& home,
             const QString& workFolder, const QByteArray& outPath, const QByteArray& errPath,
-            int errDescriptor = -1) {
+            int errDescriptor = -1, int outDescriptor = -1) {
     QList<QByteArray> argv{QFile::encodeName(program)};
     argv += arguments;
     QList<QByteArray> envp = childEnvironment(home);
@@ -57,8 +57,11 @@ pid_t spawn(const QString& program, const QList<QByteArray>& arguments, const QS
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0600);
+    if (outDescriptor >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outDescriptor, 1);
+    else
+        posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (errDescriptor >= 0)
         posix_spawn_file_actions_adddup2(&actions, errDescriptor, 2);
     else
@@ -162,6 +165,22 @@ ProgramResult ProgramRunner::runOnTerminal(const QList<QByteArray>& arguments) {
         drain();
     ::close(master);
     result.out = contentOf(QFile::encodeName(outputFile("out", number)));
+    return result;
+}
+
+ProgramResult ProgramRunner::runIntoClosedPipe(const QList<QByteArray>& arguments) {
+    ProgramResult result;
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return result;
+    // Gone before the program starts: its first line finds nobody to read it.
+    ::close(ends[0]);
+    const int number = ++m_started;
+    const pid_t process = spawn(program, arguments, m_home.path(), {}, {},
+                                QFile::encodeName(outputFile("err", number)), -1, ends[1]);
+    ::close(ends[1]);
+    result.status = process < 0 ? -1 : waitFor(process);
+    result.err = contentOf(QFile::encodeName(outputFile("err", number)));
     return result;
 }
 

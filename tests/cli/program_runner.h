@@ -30,6 +30,9 @@ public:
     // Starts it and returns at once; finish() collects it.
     pid_t start(const QList<QByteArray>& arguments, const QString& workFolder = {});
     ProgramResult finish(pid_t process);
+    // Runs it with standard output on a pipe whose reader has gone, as `corvander ... | head`
+    // leaves it once head has read what it wanted.
+    ProgramResult runIntoClosedPipe(const QList<QByteArray>& arguments);
     // Runs it with standard error on a pseudo-terminal, which is read meanwhile.
     ProgramResult runOnTerminal(const QList<QByteArray>& arguments);
 

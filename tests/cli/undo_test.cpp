@@ -277,6 +277,8 @@ TEST_F(SharedJournalTest, TheWindowUndoesACommandsRunAndTheCommandTheWindows) {
         program.run({"rename", "--words", "1", "--to", ".", arg(sources.path())}, results.path());
     ASSERT_EQ(run.status, 0) << run.err.constData();
     ASSERT_EQ(resultNames(), (QStringList{"Alpha.pdf", "Beta.pdf"}));
+    Form1Controls::glanceAt(ui.mnuRename); // open all along, the window offers the run's undo
+    ASSERT_TRUE(ui.mnuUndo->isEnabled());
     dialogs.answerYesNo(true);
     ui.mnuUndo->trigger();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("Removed 2 copies.")});

@@ -134,7 +134,12 @@ TEST_F(RunMenus, UndoRemovesTheUnchangedCopiesAndNamesTheChangedOne) {
         << dialogs.messages().first().toStdString();
     EXPECT_EQ(contentOf(sources.path()).size(), 3) << "sources are never touched";
 
+    // Nothing is left to undo, and the item says so before it is clicked.
+    EXPECT_FALSE(ui.mnuUndo->isEnabled());
+    EXPECT_TRUE(ui.mnuReport->isEnabled()) << "an undone run is still reported on";
+    // Clicked all the same (through its action, as a shortcut would): the message tells why.
     dialogs.clear();
+    ui.mnuUndo->setEnabled(true);
     ui.mnuUndo->trigger();
     EXPECT_EQ(dialogs.messages(), QStringList{QStringLiteral("There is no run to undo.")});
 }

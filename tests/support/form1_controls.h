@@ -71,17 +71,26 @@ public:
     QPushButton* PushButton21 = find<QPushButton>("PushButton21");
 
     QMenuBar* MenuBar = find<QMenuBar>("MenuBar");
+    QMenu* mnuRename = find<QMenu>("mnuRename");
     QMenu* mnuOptions = find<QMenu>("mnuOptions");
     QAction* mnuPreview = find<QAction>("mnuPreview");
     QAction* mnuStop = find<QAction>("mnuStop");
     QAction* mnuUndo = find<QAction>("mnuUndo");
     QAction* mnuReport = find<QAction>("mnuReport");
+    QAction* mnuOpenResults = find<QAction>("mnuOpenResults");
     QAction* mnuPreviewFirst = find<QAction>("mnuPreviewFirst");
     QAction* mnuOcr = find<QAction>("mnuOcr");
     QAction* mnuOcrLanguages = find<QAction>("mnuOcrLanguages");
     QAction* mnuDateDmy = find<QAction>("mnuDateDmy");
     QAction* mnuDateMdy = find<QAction>("mnuDateMdy");
     QAction* mnuDateYmd = find<QAction>("mnuDateYmd");
+
+    // Opens a menu and closes it again, as a user who looks at it: its items show their state as
+    // of now.
+    static void glanceAt(QMenu* menu) {
+        menu->popup(QPoint(0, 0));
+        menu->hide();
+    }
 };
 
 } // namespace corvander
