@@ -2,6 +2,7 @@
 
 #include "app/drawn_area.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 
 #include <QAction>
 #include <QEvent>
@@ -150,7 +151,12 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
         position,
-        plan.copies() ? outcome.fileName : QStringLiteral("(skipped: %1)").arg(outcome.skipText()),
+        plan.copies() ? outcome.fileName
+                      : QStringLiteral("(skipped: %1)")
+                            .arg(outcome.copiedBefore.isEmpty()
+                                     ? plan.skipTextWithHint(m_needs.pool.ocr().enabled,
+                                                             reasons::ocrHintForWindow())
+                                     : outcome.skipText()),
         plan.provenance.describe());
 }
 

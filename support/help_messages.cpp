@@ -11,7 +11,10 @@ QString generalHelpText() {
                           "keyboard.") +
            cr + cr + QStringLiteral("This program will not:") + cr + cr +
            QStringLiteral("read text that is inside an image. Even though the image is embedded "
-                          "within a PDF file, it is still an image and \"unreadable\".");
+                          "within a PDF file, it is still an image and \"unreadable\".") +
+           cr + cr +
+           QStringLiteral("With Options > \"Read scanned pages with OCR\" turned on, it reads the "
+                          "text of scanned pages by OCR.");
 }
 
 QString contentHelpText(const QString& firstWordsMode, const QString& wordNumbersMode) {

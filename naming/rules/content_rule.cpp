@@ -1,12 +1,38 @@
 #include "naming/rules/content_rule.h"
 
+#include "extract/ocr_pages.h"
+#include "extract/reason_texts.h"
 #include "extract/text_reading.h"
 #include "naming/content_words.h"
 #include "naming/rules/naming_rules.h"
 #include "naming/rules/plan_steps.h"
 #include "naming/rules/rule_options.h"
 
+#include <algorithm>
+
 namespace corvander {
+
+namespace {
+
+// Too few words, or none at all where the mode reads: "no text" is said only of a document that
+// has none anywhere, which a reading of one page of several cannot tell.
+void skipWithoutWords(PlannedFile& planned, const ExtractResult& extracted) {
+    if (pageHasWords(extracted.text) || extracted.textOffset > 0 || extracted.wordOffset > 0) {
+        planned.skip = SkipReason::TooFewWords;
+        return;
+    }
+    const ExtractRequest& asked = planned.provenance.request;
+    const bool onePage = asked.lastPageOnly || asked.firstPage > 0 || asked.lastPage > 0;
+    if (!onePage || extracted.pageCount == 1) {
+        planned.skip = SkipReason::NoText;
+        return;
+    }
+    planned.skip = SkipReason::NoTextOnPage;
+    const int page = asked.lastPageOnly ? extracted.pageCount : std::max(asked.firstPage, 1);
+    planned.skipDetail = reasons::noTextOnPage(page);
+}
+
+} // namespace
 
 FileArguments ContentRule::argumentsFor(const RunParameters& answers) const {
     const QString zero = QStringLiteral("0");
@@ -34,7 +60,7 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
     planned.provenance.pageCount = extracted->pageCount;
     planned.readIdentity = readIdentityOf(path, *extracted);
     if (!extracted->hasText()) {
-        planned.skip = failureOf(*extracted);
+        skipAsFailed(planned, *extracted);
         return planned;
     }
     const QString text = decodeExtractedText(extracted->text);
@@ -53,7 +79,7 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
         if (!extracted->ocrTimedOut.isEmpty())
             planned.skip = SkipReason::OcrTimedOut;
         else
-            planned.skip = picked.wordCount == 0 ? SkipReason::NoText : SkipReason::TooFewWords;
+            skipWithoutWords(planned, *extracted);
         return planned;
     }
     nameFrom(planned, picked.text, false);

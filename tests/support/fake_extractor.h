@@ -69,6 +69,7 @@ public:
     std::optional<OcrPage> ocrPageUnderWay(Ticket) const override { return std::nullopt; }
     QString takeStartFailure() override { return {}; }
     const corvander::OcrSettings& ocr() const override { return m_ocr; }
+    void setOcr(const corvander::OcrSettings& ocr) { m_ocr = ocr; }
     int parallelRequests() const override { return parallel; }
 
 private:
