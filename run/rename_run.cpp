@@ -83,8 +83,8 @@ bool RenameRun::checkTheStart() {
     return ok;
 }
 
-// The mode's numbers and the password; a preview's answers stand in for them. False when
-// the user left a prompt: the run ends before it touches any file.
+// The mode's numbers; a preview's answers stand in for them. False when the user left a prompt:
+// the run ends before it touches any file.
 bool RenameRun::askTheUser() {
     bool left = false;
     m_proc.at(106, [&] { m_ports.busy.setBusy(true); });
@@ -104,16 +104,7 @@ bool RenameRun::askTheUser() {
         else
             left = true;
     });
-    m_proc.step([&] {
-        if (left || m_options.plan || !m_ports.controls.asksForPassword())
-            return;
-        const std::optional<QString> answer =
-            m_dialogs.askText(QStringLiteral("Password for protected PDF files:"), {}, {}, true);
-        if (answer)
-            m_password = *answer;
-        else
-            left = true;
-    });
+    // The password is asked for when the first file that needs one is met (see askPassword).
     if (left)
         m_proc.step([&] { m_ports.busy.setBusy(false); });
     if (m_options.planOut) {
