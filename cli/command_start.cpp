@@ -4,6 +4,7 @@
 #include "cli/worker_program.h"
 #include "common/error_report.h"
 #include "common/path_helpers.h"
+#include "naming/metadata_name.h"
 
 namespace corvander {
 
@@ -22,6 +23,10 @@ std::optional<CommandStart> prepareCommand(const RenameSettings& settings) {
         tellError(nullptr, problem);
         return std::nullopt;
     }
+    // A part that names no field leaves every name without it: said once, before any file.
+    if (settings.metadata)
+        if (const QString problem = formatProblem(settings.format); !problem.isEmpty())
+            tellError(nullptr, problem);
     return start;
 }
 

@@ -19,6 +19,24 @@ QString metadataLabel(const QString& token) {
     return {};
 }
 
+QString formatProblem(const QString& format) {
+    QStringList unnamed;
+    for (const QString& part : format.split(QLatin1Char('-'))) {
+        const QString token = trimBlanks(part);
+        if (!token.isEmpty() && metadataLabel(token).isEmpty())
+            unnamed << QLatin1Char('"') + token + QLatin1Char('"');
+    }
+    if (unnamed.isEmpty())
+        return {};
+    const QString parts =
+        unnamed.size() == 1 ? unnamed.first() + QStringLiteral(" names no field")
+                            : unnamed.join(QStringLiteral(", ")) + QStringLiteral(" name no field");
+    return QStringLiteral("The format part ") + parts +
+           QStringLiteral(" and adds nothing to the name: each part between hyphens must be one "
+                          "of %a %t %s %c %p %k %d %m %v %g. Literal text needs \"Rename by "
+                          "template\".");
+}
+
 QString composeMetadataName(const QString& format,
                             const std::function<QString(const QString& label)>& lookup) {
     const QStringList parts = format.split(QLatin1Char('-'));

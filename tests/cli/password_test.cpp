@@ -1,4 +1,5 @@
-// The command line's password, and the words it gives for each cause.
+// The command line's password, the words it gives for each cause, and its word on a format that
+// names no field.
 #include "tests/cli/contract_fixture.h"
 #include "tests/extract/pdf_files.h"
 
@@ -91,6 +92,32 @@ TEST_F(PasswordsAndReasons, EachCauseHasItsOwnReason) {
               "skipped\t" + shortOne + "\ttoo few words\n");
     EXPECT_EQ(program.run({"check", shortOne}).out,
               "unreadable\t" + shortOne + "\ttoo little text\n");
+}
+
+// The designed rule stands (a part that names no field adds nothing), and it is said once, on
+// the standard error, before the files.
+TEST_F(PasswordsAndReasons, AFormatThatNamesNoFieldIsSaidOnce) {
+    PdfDocument doc = pdfOfPages({QStringLiteral("Body")});
+    doc.info = {{QStringLiteral("Title"), QStringLiteral("Annual Report")},
+                {QStringLiteral("Author"), QStringLiteral("Jane Roe")}};
+    const QString a = sources.filePath(QStringLiteral("a.pdf"));
+    const QString b = sources.filePath(QStringLiteral("b.pdf"));
+    ASSERT_TRUE(writePdf(a, doc) && writePdf(b, doc));
+    const QByteArray to = arg(results.path());
+    for (const char* format : {"%a_%t", "%t, %a", "Invoice %t"}) {
+        const ProgramResult result =
+            program.run({"rename", "--format", format, "--to", to, arg(a), arg(b)});
+        EXPECT_EQ(result.out, "skipped\t" + arg(a) + "\tempty name after cleaning\nskipped\t" +
+                                  arg(b) + "\tempty name after cleaning\n")
+            << format;
+        const QByteArray said = "corvander: The format part \"" + QByteArray(format) +
+                                "\" names no field and adds nothing to the name";
+        EXPECT_EQ(result.err.count(said), 1) << result.err.constData();
+        EXPECT_TRUE(result.err.contains("Literal text needs \"Rename by template\"."));
+    }
+    const ProgramResult fine = program.run({"rename", "--format", "%a - %t", "--to", to, arg(a)});
+    EXPECT_EQ(fine.out, "copied\t" + arg(a) + "\tJane Roe - Annual Report.pdf\n");
+    EXPECT_FALSE(fine.err.contains("names no field"));
 }
 
 } // namespace
