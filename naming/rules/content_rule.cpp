@@ -74,7 +74,9 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
         for (int& number : picked.wordNumbers)
             number += int(extracted->wordOffset);
     }
-    if (picked.text.isEmpty()) {
+    // Form feeds alone make a "word" that cleaning empties; a text without words gives no name
+    // unless the mode stands in the file's own name.
+    if (picked.text.isEmpty() || (!picked.ownName && !pageHasWords(extracted->text))) {
         // A page OCR could not finish is why words are missing.
         if (!extracted->ocrTimedOut.isEmpty())
             planned.skip = SkipReason::OcrTimedOut;
