@@ -14,10 +14,20 @@ namespace corvander {
 
 namespace {
 
+// Whether the reading saw the whole range. A rule that asks for no words is met at once, however
+// the document reads: its skip is the count's, never the document's.
+bool readToTheEnd(const ExtractRequest& asked, const ExtractResult& extracted) {
+    if (asked.stop.kind == StopRule::Kind::Words && asked.stop.count < 1)
+        return false;
+    return asked.stop.kind == StopRule::Kind::None ||
+           (extracted.pageCount >= 0 && extracted.pagesRead >= extracted.pageCount);
+}
+
 // Too few words, or none at all where the mode reads: "no text" is said only of a document that
 // has none anywhere, which a reading of one page of several cannot tell.
 void skipWithoutWords(PlannedFile& planned, const ExtractResult& extracted) {
-    if (pageHasWords(extracted.text) || extracted.textOffset > 0 || extracted.wordOffset > 0) {
+    if (pageHasWords(extracted.text) || extracted.textOffset > 0 || extracted.wordOffset > 0 ||
+        !readToTheEnd(planned.provenance.request, extracted)) {
         planned.skip = SkipReason::TooFewWords;
         return;
     }
@@ -74,9 +84,12 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
         for (int& number : picked.wordNumbers)
             number += int(extracted->wordOffset);
     }
-    // Form feeds alone make a "word" that cleaning empties; a text without words gives no name
-    // unless the mode stands in the file's own name.
-    if (picked.text.isEmpty() || (!picked.ownName && !pageHasWords(extracted->text))) {
+    // Form feeds alone make a "word" that cleaning empties: a document read to its end without
+    // words has no text, unless the mode stands in the file's own name. A reading that stopped
+    // early (its rule met by such "words") has not seen the end, and names as the whole would.
+    if (picked.text.isEmpty() ||
+        (!picked.ownName && readToTheEnd(planned.provenance.request, *extracted) &&
+         !pageHasWords(extracted->text))) {
         // A page OCR could not finish is why words are missing.
         if (!extracted->ocrTimedOut.isEmpty())
             planned.skip = SkipReason::OcrTimedOut;
