@@ -94,7 +94,7 @@ TEST_F(PasswordsAndReasons, EachCauseHasItsOwnReason) {
               "unreadable\t" + shortOne + "\ttoo little text\n");
 }
 
-// The designed rule stands (a part that names no field adds nothing), and it is said once, on
+// The rule stands (a part that names no field adds nothing), and it is said once, on
 // the standard error, before the files.
 TEST_F(PasswordsAndReasons, AFormatThatNamesNoFieldIsSaidOnce) {
     PdfDocument doc = pdfOfPages({QStringLiteral("Body")});

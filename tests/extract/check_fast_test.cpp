@@ -117,8 +117,8 @@ TEST_F(CheckFast, EachCauseHasItsOwnReasonAndTheMessageAddsWhatHelps) {
 
     ASSERT_EQ(front.messages.size(), 1);
     const QString& message = front.messages.first();
-    const QString designedEnd = QStringLiteral(" if you have any questions.");
-    const QString added = message.mid(message.indexOf(designedEnd) + designedEnd.size());
+    const QString ownEnd = QStringLiteral(" if you have any questions.");
+    const QString added = message.mid(message.indexOf(ownEnd) + ownEnd.size());
     EXPECT_EQ(added, QStringLiteral("\r\n\r\nFiles without text may be scans: turn on Options > "
                                     "\"Read scanned pages with OCR\" to read them.\r\n\r\n") +
                          front.entries[2] + QStringLiteral(": password needed\r\n") +
