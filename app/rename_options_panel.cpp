@@ -3,8 +3,10 @@
 #include "app/compact_indicator_style.h"
 #include "app/drawn_area.h"
 #include "common/error_report.h"
+#include "naming/metadata_name.h"
 #include "support/help_messages.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QStyleFactory>
 
 namespace corvander {
@@ -34,6 +37,11 @@ void RenameOptionsPanel::createControls(QWidget* window, DrawnArea& area) {
     Frame1 = area.place<QGroupBox>(window, "Frame1", 120, 4275, 7800, 2385, Across::Stretch);
     Frame1->setTitle(tr("Rename Options"));
     Text2 = area.place<QLineEdit>(Frame1, "Text2", 480, 1350, 6390, 345, Across::Stretch);
+    m_formatWarning =
+        Text2->addAction(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                         QLineEdit::TrailingPosition);
+    m_formatWarning->setObjectName(QStringLiteral("Text2Warning"));
+    m_formatWarning->setVisible(false);
     Option1 = area.place<QRadioButton>(Frame1, "Option1", 240, 300, 1935, 255);
     Option1->setText(tr("Rename by content"));
     Option1->setChecked(true);
@@ -99,6 +107,18 @@ void RenameOptionsPanel::nameForScreenReaders() {
     Text2->setAccessibleDescription(tr("Placeholders such as %a for author and %t for title"));
 }
 
+// The drawn frame has no room for a line under the box: the box itself says it, with a warning
+// mark inside it and the sentence as its tool tip, which shows under the box.
+void RenameOptionsPanel::showFormatProblem() {
+    const QString problem = formatProblem(Text2->text());
+    Text2->setToolTip(problem);
+    m_formatWarning->setToolTip(problem);
+    m_formatWarning->setVisible(!problem.isEmpty());
+    Text2->setAccessibleDescription(
+        problem.isEmpty() ? QStringLiteral("Placeholders such as %a for author and %t for title")
+                          : problem);
+}
+
 void RenameOptionsPanel::connectHandlers() {
     const std::pair<QPushButton*, void (RenameOptionsPanel::*)()> clicks[] = {
         {PushButton8, &RenameOptionsPanel::PushButton8_Click},
@@ -115,6 +135,7 @@ void RenameOptionsPanel::connectHandlers() {
     connect(Option2, &QRadioButton::clicked, this, &RenameOptionsPanel::Option2_Click);
     connect(Combo1, &QComboBox::activated, this, &RenameOptionsPanel::Combo1_Click);
     connect(Text2, &QLineEdit::textChanged, this, &RenameOptionsPanel::Text2_Change);
+    connect(Text2, &QLineEdit::textChanged, this, &RenameOptionsPanel::showFormatProblem);
     connect(Check1, &QCheckBox::clicked, this, &RenameOptionsPanel::Check1_Click);
 
     connect(Option1, &QRadioButton::toggled, this, &RenameOptionsPanel::changed);

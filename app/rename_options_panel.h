@@ -7,6 +7,7 @@
 #include <QString>
 
 class QButtonGroup;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -79,6 +80,8 @@ private:
     void restoreOption(QRadioButton* option, const QString& key, const QString& defaultValue);
     void writeOptions();
     void setFormatPreset(const QString& format, const char* procedure);
+    // Says in the format box which of its parts names no field (see formatProblem).
+    void showFormatProblem();
 
     Dialogs& m_dialogs;
     SettingsStore& m_settings;
@@ -86,6 +89,8 @@ private:
     QCheckBox* Check1 = nullptr;
     QGroupBox* Frame1 = nullptr;
     QLineEdit* Text2 = nullptr;
+    // A warning mark inside Text2, shown while a part of the format names no field.
+    QAction* m_formatWarning = nullptr;
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
     QComboBox* Combo1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/drawn_area.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 
 #include <QAction>
 #include <QEvent>
@@ -152,7 +153,13 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     m_previewShown = true;
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
-        position, plan.copies() ? outcome.fileName : tr("(skipped: %1)").arg(outcome.skipText()),
+        position,
+        plan.copies() ? outcome.fileName
+                      : tr("(skipped: %1)")
+                            .arg(outcome.copiedBefore.isEmpty()
+                                     ? plan.skipTextWithHint(m_needs.pool.ocr().enabled,
+                                                             reasons::ocrHintForWindow())
+                                     : outcome.skipText()),
         plan.provenance.describe());
 }
 

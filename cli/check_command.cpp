@@ -11,6 +11,7 @@
 #include "common/stop_signals.h"
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
@@ -60,7 +61,11 @@ int runCheckCommand(const CommandArguments& arguments) {
         if (checked.readability == Readability::Readable)
             lines.success("readable", source.name);
         else
-            lines.shortfall("unreadable", source.name, readabilityText(checked.readability));
+            lines.shortfall("unreadable", source.name,
+                            readabilityText(checked.readability) +
+                                (checked.readability == Readability::NoText && !pool.ocr().enabled
+                                     ? reasons::ocrHintForCommandLine()
+                                     : QString()));
     });
     const auto endNow = [&](int status) {
         pool.shutdown();

@@ -3,6 +3,7 @@
 #include "cli/terminal_progress.h"
 #include "cli/worker_program.h"
 #include "common/error_report.h"
+#include "naming/metadata_name.h"
 
 namespace corvander {
 
@@ -15,6 +16,10 @@ std::optional<CommandStart> prepareCommand(const RenameSettings& settings) {
         tellError(nullptr, problem);
         return std::nullopt;
     }
+    // A part that names no field leaves every name without it: said once, before any file.
+    if (settings.metadata)
+        if (const QString problem = formatProblem(settings.format); !problem.isEmpty())
+            tellError(nullptr, problem);
     return start;
 }
 

@@ -15,6 +15,7 @@
 #include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 #include "journal/journal_folder.h"
 #include "run/rename_run.h"
 
@@ -113,8 +114,10 @@ private:
             m_lines.shortfall("failed", source.name, outcome.copyFailure);
         else
             m_lines.shortfall("skipped", source.name,
-                              outcome.plan.copies() ? QStringLiteral("not renamed")
-                                                    : outcome.plan.skipText());
+                              outcome.plan.copies()
+                                  ? QStringLiteral("not renamed")
+                                  : outcome.plan.skipTextWithHint(
+                                        m_pool.ocr().enabled, reasons::ocrHintForCommandLine()));
     }
 
     // A file the run never saw (nothing can read it), or one it ended without telling how (an

@@ -13,6 +13,7 @@
 #include "common/path_helpers.h"
 #include "common/stop_signals.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 #include "journal/copied_index.h"
 #include "journal/journal_folder.h"
 #include "journal/run_journal.h"
@@ -200,8 +201,10 @@ private:
             m_lines.shortfall("failed", source.name, outcome.copyFailure);
         } else {
             m_lines.shortfall("skipped", source.name,
-                              outcome.plan.copies() ? QStringLiteral("not renamed")
-                                                    : outcome.skipText());
+                              outcome.plan.copies()
+                                  ? QStringLiteral("not renamed")
+                                  : outcome.plan.skipTextWithHint(
+                                        m_pool.ocr().enabled, reasons::ocrHintForCommandLine()));
         }
     }
 

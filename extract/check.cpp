@@ -6,6 +6,8 @@
 #include "common/event_pacer.h"
 #include "common/window_port.h"
 #include "extract/lookahead.h"
+#include "extract/ocr_pages.h"
+#include "extract/reason_texts.h"
 #include "extract/waiting_progress.h"
 
 #include <QCoreApplication>
@@ -36,12 +38,15 @@ Readability readabilityOf(const ExtractResult& result) {
     if (result.outcome == ExtractResult::Outcome::TimedOut)
         return Readability::TimedOut;
     if (result.outcome == ExtractResult::Outcome::Answered && result.needsPassword)
-        return Readability::PasswordNeeded;
+        return result.passwordRejected ? Readability::WrongPassword : Readability::PasswordNeeded;
     if (!result.hasText())
         return Readability::Unreadable;
     if (result.text.size() >= kReadableSize)
         return Readability::Readable;
-    return result.ocrTimedOut.isEmpty() ? Readability::NoText : Readability::OcrTimedOut;
+    if (!result.ocrTimedOut.isEmpty())
+        return Readability::OcrTimedOut;
+    // Below the threshold the reading never stopped early: the text is the whole document's.
+    return pageHasWords(result.text) ? Readability::LittleText : Readability::NoText;
 }
 
 QString readabilityText(Readability readability) {
@@ -49,15 +54,19 @@ QString readabilityText(Readability readability) {
     case Readability::Readable:
         return {};
     case Readability::NoText:
-        return QStringLiteral("no text");
+        return reasons::noText();
+    case Readability::LittleText:
+        return reasons::tooLittleText();
     case Readability::Unreadable:
-        return QStringLiteral("unreadable");
+        return reasons::unreadable();
     case Readability::TimedOut:
-        return QStringLiteral("timed out");
+        return reasons::timedOut();
     case Readability::PasswordNeeded:
-        return QStringLiteral("password needed");
+        return reasons::passwordNeeded();
     case Readability::OcrTimedOut:
-        return QStringLiteral("OCR timed out");
+        return reasons::ocrTimedOut();
+    case Readability::WrongPassword:
+        return reasons::wrongPassword();
     }
     return {};
 }
@@ -104,6 +113,7 @@ void ReadabilityCheck::checkOnce() {
         wasBusy ? m_ports.bar.progressText()
                 : QCoreApplication::translate("corvander::ReadabilityCheck", "Progress Bar");
     QString unreadable;
+    UnreadableNotes notes;
     int count = 0;
     proc.step([&] { m_ports.busy.setBusy(true); });
     proc.step([&] { count = m_ports.list.entryCount(); });
@@ -165,6 +175,11 @@ void ReadabilityCheck::checkOnce() {
         proc.step([&] {
             if (readability != Readability::Readable)
                 unreadable += path + QStringLiteral("\r\n");
+            if (readability == Readability::NoText && !m_ports.pool.ocr().enabled)
+                notes.suggestOcr = true;
+            if (readability == Readability::PasswordNeeded ||
+                readability == Readability::WrongPassword)
+                notes.protectedFiles << path + QStringLiteral(": ") + readabilityText(readability);
             if (m_fileChecked)
                 m_fileChecked({position, path, readability});
         });
@@ -179,17 +194,27 @@ void ReadabilityCheck::checkOnce() {
     });
     proc.step([&] {
         if (!unreadable.isEmpty())
-            m_ports.dialogs.showMessage(unreadableFilesMessage(unreadable));
+            m_ports.dialogs.showMessage(unreadableFilesMessage(unreadable, notes));
     });
 }
 
-QString unreadableFilesMessage(const QString& unreadableList) {
-    return QCoreApplication::translate("corvander::ReadabilityCheck",
-                                       "These files could not be read:\r\n\r\n") +
-           unreadableList +
-           QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
-                          "not extract text within an image within a PDF.\r\n\r\nEmail ") +
-           QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");
+QString unreadableFilesMessage(const QString& unreadableList, const UnreadableNotes& notes) {
+    QString message =
+        QCoreApplication::translate("corvander::ReadabilityCheck",
+                                    "These files could not be read:\r\n\r\n") +
+        unreadableList +
+        QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
+                       "not extract text within an image within a PDF.\r\n\r\nEmail ") +
+        QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");
+    // The text above predates OCR; with OCR the program does read the text of scanned pages.
+    if (notes.suggestOcr)
+        message += QStringLiteral("\r\n\r\n") +
+                   QCoreApplication::translate("corvander::ReadabilityCheck",
+                                               "Files without text may be scans: turn on Options > "
+                                               "\"Read scanned pages with OCR\" to read them.");
+    if (!notes.protectedFiles.isEmpty())
+        message += QStringLiteral("\r\n\r\n") + notes.protectedFiles.join(QStringLiteral("\r\n"));
+    return message;
 }
 
 } // namespace corvander

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace corvander {
 
@@ -34,11 +35,13 @@ struct CheckPorts {
 // What the check found out about one file.
 enum class Readability {
     Readable,
-    NoText,         // opened, but fewer than 10 bytes of text
+    NoText,         // opened, and the whole document has no words
+    LittleText,     // opened, with words, but fewer than 10 bytes of text
     Unreadable,     // could not be opened or read
     TimedOut,       // reading it took longer than the time limit
-    PasswordNeeded, // protected, and the check's password (or none) did not open it
+    PasswordNeeded, // protected, and no password was given for it
     OcrTimedOut,    // no text, and reading a page by OCR took longer than its time limit
+    WrongPassword,  // protected, and the check's password did not open it
 };
 
 // What an answer to the check's request says of the file.
@@ -90,7 +93,14 @@ private:
     bool m_again = false;
 };
 
+// What the message adds after its own text: a hint to OCR when it is off and a file has no text,
+// and the files that a password kept shut, each with its reason.
+struct UnreadableNotes {
+    bool suggestOcr = false;
+    QStringList protectedFiles; // "PATH: password needed"
+};
+
 // The message that names the unreadable files; each path in the list ends in CR LF.
-QString unreadableFilesMessage(const QString& unreadableList);
+QString unreadableFilesMessage(const QString& unreadableList, const UnreadableNotes& notes = {});
 
 } // namespace corvander

@@ -107,6 +107,8 @@ struct ExtractResult {
     QByteArray xml;
     // The document is protected and the run's password (or none) did not open it.
     bool needsPassword = false;
+    // ... and the password given was tried on it: it is the wrong one.
+    bool passwordRejected = false;
     // With OCR: the pages OCR read to the end, and those whose OCR ran out of time.
     QList<int> ocrPages;
     QList<int> ocrTimedOut;

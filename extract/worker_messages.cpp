@@ -185,6 +185,7 @@ ExtractResult decodeAnswer(const protocol::Fields& answer) {
     result.info = bytesOf(answer, Tag::Info);
     result.xml = bytesOf(answer, Tag::Xml);
     result.needsPassword = answer.value(Tag::NeedsPassword) == "1";
+    result.passwordRejected = result.needsPassword && answer.value(Tag::PasswordRejected) == "1";
     result.ocrPages = pagesOf(answer, Tag::OcrPages);
     result.ocrTimedOut = pagesOf(answer, Tag::OcrTimedOut);
     const QByteArray languages = bytesOf(answer, Tag::OcrLanguages);

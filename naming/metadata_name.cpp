@@ -2,6 +2,7 @@
 
 #include "common/text_helpers.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace corvander {
@@ -17,6 +18,30 @@ QString metadataLabel(const QString& token) {
             return QString::fromLatin1(label);
     }
     return {};
+}
+
+QString formatProblem(const QString& format) {
+    QStringList unnamed;
+    for (const QString& part : format.split(QLatin1Char('-'))) {
+        const QString token = trimBlanks(part);
+        if (!token.isEmpty() && metadataLabel(token).isEmpty())
+            unnamed << QLatin1Char('"') + token + QLatin1Char('"');
+    }
+    if (unnamed.isEmpty())
+        return {};
+    if (unnamed.size() == 1)
+        return QCoreApplication::translate(
+                   "corvander::MetadataName",
+                   "The format part %1 names no field and adds nothing to the name: each part "
+                   "between hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text "
+                   "needs \"Rename by template\".")
+            .arg(unnamed.first());
+    return QCoreApplication::translate(
+               "corvander::MetadataName",
+               "The format parts %1 name no field and add nothing to the name: each part between "
+               "hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text needs "
+               "\"Rename by template\".")
+        .arg(unnamed.join(QStringLiteral(", ")));
 }
 
 QString composeMetadataName(const QString& format,

@@ -15,4 +15,9 @@ QString metadataLabel(const QString& token);
 QString composeMetadataName(const QString& format,
                             const std::function<QString(const QString& label)>& lookup);
 
+// The parts of a format that name no field, said in a sentence for the user ("\"%a_%t\" names no
+// field..."), or an empty text when every part that is not empty names one. Such a part adds
+// nothing to the name: literal text needs rename by template.
+QString formatProblem(const QString& format);
+
 } // namespace corvander

@@ -1,5 +1,7 @@
 #include "naming/planned_file.h"
 
+#include "extract/reason_texts.h"
+
 #include <QStringList>
 
 namespace corvander {
@@ -79,19 +81,25 @@ QString skipReasonText(SkipReason reason) {
     case SkipReason::NoSearchText:
         return QStringLiteral("no search text");
     case SkipReason::Unreadable:
-        return QStringLiteral("unreadable");
+        return reasons::unreadable();
     case SkipReason::PasswordNeeded:
-        return QStringLiteral("password needed");
+        return reasons::passwordNeeded();
+    case SkipReason::WrongPassword:
+        return reasons::wrongPassword();
     case SkipReason::TimedOut:
-        return QStringLiteral("timed out");
+        return reasons::timedOut();
     case SkipReason::NoText:
-        return QStringLiteral("no text");
+        return reasons::noText();
+    case SkipReason::NoTextOnPage:
+        return QStringLiteral("no text on the page");
+    case SkipReason::TooFewPages:
+        return QStringLiteral("too few pages");
     case SkipReason::TooFewWords:
-        return QStringLiteral("too few words");
+        return reasons::tooFewWords();
     case SkipReason::EmptyName:
         return QStringLiteral("empty name after cleaning");
     case SkipReason::OcrTimedOut:
-        return QStringLiteral("OCR timed out");
+        return reasons::ocrTimedOut();
     case SkipReason::NoTemplateValue:
         return QStringLiteral("empty name");
     case SkipReason::AlreadyCopied:
@@ -119,6 +127,12 @@ QString Provenance::describe() const {
 
 QString PlannedFile::skipText() const {
     return skipDetail.isEmpty() ? skipReasonText(skip) : skipDetail;
+}
+
+QString PlannedFile::skipTextWithHint(bool ocrOn, const QString& ocrHint) const {
+    if (skip == SkipReason::NoText && !ocrOn)
+        return skipText() + ocrHint;
+    return skipText();
 }
 
 } // namespace corvander

@@ -18,9 +18,12 @@ enum class SkipReason {
     NoWordList,      // mode 4 without word numbers
     NoSearchText,    // modes 5 and 6 without a search text
     Unreadable,      // the document could not be opened or read
-    PasswordNeeded,  // protected, and the run's password (or none) did not open it
+    PasswordNeeded,  // protected, and no password was given for it
+    WrongPassword,   // protected, and the run's password did not open it
     TimedOut,        // reading it took longer than the time limit
-    NoText,          // no words where the mode looks (a scan, a page past the last)
+    NoText,          // the whole document has no words (a scan)
+    NoTextOnPage,    // the one page the mode reads has no words (skipDetail names the page)
+    TooFewPages,     // the page the mode reads comes after the last (skipDetail: the count)
     TooFewWords,     // fewer words than the mode needs
     EmptyName,       // nothing left of the name once cleaned
     OcrTimedOut,     // no words, and reading a page by OCR took longer than its time limit
@@ -78,6 +81,8 @@ struct PlannedFile {
     bool copies() const { return skip == SkipReason::None; }
     // Why the file is skipped, as the preview, the journal and the command line say it.
     QString skipText() const;
+    // The same, with where OCR is turned on when OCR was off and the document has no text.
+    QString skipTextWithHint(bool ocrOn, const QString& ocrHint) const;
 };
 
 } // namespace corvander

@@ -66,8 +66,8 @@ RuleChoice RenameRun::choiceNow() const {
     return m_ports.liveChoice ? choiceOf(*m_ports.liveChoice) : m_request.rule;
 }
 
-// The mode's numbers and the password; the request's answers stand in for them. False when
-// the user left a prompt: the run ends before it touches any file.
+// The mode's numbers; the request's answers stand in for them. False when the user left a
+// prompt: the run ends before it touches any file.
 bool RenameRun::askTheUser() {
     bool left = false;
     m_proc.at(106, [&] { m_ports.busy.setBusy(true); });
@@ -87,18 +87,7 @@ bool RenameRun::askTheUser() {
         else
             left = true;
     });
-    m_proc.step([&] {
-        if (left || m_request.password || !m_request.askForPassword)
-            return;
-        const std::optional<QString> answer =
-            m_dialogs.askText(QCoreApplication::translate("corvander::RenameRun",
-                                                          "Password for protected PDF files:"),
-                              {}, {}, true);
-        if (answer)
-            m_password = *answer;
-        else
-            left = true;
-    });
+    // The password is asked for when the first file that needs one is met (see askPassword).
     if (left)
         m_proc.step([&] { m_ports.busy.setBusy(false); });
     if (m_options.planOut) {

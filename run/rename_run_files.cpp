@@ -44,8 +44,11 @@ void RenameRun::handleFile() {
         }
         const corvander::PlanRow* planned =
             m_options.plan ? m_options.plan->unchangedRow(m_position, path) : nullptr;
-        // Whether a file is already copied is decided afresh when the plan is carried out.
-        if (planned && planned->outcome.plan.skip == corvander::SkipReason::AlreadyCopied)
+        // Whether a file is already copied is decided afresh when the plan is carried out, and a
+        // document the preview could not open is tried again, with the password asked anew.
+        if (planned && (planned->outcome.plan.skip == corvander::SkipReason::AlreadyCopied ||
+                        planned->outcome.plan.skip == corvander::SkipReason::PasswordNeeded ||
+                        planned->outcome.plan.skip == corvander::SkipReason::WrongPassword))
             planned = nullptr;
         skipped = planned ? !finishPlanned(planned->outcome.plan, path)
                           : renameOne(m_context, m_parameters, path);
@@ -110,13 +113,41 @@ std::optional<ExtractRequest> RenameRun::requestFor(int position) const {
 }
 
 ExtractResult RenameRun::extract(ExtractRequest request, bool showProgress) {
-    request.password = m_password;
-    const corvander::Extractor::Ticket ticket = m_ahead.claim(m_position, request);
-    if (!showProgress)
-        return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
-    corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),
-                                        m_ports.progress.progressValue(), m_count);
-    return corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
+    for (;;) {
+        request.password = m_password;
+        const corvander::Extractor::Ticket ticket = m_ahead.claim(m_position, request);
+        ExtractResult result;
+        if (!showProgress) {
+            result = corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket);
+        } else {
+            corvander::WaitingProgress progress(&m_ports.progress, m_ports.progress.progressText(),
+                                                m_ports.progress.progressValue(), m_count);
+            result = corvander::waitForResult(m_ports.pool, m_ports.waiter, ticket, &progress);
+        }
+        if (result.outcome != ExtractResult::Outcome::Answered || !result.needsPassword ||
+            !askPassword(result.passwordRejected))
+            return result;
+    }
+}
+
+bool RenameRun::askPassword(bool wrong) {
+    if (m_passwordDeclined || !m_request.askForPassword)
+        return false;
+    const QString prompt =
+        QCoreApplication::translate("corvander::RenameRun", "Password for protected PDF files:");
+    const std::optional<QString> answer = m_dialogs.askText(
+        wrong ? QCoreApplication::translate("corvander::RenameRun", "Wrong password. ") + prompt
+              : prompt,
+        {}, {}, true);
+    // Cancel, or nothing to try.
+    if (!answer || answer->isEmpty()) {
+        m_passwordDeclined = true;
+        return false;
+    }
+    m_password = *answer;
+    if (m_options.planOut)
+        m_options.planOut->password = m_password;
+    return true;
 }
 
 void RenameRun::record(const FileOutcome& outcome) {

@@ -44,9 +44,14 @@ private:
     // The one place that reads the starter's choices again while the run goes on.
     RuleChoice choiceNow() const;
 
-    // The mode's numbers and the password; a preview's answers stand in for them. False when
-    // the user left a prompt: the run ends before it touches any file.
+    // The mode's numbers; a preview's answers stand in for them. False when the user left a
+    // prompt: the run ends before it touches any file.
     bool askTheUser();
+
+    // With the option checked, asks for the password of a protected document that the run's
+    // password (or none) did not open; true when the user gave one to try. After a Cancel (or
+    // an empty answer) the run asks no more.
+    bool askPassword(bool wrong);
 
     void handleFile();
 
@@ -85,6 +90,7 @@ private:
     RenameContext m_context;
     corvander::RunParameters m_parameters;
     QString m_password;
+    bool m_passwordDeclined = false;
     QString m_skippedList;
     std::optional<corvander::FileIdentity> m_identity;
     std::unique_ptr<corvander::RunJournal> m_journal;

@@ -18,7 +18,11 @@ QString generalHelpText() {
            QCoreApplication::translate(
                "corvander::HelpMessages",
                "read text that is inside an image. Even though the image is embedded "
-               "within a PDF file, it is still an image and \"unreadable\".");
+               "within a PDF file, it is still an image and \"unreadable\".") +
+           cr + cr +
+           QCoreApplication::translate("corvander::HelpMessages",
+                                       "With Options > \"Read scanned pages with OCR\" turned on, "
+                                       "it reads the text of scanned pages by OCR.");
 }
 
 QString contentHelpText(const QString& firstWordsMode, const QString& wordNumbersMode) {

@@ -116,42 +116,6 @@ vollständig. Siehe corvander(1).
 </translation>
     </message>
     <message>
-        <source>Usage: corvander check [options] PATH...
-
-Tells for each PDF file whether it has text to rename by, as the window&apos;s check
-after adding files does. PATH: files and folders, as for &quot;corvander rename&quot;.
-
-Options:
-%1
-Output, one line per listed file in list order, fields separated by TABs:
-  readable    SOURCE
-  unreadable  SOURCE  REASON   (no text, unreadable, timed out, password needed,
-                               OCR timed out)
-Fields are escaped as for &quot;corvander rename&quot;.
-
-Exit status: 0 every file readable, 1 some unreadable, 2 usage error, 3 nothing
-could start (no worker program).
-</source>
-        <translation>Aufruf: corvander check [Optionen] PFAD...
-
-Gibt für jede PDF-Datei an, ob sie Text enthält, nach dem sie umbenannt werden
-kann, wie es die Prüfung des Fensters nach dem Hinzufügen von Dateien tut.
-PFAD: Dateien und Ordner, wie bei „corvander rename“.
-
-Optionen:
-%1
-Ausgabe, eine Zeile je Datei der Liste in deren Reihenfolge, Felder durch TABs
-getrennt (die Wörter der ersten Spalte bleiben englisch):
-  readable    QUELLE
-  unreadable  QUELLE  GRUND   (no text, unreadable, timed out, password needed,
-                              OCR timed out)
-Felder werden wie bei „corvander rename“ maskiert.
-
-Rückgabewert: 0 jede Datei lesbar, 1 einige nicht lesbar, 2 Aufruffehler,
-3 nichts konnte beginnen (kein Hilfsprogramm).
-</translation>
-    </message>
-    <message>
         <source>Usage: corvander undo [options] [JOURNAL]
 
 Removes the copies a rename run made, as the window&apos;s &quot;Undo Last Run&quot; does:
@@ -363,6 +327,42 @@ Felder werden wie bei „corvander rename“ maskiert.
 
 Rückgabewert: 0 jedes Beispiel gelernt, 1 einige nicht, 2 Aufruffehler, 3 nichts
 konnte beginnen (kein Hilfsprogramm).
+</translation>
+    </message>
+    <message>
+        <source>Usage: corvander check [options] PATH...
+
+Tells for each PDF file whether it has text to rename by, as the window&apos;s check
+after adding files does. PATH: files and folders, as for &quot;corvander rename&quot;.
+
+Options:
+%1
+Output, one line per listed file in list order, fields separated by TABs:
+  readable    SOURCE
+  unreadable  SOURCE  REASON   (no text, too little text, unreadable, timed out,
+                               password needed, wrong password, OCR timed out)
+Fields are escaped as for &quot;corvander rename&quot;.
+
+Exit status: 0 every file readable, 1 some unreadable, 2 usage error, 3 nothing
+could start (no worker program).
+</source>
+        <translation>Aufruf: corvander check [Optionen] PFAD...
+
+Gibt für jede PDF-Datei an, ob sie Text enthält, nach dem sie umbenannt werden
+kann, wie es die Prüfung des Fensters nach dem Hinzufügen von Dateien tut.
+PFAD: Dateien und Ordner, wie bei „corvander rename“.
+
+Optionen:
+%1
+Ausgabe, eine Zeile je Datei der Liste in deren Reihenfolge, Felder durch TABs
+getrennt (die Wörter der ersten Spalte bleiben englisch):
+  readable    QUELLE
+  unreadable  QUELLE  GRUND   (no text, too little text, unreadable, timed out,
+                              password needed, wrong password, OCR timed out)
+Felder werden wie bei „corvander rename“ maskiert.
+
+Rückgabewert: 0 jede Datei lesbar, 1 einige nicht lesbar, 2 Aufruffehler,
+3 nichts konnte beginnen (kein Hilfsprogramm).
 </translation>
     </message>
 </context>
@@ -897,6 +897,10 @@ Mehr dazu: „corvander %1 --help“.</translation>
         <source>Rename by metadata:</source>
         <translation>Umbenennen nach Metadaten:</translation>
     </message>
+    <message>
+        <source>With Options &gt; &quot;Read scanned pages with OCR&quot; turned on, it reads the text of scanned pages by OCR.</source>
+        <translation>Mit Optionen &gt; „Gescannte Seiten mit OCR lesen“ liest es den Text gescannter Seiten per OCR.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::Journal</name>
@@ -927,6 +931,17 @@ Mehr dazu: „corvander %1 --help“.</translation>
     <message>
         <source>The record of this run was refused (%1). Nothing was removed.</source>
         <translation>Das Protokoll dieses Durchlaufs wurde zurückgewiesen (%1). Es wurde nichts entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>corvander::MetadataName</name>
+    <message>
+        <source>The format part %1 names no field and adds nothing to the name: each part between hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text needs &quot;Rename by template&quot;.</source>
+        <translation>Der Formatteil %1 nennt kein Feld und trägt nichts zum Namen bei: Jeder Teil zwischen Bindestrichen muss eines von %a %t %s %c %p %k %d %m %v %g sein. Fester Text braucht „Umbenennen nach Vorlage“.</translation>
+    </message>
+    <message>
+        <source>The format parts %1 name no field and add nothing to the name: each part between hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text needs &quot;Rename by template&quot;.</source>
+        <translation>Die Formatteile %1 nennen kein Feld und tragen nichts zum Namen bei: Jeder Teil zwischen Bindestrichen muss eines von %a %t %s %c %p %k %d %m %v %g sein. Fester Text braucht „Umbenennen nach Vorlage“.</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1195,10 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
         <source>OCR page %1 of %2: %3</source>
         <translation>OCR-Seite %1 von %2: %3</translation>
     </message>
+    <message>
+        <source>Files without text may be scans: turn on Options &gt; &quot;Read scanned pages with OCR&quot; to read them.</source>
+        <translation>Dateien ohne Text können Scans sein: Schalten Sie Optionen &gt; „Gescannte Seiten mit OCR lesen“ ein, um sie zu lesen.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::RenameOptionsPanel</name>
@@ -1285,6 +1304,10 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
     <message>
         <source>Processing: </source>
         <translation>Verarbeitung: </translation>
+    </message>
+    <message>
+        <source>Wrong password. </source>
+        <translation>Falsches Kennwort. </translation>
     </message>
 </context>
 <context>

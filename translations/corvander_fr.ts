@@ -119,43 +119,6 @@ et chaque copie est complète. Voir corvander(1).
 </translation>
     </message>
     <message>
-        <source>Usage: corvander check [options] PATH...
-
-Tells for each PDF file whether it has text to rename by, as the window&apos;s check
-after adding files does. PATH: files and folders, as for &quot;corvander rename&quot;.
-
-Options:
-%1
-Output, one line per listed file in list order, fields separated by TABs:
-  readable    SOURCE
-  unreadable  SOURCE  REASON   (no text, unreadable, timed out, password needed,
-                               OCR timed out)
-Fields are escaped as for &quot;corvander rename&quot;.
-
-Exit status: 0 every file readable, 1 some unreadable, 2 usage error, 3 nothing
-could start (no worker program).
-</source>
-        <translation>Usage : corvander check [options] CHEMIN...
-
-Indique pour chaque fichier PDF s’il contient du texte d’après lequel le
-renommer, comme le fait la vérification de la fenêtre après l’ajout de fichiers.
-CHEMIN : des fichiers et des dossiers, comme pour « corvander rename ».
-
-Options :
-%1
-Sortie, une ligne par fichier de la liste, dans l’ordre de la liste, champs
-séparés par des tabulations (les mots de la première colonne restent en
-anglais) :
-  readable    SOURCE
-  unreadable  SOURCE  RAISON   (no text, unreadable, timed out, password needed,
-                               OCR timed out)
-Les champs sont échappés comme pour « corvander rename ».
-
-Code de sortie : 0 tous les fichiers lisibles, 1 certains illisibles, 2 erreur
-d’utilisation, 3 rien n’a pu démarrer (pas de programme d’extraction).
-</translation>
-    </message>
-    <message>
         <source>Usage: corvander undo [options] [JOURNAL]
 
 Removes the copies a rename run made, as the window&apos;s &quot;Undo Last Run&quot; does:
@@ -376,6 +339,43 @@ tabulations (les mots de la première colonne restent en anglais) :
 Les champs sont échappés comme pour « corvander rename ».
 
 Code de sortie : 0 tous les exemples appris, 1 certains non, 2 erreur
+d’utilisation, 3 rien n’a pu démarrer (pas de programme d’extraction).
+</translation>
+    </message>
+    <message>
+        <source>Usage: corvander check [options] PATH...
+
+Tells for each PDF file whether it has text to rename by, as the window&apos;s check
+after adding files does. PATH: files and folders, as for &quot;corvander rename&quot;.
+
+Options:
+%1
+Output, one line per listed file in list order, fields separated by TABs:
+  readable    SOURCE
+  unreadable  SOURCE  REASON   (no text, too little text, unreadable, timed out,
+                               password needed, wrong password, OCR timed out)
+Fields are escaped as for &quot;corvander rename&quot;.
+
+Exit status: 0 every file readable, 1 some unreadable, 2 usage error, 3 nothing
+could start (no worker program).
+</source>
+        <translation>Usage : corvander check [options] CHEMIN...
+
+Indique pour chaque fichier PDF s’il contient du texte d’après lequel le
+renommer, comme le fait la vérification de la fenêtre après l’ajout de fichiers.
+CHEMIN : des fichiers et des dossiers, comme pour « corvander rename ».
+
+Options :
+%1
+Sortie, une ligne par fichier de la liste, dans l’ordre de la liste, champs
+séparés par des tabulations (les mots de la première colonne restent en
+anglais) :
+  readable    SOURCE
+  unreadable  SOURCE  RAISON   (no text, too little text, unreadable, timed out,
+                               password needed, wrong password, OCR timed out)
+Les champs sont échappés comme pour « corvander rename ».
+
+Code de sortie : 0 tous les fichiers lisibles, 1 certains illisibles, 2 erreur
 d’utilisation, 3 rien n’a pu démarrer (pas de programme d’extraction).
 </translation>
     </message>
@@ -912,6 +912,10 @@ Essayez « corvander %1 --help ».</translation>
         <source>Rename by metadata:</source>
         <translation>Renommer d’après les métadonnées :</translation>
     </message>
+    <message>
+        <source>With Options &gt; &quot;Read scanned pages with OCR&quot; turned on, it reads the text of scanned pages by OCR.</source>
+        <translation>Avec Options &gt; « Lire les pages numérisées par OCR » activé, il lit le texte des pages numérisées par OCR.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::Journal</name>
@@ -942,6 +946,17 @@ Essayez « corvander %1 --help ».</translation>
     <message>
         <source>The record of this run was refused (%1). Nothing was removed.</source>
         <translation>Le journal de cette exécution a été refusé (%1). Rien n’a été supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>corvander::MetadataName</name>
+    <message>
+        <source>The format part %1 names no field and adds nothing to the name: each part between hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text needs &quot;Rename by template&quot;.</source>
+        <translation>La partie du format %1 ne désigne aucun champ et n’ajoute rien au nom : chaque partie entre tirets doit être l’un de %a %t %s %c %p %k %d %m %v %g. Un texte fixe demande « Renommer d’après un modèle ».</translation>
+    </message>
+    <message>
+        <source>The format parts %1 name no field and add nothing to the name: each part between hyphens must be one of %a %t %s %c %p %k %d %m %v %g. Literal text needs &quot;Rename by template&quot;.</source>
+        <translation>Les parties du format %1 ne désignent aucun champ et n’ajoutent rien au nom : chaque partie entre tirets doit être l’un de %a %t %s %c %p %k %d %m %v %g. Un texte fixe demande « Renommer d’après un modèle ».</translation>
     </message>
 </context>
 <context>
@@ -1197,6 +1212,10 @@ placé à côté de lui.
         <source>OCR page %1 of %2: %3</source>
         <translation>OCR page %1 sur %2 : %3</translation>
     </message>
+    <message>
+        <source>Files without text may be scans: turn on Options &gt; &quot;Read scanned pages with OCR&quot; to read them.</source>
+        <translation>Les fichiers sans texte sont peut-être des numérisations : activez Options &gt; « Lire les pages numérisées par OCR » pour les lire.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::RenameOptionsPanel</name>
@@ -1302,6 +1321,10 @@ placé à côté de lui.
     <message>
         <source>Processing: </source>
         <translation>Traitement : </translation>
+    </message>
+    <message>
+        <source>Wrong password. </source>
+        <translation>Mot de passe incorrect. </translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,8 @@ struct Answer {
     std::string error;
     // The document is protected and was not opened with the password given.
     bool needsPassword = false;
+    // ... and a password was given, tried, and did not open it.
+    bool passwordRejected = false;
     // OCR was asked for: the pages it read, and those it ran out of time on.
     bool ocrAsked = false;
     std::vector<int> ocrPages;

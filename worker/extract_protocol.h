@@ -34,8 +34,10 @@
 //   LastPage    as pdftotext's -l (default 0: not given)
 //   LastPageOnly  "1": the text of the document's last page alone, as `-f P -l P` with P the page
 //               count (0 when the document has no pages); First and Last are then ignored
-//   Password    tried as both the owner and the user password; a Password field that is there
-//               is used even when empty, one that is not there means no password
+//   Password    tried, as both the owner and the user password, only on a document that does
+//               not open without one (a document with only an owner password opens without);
+//               a Password field that is there is used even when empty, one that is not there
+//               means no password
 //   Ocr         "text": "1" reads each page of the range whose text has no words (nothing but
 //               blanks, line ends and form feeds) by OCR instead: the page is drawn at 300 dpi
 //               in grey (less for a page so large that the image would pass 40 megapixels) and
@@ -134,6 +136,7 @@
 //   PageSize    "page": "WIDTH HEIGHT", the page's size as WordBoxes gives it
 //   NeedsPassword  "1" with status 1 when the document is protected and the password given (or
 //               none) does not open it
+//   PasswordRejected  "1" beside NeedsPassword when a password was given and tried
 //   Error       a short description when the status is not 0 (for people, not for programs);
 //               with Ocr, also with status 0 when OCR languages are missing: no page is then read
 //               by OCR and the Error names the missing languages
@@ -211,6 +214,7 @@ enum class Tag : unsigned char {
     Xml = 'm',
     Error = 'e',
     NeedsPassword = 'k',
+    PasswordRejected = 'K',
     Ocr = 'c',
     OcrLanguages = 'g',
     OcrTimeout = 'd',

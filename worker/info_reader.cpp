@@ -27,7 +27,7 @@ Answer readInfo(const InfoRequest& request) {
     Answer answer;
     const OpenedDocument doc = openDocument(request.path, request.password);
     answer.file = doc.stamp;
-    if (!openedFor(*doc, answer))
+    if (!openedFor(doc, answer))
         return answer;
     answer.pageCount = doc->getNumPages();
     // pdfinfo looks at page 1 and refuses a document without one, printing nothing.

@@ -60,7 +60,7 @@ bool encodePng(SplashBitmap& bitmap, double dpi, std::string& png) {
 Answer drawPagePicture(const PictureRequest& request) {
     Answer answer;
     const OpenedDocument doc = openDocument(request.path, request.password);
-    if (!openedFor(*doc, answer))
+    if (!openedFor(doc, answer))
         return answer;
     answer.pageCount = doc->getNumPages();
     if (request.page < 1 || request.page > answer.pageCount)

@@ -42,11 +42,10 @@ OpenedDocument::OpenedDocument() = default;
 OpenedDocument::OpenedDocument(OpenedDocument&&) noexcept = default;
 OpenedDocument::~OpenedDocument() = default;
 
-OpenedDocument openDocument(const std::string& path, const std::optional<std::string>& password) {
+namespace {
+
+OpenedDocument openWith(const std::string& path, const std::optional<GooString>& secret) {
     firstComplaint().clear();
-    std::optional<GooString> secret;
-    if (password)
-        secret.emplace(*password);
     OpenedDocument opened;
     // Opened as the library would open it (read-only, blocking), so that a file that cannot be
     // opened is left to the library, which fails on it just as before and says why.
@@ -70,6 +69,21 @@ OpenedDocument openDocument(const std::string& path, const std::optional<std::st
     auto* stream =
         new FileStream(opened.file.get(), 0, false, opened.file->size(), Object(objNull));
     opened.doc = std::make_unique<PDFDoc>(stream, secret, secret);
+    return opened;
+}
+
+} // namespace
+
+OpenedDocument openDocument(const std::string& path, const std::optional<std::string>& password) {
+    // A document with only an owner password opens without one; the password given, tried as
+    // the user password, would shut it. So the password is tried only where none does not do.
+    {
+        OpenedDocument plain = openWith(path, std::nullopt);
+        if (!password || plain->isOk() || plain->getErrorCode() != errEncrypted)
+            return plain;
+    }
+    OpenedDocument opened = openWith(path, std::optional<GooString>(*password));
+    opened.passwordTried = true;
     return opened;
 }
 
@@ -105,6 +119,13 @@ bool openedFor(const PDFDoc& doc, Answer& answer) {
     answer.status = protocol::kStatusCannotOpen;
     answer.error = openFailure(doc);
     answer.needsPassword = doc.getErrorCode() == errEncrypted;
+    return false;
+}
+
+bool openedFor(const OpenedDocument& opened, Answer& answer) {
+    if (openedFor(*opened, answer))
+        return true;
+    answer.passwordRejected = answer.needsPassword && opened.passwordTried;
     return false;
 }
 

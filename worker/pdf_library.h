@@ -32,14 +32,19 @@ struct OpenedDocument {
     std::unique_ptr<GooFile> file; // the document's stream reads from it, so it goes last
     std::unique_ptr<PDFDoc> doc;
     std::optional<FileStamp> stamp;
+    // The document did not open without a password, so the one given was tried.
+    bool passwordTried = false;
 };
 
-// Opens the file at path (bytes as the file system has them). A password is tried both as the
-// owner and the user password, as `-opw PW -upw PW` would. The document may fail its isOk().
+// Opens the file at path (bytes as the file system has them), first without a password. Only a
+// document that wants one is opened again with the password, tried both as the owner and the
+// user password, as `-opw PW -upw PW` would. The document may fail its isOk().
 OpenedDocument openDocument(const std::string& path, const std::optional<std::string>& password);
 
 // True when the document opened; otherwise the answer says that it could not be opened, why
 // (for people), and whether a password was what it lacked.
 bool openedFor(const PDFDoc& doc, Answer& answer);
+// The same, and whether the password given was tried and did not open it.
+bool openedFor(const OpenedDocument& opened, Answer& answer);
 
 } // namespace corvander::worker

@@ -228,6 +228,8 @@ Fields answerRequest(const Fields& request, const HandlerSettings& settings,
         fields.add(Tag::Error, answer.error);
     if (answer.needsPassword)
         fields.add(Tag::NeedsPassword, "1");
+    if (answer.passwordRejected)
+        fields.add(Tag::PasswordRejected, "1");
     if (answer.ocrAsked) {
         fields.add(Tag::OcrPages, pageList(answer.ocrPages));
         fields.add(Tag::OcrTimedOut, pageList(answer.ocrTimedOut));

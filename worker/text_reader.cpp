@@ -67,7 +67,7 @@ Answer readText(const TextRequest& request) {
     Answer answer;
     const OpenedDocument doc = openDocument(request.path, request.password);
     answer.file = doc.stamp;
-    if (!openedFor(*doc, answer))
+    if (!openedFor(doc, answer))
         return answer;
     const int pages = doc->getNumPages();
     answer.pageCount = pages;

@@ -1,5 +1,7 @@
 #include "naming/rules/content_rule.h"
 
+#include "extract/ocr_pages.h"
+#include "extract/reason_texts.h"
 #include "extract/text_reading.h"
 #include "naming/content_words.h"
 #include "naming/rules/naming_rules.h"
@@ -7,7 +9,41 @@
 #include "naming/rules/rule_options.h"
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace corvander {
+
+namespace {
+
+// Whether the reading saw the whole range. A rule that asks for no words is met at once, however
+// the document reads: its skip is the count's, never the document's.
+bool readToTheEnd(const ExtractRequest& asked, const ExtractResult& extracted) {
+    if (asked.stop.kind == StopRule::Kind::Words && asked.stop.count < 1)
+        return false;
+    return asked.stop.kind == StopRule::Kind::None ||
+           (extracted.pageCount >= 0 && extracted.pagesRead >= extracted.pageCount);
+}
+
+// Too few words, or none at all where the mode reads: "no text" is said only of a document that
+// has none anywhere, which a reading of one page of several cannot tell.
+void skipWithoutWords(PlannedFile& planned, const ExtractResult& extracted) {
+    if (pageHasWords(extracted.text) || extracted.textOffset > 0 || extracted.wordOffset > 0 ||
+        !readToTheEnd(planned.provenance.request, extracted)) {
+        planned.skip = SkipReason::TooFewWords;
+        return;
+    }
+    const ExtractRequest& asked = planned.provenance.request;
+    const bool onePage = asked.lastPageOnly || asked.firstPage > 0 || asked.lastPage > 0;
+    if (!onePage || extracted.pageCount == 1) {
+        planned.skip = SkipReason::NoText;
+        return;
+    }
+    planned.skip = SkipReason::NoTextOnPage;
+    const int page = asked.lastPageOnly ? extracted.pageCount : std::max(asked.firstPage, 1);
+    planned.skipDetail = reasons::noTextOnPage(page);
+}
+
+} // namespace
 
 FileArguments ContentRule::argumentsFor(const RunParameters& answers) const {
     const QString zero = QStringLiteral("0");
@@ -35,7 +71,7 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
     planned.provenance.pageCount = extracted->pageCount;
     planned.readIdentity = readIdentityOf(path, *extracted);
     if (!extracted->hasText()) {
-        planned.skip = failureOf(*extracted);
+        skipAsFailed(planned, *extracted);
         return planned;
     }
     const QString text = decodeExtractedText(extracted->text);
@@ -49,12 +85,17 @@ PlannedFile ContentRule::plan(const QString& path, const RuleArguments& argument
         for (int& number : picked.wordNumbers)
             number += int(extracted->wordOffset);
     }
-    if (picked.text.isEmpty()) {
+    // Form feeds alone make a "word" that cleaning empties: a document read to its end without
+    // words has no text, unless the mode stands in the file's own name. A reading that stopped
+    // early (its rule met by such "words") has not seen the end, and names as the whole would.
+    if (picked.text.isEmpty() ||
+        (!picked.ownName && readToTheEnd(planned.provenance.request, *extracted) &&
+         !pageHasWords(extracted->text))) {
         // A page OCR could not finish is why words are missing.
         if (!extracted->ocrTimedOut.isEmpty())
             planned.skip = SkipReason::OcrTimedOut;
         else
-            planned.skip = picked.wordCount == 0 ? SkipReason::NoText : SkipReason::TooFewWords;
+            skipWithoutWords(planned, *extracted);
         return planned;
     }
     nameFrom(planned, picked.text, false);

@@ -1,5 +1,7 @@
+#include "naming/metadata_name.h"
 #include "tests/support/window_fixture.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -53,6 +55,37 @@ TEST_F(OptionsPanel, CancelledBrowseChangesNothing) {
     EXPECT_EQ(settings.get(QStringLiteral("Text1")), QStringLiteral("/home/typed/"));
     EXPECT_FALSE(settings.contains(QStringLiteral("LastFolderDot")));
     EXPECT_TRUE(dialogs.warnings().isEmpty());
+}
+
+// A format part that names no field is said in the format box itself: a warning mark inside it
+// and the sentence as its tool tip, shown under the box; the box keeps its drawn place and the
+// format is stored as typed.
+TEST_F(OptionsPanel, AFormatPartThatNamesNoFieldIsSaidInTheBox) {
+    settings.save(QStringLiteral("Text2"), QStringLiteral("Invoice %t"));
+    load();
+    auto* warning = ui.Text2->findChild<QAction*>(QStringLiteral("Text2Warning"));
+    ASSERT_NE(warning, nullptr);
+    const QRect drawn = ui.Text2->geometry();
+    // Restored from the settings, the format says so at once.
+    EXPECT_TRUE(warning->isVisible());
+    EXPECT_EQ(ui.Text2->toolTip(), formatProblem(QStringLiteral("Invoice %t")));
+    EXPECT_TRUE(ui.Text2->toolTip().contains(QStringLiteral("\"Invoice %t\" names no field")));
+    EXPECT_TRUE(ui.Text2->toolTip().contains(QStringLiteral("\"Rename by template\"")));
+    EXPECT_EQ(ui.Text2->accessibleDescription(), ui.Text2->toolTip());
+
+    for (const char* format : {"%a_%t", "%t, %a"}) {
+        ui.Text2->setText(QString::fromLatin1(format));
+        EXPECT_TRUE(warning->isVisible()) << format;
+        EXPECT_EQ(warning->toolTip(), ui.Text2->toolTip());
+        EXPECT_TRUE(ui.Text2->toolTip().contains(QLatin1Char('"') + QString::fromLatin1(format) +
+                                                 QStringLiteral("\" names no field")));
+        EXPECT_EQ(settings.get(QStringLiteral("Text2")), QString::fromLatin1(format));
+    }
+    ui.PushButton10->click();
+    EXPECT_FALSE(warning->isVisible());
+    EXPECT_TRUE(ui.Text2->toolTip().isEmpty());
+    EXPECT_EQ(ui.Text2->geometry(), drawn);
+    EXPECT_TRUE(dialogs.shown().isEmpty());
 }
 
 } // namespace corvander

@@ -16,7 +16,9 @@ TEST_F(HelpButtons, ShowTheirTextsByteForByteUnderTheApplicationTitle) {
         QStringLiteral("This program will:\r\rread text from a PDF. This text is usually typed "
                        "into the PDF using the keyboard.\r\rThis program will not:\r\rread text "
                        "that is inside an image. Even though the image is embedded within a PDF "
-                       "file, it is still an image and \"unreadable\"."),
+                       "file, it is still an image and \"unreadable\".\r\rWith Options > \"Read "
+                       "scanned pages with OCR\" turned on, it reads the text of scanned pages "
+                       "by OCR."),
         QStringLiteral("Rename by content:\r\n\r\nRename by the first x word(s) - if you enter 5, "
                        "this software will rename each file by the first 5 words found on the "
                        "first page.\r\n\r\nRename by x1, x2, x3 word(s) on first page - if you "

@@ -1,6 +1,7 @@
 // The command line gives the names the window gives, and judges files as the window's check does.
 #include "extract/check.h"
 #include "extract/extraction_pool.h"
+#include "extract/reason_texts.h"
 #include "run/rename_run.h"
 #include "tests/cli/program_runner.h"
 #include "tests/extract/pdf_files.h"
@@ -24,7 +25,8 @@ protected:
                  QStringLiteral("Form1.RenameMeta")}};
     }
 
-    // The window's run over its list: "copied NAME" or "skipped REASON" per file.
+    // The window's run over its list: "copied NAME" or "skipped REASON" per file, the reason
+    // in full, with the hint the command line adds to "no text" while OCR is off.
     QStringList windowRun() {
         QStringList ends(window->fileList().entryCount());
         RunOptions options;
@@ -32,7 +34,9 @@ protected:
             ends[position - 1] =
                 outcome.copied()
                     ? QStringLiteral("copied ") + outcome.fileName
-                    : QStringLiteral("skipped ") + corvander::skipReasonText(outcome.plan.skip);
+                    : QStringLiteral("skipped ") +
+                          outcome.plan.skipTextWithHint(window->extractionPool().ocr().enabled,
+                                                        reasons::ocrHintForCommandLine());
         };
         bool running = false;
         RunRenaming(ports(), running, options);
@@ -175,16 +179,21 @@ TEST_F(AgreementTest, CheckAgreesWithTheWindowsCheck) {
         if (fields.first() == "unreadable")
             unreadableByCommand << QString::fromUtf8(fields.at(1));
     }
-    EXPECT_EQ(unreadableFilesMessage(unreadableByCommand.join(QStringLiteral("\r\n")) +
-                                     QStringLiteral("\r\n")),
+    // The window's message adds, after its own text, where OCR is turned on and the file that
+    // needs a password.
+    UnreadableNotes notes;
+    notes.suggestOcr = true;
+    notes.protectedFiles << lockedPath + QStringLiteral(": password needed");
+    EXPECT_EQ(unreadableFilesMessage(
+                  unreadableByCommand.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), notes),
               message);
-    // Each with its reason.
-    EXPECT_EQ(result.out,
-              ("readable\t" + listed[0] + "\nunreadable\t" + listed[1] + "\tno text\nunreadable\t" +
-               listed[2] + "\tunreadable\nunreadable\t" + listed[3] + "\tunreadable\nunreadable\t" +
-               listed[4] + "\tno text\nunreadable\t" + listed[5] + "\tpassword needed\nreadable\t" +
-               listed[6] + "\n")
-                  .toUtf8());
+    // Each with its reason: a scan has no text at all, nine bytes of words are too little.
+    EXPECT_EQ(result.out, ("readable\t" + listed[0] + "\nunreadable\t" + listed[1] +
+                           "\tno text (OCR is off: try --ocr)\nunreadable\t" + listed[2] +
+                           "\tunreadable\nunreadable\t" + listed[3] + "\tunreadable\nunreadable\t" +
+                           listed[4] + "\ttoo little text\nunreadable\t" + listed[5] +
+                           "\tpassword needed\nreadable\t" + listed[6] + "\n")
+                              .toUtf8());
 
     // With its password, the protected document is readable.
     const QString passwordFile = files.filePath(QStringLiteral("password.txt"));

@@ -107,8 +107,10 @@ TEST_F(ContractTest, AScanIsNamedAndReadableByOcrOnlyWithOcr) {
 
     const ProgramResult without = program.run({"rename", "--words", "3", "--to", to, scan});
     EXPECT_EQ(without.status, 1);
-    EXPECT_EQ(without.out, "skipped\t" + scan + "\ttoo few words\n");
-    EXPECT_EQ(program.run({"check", scan}).out, "unreadable\t" + scan + "\tno text\n");
+    // One cause, one reason, in the check and in the rename; with OCR off it says where OCR is.
+    EXPECT_EQ(without.out, "skipped\t" + scan + "\tno text (OCR is off: try --ocr)\n");
+    EXPECT_EQ(program.run({"check", scan}).out,
+              "unreadable\t" + scan + "\tno text (OCR is off: try --ocr)\n");
 
     EXPECT_EQ(program.run({"check", "--ocr", scan}).out, "readable\t" + scan + "\n");
     const ProgramResult with = program.run({"rename", "--words", "3", "--ocr", "--to", to, scan});

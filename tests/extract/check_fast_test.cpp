@@ -71,7 +71,10 @@ TEST_F(CheckFast, FindsEachKindOfFileAndAsksAgainOnlyWhatItCouldNotLearn) {
     EXPECT_EQ(check(), expected);
     EXPECT_EQ(extractor.sent().size(), 5);
     const QString unreadable = front.entries.mid(1).join(QStringLiteral("\r\n")) + "\r\n";
-    EXPECT_EQ(front.messages, QStringList{unreadableFilesMessage(unreadable)});
+    UnreadableNotes notes;
+    notes.suggestOcr = true;
+    notes.protectedFiles << front.entries[2] + QStringLiteral(": password needed");
+    EXPECT_EQ(front.messages, QStringList{unreadableFilesMessage(unreadable, notes)});
     EXPECT_FALSE(front.busy);
     EXPECT_EQ(front.text, QStringLiteral("Progress Bar"));
 
@@ -89,6 +92,49 @@ TEST_F(CheckFast, FindsEachKindOfFileAndAsksAgainOnlyWhatItCouldNotLearn) {
     EXPECT_EQ(check(), expected);
     EXPECT_EQ(extractor.sent().size(), 10);
     EXPECT_EQ(extractor.sent()[7].path, front.entries[0]);
+}
+
+// No words at all, a few bytes of words, no password and a wrong one: four causes, four reasons.
+// The message keeps its own text and adds, after it, where OCR is turned on (only while it is off
+// and a file has no text) and the files a password kept shut.
+TEST_F(CheckFast, EachCauseHasItsOwnReasonAndTheMessageAddsWhatHelps) {
+    ExtractResult wrong = answered({}, true);
+    wrong.passwordRejected = true;
+    extractor.addAnswerForFile(front.entries[0], answered("\f\f\f"));
+    extractor.addAnswerForFile(front.entries[1], answered("Hi\f"));
+    extractor.addAnswerForFile(front.entries[3], wrong);
+    extractor.addAnswerForFile(front.entries[4], answered("Invoice 4711 for Jane Roe"));
+    const QList<Readability> found = check();
+    const QList<Readability> expected{Readability::NoText, Readability::LittleText,
+                                      Readability::PasswordNeeded, Readability::WrongPassword,
+                                      Readability::Readable};
+    ASSERT_EQ(found, expected);
+    QStringList reasons;
+    for (const Readability readability : found)
+        reasons << readabilityText(readability);
+    EXPECT_EQ(reasons,
+              (QStringList{"no text", "too little text", "password needed", "wrong password", ""}));
+
+    ASSERT_EQ(front.messages.size(), 1);
+    const QString& message = front.messages.first();
+    const QString ownEnd = QStringLiteral(" if you have any questions.");
+    const QString added = message.mid(message.indexOf(ownEnd) + ownEnd.size());
+    EXPECT_EQ(added, QStringLiteral("\r\n\r\nFiles without text may be scans: turn on Options > "
+                                    "\"Read scanned pages with OCR\" to read them.\r\n\r\n") +
+                         front.entries[2] + QStringLiteral(": password needed\r\n") +
+                         front.entries[3] + QStringLiteral(": wrong password"));
+    EXPECT_TRUE(message.startsWith(QStringLiteral("These files could not be read:\r\n\r\n") +
+                                   front.entries.mid(0, 4).join(QStringLiteral("\r\n"))));
+
+    // With OCR on, a file without text gets no hint to turn it on.
+    front.messages.clear();
+    OcrSettings on;
+    on.enabled = true;
+    extractor.setOcr(on);
+    check();
+    ASSERT_EQ(front.messages.size(), 1);
+    EXPECT_FALSE(front.messages.first().contains(QStringLiteral("OCR")));
+    EXPECT_TRUE(front.messages.first().endsWith(front.entries[3] + ": wrong password"));
 }
 
 } // namespace corvander

@@ -40,5 +40,9 @@ inline const QString kTail = QStringLiteral(
     "\r\nThis program will extract text from a PDF but this program will not extract text within "
     "an image within a PDF.\r\n\r\nEmail support@corvander.example.org if you have any "
     "questions.");
+// Added after the message's own text while OCR is off and a listed file has no text.
+inline const QString kOcrLine =
+    QStringLiteral("\r\n\r\nFiles without text may be scans: turn on Options > \"Read scanned "
+                   "pages with OCR\" to read them.");
 
 } // namespace corvander

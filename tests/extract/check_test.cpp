@@ -53,7 +53,7 @@ TEST_F(CheckTest, UnreadableFilesAreListedInListOrder) {
     EXPECT_EQ(dialogs.messages().first(),
               QStringLiteral("These files could not be read:\r\n\r\n") + scan +
                   QStringLiteral("\r\n") + notPdf + QStringLiteral("\r\n") + gone +
-                  QStringLiteral("\r\n") + empty + QStringLiteral("\r\n") + kTail);
+                  QStringLiteral("\r\n") + empty + QStringLiteral("\r\n") + kTail + kOcrLine);
     EXPECT_EQ(dialogs.shown().first().title, QStringLiteral("Corvander"));
     EXPECT_EQ(window->fileList().entryCount(), 6) << "the check never removes entries";
     EXPECT_EQ(window->pointer(), Form1::Pointer::Arrow);
@@ -70,7 +70,7 @@ TEST_F(CheckTest, SameFileNameInTwoFoldersIsJudgedSeparately) {
     window->runReadabilityCheck();
     ASSERT_EQ(dialogs.messages().size(), 1);
     EXPECT_EQ(dialogs.messages().first(), QStringLiteral("These files could not be read:\r\n\r\n") +
-                                              scan + QStringLiteral("\r\n") + kTail);
+                                              scan + QStringLiteral("\r\n") + kTail + kOcrLine);
 }
 
 // A bar that remembers every text it was given, and its value.
@@ -222,10 +222,10 @@ TEST_F(CheckTest, CheckAskedForDuringACheckRunsAfterIt) {
     ASSERT_TRUE(added);
     ASSERT_EQ(dialogs.messages().size(), 2);
     EXPECT_EQ(dialogs.messages()[0], QStringLiteral("These files could not be read:\r\n\r\n") +
-                                         first + QStringLiteral("\r\n") + kTail);
+                                         first + QStringLiteral("\r\n") + kTail + kOcrLine);
     EXPECT_EQ(dialogs.messages()[1], QStringLiteral("These files could not be read:\r\n\r\n") +
                                          first + QStringLiteral("\r\n") + second +
-                                         QStringLiteral("\r\n") + kTail);
+                                         QStringLiteral("\r\n") + kTail + kOcrLine);
 }
 
 } // namespace

@@ -76,8 +76,7 @@ protected:
         const auto planned =
             corvander::planByContent(mode, path, count, page, wordList, {},
                                      request ? std::optional(read(on, *request)) : std::nullopt);
-        return planned.skip == SkipReason::None ? planned.name
-                                                : corvander::skipReasonText(planned.skip);
+        return planned.skip == SkipReason::None ? planned.name : planned.skipText();
     }
 
     static PdfGreyImage* s_letter;
@@ -94,8 +93,8 @@ TEST_F(PoolOcr, OnlyPagesWithoutWordsAreReadAndOnlyWithOcrOn) {
     const auto off = pool(false);
     const auto on = pool(true);
 
-    // Without OCR a scan's page is a lone form feed: too few words.
-    EXPECT_EQ(named(*off, 0, scan, 3), QStringLiteral("too few words"));
+    // Without OCR a scan's page is a lone form feed: the document has no text at all.
+    EXPECT_EQ(named(*off, 0, scan, 3), QStringLiteral("no text"));
     EXPECT_EQ(named(*on, 0, scan, 3), QStringLiteral("Quarterly statement from"));
 
     // A text layer reads the same either way, and OCR never looks at it.
@@ -107,7 +106,8 @@ TEST_F(PoolOcr, OnlyPagesWithoutWordsAreReadAndOnlyWithOcrOn) {
 
     // Page 2 is the scan: read by OCR for mode 1, while mode 4 takes page 1 from its text.
     EXPECT_EQ(named(*on, 1, mixed, 2, 2), QStringLiteral("Quarterly statement"));
-    EXPECT_EQ(named(*off, 1, mixed, 2, 2), QStringLiteral("too few words"));
+    // Without OCR only page 2 was read, and page 1 has text: the reason names the page.
+    EXPECT_EQ(named(*off, 1, mixed, 2, 2), QStringLiteral("no text on page 2"));
     EXPECT_EQ(named(*on, 4, mixed, 0, 1, QStringLiteral("2,3")), QStringLiteral("4711 from"));
     EXPECT_TRUE(read(*on, ExtractRequest::pageText(mixed, 1)).ocrPages.isEmpty());
     // The whole document: its text page as it is, then the scan's words, in page order.
@@ -204,7 +204,7 @@ TEST_F(PoolOcr, ARuleReadsOnlyTheScannedPagesItNeedsInPageOrder) {
 TEST_F(PoolOcr, BlankAndTimedOutScansAreSkippedEachForItsReason) {
     const QString blank = document(QStringLiteral("blank.pdf"), {QStringList()});
     const QString scan = document(QStringLiteral("scan0002.pdf"), {std::nullopt});
-    EXPECT_EQ(named(*pool(true), 0, blank, 2), QStringLiteral("too few words"));
+    EXPECT_EQ(named(*pool(true), 0, blank, 2), QStringLiteral("no text"));
 
     const auto hurried = pool(true, 1, 1);
     EXPECT_EQ(read(*hurried, ExtractRequest::wholeText(scan)).ocrTimedOut, QList<int>{1});

@@ -128,14 +128,20 @@ TEST_F(WorkerText, APasswordOpensWhatEitherPasswordOptionOpens) {
 
     for (const QString& path : {locked, restricted}) {
         expectSameText(textRequest(path), path, {});
-        expectSameText(withPassword(textRequest(path), "open sesame"), path,
-                       {QStringLiteral("-upw"), QStringLiteral("open sesame")});
         expectSameText(withPassword(textRequest(path, 2, 4), "master key"), path,
                        {QStringLiteral("-opw"), QStringLiteral("master key"), QStringLiteral("-f"),
                         QStringLiteral("2"), QStringLiteral("-l"), QStringLiteral("4")});
-        expectSameText(withPassword(textRequest(path), "guess"), path,
-                       {QStringLiteral("-upw"), QStringLiteral("guess")});
     }
+    expectSameText(withPassword(textRequest(locked), "open sesame"), locked,
+                   {QStringLiteral("-upw"), QStringLiteral("open sesame")});
+    expectSameText(withPassword(textRequest(restricted), "open sesame"), restricted, {});
+    // A wrong password shuts the locked one as it shuts the tool; the one with only an owner
+    // password opens without a password, so the password given is not even tried on it.
+    expectSameText(withPassword(textRequest(locked), "guess"), locked,
+                   {QStringLiteral("-upw"), QStringLiteral("guess")});
+    expectSameText(withPassword(textRequest(restricted), "guess"), restricted, {});
+    EXPECT_EQ(number(*worker.ask(withPassword(textRequest(restricted), "guess")), Tag::Status), 0);
+    EXPECT_EQ(number(*worker.ask(withPassword(infoRequest(restricted), "guess")), Tag::Status), 0);
     // Both passwords really do open the locked one.
     EXPECT_EQ(number(*worker.ask(withPassword(textRequest(locked), "open sesame")), Tag::Status),
               0);
@@ -145,6 +151,14 @@ TEST_F(WorkerText, APasswordOpensWhatEitherPasswordOptionOpens) {
     EXPECT_EQ(field(*worker.ask(textRequest(locked)), Tag::NeedsPassword), "1");
     EXPECT_EQ(field(*worker.ask(withPassword(textRequest(locked), "guess")), Tag::NeedsPassword),
               "1");
+    // ... and only one that was given a password says that it was the wrong one.
+    EXPECT_EQ(field(*worker.ask(withPassword(textRequest(locked), "guess")), Tag::PasswordRejected),
+              "1");
+    EXPECT_EQ(field(*worker.ask(withPassword(infoRequest(locked), "guess")), Tag::PasswordRejected),
+              "1");
+    EXPECT_FALSE(worker.ask(textRequest(locked))->has(Tag::PasswordRejected));
+    EXPECT_FALSE(
+        worker.ask(withPassword(textRequest(locked), "open sesame"))->has(Tag::PasswordRejected));
     EXPECT_FALSE(
         worker.ask(withPassword(textRequest(locked), "master key"))->has(Tag::NeedsPassword));
     const QString damaged = write(dir.path(), QStringLiteral("damaged.pdf"), PdfDocument{});

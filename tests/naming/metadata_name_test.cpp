@@ -52,4 +52,23 @@ TEST(MetadataName, EveryPlaceholderNamesItsLabel) {
     EXPECT_EQ(metadataLabel(QStringLiteral("% a")), QString());
 }
 
+// The sentence names each part that names no field, in the words the user typed; a format whose
+// every part names a field, or is empty, has nothing to say.
+TEST(MetadataName, AFormatSaysWhichPartNamesNoField) {
+    const QString tail = QStringLiteral(
+        " and adds nothing to the name: each part between hyphens must be one of %a %t %s %c %p "
+        "%k %d %m %v %g. Literal text needs \"Rename by template\".");
+    EXPECT_EQ(formatProblem(QStringLiteral("%a_%t")),
+              QStringLiteral("The format part \"%a_%t\" names no field") + tail);
+    EXPECT_EQ(formatProblem(QStringLiteral("%t, %a")),
+              QStringLiteral("The format part \"%t, %a\" names no field") + tail);
+    EXPECT_EQ(formatProblem(QStringLiteral("Invoice %t - %A - %g")),
+              QStringLiteral("The format parts \"Invoice %t\", \"%A\" name no field and add "
+                             "nothing to the name: each part between hyphens must be one of %a "
+                             "%t %s %c %p %k %d %m %v %g. Literal text needs \"Rename by "
+                             "template\"."));
+    for (const char* fine : {"%a - %t", "%t-%g", "%a--%t", "-%a", "", "   ", "%t - %t"})
+        EXPECT_EQ(formatProblem(QString::fromLatin1(fine)), QString()) << fine;
+}
+
 } // namespace corvander

@@ -1,6 +1,7 @@
 // Preview, stop, undo and the report, through the window's own menus and bar.
 #include "app/file_drop_list.h"
 #include "app/text_progress_bar.h"
+#include "extract/check.h"
 #include "tests/run/rename_fixture.h"
 
 #include <QAction>
@@ -155,6 +156,38 @@ TEST_F(RunMenus, TheReportIsTheLastRunAsCsv) {
     ASSERT_GE(lines.size(), 4);
     EXPECT_EQ(lines.at(0), QByteArray("source,new name,status,reason,provenance\r"));
     EXPECT_TRUE(lines.at(2).contains(",skipped,unreadable,")) << lines.at(2).toStdString();
+}
+
+// A scan read with OCR off: the preview, the run's report and the check say "no text" alike; the
+// window adds where OCR is turned on, after the reason and after the check's own message.
+TEST_F(RunMenus, AScanHasOneReasonInThePreviewTheReportAndTheCheck) {
+    addPdf(QStringLiteral("a.pdf"), {QStringLiteral("Alpha one")});
+    PdfDocument scan;
+    scan.pages = {{}, {}};
+    scan.imageOnly = true;
+    addPdf(QStringLiteral("scan.pdf"), scan);
+    setMode(0);
+    const QString hint = QStringLiteral(" (OCR is off: try Options > Read scanned pages with OCR)");
+
+    dialogs.answerInput(QStringLiteral("1"));
+    ui.mnuPreview->trigger();
+    EXPECT_EQ(newNames(), (QStringList{"Alpha.pdf", "(skipped: no text" + hint + ")"}));
+    startRun();
+    const QString report = sources.filePath(QStringLiteral("report.csv"));
+    dialogs.answerFolder(report);
+    ui.mnuReport->trigger();
+    const QList<QByteArray> lines = fileBytes(report).split('\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines.at(2).contains(",skipped,no text,")) << lines.at(2).toStdString();
+    EXPECT_EQ(readabilityText(Readability::NoText), QStringLiteral("no text"));
+
+    dialogs.clear();
+    window->runReadabilityCheck();
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().endsWith(
+        QStringLiteral(" if you have any questions.\r\n\r\nFiles without text may be scans: turn "
+                       "on Options > \"Read scanned pages with OCR\" to read them.")))
+        << dialogs.messages().first().toStdString();
 }
 
 } // namespace

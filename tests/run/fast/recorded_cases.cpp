@@ -13,7 +13,8 @@ OptionValues options(std::initializer_list<std::pair<const char*, const char*>> 
     return values;
 }
 
-const QString kNoText = QStringLiteral("skipped: no text");
+// A page past the last says how many pages there are.
+const QString kOnePage = QStringLiteral("skipped: the document has only 1 page");
 const QString kEmpty = QStringLiteral("skipped: empty name after cleaning");
 
 } // namespace
@@ -24,12 +25,12 @@ QList<RecordedCase> recordedCases() {
          {"Jonas Weller 12 Orchard Lane,", "Water Quality in the River",
           "Alderbank Paper Supplies 7 Mill", "Minutes of the Board Meeting"}},
         {options({{"--words", "3"}, {"--page", "2"}}),
-         {kNoText, "Method Samples were", kNoText, "2. The roof"}},
+         {kOnePage, "Method Samples were", kOnePage, "2. The roof"}},
         {options({{"--words", "4"}, {"--page", "last"}}),
          {"Jonas Weller 12 Orchard", "Conclusions The river meets", "Alderbank Paper Supplies 7",
           "2. The roof repair"}},
         {options({{"--words", "2"}, {"--page", "3"}}),
-         {kNoText, "Conclusions The", kNoText, kNoText}},
+         {kOnePage, "Conclusions The", kOnePage, "skipped: the document has only 2 pages"}},
         {options({{"--word-numbers", "2,3"}}),
          {"Weller 12", "Quality in", "Paper Supplies", "of the"}},
         // A text that is not there keeps the file's own name.
