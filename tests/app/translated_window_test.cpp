@@ -122,9 +122,8 @@ TEST_F(TranslatedWindow, CAndEnglishKeepTheDesignedTexts) {
         EXPECT_EQ(texts.contentOption, QStringLiteral("Rename by content"));
         EXPECT_EQ(texts.firstMode, QStringLiteral("Rename by the first x word(s)"));
         EXPECT_EQ(texts.listHeader, QStringLiteral(" PDF File(s)"));
-        EXPECT_EQ(texts.menus,
-                  (QStringList{QStringLiteral("&File"), QStringLiteral("&Rename"),
-                               QStringLiteral("&Options"), QStringLiteral("&Help")}));
+        EXPECT_EQ(texts.menus, (QStringList{QStringLiteral("&File"), QStringLiteral("&Rename"),
+                                            QStringLiteral("&Options"), QStringLiteral("&Help")}));
         dialogs.clear();
         const QStringList messages = firstMessages();
         ASSERT_EQ(messages.size(), 2);
