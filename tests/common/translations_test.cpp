@@ -30,8 +30,8 @@ TEST(MessageLanguages, CAndPosixKeepTheProgramsTextsWhateverLanguageSays) {
     for (const char* locale : {"C", "C.UTF-8", "POSIX", "C.utf8"}) {
         SCOPED_TRACE(locale);
         EXPECT_TRUE(languagesWith({.lang = locale, .language = "de:fr"}).isEmpty());
-        EXPECT_TRUE(languagesWith({.lcAll = locale, .lang = "de_DE.UTF-8", .language = "de"})
-                        .isEmpty());
+        EXPECT_TRUE(
+            languagesWith({.lcAll = locale, .lang = "de_DE.UTF-8", .language = "de"}).isEmpty());
     }
     // Nothing set at all is the C locale too.
     EXPECT_TRUE(languagesWith({.language = "de"}).isEmpty());
@@ -43,7 +43,8 @@ TEST(Translations, EnglishOrAnUnknownLanguageLoadsNothing) {
               QString());
     EXPECT_EQ(Translations(folder, {QStringLiteral("pt_BR")}).language(), QString());
     EXPECT_EQ(Translations(folder, {}).language(), QString());
-    EXPECT_EQ(QCoreApplication::translate("corvander::RenameRun", "Done."), QStringLiteral("Done."));
+    EXPECT_EQ(QCoreApplication::translate("corvander::RenameRun", "Done."),
+              QStringLiteral("Done."));
 }
 
 TEST(Translations, ARegionalLocaleFindsItsLanguageAndQtsOwnTexts) {
@@ -66,7 +67,8 @@ TEST(Translations, ARegionalLocaleFindsItsLanguageAndQtsOwnTexts) {
                   QStringLiteral("Annuler"));
     }
     // Gone with the object.
-    EXPECT_EQ(QCoreApplication::translate("corvander::RenameRun", "Done."), QStringLiteral("Done."));
+    EXPECT_EQ(QCoreApplication::translate("corvander::RenameRun", "Done."),
+              QStringLiteral("Done."));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
 }
 
