@@ -1,5 +1,7 @@
 #include "app/run_controller.h"
 
+#include "app/shown_reason.h"
+
 #include "app/drawn_area.h"
 #include "extract/extraction_pool.h"
 #include "extract/reason_texts.h"
@@ -154,12 +156,13 @@ void RunController::showPlannedName(int position, const FileOutcome& outcome) {
     const PlannedFile& plan = outcome.plan;
     m_needs.plannedNames.showPlannedName(
         position,
-        plan.copies() ? outcome.fileName
-                      : tr("(skipped: %1)")
-                            .arg(outcome.copiedBefore.isEmpty()
-                                     ? plan.skipTextWithHint(m_needs.pool.ocr().enabled,
-                                                             reasons::ocrHintForWindow())
-                                     : outcome.skipText()),
+        plan.copies()
+            ? outcome.fileName
+            : tr("(skipped: %1)")
+                  .arg(shownReason(outcome.copiedBefore.isEmpty()
+                                       ? plan.skipTextWithHint(m_needs.pool.ocr().enabled,
+                                                               reasons::ocrHintForWindow())
+                                       : outcome.skipText())),
         plan.provenance.describe());
 }
 

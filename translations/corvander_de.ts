@@ -1201,6 +1201,101 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
     </message>
 </context>
 <context>
+    <name>corvander::Reasons</name>
+    <message>
+        <source>no rename mode</source>
+        <translation>keine Art der Umbenennung</translation>
+    </message>
+    <message>
+        <source>no word numbers</source>
+        <translation>keine Wortnummern</translation>
+    </message>
+    <message>
+        <source>no search text</source>
+        <translation>kein Suchtext</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>password needed</source>
+        <translation>Kennwort nötig</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>falsches Kennwort</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>Zeit überschritten</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>too little text</source>
+        <translation>zu wenig Text</translation>
+    </message>
+    <message>
+        <source>no text on the page</source>
+        <translation>kein Text auf der Seite</translation>
+    </message>
+    <message>
+        <source>too few pages</source>
+        <translation>zu wenige Seiten</translation>
+    </message>
+    <message>
+        <source>too few words</source>
+        <translation>zu wenige Wörter</translation>
+    </message>
+    <message>
+        <source>empty name after cleaning</source>
+        <translation>leerer Name nach dem Bereinigen</translation>
+    </message>
+    <message>
+        <source>OCR timed out</source>
+        <translation>OCR-Zeit überschritten</translation>
+    </message>
+    <message>
+        <source>empty name</source>
+        <translation>leerer Name</translation>
+    </message>
+    <message>
+        <source>already copied</source>
+        <translation>bereits kopiert</translation>
+    </message>
+    <message>
+        <source>no template</source>
+        <translation>keine Vorlage</translation>
+    </message>
+    <message>
+        <source>not renamed</source>
+        <translation>nicht umbenannt</translation>
+    </message>
+    <message>
+        <source> (OCR is off: try Options &gt; Read scanned pages with OCR)</source>
+        <translation> (OCR ist aus: Optionen &gt; „Gescannte Seiten mit OCR lesen“ probieren)</translation>
+    </message>
+    <message>
+        <source>no text on page %1</source>
+        <translation>kein Text auf Seite %1</translation>
+    </message>
+    <message>
+        <source>the document has only 1 page</source>
+        <translation>das Dokument hat nur 1 Seite</translation>
+    </message>
+    <message>
+        <source>the document has only %1 pages</source>
+        <translation>das Dokument hat nur %1 Seiten</translation>
+    </message>
+    <message>
+        <source>already copied as %1</source>
+        <translation>bereits kopiert als %1</translation>
+    </message>
+</context>
+<context>
     <name>corvander::RenameOptionsPanel</name>
     <message>
         <source>Option</source>

@@ -1218,6 +1218,101 @@ placé à côté de lui.
     </message>
 </context>
 <context>
+    <name>corvander::Reasons</name>
+    <message>
+        <source>no rename mode</source>
+        <translation>aucun mode de renommage</translation>
+    </message>
+    <message>
+        <source>no word numbers</source>
+        <translation>aucun numéro de mot</translation>
+    </message>
+    <message>
+        <source>no search text</source>
+        <translation>aucun texte à chercher</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>password needed</source>
+        <translation>mot de passe nécessaire</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>no text</source>
+        <translation>aucun texte</translation>
+    </message>
+    <message>
+        <source>too little text</source>
+        <translation>trop peu de texte</translation>
+    </message>
+    <message>
+        <source>no text on the page</source>
+        <translation>aucun texte sur la page</translation>
+    </message>
+    <message>
+        <source>too few pages</source>
+        <translation>trop peu de pages</translation>
+    </message>
+    <message>
+        <source>too few words</source>
+        <translation>trop peu de mots</translation>
+    </message>
+    <message>
+        <source>empty name after cleaning</source>
+        <translation>nom vide après nettoyage</translation>
+    </message>
+    <message>
+        <source>OCR timed out</source>
+        <translation>délai de l’OCR dépassé</translation>
+    </message>
+    <message>
+        <source>empty name</source>
+        <translation>nom vide</translation>
+    </message>
+    <message>
+        <source>already copied</source>
+        <translation>déjà copié</translation>
+    </message>
+    <message>
+        <source>no template</source>
+        <translation>aucun modèle</translation>
+    </message>
+    <message>
+        <source>not renamed</source>
+        <translation>non renommé</translation>
+    </message>
+    <message>
+        <source> (OCR is off: try Options &gt; Read scanned pages with OCR)</source>
+        <translation> (OCR désactivée : essayez Options &gt; « Lire les pages numérisées par OCR »)</translation>
+    </message>
+    <message>
+        <source>no text on page %1</source>
+        <translation>aucun texte sur la page %1</translation>
+    </message>
+    <message>
+        <source>the document has only 1 page</source>
+        <translation>le document n’a qu’une page</translation>
+    </message>
+    <message>
+        <source>the document has only %1 pages</source>
+        <translation>le document n’a que %1 pages</translation>
+    </message>
+    <message>
+        <source>already copied as %1</source>
+        <translation>déjà copié sous le nom %1</translation>
+    </message>
+</context>
+<context>
     <name>corvander::RenameOptionsPanel</name>
     <message>
         <source>Option</source>

@@ -1,6 +1,7 @@
 // The window in the user's language: German and French captions, menus and messages from the
 // translations the build makes, and under the C locale the program's own texts, whatever
 // LANGUAGE asks for.
+#include "app/shown_reason.h"
 #include "common/translations.h"
 #include "tests/support/locale_environment.h"
 #include "tests/support/window_fixture.h"
@@ -86,6 +87,18 @@ TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
     EXPECT_EQ(messages.at(0), QStringLiteral("Es wurden keine Dateien hinzugefügt."));
     EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("Dieses Programm:\r\r")))
         << messages.at(1).toStdString();
+    // The preview's reasons, with their numbers and the OCR hint; the English ones stay for the
+    // command line and the journal.
+    EXPECT_EQ(shownReason(QStringLiteral("too few words")), QStringLiteral("zu wenige Wörter"));
+    EXPECT_EQ(shownReason(QStringLiteral("the document has only 3 pages")),
+              QStringLiteral("das Dokument hat nur 3 Seiten"));
+    EXPECT_EQ(
+        shownReason(
+            QStringLiteral("no text (OCR is off: try Options > Read scanned pages with OCR)")),
+        QStringLiteral(
+            "kein Text (OCR ist aus: Optionen > „Gescannte Seiten mit OCR lesen“ probieren)"));
+    EXPECT_EQ(shownReason(QStringLiteral("no value for {zone 1 2 3 4 5}")),
+              QStringLiteral("no value for {zone 1 2 3 4 5}"));
 }
 
 TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
@@ -103,6 +116,8 @@ TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
     EXPECT_EQ(messages.at(0), QStringLiteral("Aucun fichier n’a été ajouté."));
     EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("Ce programme :\r\r")))
         << messages.at(1).toStdString();
+    EXPECT_EQ(shownReason(QStringLiteral("already copied as a.pdf")),
+              QStringLiteral("déjà copié sous le nom a.pdf"));
 }
 
 TEST_F(TranslatedWindow, CAndEnglishKeepTheDesignedTexts) {
@@ -129,6 +144,8 @@ TEST_F(TranslatedWindow, CAndEnglishKeepTheDesignedTexts) {
         ASSERT_EQ(messages.size(), 2);
         EXPECT_EQ(messages.at(0), QStringLiteral("No files added."));
         EXPECT_TRUE(messages.at(1).startsWith(QStringLiteral("This program will:\r\r")));
+        EXPECT_EQ(shownReason(QStringLiteral("no text on page 2")),
+                  QStringLiteral("no text on page 2"));
         TearDown();
     }
 }
