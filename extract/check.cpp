@@ -203,9 +203,11 @@ QString unreadableFilesMessage(const QString& unreadableList, const UnreadableNo
         QCoreApplication::translate("corvander::ReadabilityCheck",
                                     "These files could not be read:\r\n\r\n") +
         unreadableList +
-        QStringLiteral("\r\nThis program will extract text from a PDF but this program will "
-                       "not extract text within an image within a PDF.\r\n\r\nEmail ") +
-        QString::fromLatin1(kSupportAddress) + QStringLiteral(" if you have any questions.");
+        QCoreApplication::translate("corvander::ReadabilityCheck",
+                                    "\r\nThis program will extract text from a PDF but this "
+                                    "program will not extract text within an image within a "
+                                    "PDF.\r\n\r\nEmail %1 if you have any questions.")
+            .arg(QString::fromLatin1(kSupportAddress));
     // The text above predates OCR; with OCR the program does read the text of scanned pages.
     if (notes.suggestOcr)
         message += QStringLiteral("\r\n\r\n") +

@@ -1199,6 +1199,16 @@ Liest PDF-Dateien über sein Hilfsprogramm corvander-extract, das daneben liegt.
         <source>Files without text may be scans: turn on Options &gt; &quot;Read scanned pages with OCR&quot; to read them.</source>
         <translation>Dateien ohne Text können Scans sein: Schalten Sie Optionen &gt; „Gescannte Seiten mit OCR lesen“ ein, um sie zu lesen.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/>
+This program will extract text from a PDF but this program will not extract text within an image within a PDF.<byte value="xd"/>
+<byte value="xd"/>
+Email %1 if you have any questions.</source>
+        <translation><byte value="xd"/>
+Dieses Programm liest den Text einer PDF-Datei, aber keinen Text, der in einem Bild innerhalb einer PDF-Datei steht.<byte value="xd"/>
+<byte value="xd"/>
+Schreiben Sie an %1, wenn Sie Fragen haben.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::Reasons</name>

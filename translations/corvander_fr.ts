@@ -1216,6 +1216,16 @@ placé à côté de lui.
         <source>Files without text may be scans: turn on Options &gt; &quot;Read scanned pages with OCR&quot; to read them.</source>
         <translation>Les fichiers sans texte sont peut-être des numérisations : activez Options &gt; « Lire les pages numérisées par OCR » pour les lire.</translation>
     </message>
+    <message>
+        <source><byte value="xd"/>
+This program will extract text from a PDF but this program will not extract text within an image within a PDF.<byte value="xd"/>
+<byte value="xd"/>
+Email %1 if you have any questions.</source>
+        <translation><byte value="xd"/>
+Ce programme extrait le texte d’un PDF, mais il n’extrait pas le texte contenu dans une image à l’intérieur d’un PDF.<byte value="xd"/>
+<byte value="xd"/>
+Écrivez à %1 si vous avez des questions.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::Reasons</name>
