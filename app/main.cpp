@@ -108,10 +108,14 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = argumentsOf(argc, argv);
     const corvander::CommandLine commandLine = corvander::parseCommandLine(arguments);
     // A mistyped command is said as such, not as an option the window does not know.
-    if (const QString unknown = corvander::unknownCommandMessage(
-            arguments, commandLine.action == corvander::CommandLine::Action::RefuseOption);
-        !unknown.isEmpty()) {
-        corvander::tellError(nullptr, unknown);
+    const bool refused = commandLine.action == corvander::CommandLine::Action::RefuseOption;
+    if (!corvander::unknownCommandMessage(arguments, refused).isEmpty()) {
+        // Said again with the user's translation, which a core application carries.
+        int qtArgc = 1;
+        char* qtArgv[] = {argv[0], nullptr};
+        QCoreApplication application(qtArgc, qtArgv);
+        const Translations translations;
+        corvander::tellError(nullptr, corvander::unknownCommandMessage(arguments, refused));
         return 2;
     }
     if (const std::optional<int> exitCode = answerWithoutWindow(commandLine, argv[0]))

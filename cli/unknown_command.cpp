@@ -1,5 +1,6 @@
 #include "cli/unknown_command.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -70,10 +71,13 @@ QString unknownCommandMessage(const QStringList& arguments, bool windowRefusesAn
     const QString suggestion = nearestCommand(word);
     if (suggestion.isEmpty() && !windowRefusesAnOption)
         return {};
-    QString message = QStringLiteral("unknown command \"%1\"").arg(word);
+    QString message =
+        QCoreApplication::translate("corvander::CommandLine", "unknown command \"%1\"").arg(word);
     if (!suggestion.isEmpty())
-        message += QStringLiteral("; did you mean \"%1\"?").arg(suggestion);
-    return message + QStringLiteral("\nTry \"corvander --help\".");
+        message += QCoreApplication::translate("corvander::CommandLine", "; did you mean \"%1\"?")
+                       .arg(suggestion);
+    return message +
+           QCoreApplication::translate("corvander::CommandLine", "\nTry \"corvander --help\".");
 }
 
 } // namespace corvander

@@ -590,6 +590,20 @@ Mehr dazu: „corvander %1 --help“.</translation>
         <source>--jobs: %1 is more than %2 workers</source>
         <translation>--jobs: %1 sind mehr als %2 Extraktionsprozesse</translation>
     </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>; did you mean &quot;%1&quot;?</source>
+        <translation>; meinten Sie „%1“?</translation>
+    </message>
+    <message>
+        <source>
+Try &quot;corvander --help&quot;.</source>
+        <translation>
+Mehr dazu: „corvander --help“.</translation>
+    </message>
 </context>
 <context>
     <name>corvander::CommandsHelp</name>

@@ -604,6 +604,20 @@ Essayez « corvander %1 --help ».</translation>
         <source>--jobs: %1 is more than %2 workers</source>
         <translation>--jobs : %1 dépasse %2 processus d’extraction</translation>
     </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>; did you mean &quot;%1&quot;?</source>
+        <translation> ; vouliez-vous dire « %1 » ?</translation>
+    </message>
+    <message>
+        <source>
+Try &quot;corvander --help&quot;.</source>
+        <translation>
+Essayez « corvander --help ».</translation>
+    </message>
 </context>
 <context>
     <name>corvander::CommandsHelp</name>

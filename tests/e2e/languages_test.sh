@@ -87,6 +87,9 @@ run_in LC_MESSAGES=de_AT.UTF-8 LANG=fr_FR.UTF-8 -- de-refusal --bogus
 expect_in de-refusal.err 'corvander: unbekannte Option „--bogus“' "Aufruf: corvander"
 run_in LANG=de_DE.UTF-8 -- de-usage rename --words 3
 expect_in de-usage.err 'Mehr dazu: „corvander rename --help“.'
+run_in LANG=de_DE.UTF-8 -- de-mistyped renmae --words 3
+[ "$STATUS" = 2 ] || fail "a mistyped command in German ended with status $STATUS"
+expect_in de-mistyped.err 'corvander: unbekannter Befehl „renmae“; meinten Sie „rename“?'
 
 run_in LANG=fr_FR.UTF-8 -- fr --help
 [ "$STATUS" = 0 ] || fail "French --help ended with status $STATUS"
