@@ -43,6 +43,11 @@ QString shownReason(const QString& reason) {
     static const QRegularExpression onPage(QStringLiteral("^no text on page (\\d+)$"));
     static const QRegularExpression pages(QStringLiteral("^the document has only (\\d+) pages?$"));
     static const QRegularExpression copied(QStringLiteral("^already copied as (.+)$"));
+    // A template's field stays as the user wrote it.
+    static const QRegularExpression noValue(QStringLiteral("^no value for (.+)$"));
+    if (const QRegularExpressionMatch match = noValue.match(reason); match.hasMatch())
+        return QCoreApplication::translate("corvander::Reasons", "no value for %1")
+            .arg(match.captured(1));
     if (const QRegularExpressionMatch match = onPage.match(reason); match.hasMatch())
         return QCoreApplication::translate("corvander::Reasons", "no text on page %1")
             .arg(match.captured(1));

@@ -1318,6 +1318,10 @@ Schreiben Sie an %1, wenn Sie Fragen haben.</translation>
         <source>already copied as %1</source>
         <translation>bereits kopiert als %1</translation>
     </message>
+    <message>
+        <source>no value for %1</source>
+        <translation>kein Wert für %1</translation>
+    </message>
 </context>
 <context>
     <name>corvander::RenameOptionsPanel</name>

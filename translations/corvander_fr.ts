@@ -1335,6 +1335,10 @@ Ce programme extrait le texte d’un PDF, mais il n’extrait pas le texte conte
         <source>already copied as %1</source>
         <translation>déjà copié sous le nom %1</translation>
     </message>
+    <message>
+        <source>no value for %1</source>
+        <translation>aucune valeur pour %1</translation>
+    </message>
 </context>
 <context>
     <name>corvander::RenameOptionsPanel</name>

@@ -98,7 +98,9 @@ TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
         QStringLiteral(
             "kein Text (OCR ist aus: Optionen > „Gescannte Seiten mit OCR lesen“ probieren)"));
     EXPECT_EQ(shownReason(QStringLiteral("no value for {zone 1 2 3 4 5}")),
-              QStringLiteral("no value for {zone 1 2 3 4 5}"));
+              QStringLiteral("kein Wert für {zone 1 2 3 4 5}"));
+    EXPECT_EQ(shownReason(QStringLiteral("a reason of a later version")),
+              QStringLiteral("a reason of a later version"));
 }
 
 TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
