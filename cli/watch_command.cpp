@@ -20,8 +20,8 @@
 #include "run/rename_run.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <unistd.h>
@@ -41,11 +41,10 @@ public:
     WatchCommand(const RenameSettings& settings, const QString& password,
                  const QList<QByteArray>& inboxes, const QString& program)
         : m_settings(settings), m_dialogs(nullptr), m_lines(settings.common.json, nullptr),
-          m_pool(poolSettingsFor(settings.common, program)),
-          m_folder(QDir(settings.resultsFolder).absolutePath()),
+          m_request(commandRequest(settings, password)),
+          m_pool(poolSettingsFor(settings.common, program)), m_folder(m_request.resultsFolder),
           m_index(std::make_shared<CopiedIndex>(m_folder)),
           m_watcher(inboxes, settings.common.extension) {
-        m_request = commandRequest(settings, password);
         connect(&m_watcher, &InboxWatcher::filesReady, this, &WatchCommand::soon);
         connect(&m_watcher, &InboxWatcher::inboxGone, this, [](const QString& inbox) {
             tellError(nullptr, QCoreApplication::translate(

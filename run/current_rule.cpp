@@ -19,10 +19,6 @@ const NamingRule* currentRule(const RuleChoice& choice) {
     return nullptr;
 }
 
-const NamingRule* currentRule(const RenameControls& controls) {
-    return currentRule(choiceOf(controls));
-}
-
 RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
                            const RuleChoice& choice) {
     RuleArguments arguments;
@@ -43,11 +39,6 @@ RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
     arguments.wordList = given.wordList;
     arguments.searchText = given.searchText;
     return arguments;
-}
-
-RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
-                           const RenameControls& controls) {
-    return argumentsNow(rule, answers, choiceOf(controls));
 }
 
 } // namespace corvander

@@ -5,17 +5,12 @@
 
 namespace corvander {
 
-class RenameControls;
-
 // The rule a choice names: nothing for rename by content without a mode, or without a family.
 const NamingRule* currentRule(const RuleChoice& choice);
-const NamingRule* currentRule(const RenameControls& controls);
 
 // The file's arguments under that rule: the run's answers mapped onto it, and the format and
 // templates of the choice. A number that does not fit raises, to be reported at the file's turn.
 RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
                            const RuleChoice& choice);
-RuleArguments argumentsNow(const NamingRule* rule, const RunParameters& answers,
-                           const RenameControls& controls);
 
 } // namespace corvander

@@ -46,7 +46,7 @@ TEST(RulesOnRecordedAnswers, EveryRuleNamesTheSamplesAsTheProgramDoes) {
         const NamingRule* rule = ruleChosenBy(given.options, controls.parameters);
         ASSERT_NE(rule, nullptr);
         controls.family = rule->family();
-        const RuleArguments arguments = argumentsNow(rule, controls.parameters, controls);
+        const RuleArguments arguments = argumentsNow(rule, controls.parameters, choiceOf(controls));
         QStringList outcomes;
         for (const QString& path : paths) {
             const std::optional<ExtractRequest> request = requestFor(rule, path, arguments);
@@ -70,7 +70,7 @@ TEST(RulesOnRecordedAnswers, AFirstPageAloneNamesAsTheWholeTextWhereItHoldsTheWo
     const NamingRule* rule =
         ruleChosenBy({{QStringLiteral("--words"), QStringLiteral("5")}}, controls.parameters);
     ASSERT_NE(rule, nullptr);
-    const RuleArguments arguments = argumentsNow(rule, controls.parameters, controls);
+    const RuleArguments arguments = argumentsNow(rule, controls.parameters, choiceOf(controls));
     for (const QString& path : samplePaths()) {
         const std::optional<ExtractResult> whole = recorded.answer(ExtractRequest::wholeText(path));
         std::optional<ExtractResult> firstPage = recorded.answer(ExtractRequest::pageText(path, 1));
