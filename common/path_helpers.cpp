@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +48,8 @@ QString StripExtension(const QString& text) {
 QString DesktopFolderPath() {
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     if (desktop.isEmpty())
-        raiseError(QStringLiteral("The desktop folder could not be determined."));
+        raiseError(QCoreApplication::translate("corvander::ErrorReport",
+                                               "The desktop folder could not be determined."));
     if (desktop.endsWith(QLatin1Char('/')))
         return desktop;
     return desktop + QLatin1Char('/');

@@ -2,6 +2,7 @@
 
 #include "common/error_report.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
@@ -28,11 +29,11 @@ std::optional<double> parseNumber(const QString& text) {
 template <typename Int> Int toRoundedInteger(const QString& text) {
     const auto value = parseNumber(text);
     if (!value)
-        raiseError(QStringLiteral("Type mismatch"));
+        raiseError(QCoreApplication::translate("corvander::ErrorReport", "Type mismatch"));
     const double rounded = roundHalfEven(*value);
     if (rounded < double(std::numeric_limits<Int>::min()) ||
         rounded > double(std::numeric_limits<Int>::max()))
-        raiseError(QStringLiteral("Overflow"));
+        raiseError(QCoreApplication::translate("corvander::ErrorReport", "Overflow"));
     return static_cast<Int>(rounded);
 }
 
@@ -62,7 +63,7 @@ bool toBoolean(const QString& text) {
         return false;
     const auto value = parseNumber(text);
     if (!value)
-        raiseError(QStringLiteral("Type mismatch"));
+        raiseError(QCoreApplication::translate("corvander::ErrorReport", "Type mismatch"));
     return *value != 0.0;
 }
 

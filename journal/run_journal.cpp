@@ -4,6 +4,7 @@
 #include "journal/journal_folder.h"
 #include "journal/journal_lines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -83,7 +84,9 @@ void RunJournal::open(RunStart start) {
         start.time = QDateTime::currentDateTime();
     const QString folder = RunJournal::folder();
     if (const int error = makePrivateFolder(folder); error != 0) {
-        fail(QStringLiteral("Cannot create the run journal folder"), folder, error);
+        fail(QCoreApplication::translate("corvander::RunJournal",
+                                         "Cannot create the run journal folder"),
+             folder, error);
         return;
     }
     const qint64 pid = ::getpid();
@@ -92,7 +95,9 @@ void RunJournal::open(RunStart start) {
         m_fd = ::open(QFile::encodeName(path).constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (m_fd < 0 && (errno != EEXIST || sequence >= 999)) {
-            fail(QStringLiteral("Cannot create the run journal"), path, errno);
+            fail(QCoreApplication::translate("corvander::RunJournal",
+                                             "Cannot create the run journal"),
+                 path, errno);
             return;
         }
         m_path = path;
@@ -111,7 +116,8 @@ void RunJournal::record(const FileRecord& file) {
 void RunJournal::end(bool stopped, int handled, int total) {
     writeLine(endLine(QDateTime::currentDateTimeUtc(), stopped, handled, total));
     if (m_fd >= 0 && m_failure.isEmpty() && ::fdatasync(m_fd) != 0)
-        fail(QStringLiteral("Cannot write the run journal"), m_path, errno);
+        fail(QCoreApplication::translate("corvander::RunJournal", "Cannot write the run journal"),
+             m_path, errno);
     close();
 }
 
@@ -128,7 +134,9 @@ void RunJournal::writeLine(const QByteArray& line) {
             // Take back the part written, so that no torn line stands in the journal (readers
             // would skip it, should even this fail). The run itself goes on, unrecorded.
             [[maybe_unused]] const int truncated = ::ftruncate(m_fd, m_size);
-            fail(QStringLiteral("Cannot write the run journal"), m_path, error);
+            fail(QCoreApplication::translate("corvander::RunJournal",
+                                             "Cannot write the run journal"),
+                 m_path, error);
             return;
         }
         written += step;

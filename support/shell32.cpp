@@ -21,35 +21,51 @@ ShellFailure shellFailure(int code) {
     switch (code) {
     case 0:
     case 8:
-        return {7, QStringLiteral("Out of memory")};
+        return {7, QCoreApplication::translate("corvander::ShellOpen", "Out of memory")};
     case 2:
-        return {53, QStringLiteral("File not found")};
+        return {53, QCoreApplication::translate("corvander::ShellOpen", "File not found")};
     case 3:
-        return {76, QStringLiteral("Path not found")};
+        return {76, QCoreApplication::translate("corvander::ShellOpen", "Path not found")};
     case 5:
-        return {75, QStringLiteral("Path/file access error")};
+        return {75, QCoreApplication::translate("corvander::ShellOpen", "Path/file access error")};
     case 11:
-        return {fallback, QStringLiteral("The executable file is invalid or corrupt")};
+        return {fallback, QCoreApplication::translate("corvander::ShellOpen",
+                                                      "The executable file is invalid or corrupt")};
     case 26:
-        return {75, QStringLiteral("A sharing violation occurred.")};
+        return {75, QCoreApplication::translate("corvander::ShellOpen",
+                                                "A sharing violation occurred.")};
     case 27:
-        return {fallback, QStringLiteral("This file type does not have a valid file association.")};
+        return {fallback, QCoreApplication::translate(
+                              "corvander::ShellOpen",
+                              "This file type does not have a valid file association.")};
     case 28:
-        return {286, QStringLiteral("The file could not be opened due to time out. Please try "
-                                    "again in a moment.")};
+        return {286, QCoreApplication::translate(
+                         "corvander::ShellOpen",
+                         "The file could not be opened due to time out. Please try "
+                         "again in a moment.")};
     case 29:
-        return {285, QStringLiteral("The file could not be opened because the DDE transaction "
-                                    "failed. Please try again in a moment.")};
+        return {285, QCoreApplication::translate(
+                         "corvander::ShellOpen",
+                         "The file could not be opened because the DDE transaction "
+                         "failed. Please try again in a moment.")};
     case 30:
-        return {285, QStringLiteral("The file could not be opened because the target application "
-                                    "is busy. Please try again in a moment.")};
+        return {285, QCoreApplication::translate(
+                         "corvander::ShellOpen",
+                         "The file could not be opened because the target application "
+                         "is busy. Please try again in a moment.")};
     case 31:
-        return {fallback, QStringLiteral("No application is associated with this file type.")};
+        return {fallback,
+                QCoreApplication::translate("corvander::ShellOpen",
+                                            "No application is associated with this file type.")};
     case 32:
-        return {48, QStringLiteral("The specified dynamic-link library was not found.")};
+        return {48,
+                QCoreApplication::translate("corvander::ShellOpen",
+                                            "The specified dynamic-link library was not found.")};
     default:
-        return {fallback, QStringLiteral("An error occurred occurred whilst trying to open or "
-                                         "print the selected file.")};
+        return {fallback,
+                QCoreApplication::translate("corvander::ShellOpen",
+                                            "An error occurred occurred whilst trying to open or "
+                                            "print the selected file.")};
     }
 }
 

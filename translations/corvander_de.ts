@@ -658,6 +658,18 @@ Mehr dazu: „corvander --help“.</translation>
         <source>Application Error</source>
         <translation>Programmfehler</translation>
     </message>
+    <message>
+        <source>The desktop folder could not be determined.</source>
+        <translation>Der Desktop-Ordner konnte nicht ermittelt werden.</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Überlauf</translation>
+    </message>
 </context>
 <context>
     <name>corvander::FileList</name>
@@ -1524,10 +1536,80 @@ Ihre eigenen Dateien bleiben unberührt.</translation>
     </message>
 </context>
 <context>
+    <name>corvander::RunJournal</name>
+    <message>
+        <source>Cannot create the run journal folder</source>
+        <translation>Fehler beim Anlegen des Protokollordners</translation>
+    </message>
+    <message>
+        <source>Cannot create the run journal</source>
+        <translation>Fehler beim Anlegen des Durchlaufprotokolls</translation>
+    </message>
+    <message>
+        <source>Cannot write the run journal</source>
+        <translation>Fehler beim Schreiben des Durchlaufprotokolls</translation>
+    </message>
+</context>
+<context>
     <name>corvander::ScrollingMessage</name>
     <message>
         <source>Message</source>
         <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>corvander::ShellOpen</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Path/file access error</source>
+        <translation>Fehler beim Zugriff auf Pfad oder Datei</translation>
+    </message>
+    <message>
+        <source>The executable file is invalid or corrupt</source>
+        <translation>Die ausführbare Datei ist ungültig oder beschädigt</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred.</source>
+        <translation>Die Datei wird gerade von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>This file type does not have a valid file association.</source>
+        <translation>Diesem Dateityp ist kein gültiges Programm zugeordnet.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened due to time out. Please try again in a moment.</source>
+        <translation>Die Datei konnte wegen einer Zeitüberschreitung nicht geöffnet werden. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened because the DDE transaction failed. Please try again in a moment.</source>
+        <translation>Die Datei konnte nicht geöffnet werden, weil die DDE-Übertragung fehlschlug. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened because the target application is busy. Please try again in a moment.</source>
+        <translation>Die Datei konnte nicht geöffnet werden, weil das Zielprogramm beschäftigt ist. Bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>No application is associated with this file type.</source>
+        <translation>Diesem Dateityp ist kein Programm zugeordnet.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>Die angegebene Programmbibliothek wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>An error occurred occurred whilst trying to open or print the selected file.</source>
+        <translation>Beim Öffnen oder Drucken der gewählten Datei ist ein Fehler aufgetreten.</translation>
     </message>
 </context>
 <context>

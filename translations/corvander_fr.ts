@@ -673,6 +673,18 @@ Essayez « corvander --help ».</translation>
         <source>Application Error</source>
         <translation>Erreur de l’application</translation>
     </message>
+    <message>
+        <source>The desktop folder could not be determined.</source>
+        <translation>Le dossier du bureau n’a pas pu être déterminé.</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
 </context>
 <context>
     <name>corvander::FileList</name>
@@ -1541,10 +1553,80 @@ Vos propres fichiers ne sont pas touchés.</translation>
     </message>
 </context>
 <context>
+    <name>corvander::RunJournal</name>
+    <message>
+        <source>Cannot create the run journal folder</source>
+        <translation>Impossible de créer le dossier des journaux d’exécution</translation>
+    </message>
+    <message>
+        <source>Cannot create the run journal</source>
+        <translation>Impossible de créer le journal d’exécution</translation>
+    </message>
+    <message>
+        <source>Cannot write the run journal</source>
+        <translation>Impossible d’écrire le journal d’exécution</translation>
+    </message>
+</context>
+<context>
     <name>corvander::ScrollingMessage</name>
     <message>
         <source>Message</source>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>corvander::ShellOpen</name>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Chemin introuvable</translation>
+    </message>
+    <message>
+        <source>Path/file access error</source>
+        <translation>Erreur d’accès au chemin ou au fichier</translation>
+    </message>
+    <message>
+        <source>The executable file is invalid or corrupt</source>
+        <translation>Le fichier exécutable n’est pas valide ou est endommagé</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred.</source>
+        <translation>Le fichier est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>This file type does not have a valid file association.</source>
+        <translation>Aucune application valide n’est associée à ce type de fichier.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened due to time out. Please try again in a moment.</source>
+        <translation>Le fichier n’a pas pu être ouvert : le délai d’attente a expiré. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened because the DDE transaction failed. Please try again in a moment.</source>
+        <translation>Le fichier n’a pas pu être ouvert, car l’échange DDE a échoué. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>The file could not be opened because the target application is busy. Please try again in a moment.</source>
+        <translation>Le fichier n’a pas pu être ouvert, car l’application cible est occupée. Veuillez réessayer dans un instant.</translation>
+    </message>
+    <message>
+        <source>No application is associated with this file type.</source>
+        <translation>Aucune application n’est associée à ce type de fichier.</translation>
+    </message>
+    <message>
+        <source>The specified dynamic-link library was not found.</source>
+        <translation>La bibliothèque de liens dynamiques indiquée est introuvable.</translation>
+    </message>
+    <message>
+        <source>An error occurred occurred whilst trying to open or print the selected file.</source>
+        <translation>Une erreur s’est produite lors de l’ouverture ou de l’impression du fichier sélectionné.</translation>
     </message>
 </context>
 <context>

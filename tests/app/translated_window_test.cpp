@@ -3,6 +3,7 @@
 // LANGUAGE asks for.
 #include "app/shown_reason.h"
 #include "common/translations.h"
+#include "support/shell32.h"
 #include "tests/support/locale_environment.h"
 #include "tests/support/window_fixture.h"
 
@@ -71,6 +72,7 @@ private:
 } // namespace
 
 TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
+    settings.save(QStringLiteral("Combo1Index"), QStringLiteral("abc"));
     loadIn({.lang = "de_DE.UTF-8"});
     const WindowTexts texts = textsOf(ui);
     EXPECT_EQ(texts.startButton, QStringLiteral("Umbenennen starten"));
@@ -101,6 +103,11 @@ TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
               QStringLiteral("kein Wert für {zone 1 2 3 4 5}"));
     EXPECT_EQ(shownReason(QStringLiteral("a reason of a later version")),
               QStringLiteral("a reason of a later version"));
+    // The error reports: a bad setting found at start, and the opener's answers.
+    ASSERT_EQ(dialogs.warnings().size(), 1);
+    EXPECT_TRUE(dialogs.warnings().at(0).startsWith(QStringLiteral("Typen unverträglich (")))
+        << dialogs.warnings().at(0).toStdString();
+    EXPECT_EQ(shellFailure(2).message, QStringLiteral("Datei nicht gefunden"));
 }
 
 TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
@@ -120,6 +127,8 @@ TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
         << messages.at(1).toStdString();
     EXPECT_EQ(shownReason(QStringLiteral("already copied as a.pdf")),
               QStringLiteral("déjà copié sous le nom a.pdf"));
+    EXPECT_EQ(shellFailure(31).message,
+              QStringLiteral("Aucune application n’est associée à ce type de fichier."));
 }
 
 TEST_F(TranslatedWindow, CAndEnglishKeepTheDesignedTexts) {
