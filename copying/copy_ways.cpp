@@ -8,6 +8,7 @@
 #include "copying/file_system_calls.h"
 #include "copying/own_work_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -19,13 +20,28 @@
 
 namespace corvander {
 
+namespace {
+
+// What a copy can fail at, for the translation tools; failCopy is given one of them.
+[[maybe_unused]] const char* const kFailures[] = {
+    QT_TRANSLATE_NOOP("corvander::CopyFailure", "Cannot read the file"),
+    QT_TRANSLATE_NOOP("corvander::CopyFailure", "Cannot open the results folder"),
+    QT_TRANSLATE_NOOP("corvander::CopyFailure", "Cannot copy the file"),
+    QT_TRANSLATE_NOOP("corvander::CopyFailure", "Cannot create the copy"),
+    QT_TRANSLATE_NOOP("corvander::CopyFailure", "Cannot write into"),
+};
+
+} // namespace
+
 void failCopy(const char* what, const QString& folder, int error) {
     // The file's own name stays out of the description: the same failure for many files (a
     // name the file system refuses, a full disk) is then one kind of report, counted once.
+    // The system's own reason comes in the user's language already.
     const QString reason = QString::fromLocal8Bit(strerror(error));
+    const QString failure = QCoreApplication::translate("corvander::CopyFailure", what);
     if (folder.isEmpty())
-        raiseError(QStringLiteral("%1: %2").arg(QLatin1String(what), reason));
-    raiseError(QStringLiteral("%1 %2: %3").arg(QLatin1String(what), folder, reason));
+        raiseError(QStringLiteral("%1: %2").arg(failure, reason));
+    raiseError(QStringLiteral("%1 %2: %3").arg(failure, folder, reason));
 }
 
 namespace {

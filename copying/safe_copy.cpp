@@ -6,6 +6,7 @@
 #include "copying/file_system_calls.h"
 #include "copying/results_folder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -35,7 +36,7 @@ QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder
                        const QString& name,
                        const std::optional<corvander::FileIdentity>& expected) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(0)))
-        raiseError(QStringLiteral("Bad file name"));
+        raiseError(QCoreApplication::translate("corvander::CopyFailure", "Bad file name"));
 
     const FileDescriptor source(
         ::open(QFile::encodeName(sourcePath).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

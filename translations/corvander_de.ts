@@ -641,6 +641,33 @@ Mehr dazu: „corvander --help“.</translation>
     </message>
 </context>
 <context>
+    <name>corvander::CopyFailure</name>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the results folder</source>
+        <translation>Fehler beim Öffnen des Ergebnisordners</translation>
+    </message>
+    <message>
+        <source>Cannot copy the file</source>
+        <translation>Die Datei kann nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot create the copy</source>
+        <translation>Die Kopie kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write into</source>
+        <translation>Fehler beim Schreiben in</translation>
+    </message>
+    <message>
+        <source>Bad file name</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+</context>
+<context>
     <name>corvander::ErrorReport</name>
     <message>
         <source>in </source>

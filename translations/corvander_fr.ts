@@ -656,6 +656,33 @@ Essayez « corvander --help ».</translation>
     </message>
 </context>
 <context>
+    <name>corvander::CopyFailure</name>
+    <message>
+        <source>Cannot read the file</source>
+        <translation>Impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <source>Cannot open the results folder</source>
+        <translation>Impossible d’ouvrir le dossier de résultats</translation>
+    </message>
+    <message>
+        <source>Cannot copy the file</source>
+        <translation>Impossible de copier le fichier</translation>
+    </message>
+    <message>
+        <source>Cannot create the copy</source>
+        <translation>Impossible de créer la copie</translation>
+    </message>
+    <message>
+        <source>Cannot write into</source>
+        <translation>Impossible d’écrire dans</translation>
+    </message>
+    <message>
+        <source>Bad file name</source>
+        <translation>Nom de fichier incorrect</translation>
+    </message>
+</context>
+<context>
     <name>corvander::ErrorReport</name>
     <message>
         <source>in </source>

@@ -2,7 +2,9 @@
 // translations the build makes, and under the C locale the program's own texts, whatever
 // LANGUAGE asks for.
 #include "app/shown_reason.h"
+#include "common/error_report.h"
 #include "common/translations.h"
+#include "copying/copy_ways.h"
 #include "support/shell32.h"
 #include "tests/support/locale_environment.h"
 #include "tests/support/window_fixture.h"
@@ -15,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
+#include <cerrno>
 
 namespace corvander {
 
@@ -108,6 +111,13 @@ TEST_F(TranslatedWindow, GermanCaptionsMenusAndMessages) {
     EXPECT_TRUE(dialogs.warnings().at(0).startsWith(QStringLiteral("Typen unverträglich (")))
         << dialogs.warnings().at(0).toStdString();
     EXPECT_EQ(shellFailure(2).message, QStringLiteral("Datei nicht gefunden"));
+    try {
+        failCopy("Cannot write into", QStringLiteral("/results"), ENOSPC);
+    } catch (const AppError& error) {
+        EXPECT_TRUE(
+            error.description().startsWith(QStringLiteral("Fehler beim Schreiben in /results: ")))
+            << error.description().toStdString();
+    }
 }
 
 TEST_F(TranslatedWindow, FrenchCaptionsMenusAndMessages) {
