@@ -3,6 +3,7 @@
 #include "journal/file_digest.h"
 #include "journal/journal_folder.h"
 #include "journal/journal_lines.h"
+#include "journal/record_queue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,10 +72,15 @@ QString RunJournal::folder() {
 std::unique_ptr<RunJournal> RunJournal::begin(const RunStart& start, FailureHandler onFailure) {
     std::unique_ptr<RunJournal> journal(new RunJournal(std::move(onFailure)));
     journal->open(start);
+    journal->tellFailure();
     return journal;
 }
 
+RunJournal::RunJournal(FailureHandler onFailure) : m_onFailure(std::move(onFailure)) {}
+
 RunJournal::~RunJournal() {
+    // The lines of copies already made are written even so.
+    m_queue.reset();
     close();
 }
 
@@ -110,18 +116,42 @@ void RunJournal::open(RunStart start) {
 }
 
 void RunJournal::record(const FileRecord& file) {
+    if (m_queue)
+        m_queue->drain();
     writeLine(fileLine(file));
+    tellFailure();
+}
+
+void RunJournal::recordCopy(const QString& source, const QString& newPath,
+                            const QString& provenance) {
+    tellFailure();
+    if (!m_queue)
+        m_queue = std::make_unique<RecordQueue>(
+            [this](const FileRecord& file) { writeLine(fileLine(file)); });
+    m_queue->addCopy(source, newPath, provenance);
 }
 
 void RunJournal::end(bool stopped, int handled, int total) {
+    m_queue.reset();
     writeLine(endLine(QDateTime::currentDateTimeUtc(), stopped, handled, total));
-    if (m_fd >= 0 && m_failure.isEmpty() && ::fdatasync(m_fd) != 0)
-        fail(QCoreApplication::translate("corvander::RunJournal", "Cannot write the run journal"),
-             m_path, errno);
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_fd >= 0 && m_failure.isEmpty() && ::fdatasync(m_fd) != 0)
+            fail(QCoreApplication::translate("corvander::RunJournal",
+                                             "Cannot write the run journal"),
+                 m_path, errno);
+    }
+    tellFailure();
     close();
 }
 
+QString RunJournal::failure() const {
+    const std::lock_guard lock(m_mutex);
+    return m_failure;
+}
+
 void RunJournal::writeLine(const QByteArray& line) {
+    const std::lock_guard lock(m_mutex);
     if (m_fd < 0 || !m_failure.isEmpty())
         return;
     for (qsizetype written = 0; written < line.size();) {
@@ -144,16 +174,29 @@ void RunJournal::writeLine(const QByteArray& line) {
     m_size += line.size();
 }
 
+// Called with the lines guarded, or before the queue's thread exists.
 void RunJournal::fail(const QString& what, const QString& path, int error) {
     if (!m_failure.isEmpty())
         return;
     m_failure =
         QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+void RunJournal::tellFailure() {
+    QString failure;
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_failure.isEmpty() || m_failureTold)
+            return;
+        m_failureTold = true;
+        failure = m_failure;
+    }
     if (m_onFailure)
-        m_onFailure(m_failure);
+        m_onFailure(failure);
 }
 
 void RunJournal::close() {
+    const std::lock_guard lock(m_mutex);
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 // The run journal: what each rename run did, written as it goes, so that the run can be undone
@@ -77,9 +78,12 @@ struct FileRecord {
                               const QString& provenance);
 };
 
+class RecordQueue;
+
 // Writes one run's journal. A journal that cannot be written never stops or fails the run: the
-// first failure is handed to the failure handler (once, at the moment it happens, also from
-// begin()) and kept in failure(); every later call then writes nothing.
+// first failure is handed to the failure handler (once, on the thread that owns the journal: in
+// the call that meets it, also begin(), or, for a copy's line, the next call) and kept in
+// failure(); every later call then writes nothing.
 class RunJournal {
 public:
     using FailureHandler = std::function<void(const QString& description)>;
@@ -99,26 +103,36 @@ public:
     // Appends the file's line in one write: once this returns, the line is whole in the file
     // (in the system's hands, not yet on the disk), so a kill loses nothing recorded.
     void record(const FileRecord& file);
+    // A copy just made, recorded as FileRecord::copied records it; the copy is read for its
+    // digest on a thread of the journal's own meanwhile, and its line follows the lines recorded
+    // before it. The lines of every copy are written by the next record() and by end().
+    void recordCopy(const QString& source, const QString& newPath, const QString& provenance);
     // Writes the end line, syncs the journal to the disk and closes it; later calls do nothing.
     void end(bool stopped, int handled, int total);
 
     // Empty when the journal could not be created.
     QString path() const { return m_path; }
     // The first failure, empty while every line was written.
-    QString failure() const { return m_failure; }
+    QString failure() const;
 
 private:
-    explicit RunJournal(FailureHandler onFailure) : m_onFailure(std::move(onFailure)) {}
+    explicit RunJournal(FailureHandler onFailure);
     void open(RunStart start);
     void writeLine(const QByteArray& line);
     void fail(const QString& what, const QString& path, int error);
+    // Hands a failure met since the last call to the handler, on the caller's thread.
+    void tellFailure();
     void close();
 
     FailureHandler m_onFailure;
     QString m_path;
+    // Guards the lines and the failure: the queue's thread writes copies' lines.
+    mutable std::mutex m_mutex;
     QString m_failure;
+    bool m_failureTold = false;
     int m_fd = -1;
     qint64 m_size = 0;
+    std::unique_ptr<RecordQueue> m_queue;
 };
 
 } // namespace corvander

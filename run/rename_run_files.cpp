@@ -158,8 +158,7 @@ void RenameRun::record(const FileOutcome& outcome) {
             ? provenance.family() + QStringLiteral(": ") + provenance.describe()
             : QString();
     if (outcome.copied()) {
-        m_writing->record(corvander::FileRecord::copied(
-            outcome.plan.source, m_folder->pathOf(outcome.fileName), madeFrom));
+        m_writing->recordCopy(outcome.plan.source, m_folder->pathOf(outcome.fileName), madeFrom);
         return;
     }
     const QString reason = outcome.copyFailure.isEmpty()
