@@ -3,6 +3,7 @@
 #include "copying/fitted_name.h"
 
 #include "common/error_report.h"
+#include "copying/copy_flusher.h"
 #include "copying/copy_markers.h"
 #include "copying/file_descriptor.h"
 #include "copying/file_system_calls.h"
@@ -86,12 +87,14 @@ int copyContent(FileSystemCalls& calls, int from, int to) {
 }
 
 // The run flushes all its copies to the disk with one call at its end, so a copy is not flushed
-// on its own; its writing to the disk is started here, so that the call at the end mostly waits
-// for what is under way.
-void writeWhole(const CopyJob& job, int to) {
+// here; its writing to the disk is started, and the folder's flusher flushes it meanwhile, so
+// that the call at the end finds little left to do.
+void writeWhole(const CopyJob& job, int to, bool flushMeanwhile = true) {
     if (const int error = copyContent(*job.calls, job.source, to); error != 0)
         failCopy("Cannot copy the file", {}, error);
     ::sync_file_range(to, 0, 0, SYNC_FILE_RANGE_WRITE);
+    if (flushMeanwhile && job.flusher)
+        job.flusher->add(to);
 }
 
 // The process's file creation mask, read without changing it (changing it, even for a moment,
@@ -226,7 +229,7 @@ CopyAttempt copyExclusive(const CopyJob& job) {
         note.device = created.st_dev;
         note.inode = created.st_ino;
         writeMarker(job, marker.fd(), note);
-        writeWhole(job, copy.get());
+        writeWhole(job, copy.get(), false);
         // Unlike the other ways, this copy is flushed on its own: its marker goes right after,
         // and a crash must not leave a partial copy whose marker is already gone.
         if (::fsync(copy.get()) != 0 || !copy.close())

@@ -14,6 +14,7 @@ enum class CopyWay {
 
 namespace corvander {
 
+class CopyFlusher;
 class FileSystemCalls;
 
 // One copy under way: an open source, the open results folder, and the name to make free.
@@ -25,6 +26,7 @@ struct CopyJob {
     int directory = -1;               // the results folder, opened as a path
     QString name;                     // the name without the "!" suffix and ".pdf"
     FileSystemCalls* calls = nullptr; // how the copy reaches the folder's file system
+    CopyFlusher* flusher = nullptr;   // flushes the copy meanwhile; none leaves it to the end
 };
 
 // What one way came to: the path of the finished copy, or a refusal by the file system, after

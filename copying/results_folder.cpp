@@ -20,23 +20,29 @@ ResultsFolder::ResultsFolder(const QString& path, FileSystemCalls& calls)
         m_pathOnly = m_directory.isOpen();
     }
     m_error = m_directory.isOpen() ? 0 : errno;
+    if (m_directory.isOpen())
+        m_flusher = std::make_shared<CopyFlusher>();
 }
 
 int ResultsFolder::flushToDisk() const {
     if (!isOpen())
         return m_error;
+    const int copyError = m_flusher ? m_flusher->settle() : 0;
     // syncfs needs a descriptor that reads; with none, everything goes to the disk, which also
     // covers the copies.
     if (m_pathOnly) {
         ::sync();
-        return 0;
+        return copyError;
     }
-    return ::syncfs(m_directory.get()) == 0 ? 0 : errno;
+    if (::syncfs(m_directory.get()) != 0)
+        return errno;
+    return copyError;
 }
 
 ResultsFolder ResultsFolder::subfolder(const QString& relative) const {
     ResultsFolder below;
     below.m_calls = m_calls;
+    below.m_flusher = m_flusher;
     below.m_path = pathOf(relative);
     if (!isOpen()) {
         below.m_error = m_error;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "copying/copy_flusher.h"
 #include "copying/file_descriptor.h"
 #include "copying/file_system_calls.h"
 
 #include <QString>
+
+#include <memory>
 
 namespace corvander {
 
@@ -28,7 +31,10 @@ public:
     // What the copies into the folder call.
     FileSystemCalls& calls() const { return *m_calls; }
 
-    // Writes what was put into the folder's file system through to the disk; 0 or the errno.
+    // Flushes the copies put into the folder one by one, as they come; shared by its subfolders.
+    CopyFlusher* flusher() const { return m_flusher.get(); }
+    // Writes what was put into the folder's file system through to the disk; 0 or the errno,
+    // also of a copy's own flush that failed.
     int flushToDisk() const;
 
     // The folder `relative` ("Bank/2024") below this one, each part made when missing and opened
@@ -43,6 +49,7 @@ private:
     QString m_path;
     FileDescriptor m_directory;
     FileSystemCalls* m_calls = &FileSystemCalls::real();
+    std::shared_ptr<CopyFlusher> m_flusher;
     bool m_pathOnly = false;
     int m_error = 0;
 };
