@@ -1,11 +1,9 @@
 #pragma once
 
+#include "common/work_queue.h"
 #include "copying/file_descriptor.h"
 
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
+#include <atomic>
 
 namespace corvander {
 
@@ -20,12 +18,6 @@ public:
     // the flush at the end, so that a long run does not hold a descriptor for each of its copies.
     static constexpr int kMostWaiting = 64;
 
-    CopyFlusher() = default;
-    // Closes what still waits without flushing it and waits for the flush under way.
-    ~CopyFlusher();
-    CopyFlusher(const CopyFlusher&) = delete;
-    CopyFlusher& operator=(const CopyFlusher&) = delete;
-
     // A copy just written, through a descriptor of the caller's, which stays the caller's.
     void add(int fd);
     // Leaves what still waits to the flush of the whole file system that the caller makes next,
@@ -34,17 +26,12 @@ public:
     int settle();
 
 private:
-    void run();
+    void flush(FileDescriptor& copy);
 
-    std::mutex m_mutex;
-    std::condition_variable m_added;
-    std::condition_variable m_idle;
-    std::deque<FileDescriptor> m_waiting;
-    bool m_flushing = false;
-    bool m_stopping = false;
-    int m_error = 0;
-    // Started with the first copy: a run that copies nothing starts no thread.
-    std::thread m_thread;
+    std::atomic<int> m_error = 0;
+    // Last, so that its thread ends before what it uses.
+    WorkQueue<FileDescriptor> m_queue{[this](FileDescriptor& copy) { flush(copy); },
+                                      WorkQueue<FileDescriptor>::AtEnd::DropWaiting};
 };
 
 } // namespace corvander
