@@ -8,8 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <thread>
 
 namespace corvander {
@@ -86,17 +84,12 @@ TEST_F(JournalTest, AFailureOnTheDigestThreadIsToldOnceOnTheOwnersThread) {
         toldOn = std::this_thread::get_id();
     });
     const QByteArray before = fileBytes(journal->path());
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = rlim_t(before.size() + 40);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    journal->recordCopy(from, copy, QString(200, QLatin1Char('p')));
-    // The line is written on the journal's thread; the next call tells what happened to it.
-    journal->record(FileRecord::skipped(from, QStringLiteral("no text"), {}));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedSignal);
+    {
+        const FileSizeLimit full(before.size() + 40);
+        journal->recordCopy(from, copy, QString(200, QLatin1Char('p')));
+        // The line is written on the journal's thread; the next call tells what happened to it.
+        journal->record(FileRecord::skipped(from, QStringLiteral("no text"), {}));
+    }
     journal->recordCopy(from, copy, {});
     journal->end(false, 3, 3);
     ASSERT_EQ(failures.size(), 1);

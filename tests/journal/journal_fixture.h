@@ -8,9 +8,33 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace corvander {
+
+// A full disk, as this process sees it while the limit stands: files may grow to `bytes` and no
+// further, and a write beyond fails (instead of the signal that would end the test).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes) : m_savedSignal(std::signal(SIGXFSZ, SIG_IGN)) {
+        EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &m_saved), 0);
+        rlimit small = m_saved;
+        small.rlim_cur = rlim_t(bytes);
+        EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_savedSignal);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_saved{};
+    void (*m_savedSignal)(int);
+};
 
 // A state folder of the test's own (never the user's), a folder of sources and a results folder.
 class JournalTest : public ::testing::Test {

@@ -9,8 +9,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace corvander {
@@ -123,15 +121,10 @@ TEST_F(JournalTest, AJournalThatCannotBeWrittenIsReportedOnce) {
     const auto journal = RunJournal::begin(runStart(), note);
     journal->record(FileRecord::copied(from, copy, {}));
     const QByteArray before = fileBytes(journal->path());
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = rlim_t(before.size() + 40);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    journal->record(FileRecord::copied(from, copy, QString(200, QLatin1Char('p'))));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, savedSignal);
+    {
+        const FileSizeLimit full(before.size() + 40);
+        journal->record(FileRecord::copied(from, copy, QString(200, QLatin1Char('p'))));
+    }
     journal->record(FileRecord::copied(from, copy, {}));
     journal->end(false, 3, 3);
     ASSERT_EQ(failures.size(), 1);
