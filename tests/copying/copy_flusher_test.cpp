@@ -75,11 +75,8 @@ TEST(CopyFlusher, AFlushThatFailsIsToldOnceByTheFolderFlush) {
 
 TEST(CopyFlusher, ASlowDiskHoldsAtMostItsShareOfDescriptors) {
     QTemporaryDir results;
-    const QString path = results.filePath(QStringLiteral("copy.pdf"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("%PDF-1.4");
-    file.flush();
+    QFile file(writeSource(results, "%PDF-1.4"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const int before = openDescriptors();
     {
         CopyFlusher flusher;
