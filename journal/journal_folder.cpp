@@ -1,6 +1,7 @@
 #include "journal/journal_folder.h"
 
 #include "copying/file_descriptor.h"
+#include "journal/journal_glance.h"
 #include "journal/journal_lines.h"
 #include "journal/run_journal.h"
 
@@ -114,8 +115,8 @@ std::optional<QString> lastRunJournal() {
     for (const QString& path : runJournals()) {
         if (journalInUse(path))
             continue;
-        const std::optional<JournalContent> content = readJournal(path);
-        if (content && !content->undone && content->copies() > 0)
+        const std::optional<JournalGlance> journal = glanceAtJournal(path);
+        if (journal && !journal->undone && journal->copies)
             return path;
     }
     return std::nullopt;
@@ -123,13 +124,13 @@ std::optional<QString> lastRunJournal() {
 
 std::optional<QString> runGoingOnJournal() {
     for (const QString& path : runJournals()) {
-        const std::optional<JournalContent> content = readJournal(path);
+        const std::optional<JournalGlance> journal = glanceAtJournal(path);
         if (!journalInUse(path)) {
-            if (content && !content->undone && content->copies() > 0)
+            if (journal && !journal->undone && journal->copies)
                 return std::nullopt;
             continue;
         }
-        if (content && content->copies() > 0)
+        if (journal && journal->copies)
             return path;
     }
     return std::nullopt;
@@ -137,7 +138,7 @@ std::optional<QString> runGoingOnJournal() {
 
 std::optional<QString> lastReportJournal() {
     for (const QString& path : runJournals()) {
-        if (!journalInUse(path) && readJournal(path))
+        if (!journalInUse(path) && glanceAtJournal(path))
             return path;
     }
     return std::nullopt;

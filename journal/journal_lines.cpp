@@ -23,6 +23,14 @@ QByteArray lineOf(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+std::optional<QJsonObject> objectOf(const QByteArray& line) {
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
 QString timeText(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODateWithMs);
 }
@@ -154,11 +162,10 @@ std::optional<JournalContent> parseJournal(const QByteArray& bytes) {
     JournalContent content;
     bool started = false;
     for (const QByteArray& line : bytes.split('\n')) {
-        QJsonParseError error{};
-        const QJsonDocument document = QJsonDocument::fromJson(line, &error);
-        if (error.error != QJsonParseError::NoError || !document.isObject())
+        const std::optional<QJsonObject> parsed = objectOf(line);
+        if (!parsed)
             continue;
-        const QJsonObject object = document.object();
+        const QJsonObject& object = *parsed;
         const QString type = object.value(kType).toString();
         if (!started) {
             if (type != QLatin1String("start"))
@@ -180,6 +187,15 @@ std::optional<JournalContent> parseJournal(const QByteArray& bytes) {
         return std::nullopt;
     content.endsWithLineFeed = bytes.endsWith('\n');
     return content;
+}
+
+std::optional<JournalLineKind> kindOfLine(const QByteArray& line) {
+    const std::optional<QJsonObject> object = objectOf(line);
+    if (!object)
+        return std::nullopt;
+    JournalLineKind kind{object->value(kType).toString()};
+    kind.copy = kind.type == QLatin1String("file") && !fileOf(*object).nativeNewPath.isEmpty();
+    return kind;
 }
 
 std::optional<JournalContent> readJournal(const QString& path) {

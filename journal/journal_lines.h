@@ -34,6 +34,13 @@ QByteArray undoneLine(const QDateTime& time, int removed, int kept);
 std::optional<JournalContent> parseJournal(const QByteArray& bytes);
 // A journal is a regular file; a link at the path is not followed.
 std::optional<JournalContent> readJournal(const QString& path);
+// One line as parseJournal takes it: its type, and for a file line whether it names a copy;
+// nothing for a line that is not a JSON object.
+struct JournalLineKind {
+    QString type;
+    bool copy = false;
+};
+std::optional<JournalLineKind> kindOfLine(const QByteArray& line);
 // Everything in the open file from its start; nothing on a read error.
 std::optional<QByteArray> readWholeFile(int fd);
 
