@@ -10,8 +10,9 @@ namespace corvander {
 // The copies of a run whose lines wait for their digests. Reading a copy back for its SHA-256
 // takes as long as copying it, so a thread of the queue's own does it while the run goes on with
 // the next file; it writes each line through `write` as soon as its digest is read, in the order
-// the copies were added, so the journal lags the copies by at most the one being read. Its end
-// still writes every copy added: each one is in the results folder already.
+// the copies were added. The run lets it catch up before naming its next copy, so the journal
+// lags the copies by at most one. Its end still writes every copy added: each one is in the
+// results folder already.
 class RecordQueue {
 public:
     using Write = std::function<void(const FileRecord&)>;

@@ -116,9 +116,14 @@ void RunJournal::open(RunStart start) {
 }
 
 void RunJournal::record(const FileRecord& file) {
+    catchUp();
+    writeLine(fileLine(file));
+    tellFailure();
+}
+
+void RunJournal::catchUp() {
     if (m_queue)
         m_queue->drain();
-    writeLine(fileLine(file));
     tellFailure();
 }
 

@@ -107,6 +107,9 @@ public:
     // digest on a thread of the journal's own meanwhile, and its line follows the lines recorded
     // before it. The lines of every copy are written by the next record() and by end().
     void recordCopy(const QString& source, const QString& newPath, const QString& provenance);
+    // Returns once every copy recorded so far has its line written. A run calls it before it
+    // names its next copy, so that a kill leaves at most one copy without its line.
+    void catchUp();
     // Writes the end line, syncs the journal to the disk and closes it; later calls do nothing.
     void end(bool stopped, int handled, int total);
 

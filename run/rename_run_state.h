@@ -31,7 +31,8 @@ public:
                     preview(),
                     [this](const FileOutcome& o) { fileFinished(o); },
                     nullptr,
-                    m_request.resultsFolder} {}
+                    m_request.resultsFolder,
+                    [this] { journalCatchUp(); }} {}
 
     void go();
 
@@ -54,6 +55,11 @@ private:
     bool askPassword(bool wrong);
 
     void handleFile();
+    // Before a copy is named, the journal writes the lines of the copies before it.
+    void journalCatchUp() {
+        if (m_writing)
+            m_writing->catchUp();
+    }
 
     // Looks ahead, on a thread of its own, for the files already copied.
     void startSkippingCopied();

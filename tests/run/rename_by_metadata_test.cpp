@@ -56,7 +56,8 @@ protected:
             nullptr,
             {},
             nullptr,
-            window->renameControls().resultsFolder()};
+            window->renameControls().resultsFolder(),
+            {}};
         return RenameMeta(context, pdf, format);
     }
 
