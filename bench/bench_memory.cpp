@@ -24,6 +24,7 @@
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <algorithm>
+#include <unistd.h>
 
 namespace corvander {
 
@@ -51,6 +52,9 @@ BenchResult measureMemory(const BenchSetup& setup) {
     const double writing = timeSeconds([&] { pdfs = makeSmallPdfs(pdfFolder, files); });
     if (pdfs.size() != files)
         raiseError(QStringLiteral("could not write the small documents"));
+    // A user's folder has stood for a while: the disk is not still busy writing it when it is
+    // dropped, which would show as the window waiting for the disk, not for the program.
+    ::sync();
     const QString results = emptyFolder(setup.scratchFolder, QStringLiteral("results"));
     const bool peakRestarted = restartOwnPeak();
 
