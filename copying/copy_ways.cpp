@@ -127,9 +127,15 @@ bool nameTaken(const CopyJob& job, const QByteArray& candidate) {
     return ::fstatat(job.directory, candidate.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+void aboutToName(const CopyJob& job) {
+    if (job.beforeNaming && *job.beforeNaming)
+        (*job.beforeNaming)();
+}
+
 // Tries name.pdf, name!.pdf, name!!.pdf, ... until `place` puts the copy under one. `place`
 // returns 0 or the errno; it must never replace what stands at a name (EEXIST then).
 template <typename Place> CopyAttempt placeUnderFreeName(const CopyJob& job, Place place) {
+    aboutToName(job);
     for (int suffix = 0;; ++suffix) {
         const QByteArray candidate = candidateName(job.name, suffix);
         if (nameTaken(job, candidate))
@@ -207,6 +213,7 @@ CopyAttempt copyExclusive(const CopyJob& job) {
     if (::fstat(job.source, &sourceInfo) != 0)
         failCopy("Cannot read the file", {}, errno);
     CopyMarker note{CopyMarker::State::Pending, qint64(sourceInfo.st_size), {}};
+    aboutToName(job);
 
     for (int suffix = 0;; ++suffix) {
         const QByteArray candidate = candidateName(job.name, suffix);

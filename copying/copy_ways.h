@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <sys/types.h>
 
 // The ways a copy can be put under its final name, best first. A results folder whose file
@@ -27,6 +28,7 @@ struct CopyJob {
     QString name;                     // the name without the "!" suffix and ".pdf"
     FileSystemCalls* calls = nullptr; // how the copy reaches the folder's file system
     CopyFlusher* flusher = nullptr;   // flushes the copy meanwhile; none leaves it to the end
+    const std::function<void()>* beforeNaming = nullptr; // called once, before the copy is named
 };
 
 // What one way came to: the path of the finished copy, or a refusal by the file system, after

@@ -43,6 +43,7 @@ ResultsFolder ResultsFolder::subfolder(const QString& relative) const {
     ResultsFolder below;
     below.m_calls = m_calls;
     below.m_flusher = m_flusher;
+    below.m_beforeNaming = m_beforeNaming;
     below.m_path = pathOf(relative);
     if (!isOpen()) {
         below.m_error = m_error;

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace corvander {
@@ -31,6 +32,9 @@ public:
     // What the copies into the folder call.
     FileSystemCalls& calls() const { return *m_calls; }
 
+    // Called right before each copy into the folder, or a subfolder made from it, gets its name.
+    void setBeforeNaming(std::function<void()> call) { m_beforeNaming = std::move(call); }
+    const std::function<void()>& beforeNaming() const { return m_beforeNaming; }
     // Flushes the copies put into the folder one by one, as they come; shared by its subfolders.
     CopyFlusher* flusher() const { return m_flusher.get(); }
     // Writes what was put into the folder's file system through to the disk; 0 or the errno,
@@ -50,6 +54,7 @@ private:
     FileDescriptor m_directory;
     FileSystemCalls* m_calls = &FileSystemCalls::real();
     std::shared_ptr<CopyFlusher> m_flusher;
+    std::function<void()> m_beforeNaming;
     bool m_pathOnly = false;
     int m_error = 0;
 };

@@ -65,6 +65,7 @@ QString CopyToFreeName(const QString& sourcePath, const corvander::ResultsFolder
 
     job.calls = &folder.calls();
     job.flusher = folder.flusher();
+    job.beforeNaming = &folder.beforeNaming();
 
     const CopyWay known = folder.calls().wayOf(folder.descriptor()).value_or(CopyWay::Unnamed);
     // The last way never answers with a refusal, so this ends.

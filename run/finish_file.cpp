@@ -30,8 +30,6 @@ bool finishFile(const RenameContext& context, const corvander::PlannedFile& plan
         tell();
         return true;
     }
-    if (context.beforeCopy)
-        context.beforeCopy();
     try {
         // A template's folders are made below the results folder, never through a link.
         const qsizetype slash = plan.name.lastIndexOf(QLatin1Char('/'));

@@ -58,8 +58,6 @@ struct RenameContext {
     // own) the folder at this path is opened for the one copy.
     const corvander::ResultsFolder* resultsFolder = nullptr;
     QString resultsFolderPath;
-    // Called right before a copy is named: a run's journal catches up with the copies before.
-    std::function<void()> beforeCopy;
 };
 
 // The last step of both families: copies the file under its planned name (or reserves the name

@@ -57,6 +57,12 @@ void RenameRun::openTheFolder() {
                                                   ? *m_options.fileSystem
                                                   : corvander::FileSystemCalls::real());
     m_context.resultsFolder = &*m_folder;
+    // The journal writes the lines of the copies made so far before the next one gets its name,
+    // so that a kill leaves at most one copy without its line.
+    m_folder->setBeforeNaming([this] {
+        if (m_writing)
+            m_writing->catchUp();
+    });
     // What a killed run of this program left in the folder goes before new copies come.
     if (!m_options.preview)
         corvander::removeLeftovers(*m_folder, corvander::listedFiles(m_request.files));

@@ -31,8 +31,7 @@ public:
                     preview(),
                     [this](const FileOutcome& o) { fileFinished(o); },
                     nullptr,
-                    m_request.resultsFolder,
-                    [this] { journalCatchUp(); }} {}
+                    m_request.resultsFolder} {}
 
     void go();
 
@@ -55,11 +54,6 @@ private:
     bool askPassword(bool wrong);
 
     void handleFile();
-    // Before a copy is named, the journal writes the lines of the copies before it.
-    void journalCatchUp() {
-        if (m_writing)
-            m_writing->catchUp();
-    }
 
     // Looks ahead, on a thread of its own, for the files already copied.
     void startSkippingCopied();

@@ -56,8 +56,7 @@ protected:
             nullptr,
             {},
             nullptr,
-            window->renameControls().resultsFolder(),
-            {}};
+            window->renameControls().resultsFolder()};
         return RenameMeta(context, pdf, format);
     }
 
