@@ -3,11 +3,8 @@
 #include "copying/file_descriptor.h"
 #include "journal/journal_lines.h"
 
-#include <QFile>
-
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 
@@ -80,10 +77,9 @@ std::optional<JournalLineKind> lastKind(int fd, qint64 size, bool& readError) {
 } // namespace
 
 std::optional<JournalGlance> glanceAtJournal(const QString& path) {
-    FileDescriptor file(::open(QFile::encodeName(path).constData(),
-                               O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor file = openJournalToRead(path);
     struct stat info {};
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!file.isOpen() || ::fstat(file.get(), &info) != 0)
         return std::nullopt;
     const qint64 size = qint64(info.st_size);
     JournalGlance glance;

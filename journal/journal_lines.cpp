@@ -198,11 +198,18 @@ std::optional<JournalLineKind> kindOfLine(const QByteArray& line) {
     return kind;
 }
 
-std::optional<JournalContent> readJournal(const QString& path) {
+FileDescriptor openJournalToRead(const QString& path) {
     FileDescriptor file(::open(QFile::encodeName(path).constData(),
                                O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (!file.isOpen() || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (file.isOpen() && (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)))
+        file.reset();
+    return file;
+}
+
+std::optional<JournalContent> readJournal(const QString& path) {
+    const FileDescriptor file = openJournalToRead(path);
+    if (!file.isOpen())
         return std::nullopt;
     const std::optional<QByteArray> bytes = readWholeFile(file.get());
     return bytes ? parseJournal(*bytes) : std::nullopt;

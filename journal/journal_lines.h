@@ -1,5 +1,6 @@
 #pragma once
 
+#include "copying/file_descriptor.h"
 #include "journal/run_journal.h"
 
 #include <QList>
@@ -34,6 +35,8 @@ QByteArray undoneLine(const QDateTime& time, int removed, int kept);
 std::optional<JournalContent> parseJournal(const QByteArray& bytes);
 // A journal is a regular file; a link at the path is not followed.
 std::optional<JournalContent> readJournal(const QString& path);
+// The journal at the path opened for reading, as readJournal opens it; closed when it is none.
+FileDescriptor openJournalToRead(const QString& path);
 // One line as parseJournal takes it: its type, and for a file line whether it names a copy;
 // nothing for a line that is not a JSON object.
 struct JournalLineKind {
