@@ -12,9 +12,9 @@
 
 namespace corvander {
 
-bool readChunks(int fd, const std::function<void(QByteArrayView)>& take) {
+bool readChunks(int fd, const std::function<bool(QByteArrayView)>& take, off_t from) {
     char buffer[1 << 16];
-    for (off_t offset = 0;;) {
+    for (off_t offset = from;;) {
         const ssize_t done = ::pread(fd, buffer, sizeof buffer, offset);
         if (done < 0 && errno == EINTR)
             continue;
@@ -22,7 +22,8 @@ bool readChunks(int fd, const std::function<void(QByteArrayView)>& take) {
             return false;
         if (done == 0)
             return true;
-        take(QByteArrayView(buffer, done));
+        if (!take(QByteArrayView(buffer, done)))
+            return true;
         offset += done;
     }
 }
@@ -45,6 +46,7 @@ std::optional<FileDigest> digestOfDescriptor(int fd) {
     const bool read = readChunks(fd, [&](QByteArrayView chunk) {
         hashed = hashed && EVP_DigestUpdate(hash.get(), chunk.data(), size_t(chunk.size())) == 1;
         digest.size += chunk.size();
+        return true;
     });
     unsigned char value[EVP_MAX_MD_SIZE];
     unsigned int length = 0;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <sys/types.h>
 
 namespace corvander {
 
@@ -23,9 +24,9 @@ struct FileDigest {
     DeviceAndInode identity; // of the very descriptor the bytes were read from
 };
 
-// Hands what can be read from fd, from its start, to `take` piece by piece; false on a read
-// error. The descriptor's own position is left alone.
-bool readChunks(int fd, const std::function<void(QByteArrayView)>& take);
+// Hands what can be read from fd, from `from` on, to `take` piece by piece, until the end or until
+// `take` answers false; false on a read error. The descriptor's own position is left alone.
+bool readChunks(int fd, const std::function<bool(QByteArrayView)>& take, off_t from = 0);
 
 // The size and SHA-256 of what can be read from fd from its start, and the file's identity;
 // nothing on a read error.

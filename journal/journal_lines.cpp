@@ -215,9 +215,13 @@ std::optional<JournalContent> readJournal(const QString& path) {
     return bytes ? parseJournal(*bytes) : std::nullopt;
 }
 
-std::optional<QByteArray> readWholeFile(int fd) {
+std::optional<QByteArray> readWholeFile(int fd, qint64 from) {
     QByteArray bytes;
-    if (!readChunks(fd, [&bytes](QByteArrayView chunk) { bytes.append(chunk); }))
+    const auto take = [&bytes](QByteArrayView chunk) {
+        bytes.append(chunk);
+        return true;
+    };
+    if (!readChunks(fd, take, off_t(from)))
         return std::nullopt;
     return bytes;
 }

@@ -44,7 +44,7 @@ struct JournalLineKind {
     bool copy = false;
 };
 std::optional<JournalLineKind> kindOfLine(const QByteArray& line);
-// Everything in the open file from its start; nothing on a read error.
-std::optional<QByteArray> readWholeFile(int fd);
+// Everything in the open file from `from` (its start) to its end; nothing on a read error.
+std::optional<QByteArray> readWholeFile(int fd, qint64 from = 0);
 
 } // namespace corvander
