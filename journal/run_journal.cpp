@@ -1,9 +1,9 @@
 #include "journal/run_journal.h"
 
+#include "common/work_queue.h"
 #include "journal/file_digest.h"
 #include "journal/journal_folder.h"
 #include "journal/journal_lines.h"
-#include "journal/record_queue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -131,9 +131,12 @@ void RunJournal::recordCopy(const QString& source, const QString& newPath,
                             const QString& provenance) {
     tellFailure();
     if (!m_queue)
-        m_queue = std::make_unique<RecordQueue>(
-            [this](const FileRecord& file) { writeLine(fileLine(file)); });
-    m_queue->addCopy(source, newPath, provenance);
+        m_queue = std::make_unique<WorkQueue<PendingCopy>>(
+            [this](PendingCopy& copy) {
+                writeLine(fileLine(FileRecord::copied(copy.source, copy.newPath, copy.provenance)));
+            },
+            WorkQueue<PendingCopy>::AtEnd::HandleWaiting);
+    m_queue->add({source, newPath, provenance});
 }
 
 void RunJournal::end(bool stopped, int handled, int total) {

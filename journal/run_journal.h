@@ -78,7 +78,7 @@ struct FileRecord {
                               const QString& provenance);
 };
 
-class RecordQueue;
+template <typename Item> class WorkQueue;
 
 // Writes one run's journal. A journal that cannot be written never stops or fails the run: the
 // first failure is handed to the failure handler (once, on the thread that owns the journal: in
@@ -127,6 +127,11 @@ private:
     void tellFailure();
     void close();
 
+    // A copy whose line waits for its digest.
+    struct PendingCopy {
+        QString source, newPath, provenance;
+    };
+
     FailureHandler m_onFailure;
     QString m_path;
     // Guards the lines and the failure: the queue's thread writes copies' lines.
@@ -135,7 +140,11 @@ private:
     bool m_failureTold = false;
     int m_fd = -1;
     qint64 m_size = 0;
-    std::unique_ptr<RecordQueue> m_queue;
+    // Reading a copy back for its SHA-256 takes as long as copying it, so a thread of the
+    // journal's own does it while the run goes on with the next file, and writes the copies'
+    // lines in the order they were made. Its end still writes every copy added: each one is in
+    // the results folder already.
+    std::unique_ptr<WorkQueue<PendingCopy>> m_queue;
 };
 
 } // namespace corvander
